@@ -1,0 +1,67 @@
+#include "core/rng.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace vrk {
+
+namespace {
+std::uint64_t splitMix(std::uint64_t& x) {
+    std::uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+}  // namespace
+
+Rng::Rng(std::uint64_t seed) : seed_(seed) {
+    std::uint64_t s = seed;
+    for (auto& word : state_) word = splitMix(s);
+}
+
+std::uint64_t Rng::timeOfDaySeed() {
+    using namespace std::chrono;
+    auto now = system_clock::now();
+    std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    return static_cast<std::uint64_t>((local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) *
+                                          1000 +
+                                      ms);
+}
+
+// xoshiro256**: small, fast and good enough for a game; chosen over
+// std::mt19937 so the stream is identical on every standard library.
+std::uint64_t Rng::next() {
+    const std::uint64_t result = rotl(state_[1] * 5, 7) * 9;
+    const std::uint64_t t = state_[1] << 17;
+    state_[2] ^= state_[0];
+    state_[3] ^= state_[1];
+    state_[1] ^= state_[2];
+    state_[0] ^= state_[3];
+    state_[2] ^= t;
+    state_[3] = rotl(state_[3], 45);
+    return result;
+}
+
+double Rng::draw() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+
+int Rng::randInt(int n) {
+    if (n < 1) return 1;
+    return static_cast<int>(draw() * n) + 1;
+}
+
+std::size_t Rng::weightedChoice(std::span<const double> weights) {
+    if (weights.empty()) return 0;
+    const double d = draw();
+    double sum = 0.0;
+    for (std::size_t i = 0; i < weights.size(); ++i) {
+        sum += weights[i];
+        if (sum > d) return i;
+    }
+    return weights.size() - 1;
+}
+
+}  // namespace vrk

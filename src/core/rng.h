@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+#include <span>
+
+namespace vrk {
+
+// The one random source of a session. Every probability in the game is
+// "a fresh draw below p", so the stream of draws is the whole story of a
+// game: the same seed replays the same games.
+class Rng {
+public:
+    explicit Rng(std::uint64_t seed);
+
+    // Seed taken from the time of day (milliseconds since midnight).
+    static std::uint64_t timeOfDaySeed();
+
+    // Uniform in [0, 1).
+    double draw();
+    // Uniform whole number 1..n: floor(draw * n) + 1. n < 1 gives 1.
+    int randInt(int n);
+    // True with probability p.
+    bool chance(double p) { return draw() < p; }
+    // Index (0-based) of the first entry whose running weight sum exceeds a
+    // draw; the last entry when none does. An empty list gives 0.
+    std::size_t weightedChoice(std::span<const double> weights);
+
+    std::uint64_t seed() const { return seed_; }
+
+private:
+    std::uint64_t next();
+    std::uint64_t seed_;
+    std::uint64_t state_[4];
+};
+
+}  // namespace vrk

@@ -1,0 +1,139 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "core/numbering.h"
+
+namespace vrk {
+
+// League context of a team slot: the rates the outcome model works against.
+// Defaults are the built-in values used when no league-average row applies.
+struct LeagueContext {
+    float walkRate = 0.0815f;
+    float strikeoutsPerOut = 0.23f;
+    float strikeoutRate = 0.14f;
+    float singleRate = 0.1575f;
+    float doubleRate = 0.0385f;
+    float tripleRate = 0.0053f;
+    float homeRunRate = 0.019f;
+    int column60Value = 0;
+    double runFactor = 5.0;
+    int leagueIndex = 100;
+    int innings = 23107;
+    int hits = 23624;
+    int doubles = 4622;
+    int triples = 516;
+    int homeRuns = 2997;
+    int walks = 9847;
+    float singleShare = 0;
+    float doubleShare = 0;
+    float tripleShare = 0;
+    float homeRunShare = 0;
+    bool fromRow = false;  // a BASEBALL.CFG row supplied it
+    std::string rowKey;    // e.g. "1998A" or "DEF A"; empty for built-in values
+};
+
+// A pitcher's own batting: at bats, hits, home runs, walks, strikeouts.
+struct PitcherBattingLine {
+    int atBats = 0;
+    int hits = 0;
+    int homeRuns = 0;
+    int walks = 0;
+    int strikeouts = 0;
+};
+
+// Season-to-date figures from the current statistics set.
+struct SimStats {
+    int games = 0;
+    int atBats = 0;
+    int hits = 0;
+    int homeRuns = 0;
+    int runsBattedIn = 0;
+    int walks = 0;
+    int strikeouts = 0;
+    int hitStreak = 0;
+    double innings = 0;  // whole innings + extra outs / 3
+    int wins = 0;
+    int losses = 0;
+    int saves = 0;
+    int hitsAllowed = 0;
+    int earnedRuns = 0;
+    int walksAllowed = 0;
+    int strikeoutsPitched = 0;
+};
+
+// One roster entry. The same columns mean different things on batter and
+// pitcher lines; the comments give the batter meaning first.
+struct Player {
+    char platoonMark = ' ';
+    int lineupPosition = 0;
+    std::string playerName;  // "Last, First" or "Last"
+    int atBats = 0;          // pitcher: innings pitched
+    int hits = 0;            // pitcher: hits allowed
+    int doubles = 0;
+    int triples = 0;
+    int homeRuns = 0;        // pitcher: home runs allowed
+    int walks = 0;           // pitcher: walks allowed
+    char walkGrade = ' ';
+    int strikeouts = 0;
+    int runsBattedIn = 0;    // pitcher: ERA x 100
+    char hand = ' ';         // bats (batter) / throws (pitcher); lower case = other hand for the other role
+    int defense = 0;         // pitcher: wins; batter: errors when the team's defenseIsErrors
+    int stolenBases = 0;     // pitcher: losses
+    int caughtStealing = 0;  // pitcher: saves
+    int games = 0;
+    std::array<int, 5> gamesAtPosition{};  // [1..4]; pitcher [1] = games started
+    std::array<int, 5> positionCode{};     // [1..4]; 10 = DH
+    char pitcherBattingGrade = ' ';
+    PitcherBattingLine pitcherBattingLine;
+    int speed = 0;  // 1..9, 0 = not rated
+    std::string nameAsLoaded;
+    int defaultPosition = 0;
+    char handAsLoaded = ' ';
+    bool sharedLastName = false;
+    int lineupPlayer = 0;
+    SimStats sim;
+    int restDaysNeeded = 0;
+
+    // Pitcher-line names for the shared columns.
+    int inningsPitched() const { return atBats; }
+    int eraTimes100() const { return runsBattedIn; }
+    int wins() const { return defense; }
+    int losses() const { return stolenBases; }
+    int saves() const { return caughtStealing; }
+    int gamesStarted() const { return gamesAtPosition[1]; }
+};
+
+struct Team {
+    std::string teamFileName;
+    char league = ' ';
+    char division = ' ';
+    std::string centuryDigits;
+    std::string season;
+    std::string teamName;  // 12 characters
+    int stealColumns = 0;  // -1 SB and CS, 1 SB only, 0 speed ratings
+    bool defenseIsErrors = false;
+    int lastPitcherEntry = 0;
+    int playerCount = 0;
+    int dhRule = 0;  // 0 not stated, -1 DH=Y, 1 DH=N
+    bool femaleTeam = false;
+    int teamColor = 0;
+    std::string wonLostText;
+    std::string logoFile;
+    std::string photoFile;  // PH= of a home team, when the file exists
+    double parkFactorA = 1.0;
+    double parkFactorB = 1.0;
+    bool hrAllowedData = false;
+    bool pitcherGamesData = false;
+    double appearancesPerStart = 2.5;
+    bool savesData = false;
+    double averageTeamSpeed = 1.0;
+    bool twoWayPlayer = false;
+    LeagueContext leagueContext;
+    std::array<Player, kMaxRosterEntries + 1> players{};  // [1..51]
+
+    Player& player(int entry) { return players[static_cast<std::size_t>(entry)]; }
+    const Player& player(int entry) const { return players[static_cast<std::size_t>(entry)]; }
+};
+
+}  // namespace vrk
