@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "core/numbering.h"
+#include "data/team_file_derived.h"
+#include "team_test_support.h"
+
+namespace vrk {
+namespace {
+
+using namespace vrk::testing;
+
+TEST(TeamSpeed, FormulaMatchesTheWorkedExample) {
+    // 30 SB, 10 CS, 100 singles plus walks, 5 triples in 400 balls in play.
+    EXPECT_EQ(speedFromStealing(30, 10, 100, 5, 400), 7);
+    EXPECT_EQ(speedFromStealing(0, 0, 1, 0, 0), 3);  // no balls in play: F3 = 11
+    EXPECT_EQ(speedFromStealing(0, 20, 500, 0, 500), 1);
+    EXPECT_EQ(speedFromStealing(150, 0, 1, 20, 20), 9);
+}
+
+TEST(TeamSpeed, StolenBasesAndCaughtStealing) {
+    auto lines = standardTeam();
+    // walks + singles = 60 + 40 = 100; 400 balls in play.
+    lines[1] = batterLine({.pos = 8,
+                           .name = "Fast,Fred",
+                           .ab = 430,
+                           .h = 70,
+                           .d = 20,
+                           .t = 5,
+                           .hr = 5,
+                           .bb = 60,
+                           .so = 25,
+                           .sb = 30,
+                           .cs = 10});
+    Loaded l = loadLines(lines);
+    EXPECT_EQ(l.team.player(1).speed, 7);
+    EXPECT_EQ(l.team.player(1).stolenBases, 30);
+    EXPECT_EQ(l.team.player(10).speed, 0);  // pitchers are not rated
+
+    // With only "SB" headed and no line-up batter caught, caught stealing is
+    // estimated as 0.27 x SB: 30 SB then count as 8 CS.
+    lines[0] = headerLine('A', "1998", " SB   ");
+    for (std::size_t i = 1; i <= 9; ++i) {
+        lines[i] = lines[i].substr(0, 67) + "  0" + lines[i].substr(70);
+    }
+    lines[1] = batterLine({.pos = 8,
+                           .name = "Fast,Fred",
+                           .ab = 430,
+                           .h = 70,
+                           .d = 20,
+                           .t = 5,
+                           .hr = 5,
+                           .bb = 60,
+                           .so = 25,
+                           .sb = 30,
+                           .cs = 0});
+    l = loadLines(lines);
+    EXPECT_EQ(l.team.stealColumns, 1);
+    EXPECT_EQ(l.team.player(1).speed, speedFromStealing(30, 8, 100, 5, 400));
+    EXPECT_NE(speedFromStealing(30, 8, 100, 5, 400), speedFromStealing(30, 0, 100, 5, 400));
+}
+
+TEST(TeamSpeed, RatingsFromTheFileWithoutStealColumns) {
+    auto lines = standardTeam();
+    lines[0] = headerLine('A', "1998", "      ");
+    auto rated = [](std::string line, const std::string& cols65to70) {
+        line.resize(100, ' ');
+        return line.replace(64, 6, cols65to70);
+    };
+    lines[1] = rated(lines[1], "  6  0");
+    lines[2] = rated(lines[2], "      ");  // blank: speed 1
+    lines[3] = rated(lines[3], " 12  0");  // beyond the scale
+    lines[4] = rated(lines[4], "9 3   ");  // col 65 is not part of the rating
+    const Loaded l = loadLines(lines);
+    EXPECT_EQ(l.team.stealColumns, 0);
+    EXPECT_EQ(l.team.player(1).speed, 6);
+    EXPECT_EQ(l.team.player(2).speed, 1);
+    EXPECT_EQ(l.team.player(3).speed, 9);
+    EXPECT_EQ(l.team.player(4).speed, 3);
+    EXPECT_EQ(l.team.player(1).stolenBases, 0);
+    EXPECT_EQ(l.team.player(1).caughtStealing, 0);
+    EXPECT_EQ(l.team.player(10).losses(), 8);  // pitchers keep their columns
+    EXPECT_GE(l.team.averageTeamSpeed, 1.0);
+}
+
+TEST(TeamSpeed, AverageSkipsUnratedEntries) {
+    Team team;
+    team.playerCount = 12;
+    team.lastPitcherEntry = 11;
+    for (int e = 1; e <= 12; ++e) {
+        team.player(e).lineupPosition = e <= 9 ? 2 : (e == 12 ? 0 : 1);
+        team.player(e).speedColumn = e <= 9 ? 5 : 9;
+    }
+    team.player(9).lineupPosition = kPitcher;
+    computeSpeedRatings(team);
+    EXPECT_DOUBLE_EQ(team.averageTeamSpeed, 5.0);
+    EXPECT_EQ(team.player(12).speed, 0);  // blank position on the bench: no rating
+
+    Team empty;
+    computeSpeedRatings(empty);
+    EXPECT_DOUBLE_EQ(empty.averageTeamSpeed, 1.0);
+}
+
+}  // namespace
+}  // namespace vrk
