@@ -1,7 +1,9 @@
 #include "data/team_file_derived.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <string>
 
 #include "core/numbering.h"
 #include "core/rounding.h"
@@ -88,11 +90,15 @@ void computeSpeedRatings(Team& team) {
 
 void markSharedLastNames(Team& team) {
     const int count = std::min(team.playerCount, kMaxRosterEntries);
+    std::array<std::string, kMaxRosterEntries + 1> lastNames;
     for (int i = 1; i <= count; ++i) {
-        const std::string last = lastName(team.player(i).nameAsLoaded);
+        lastNames[static_cast<std::size_t>(i)] = lastName(team.player(i).nameAsLoaded);
+    }
+    for (int i = 1; i <= count; ++i) {
+        const std::string& last = lastNames[static_cast<std::size_t>(i)];
         if (last.empty()) continue;
         for (int j = i + 1; j <= count; ++j) {
-            if (lastName(team.player(j).nameAsLoaded) == last) {
+            if (lastNames[static_cast<std::size_t>(j)] == last) {
                 team.player(i).sharedLastName = true;
                 team.player(j).sharedLastName = true;
             }

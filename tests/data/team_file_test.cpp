@@ -54,6 +54,9 @@ TEST(TeamFile, ReadsTheSampleFileAsWritten) {
     EXPECT_EQ(t.player(17).defaultPosition, kRightField);
     // Position 1 among the listed positions is removed.
     EXPECT_EQ(t.player(17).positionCode[1], 4);
+    EXPECT_EQ(t.player(17).gamesAtPosition[1], 30);
+    EXPECT_EQ(t.player(17).positionCode[2], 3);
+    EXPECT_EQ(t.player(17).positionCode[3], 0);
 
     EXPECT_TRUE(t.pitcherGamesData);
     EXPECT_TRUE(t.savesData);
