@@ -4,6 +4,7 @@
 #include "presentation/console_ncurses.h"
 
 #include <curses.h>
+#include <langinfo.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -247,7 +248,10 @@ TerminalConsole openTerminalConsole() {
                              " rows; Varkon Simulator needs at least 80 columns by 25 rows. "
                              "Please enlarge the window and start again."};
     }
-    std::setlocale(LC_ALL, "");
+    // Only the character type: number formatting and parsing elsewhere must
+    // keep the "C" decimal point whatever the user's language.
+    std::setlocale(LC_CTYPE, "");
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
     if (initscr() == nullptr) return {nullptr, "The terminal could not be opened."};
     if (LINES < kMinTerminalRows || COLS < kMinTerminalCols) {
         const int rows = LINES, cols = COLS;
