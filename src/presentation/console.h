@@ -16,6 +16,15 @@ struct Cell {
 
 enum class FrameStyle { Single, Double };
 
+// Origin of the centred 80 x 24 play area every game screen is laid out on:
+// its rows are top + 1 .. top + 24, its columns left + 1 .. left + 80.
+constexpr int playAreaTop(int rows) {
+    return rows / 2 - 12;
+}
+constexpr int playAreaLeft(int cols) {
+    return cols / 2 - 40;
+}
+
 // The screen every part of the game draws on. Coordinates are 1-based:
 // rows 1..rows(), columns 1..cols(). Text is code-page-437 bytes.
 //
