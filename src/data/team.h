@@ -94,6 +94,7 @@ struct Player {
     int lineupPlayer = 0;
     SimStats sim;
     int restDaysNeeded = 0;
+    int speedColumn = 0;  // cols 66-67 as written: the rating of a file without steal columns
 
     // Pitcher-line names for the shared columns.
     int inningsPitched() const { return atBats; }
