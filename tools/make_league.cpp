@@ -153,11 +153,15 @@ std::string_view pick(Rng& rng, const std::array<std::string_view, N>& list) {
     return list[static_cast<std::size_t>(rng.randInt(static_cast<int>(N)) - 1)];
 }
 
+// Names come from their own random stream, so that a change in how the
+// figures are drawn does not rename the league.
 struct NameBook {
+    explicit NameBook(std::uint64_t seed) : rng(seed ^ 0x4E414D45424F4F4BULL) {}
+    Rng rng;
     std::set<std::string> used;  // full names, league-wide
-    std::set<std::string> places;
+    std::set<std::string> placeStarts;
 
-    std::string person(Rng& rng) {
+    std::string person() {
         for (;;) {
             std::string last =
                 std::string(pick(rng, kLastStart)) + std::string(pick(rng, kLastEnd));
@@ -167,17 +171,16 @@ struct NameBook {
             if (full.size() <= 18 && used.insert(full).second) return full;
         }
     }
-    std::string place(Rng& rng) {
+    std::string place() {
         for (;;) {
-            std::string name =
-                std::string(pick(rng, kPlaceStart)) + std::string(pick(rng, kPlaceEnd));
-            // Nine letters at most: the name follows "26 " in a 12-character field,
-            // and its first eight letters must make a distinct file name.
-            if (name.size() > 9) continue;
-            std::string stem = name.substr(0, 8);
-            bool clash = false;
-            for (const auto& p : places) clash = clash || p.substr(0, 8) == stem;
-            if (!clash && places.insert(name).second) return name;
+            const std::string start(pick(rng, kPlaceStart));
+            std::string name = start + std::string(pick(rng, kPlaceEnd));
+            // Distinct openings keep the team menu easy to read.
+            if (!placeStarts.insert(start).second) continue;
+            // Eight letters at most: the name follows "26 " in a 12-character
+            // field, and it is the file name as well.
+            if (name.size() <= 8) return name;
+            placeStarts.erase(start);
         }
     }
 };
@@ -348,7 +351,7 @@ char batterHand(Rng& rng, char position) {
 
 Batter makeBatter(Rng& rng, NameBook& names, char position, bool onBench) {
     Batter b;
-    b.name = names.person(rng);
+    b.name = names.person();
     b.primary = position;
     const PositionTalent& pt = talentFor(position);
     b.contact = pt.contact * uniform(rng, 0.92, 1.08);
@@ -404,7 +407,7 @@ void spreadBattingStats(Rng& rng, std::vector<Batter*>& players, const Targets& 
     apportionBy(
         target.hr, [](const Batter& b) { return b.pa * std::pow(b.power, 1.3); }, &Batter::hr);
     apportionBy(
-        target.t, [](const Batter& b) { return b.pa * std::pow(b.speed, 1.5) * b.contact; },
+        target.t, [](const Batter& b) { return b.pa * std::pow(b.speed, 1.2) * b.contact; },
         &Batter::t);
     apportionBy(
         target.d,
@@ -426,15 +429,13 @@ void spreadBattingStats(Rng& rng, std::vector<Batter*>& players, const Targets& 
         b.ab = b.pa - b.bb;
         b.h = single[i] + b.d + b.t + b.hr;
         if (b.h + b.k > b.ab) fail("batting line does not fit its at bats: " + b.name);
-        const double onBase = single[i] + b.bb;
         b.rbi = roundInt((0.28 * single[i] + 0.5 * b.d + 0.7 * b.t + 1.55 * b.hr + 0.03 * b.bb) *
                          b.rbiFactor * uniform(rng, 0.9, 1.1));
-        (void)onBase;
     }
     apportionBy(
         teamSteals,
         [](const Batter& b) {
-            return (b.h - b.hr - b.d + b.bb) * std::pow(std::max(b.speed, 0.05), 1.8);
+            return (b.h - b.hr - b.d - b.t + b.bb) * std::pow(std::max(b.speed, 0.05), 1.8);
         },
         &Batter::sb);
     for (Batter* p : players) {
@@ -551,7 +552,7 @@ void makeStaff(Rng& rng, NameBook& names, TeamPlan& team, int staffSize) {
     for (Role role : roles) {
         Pitcher p;
         p.role = role;
-        p.name = names.person(rng);
+        p.name = names.person();
         const double u = rng.draw();
         p.hand = u < 0.30 ? 'L' : (u < 0.35 ? 'l' : (u < 0.40 ? 'r' : 'R'));
         const double z = uniform(rng, -1, 1);
@@ -704,16 +705,18 @@ void makeBatters(Rng& rng, NameBook& names, TeamPlan& team) {
     Batter& slugger = choose(kPowerSpots, [](const Batter&) { return false; });
     slugger.power = uniform(rng, 1.75, 2.05), slugger.whiff *= 1.3, slugger.contact *= 0.97,
     slugger.eye *= 1.2, slugger.speed *= 0.6;
+    Batter* burner = nullptr;
     if (rng.chance(0.7)) {
-        Batter& burner = choose(kSpeedSpots, [&](const Batter& b) { return &b == &slugger; });
-        burner.speed = uniform(rng, 2.3, 2.7), burner.power *= 0.6, burner.contact *= 1.04;
+        burner = &choose(kSpeedSpots, [&](const Batter& b) { return &b == &slugger; });
+        burner->speed = uniform(rng, 2.3, 2.7), burner->power *= 0.6, burner->contact *= 1.02;
     }
+    auto taken = [&](const Batter& b) { return &b == &slugger || &b == burner; };
     if (rng.chance(0.6)) {
-        Batter& star = choose("3456789D", [&](const Batter& b) { return &b == &slugger; });
+        Batter& star = choose("3456789D", taken);
         star.contact *= 1.08, star.eye *= 1.1, star.whiff *= 0.85;
     }
     // A weak-hitting glove man at one middle-infield or catching spot.
-    Batter& glove = choose("246", [&](const Batter& b) { return &b == &slugger; });
+    Batter& glove = choose("246", taken);
     glove.contact *= 0.93, glove.power *= 0.7;
 
     team.lineup = battingOrder(starters);
@@ -814,7 +817,7 @@ void settleRecords(Rng& rng, std::vector<TeamPlan>& teams) {
 // team name that begins with the season's last two digits. Writing
 // "2026 " and the place from col 11 makes the name read "26 Dalvora", the
 // way a season's team is shown everywhere (standings, box scores,
-// statistics keys), and leaves nine letters for the place.
+// statistics keys), and leaves room for eight letters of place.
 std::string headerLine(const TeamPlan& team) {
     ColumnLine line;
     line.letter(1, '*');
@@ -929,8 +932,8 @@ std::string teamText(const TeamPlan& team, std::uint64_t seed) {
     return out;
 }
 
-std::vector<TeamPlan> buildLeague(Rng& rng, NameBook& names, const LeagueRow& row,
-                                  int leagueIndex) {
+std::vector<TeamPlan> buildLeague(Rng& rng, NameBook& names, const std::vector<std::string>& places,
+                                  const LeagueRow& row, int leagueIndex) {
     const auto batting = splitLeague(rng, row, 0.05);
     const auto pitching = splitLeague(rng, row, 0.05);
     std::vector<TeamPlan> teams(kTeamsPerLeague);
@@ -938,8 +941,8 @@ std::vector<TeamPlan> buildLeague(Rng& rng, NameBook& names, const LeagueRow& ro
         TeamPlan& team = teams[static_cast<std::size_t>(i)];
         team.league = row.league;
         team.division = i < 4 ? 'E' : 'W';
-        team.place = names.place(rng);
-        std::string stem = team.place.substr(0, 8);
+        team.place = places[static_cast<std::size_t>(i)];
+        std::string stem = team.place;
         for (char& c : stem) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         team.fileName = stem + ".DAT";
         team.designatedHitter = row.league == 'A';
@@ -974,7 +977,7 @@ int main(int argc, char** argv) {
     if (argc == 3) {
         char* end = nullptr;
         seed = std::strtoull(argv[2], &end, 10);
-        if (end == argv[2] || *end != '\0') {
+        if (end == argv[2] || *end != '\0' || argv[2][0] == '-') {
             std::cerr << "make_league: the seed must be a whole number, not \"" << argv[2]
                       << "\"\n";
             return 2;
@@ -984,9 +987,13 @@ int main(int argc, char** argv) {
         const std::filesystem::path outDir = argv[1];
         std::filesystem::create_directories(outDir);
         Rng rng(seed);
-        NameBook names;
+        NameBook names(seed);
+        std::vector<std::vector<std::string>> places(kRows.size());
+        for (auto& league : places)
+            for (int i = 0; i < kTeamsPerLeague; ++i) league.push_back(names.place());
         for (std::size_t l = 0; l < kRows.size(); ++l) {
-            for (const TeamPlan& team : buildLeague(rng, names, kRows[l], static_cast<int>(l))) {
+            for (const TeamPlan& team :
+                 buildLeague(rng, names, places[l], kRows[l], static_cast<int>(l))) {
                 const auto path = outDir / team.fileName;
                 std::ofstream out(path, std::ios::binary | std::ios::trunc);
                 out << teamText(team, seed);
