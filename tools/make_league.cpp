@@ -35,7 +35,7 @@ constexpr std::uint64_t kDefaultSeed = 2026;
 constexpr int kGames = 162;
 constexpr int kTeamsPerLeague = 8;
 
-// The league-average rows of the shipped BASEBALL.CFG.
+// The league-average rows of the shipped BASEBALL.CFG ("DEF A", "DEF N").
 struct LeagueRow {
     char league;
     int innings, hits, doubles, triples, homeRuns, walks, strikeouts;

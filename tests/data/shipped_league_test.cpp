@@ -29,7 +29,8 @@ constexpr int kGames = 162;
 constexpr double kTeamTolerance = 0.08;    // a team's rate against its league's
 constexpr double kLeagueTolerance = 0.03;  // a league's summed totals against its row
 
-// The 2026 rows of the shipped BASEBALL.CFG.
+// The league rows of the shipped BASEBALL.CFG (its "DEF A" and "DEF N"
+// lines, which every season of those leagues falls back to).
 struct Totals {
     double innings = 0, hits = 0, doubles = 0, triples = 0, homeRuns = 0, walks = 0, strikeouts = 0,
            plateAppearances = 0;
@@ -57,7 +58,7 @@ Totals rowTotals(const RowTotals& r) {
 LeagueAverageRow configRow(const RowTotals& r) {
     const Totals t = rowTotals(r);
     LeagueAverageRow row;
-    row.year = "2026";
+    row.year = "DEF ";
     row.league = r.league;
     row.walkRate = float(t.walks / t.plateAppearances);
     row.strikeoutsPerOut = float(t.strikeouts / (3 * t.innings));
@@ -179,8 +180,8 @@ TEST(ShippedLeague, SixteenTeamsInTwoLeaguesOfTwoDivisions) {
         EXPECT_EQ(t.teamName.substr(0, 3), "26 ") << t.teamFileName;
         EXPECT_NE(trimRight(t.teamName).size(), 3u) << t.teamFileName;
         EXPECT_TRUE(names.insert(t.teamName).second) << "team name twice: " << t.teamName;
-        // The header's season and league found their BASEBALL.CFG row.
-        EXPECT_EQ(t.leagueContext.rowKey, std::string("2026") + t.league) << t.teamFileName;
+        // The header's league found its BASEBALL.CFG row.
+        EXPECT_EQ(t.leagueContext.rowKey, std::string("DEF ") + t.league) << t.teamFileName;
         ++perDivision[std::string(1, t.league) + t.division];
     }
     const std::map<std::string, int> expected{{"AE", 4}, {"AW", 4}, {"NE", 4}, {"NW", 4}};
@@ -310,6 +311,28 @@ TEST(ShippedLeague, TotalsMatchTheLeagueRows) {
         expectTotalsNear(batting, row, kLeagueTolerance, name + " batting");
         expectTotalsNear(pitching, row, kLeagueTolerance, name + " pitching");
         EXPECT_NEAR(pitching.innings / row.innings, 1.0, kLeagueTolerance) << name;
+    }
+}
+
+// The rows above are the ones BASEBALL.CFG ships, once that file is in home/.
+TEST(ShippedLeague, RowsAgreeWithTheShippedConfiguration) {
+    std::ifstream in(fs::path(kHomeDir) / "BASEBALL.CFG");
+    if (!in) GTEST_SKIP() << "no BASEBALL.CFG in home/";
+    std::map<char, std::vector<long>> found;
+    std::string raw;
+    while (std::getline(in, raw)) {
+        const std::string_view line = chompCr(raw);
+        if (field(line, 1, 4) != "DEF ") continue;
+        std::vector<long> v;
+        for (int col : {11, 18, 25, 32, 39, 46, 53})
+            v.push_back(integerPrefix(field(line, col, col + 5)));
+        found.emplace(charAt(line, 5), v);  // the first row of a league wins
+    }
+    for (const auto& r : kRows) {
+        ASSERT_EQ(found.count(r.league), 1u) << r.league;
+        const std::vector<long> expected{r.innings,  r.hits,  r.doubles,   r.triples,
+                                         r.homeRuns, r.walks, r.strikeouts};
+        EXPECT_EQ(found[r.league], expected) << r.league;
     }
 }
 
