@@ -82,6 +82,10 @@ class Console {
     virtual void sleepMs(int ms) = 0;
     // Brings the visible screen up to date (waitKey and sleepMs do it too).
     virtual void refresh() = 0;
+    // Runs a program in the foreground (the text editor), handing it the
+    // terminal and drawing the screen again afterwards. Returns its exit
+    // status, -1 when it could not be started.
+    virtual int runForeground(const std::vector<std::string>& argv) = 0;
 
   protected:
     Console(int rows, int cols);

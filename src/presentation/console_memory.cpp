@@ -35,6 +35,11 @@ void MemoryConsole::sleepMs(int ms) {
     if (ms > 0) sleptMs_ += ms;
 }
 
+int MemoryConsole::runForeground(const std::vector<std::string>& argv) {
+    runs_.push_back(argv);
+    return 0;
+}
+
 std::string MemoryConsole::textAt(int row, int col, int length) const {
     std::string text;
     for (int c = col; c < col + length; ++c) text.push_back(static_cast<char>(cellAt(row, c).ch));

@@ -31,6 +31,8 @@ class MemoryConsole final : public Console {
     void setTitle(std::string_view title) override { title_ = title; }
     void sleepMs(int ms) override;
     void refresh() override {}
+    // Records the program instead of running it, and answers 0.
+    int runForeground(const std::vector<std::string>& argv) override;
 
     // The code-page-437 text of a whole row, or of `length` cells from col.
     std::string rowText(int row) const;
@@ -47,6 +49,7 @@ class MemoryConsole final : public Console {
     int sleepCalls() const { return sleepCalls_; }
     int beeps() const { return beeps_; }
     const std::string& title() const { return title_; }
+    const std::vector<std::vector<std::string>>& foregroundRuns() const { return runs_; }
 
   private:
     std::deque<std::string> keys_;
@@ -56,6 +59,7 @@ class MemoryConsole final : public Console {
     int beeps_ = 0;
     std::string title_;
     std::vector<std::string> lastWaitScreen_;
+    std::vector<std::vector<std::string>> runs_;
 };
 
 }  // namespace vrk
