@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/paths.h"
 #include "core/text_fields.h"
 
 namespace vrk {
@@ -29,7 +30,7 @@ std::string teamFileName(std::string_view value) {
 }
 
 std::string withSeparator(std::string_view value) {
-    std::string out(value);
+    std::string out = normalizeSeparators(value);
     if (!out.empty() && out.back() != '/' && out.back() != '\\') out += '/';
     return out;
 }

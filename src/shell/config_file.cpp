@@ -37,10 +37,10 @@ std::string withTrailingBlank(std::string_view value) {
     return std::string(value) + ' ';
 }
 
-// A configured folder ends in a separator; either kind counts. An empty value
-// stays empty, meaning the home directory (a lone separator would be the root).
+// A configured folder is stored with "/" and ends in one; a backslash is accepted too. An empty
+// value stays empty, meaning the home directory (a lone separator would be the root).
 std::string withSeparator(std::string_view value) {
-    std::string out(value);
+    std::string out = normalizeSeparators(value);
     if (!out.empty() && out.back() != '/' && out.back() != '\\') out += '/';
     return out;
 }

@@ -9,8 +9,8 @@ namespace vrk {
 // start-up itself can be run on made-up ones.
 struct StartupInputs {
     std::string currentDir;
-    std::string exePath;     // the running program, to find the shipped home folder
-    std::string sourceHome;  // the home folder of the source tree, when built from it
+    std::string exePath;            // the running program, to find the shipped home folder
+    std::string sourceHome;         // the home folder of the source tree, when built from it
     std::vector<std::string> args;  // the command-line words after the program name
     std::string envEditor;          // $EDITOR
     bool nanoAvailable = false;

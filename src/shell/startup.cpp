@@ -25,8 +25,7 @@ ScreenLayout layoutFor(int rows, int cols) {
 std::vector<std::string> loadSettings(const StartupInputs& in, Session& session,
                                       ConfigReadMode mode) {
     Config& config = session.config;
-    applyConfigDefaults(config,
-                        chooseEditors(in.envEditor, in.nanoAvailable, in.xdgOpenAvailable));
+    applyConfigDefaults(config, chooseEditors(in.envEditor, in.nanoAvailable, in.xdgOpenAvailable));
 
     std::vector<std::string> warnings;
     if (const auto path = findFile(config.homeDir, "BASEBALL.CFG")) {

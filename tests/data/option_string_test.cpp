@@ -39,8 +39,8 @@ TEST(OptionString, ValuesBareFormsAndLaterTokensWin) {
         "/P:..\\teams /PW:out\\ /SCH:season.xyz /SER:playoff /STB:vz.txt /BX:box.prn /SC:card "
         "/LS:lines /SP: /VP:R4 /HP:S3 /AUL /VBO:C /HBO:Q /FOC:Y /SPT /VSPT:N /HAM /DH:A "
         "/DEL:4 /C:C /S:X /PG /PD:N /ERA:1998A /DEBUG /NOOPT /CC:120 /CR:40 /X /T:2.5 /SEED:123");
-    EXPECT_EQ(s.dataPath, "..\\teams/");
-    EXPECT_EQ(s.writePath, "out\\");
+    EXPECT_EQ(s.dataPath, "../teams/");
+    EXPECT_EQ(s.writePath, "out/");
     EXPECT_EQ(s.scheduleName, "SEASON.SCH");
     EXPECT_TRUE(s.schedulePlay);
     EXPECT_EQ(s.seriesName, "PLAYOFF.SER");

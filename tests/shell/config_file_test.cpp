@@ -69,7 +69,7 @@ TEST(ConfigFile, FoldersGetOneSeparator) {
     EXPECT_EQ(c.dataPath, "/srv/teams/");
     EXPECT_EQ(c.writePath, "out/");
     c = read("DATA-PATH=\\srv\\Data\\\nWRITE-PATH=  \n");
-    EXPECT_EQ(c.dataPath, "\\srv\\Data\\");
+    EXPECT_EQ(c.dataPath, "/srv/Data/");
     EXPECT_EQ(c.writePath, "");  // not the root folder
     c.homeDir = "/home/me/vrk";
     EXPECT_EQ(dataFolder(c), "/srv/Data/");
