@@ -133,7 +133,17 @@ void applyLine(std::string_view line, std::string_view upper, Config& config, Co
     } else if (is("OVERRIDE-LOGO-DIR=")) {
         config.overrideLogoDir = std::string(trimRight(fieldToEnd(line, 19)));
     } else if (is("REGULATION-INNINGS=")) {
-        config.regulationInnings = readInt(fieldToEnd(upper, 20));
+        // A game of no innings would end after its first untied inning
+        // whatever was meant, so such a value is refused, not taken.
+        const int innings = readInt(fieldToEnd(upper, 20));
+        if (innings >= 1) {
+            config.regulationInnings = innings;
+        } else {
+            warnings.push_back(
+                "Warning: Problem with REGULATION-INNINGS line of BASEBALL.CFG!|The value must "
+                "be 1 or more; games keep " +
+                std::to_string(config.regulationInnings) + " innings.");
+        }
     } else if (is("COLOR-SCHEME=")) {
         applyColorScheme(config, readInt(field(upper, 14, 14)));
     } else if (is("REFRESH-STANDINGS=")) {

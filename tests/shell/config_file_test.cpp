@@ -130,7 +130,13 @@ TEST(ConfigFile, ConsoleSizeKeysInFileOrderAndIgnoredOnReread) {
 
 TEST(ConfigFile, RegulationInningsAndColorScheme) {
     EXPECT_EQ(read("REGULATION-INNINGS=7\n").regulationInnings, 7);
-    EXPECT_EQ(read("REGULATION-INNINGS=seven\n").regulationInnings, 0);
+    std::vector<std::string> w;
+    EXPECT_EQ(read("REGULATION-INNINGS=7\nREGULATION-INNINGS=seven\n", &w).regulationInnings, 7);
+    ASSERT_EQ(w.size(), 1u);
+    EXPECT_EQ(w[0],
+              "Warning: Problem with REGULATION-INNINGS line of BASEBALL.CFG!|The value must be 1 "
+              "or more; games keep 7 innings.");
+    EXPECT_EQ(read("REGULATION-INNINGS=-3\n").regulationInnings, 9);
     Config c = read("COLOR-SCHEME=1\n");
     EXPECT_EQ(c.fieldTextColor, 14);
     EXPECT_EQ(c.fieldBackColor, 2);
