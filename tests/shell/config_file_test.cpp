@@ -31,7 +31,7 @@ TEST(ConfigFile, EditorDiscoveryPrefersEnvironmentThenNanoThenVi) {
     EXPECT_EQ(chooseEditors("", false, false).wordProcessor, "vi ");
 }
 
-TEST(ConfigFile, KeysAreMatchedWhateverTheCaseAndValuesEndAsSpecified) {
+TEST(ConfigFile, KeysAreMatchedWhateverTheCaseAndValuesKeepTheirForm) {
     const Config c = read(
         "editor=/usr/bin/nano   \n"
         "wordpad=libreoffice\n"
