@@ -72,12 +72,13 @@ struct Player {
     int hits = 0;            // pitcher: hits allowed
     int doubles = 0;
     int triples = 0;
-    int homeRuns = 0;        // pitcher: home runs allowed
-    int walks = 0;           // pitcher: walks allowed
+    int homeRuns = 0;  // pitcher: home runs allowed
+    int walks = 0;     // pitcher: walks allowed
     char walkGrade = ' ';
     int strikeouts = 0;
-    int runsBattedIn = 0;    // pitcher: ERA x 100
-    char hand = ' ';         // bats (batter) / throws (pitcher); lower case = other hand for the other role
+    int runsBattedIn = 0;  // pitcher: ERA x 100
+    char hand =
+        ' ';  // bats (batter) / throws (pitcher); lower case = other hand for the other role
     int defense = 0;         // pitcher: wins; batter: errors when the team's defenseIsErrors
     int stolenBases = 0;     // pitcher: losses
     int caughtStealing = 0;  // pitcher: saves

@@ -1,38 +1,118 @@
 #include "shell/app.h"
 
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "presentation/console_ncurses.h"
+#include "shell/host_info.h"
+#include "shell/session.h"
+#include "shell/startup.h"
 #include "shell/version.h"
 
 namespace vrk {
 
 namespace {
+
 void printHelp() {
     std::printf(
-        "%s\n\n"
+        "%s\n"
+        "\n"
         "Usage:\n"
-        "  vrk [OPTIONS]          play in the terminal (options as /SEED:n /V:team /H:team ...)\n"
-        "  vrk --help             this text\n"
-        "  vrk --version          the program's version\n",
+        "  vrk [OPTIONS]              play in the terminal (start-up, then the main menu)\n"
+        "  vrk /CMD:FILE              take the options from the first line of FILE\n"
+        "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
+        "                             schedule), one line per game and a summary\n"
+        "  vrk --show-team NAME       print a team file's roster\n"
+        "  vrk bench                  fixed-seed games: result signature and games per second\n"
+        "  vrk --help                 this text\n"
+        "  vrk --version              the program's version\n"
+        "\n"
+        "Options (each starts with \"/\"; case does not matter; a folder is written with\n"
+        "\"\\\" because \"/\" starts the next option; each option is at most 25 characters):\n"
+        "  /V:TEAM  /H:TEAM           visiting and home team file (without .DAT)\n"
+        "  /N:n                       number of games\n"
+        "  /SCH:NAME  /SER:NAME       replay a schedule (.SCH) or a series (.SER)\n"
+        "  /ST:NAME                   record statistics in this statistics set\n"
+        "  /P:FOLDER  /PW:FOLDER      data folder and write folder\n"
+        "  /BX:FILE /SC:FILE /LS:FILE /STB:FILE\n"
+        "                             box score, score card, line score and VazaZev files\n"
+        "  /SP:CODE  /VP:CODE  /HP:CODE\n"
+        "                             pitching rotation method (default S5), per team\n"
+        "  /AUL /VAL /HAL             automatic line-up (both, visitors, home)\n"
+        "  /ABO:x /VBO:x /HBO:x       batting order: Y, C or F\n"
+        "  /SPT /VSPT /HSPT           spot starters (all, visitors, home)\n"
+        "  /VAM /HAM                  AutoManager for the visitors, the home team\n"
+        "  /VM:+ /VM:- /HM:+ /HM:-    put a team under your control, or release it\n"
+        "  /DH:x                      designated-hitter rule: Y, H, A, E or N (/DH = Y)\n"
+        "  /DEL:n                     play delay 0..7\n"
+        "  /FOC:Y                     performance focusing\n"
+        "  /ERA:x                     cross-era normalisation: H, V, B or a season+league\n"
+        "  /S:Y  /C:C                 sound effects; fireworks in random colours\n"
+        "  /PG:Y  /PD:Y               save statistics after every game, after every date\n"
+        "  /X:Y                       no standings display or completion message\n"
+        "  /T:x                       home-field factor: Y (3), N (0) or a number\n"
+        "  /CC:n  /CR:n               console columns (1-199) and rows (1-99)\n"
+        "  /DEBUG  /NOOPT             debug statistics; no options menu\n"
+        "  /SEED:n                    random seed, to replay a run exactly (0 = time of day)\n",
         kProgramTitle);
 }
+
+// Words the option grammar reads: everything that is not one of our own
+// "--" switches.
+std::vector<std::string> optionWords(int argc, char** argv, int first) {
+    std::vector<std::string> words;
+    for (int i = first; i < argc; ++i) words.emplace_back(argv[i]);
+    return words;
+}
+
+int runInteractive(int argc, char** argv) {
+    StartupInputs inputs = hostStartupInputs(argc, argv);
+    inputs.args = optionWords(argc, argv, 1);
+    TerminalConsole terminal = openTerminalConsole();
+    if (!terminal.console) {
+        std::fprintf(stderr, "vrk: %s\n", terminal.error.c_str());
+        return 1;
+    }
+    Session session;
+    // The catalogue loader, the schedule and series runs and the main menu
+    // are attached here as they become available.
+    StartupHooks hooks;
+    return runStartup(*terminal.console, inputs, session, hooks);
+}
+
+int notAvailable(std::string_view what) {
+    std::fprintf(stderr, "vrk: %.*s is not available in this build yet.\n",
+                 static_cast<int>(what.size()), what.data());
+    return 2;
+}
+
 }  // namespace
 
 int runApp(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
+    if (argc > 1) {
+        const std::string_view first = argv[1];
+        if (first == "--help" || first == "-h") {
             printHelp();
             return 0;
         }
-        if (arg == "--version") {
+        if (first == "--version") {
             std::printf("%s\n", kProgramTitle);
             return 0;
         }
+        // Batch play: the option grammar without a screen.
+        if (first == "--batch") return notAvailable("--batch");
+        // The fixed-seed benchmark.
+        if (first == "bench") return notAvailable("bench");
+        // Roster print of one team file: argv[2] is its name.
+        if (first == "--show-team") return notAvailable("--show-team");
+        if (first.starts_with("--")) {
+            std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);
+            return 2;
+        }
     }
-    printHelp();
-    return 0;
+    return runInteractive(argc, argv);
 }
 
 }  // namespace vrk

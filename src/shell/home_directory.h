@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+namespace vrk {
+
+// The folder holding BASEBALL.MSG: the current folder when it does, else the
+// shipped home folder (the source tree's, then <program folder>/../home, then
+// <program folder>/home). When none holds it, the current folder, so that
+// start-up reports the missing file there.
+std::string findHomeDirectory(const std::string& currentDir, const std::string& exePath,
+                              const std::string& sourceHome);
+
+}  // namespace vrk

@@ -1,0 +1,150 @@
+#include "data/option_string.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace vrk {
+namespace {
+
+RunSettings parse(std::string_view text) {
+    RunSettings s;
+    parseOptionString(text, s);
+    return s;
+}
+
+TEST(OptionString, TokensStartAtSlashAndStopAtBlankOrSlash) {
+    const auto tokens = tokenizeOptionString("xx /V:tigers.dat/H:Cubs  junk /n:3");
+    ASSERT_EQ(tokens.size(), 3u);
+    EXPECT_EQ(tokens[0].text, "/V:TIGERS.DAT");
+    EXPECT_EQ(tokens[1].text, "/H:CUBS");
+    EXPECT_EQ(tokens[1].raw, "/H:Cubs");
+    EXPECT_EQ(tokens[2].text, "/N:3");
+
+    const RunSettings s = parse("xx /V:TIGERS.DAT/H:CUBS");
+    EXPECT_EQ(s.visitor, "TIGERS");
+    EXPECT_EQ(s.home, "CUBS");
+    EXPECT_EQ(s.games, 1);
+
+    // Cut to 25 characters before anything is read from the token.
+    const auto cut = tokenizeOptionString("/ST:ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(cut[0].text, "/ST:ABCDEFGHIJKLMNOPQRSTU");
+    EXPECT_EQ(parse("/V:LONGTEAMNAME").visitor, "LONGTEAM");
+    EXPECT_EQ(parse("/ST:season98.sts").statsSet, "SEASON98");
+    EXPECT_TRUE(tokenizeOptionString("no tokens here").empty());
+}
+
+TEST(OptionString, ValuesBareFormsAndLaterTokensWin) {
+    RunSettings s = parse(
+        "/P:..\\teams /PW:out\\ /SCH:season.xyz /SER:playoff /STB:vz.txt /BX:box.prn /SC:card "
+        "/LS:lines /SP: /VP:R4 /HP:S3 /AUL /VBO:C /HBO:Q /FOC:Y /SPT /VSPT:N /HAM /DH:A "
+        "/DEL:4 /C:C /S:X /PG /PD:N /ERA:1998A /DEBUG /NOOPT /CC:120 /CR:40 /X /T:2.5 /SEED:123");
+    EXPECT_EQ(s.dataPath, "../teams/");
+    EXPECT_EQ(s.writePath, "out/");
+    EXPECT_EQ(s.scheduleName, "SEASON.SCH");
+    EXPECT_TRUE(s.schedulePlay);
+    EXPECT_EQ(s.seriesName, "PLAYOFF.SER");
+    EXPECT_TRUE(s.seriesPlay);
+    EXPECT_EQ(s.vazaZevFile, "VZ.TXT");
+    EXPECT_EQ(s.boxScoreFile, "BOX.PRN");
+    EXPECT_EQ(s.scoreCardFile, "CARD");
+    EXPECT_EQ(s.lineScoreFile, "LINES");
+    EXPECT_EQ(s.rotationMethod, "S5");
+    EXPECT_EQ(s.teamRotation[1], "R4");
+    EXPECT_EQ(s.teamRotation[2], "S3");
+    EXPECT_EQ(s.autoLineup[1], "Y");
+    EXPECT_EQ(s.autoLineup[2], "Y");
+    EXPECT_EQ(s.battingOrder[1], "C");
+    EXPECT_EQ(s.battingOrder[2], "");  // Q is no method
+    EXPECT_EQ(s.regressionOption, "Y");
+    EXPECT_EQ(s.spotStarters, "Y");
+    EXPECT_EQ(s.teamSpotStarters[1], "N");
+    EXPECT_EQ(s.autoManager[2], "Y");
+    EXPECT_EQ(s.dhRule, "A");
+    EXPECT_EQ(s.delay, 4);
+    EXPECT_TRUE(s.delaySet);
+    EXPECT_EQ(s.fireworksColor, "C");
+    EXPECT_EQ(s.sound, "N");
+    EXPECT_EQ(s.saveEveryGame, "Y");
+    EXPECT_EQ(s.saveEachDate, "N");
+    EXPECT_EQ(s.normalizeMode, "1998A");
+    EXPECT_EQ(s.debug, "Y");
+    EXPECT_EQ(s.noOptions, "Y");
+    EXPECT_EQ(s.consoleCols, 120);
+    EXPECT_EQ(s.consoleRows, 40);
+    EXPECT_EQ(s.quiet, "Y");
+    EXPECT_TRUE(s.homeFieldFactorSet);
+    EXPECT_DOUBLE_EQ(s.homeFieldFactor, 2.5);
+    EXPECT_EQ(s.seed, 123u);
+
+    EXPECT_EQ(parse("/DH").dhRule, "Y");
+    EXPECT_EQ(parse("/DH:N").dhRule, "N");
+    EXPECT_EQ(parse("/DH /DH:E").dhRule, "E");
+    EXPECT_EQ(parse("/DHX").dhRule, "");  // neither the bare form nor "/DH:"
+    EXPECT_EQ(parse("/V:A /V:B").visitor, "B");
+    EXPECT_EQ(parse("/ABO:F /VBO:Y").battingOrder, (std::array<std::string, 3>{"", "Y", "F"}));
+    EXPECT_EQ(parse("/T").homeFieldFactor, 3);
+    EXPECT_EQ(parse("/T:N").homeFieldFactor, 0);
+    EXPECT_FALSE(parse("/V:X").homeFieldFactorSet);
+    EXPECT_EQ(parse("/S").sound, "Y");
+    EXPECT_EQ(parse("/CC:200 /CR:0").consoleCols, 0);
+    EXPECT_EQ(parse("/CR:100").consoleRows, 0);
+    EXPECT_EQ(parse("/DEL:99").delay, 7);
+    EXPECT_EQ(parse("/SEED:99999999999999999999999").seed, 9999999999999999999u);  // cut at 25
+    // The bare form of a value-only option is nothing.
+    EXPECT_EQ(parse("/N").games, 1);
+}
+
+TEST(OptionString, PerEntryResetAndManualControlList) {
+    RunSettings s;
+    parseOptionString("/V:TIGERS /H:CUBS /N:3 /VM:+ /DEL:2 /ST:SEASON", s);
+    EXPECT_EQ(s.games, 3);
+    EXPECT_TRUE(s.delaySet);
+    EXPECT_EQ(s.userManagedTeams, std::vector<std::string>{"TIGERS"});
+
+    // The next entry: games, the delay mark and the marks reset; the rest stays.
+    parseOptionString("/V:TIGERS /H:SOX /HM:+", s);
+    EXPECT_EQ(s.games, 1);
+    EXPECT_FALSE(s.delaySet);
+    EXPECT_EQ(s.delay, 2);
+    EXPECT_EQ(s.statsSet, "SEASON");
+    EXPECT_EQ(s.manualControl[1], "");
+    EXPECT_EQ(s.userManagedTeams, (std::vector<std::string>{"TIGERS", "SOX"}));
+    parseOptionString("/V:TIGERS /H:SOX /VM:+", s);  // already listed: not twice
+    EXPECT_EQ(s.userManagedTeams.size(), 2u);
+    parseOptionString("/V:TIGERS /H:CUBS /VM:-", s);
+    EXPECT_EQ(s.userManagedTeams, std::vector<std::string>{"SOX"});
+}
+
+TEST(OptionString, CommandFileOnlyWhenItIsTheWholeString) {
+    EXPECT_EQ(parse("/CMD:Options.txt").commandFile, "Options.txt");
+    EXPECT_EQ(parse("  /cmd:run.txt  ").commandFile, "run.txt");
+    EXPECT_EQ(parse("/CMD:run.txt /V:X").commandFile, "");
+}
+
+TEST(OptionString, GarbageIsIgnoredTokenByToken) {
+    RunSettings s = parse("/V:OK /\x01\x02/N:abc ///// /:/H /DEL:-4 /P: /SCH:.x /H:HOME\xff");
+    EXPECT_EQ(s.visitor, "OK");
+    EXPECT_EQ(s.games, 0);
+    EXPECT_EQ(s.delay, 0);
+    EXPECT_EQ(s.dataPath, "");
+    EXPECT_FALSE(s.schedulePlay);
+    EXPECT_EQ(s.home, "HOME\xff");
+
+    std::mt19937 gen(3);
+    for (int round = 0; round < 200; ++round) {
+        std::string junk;
+        const int len = static_cast<int>(gen() % 400);
+        for (int i = 0; i < len; ++i) {
+            junk.push_back(gen() % 4 == 0 ? '/' : static_cast<char>(gen() & 0xFF));
+        }
+        RunSettings r;
+        parseOptionString(junk, r);
+        EXPECT_LE(r.visitor.size(), 8u);
+        EXPECT_GE(r.delay, 0);
+        EXPECT_LE(r.delay, 7);
+    }
+}
+
+}  // namespace
+}  // namespace vrk
