@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include <iostream>
+
+#include "data/show_team.h"
 #include "presentation/console_ncurses.h"
 #include "shell/host_info.h"
 #include "shell/session.h"
@@ -82,6 +85,25 @@ int runInteractive(int argc, char** argv) {
     return runStartup(*terminal.console, inputs, session, hooks);
 }
 
+// Prints one team file as the loader reads it, with the configuration of
+// the home directory (league rows, data folder) in force.
+int runShowTeam(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "vrk: --show-team needs a team file name (see vrk --help)\n");
+        return 2;
+    }
+    StartupInputs inputs = hostStartupInputs(argc, argv);
+    inputs.args = optionWords(argc, argv, 3);
+    Session session;
+    const StartupOutcome outcome = prepareSession(inputs, session);
+    for (const auto& warning : outcome.warnings) std::cerr << warning << "\n";
+    if (outcome.status == StartupStatus::MissingFile) {
+        std::cerr << outcome.message << "\n";
+        return 1;
+    }
+    return showTeamCommand(session.config, argv[2], std::cout, std::cerr);
+}
+
 int notAvailable(std::string_view what) {
     std::fprintf(stderr, "vrk: %.*s is not available in this build yet.\n",
                  static_cast<int>(what.size()), what.data());
@@ -106,7 +128,7 @@ int runApp(int argc, char** argv) {
         // The fixed-seed benchmark.
         if (first == "bench") return notAvailable("bench");
         // Roster print of one team file: argv[2] is its name.
-        if (first == "--show-team") return notAvailable("--show-team");
+        if (first == "--show-team") return runShowTeam(argc, argv);
         if (first.starts_with("--")) {
             std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);
             return 2;
