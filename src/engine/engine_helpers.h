@@ -54,11 +54,15 @@ void ChargeError(Game& game, int position, bool whileAdvancing);
 void AddPitcherOut(Game& game, int delta = 1);
 
 // Narration helpers: they do nothing when the game is not displayed.
-void Say(Game& game, PlayKey key, int player1 = 0, int team1 = 0, int player2 = 0, int team2 = 0);
+void Say(Game& game, MessageKey key, int player1 = 0, int team1 = 0, int player2 = 0,
+         int team2 = 0);
 void SayText(Game& game, std::string_view line, int team = 0);
 // Message about the batter / a runner slot of the batting team.
-void SayBatter(Game& game, PlayKey key);
-void SayRunner(Game& game, PlayKey key, int runnerSlot);
+void SayBatter(Game& game, MessageKey key);
+void SayRunner(Game& game, MessageKey key, int runnerSlot);
+// A numbered sound effect / named WAV, when the game is displayed with sound on.
+void PlayEffect(Game& game, int number);
+void PlayWav(Game& game, std::string_view fileName);
 // Pause of `units` x delay milliseconds (nothing with delay 0).
 void Pace(Game& game, int unitMs);
 
@@ -68,6 +72,13 @@ void WriteScoreCard(Game& game, int team, int player, char code, std::string_vie
 // A base hit of 1..4 bases: the batter's line (with the hand split), the
 // pitcher's hits allowed, the team and half-inning hits.
 void RecordHit(Game& game, int bases);
+
+// Gives back the at-bat that the pitch loop counts for every pass (walks, hit
+// batsmen, sacrifices, a step back).
+void TakeBackAtBat(Game& game);
+
+// Reports a fault of an engine step through the error sink; the game goes on.
+void ReportFault(Game& game, std::string_view label, std::string_view what);
 
 // Roster entry of the player in a slot of a team.
 int SlotPlayer(const Game& game, int team, int slot);

@@ -24,6 +24,7 @@ struct GameOptions {
     bool displayed = false;
     bool sound = false;
     std::array<bool, 3> userManaged{};
+    std::array<int, 3> starter{};  // starting pitcher per team; 0 = the first of the staff
 };
 
 // One highlight line of a simulation, with the game it came from.

@@ -54,6 +54,7 @@ struct PitcherCounters {
     int blownSaves = 0;
     int wildPitches = 0;
     int pitches = 0;  // outs recorded live in GameState::outsRecorded
+    bool started = false;
 };
 
 struct FielderCounters {

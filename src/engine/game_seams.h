@@ -2,33 +2,11 @@
 #include <span>
 #include <string_view>
 
+#include "presentation/message_key.h"
+
 namespace vrk {
 
 struct Game;
-
-// A play-by-play message key: category (two digits), P code, S code,
-// detail (two digits), e.g. 02/6/1/00.
-struct PlayKey {
-    char category[2] = {'0', '0'};
-    char p = '0';
-    char s = '0';
-    char detail[2] = {'0', '0'};
-};
-
-constexpr PlayKey playKey(int category, char p, char s, int detail) {
-    PlayKey k;
-    k.category[0] = static_cast<char>('0' + (category / 10) % 10);
-    k.category[1] = static_cast<char>('0' + category % 10);
-    k.p = p;
-    k.s = s;
-    k.detail[0] = static_cast<char>('0' + (detail / 10) % 10);
-    k.detail[1] = static_cast<char>('0' + detail % 10);
-    return k;
-}
-// P or S code for a number 0..9 (a base, a fielder).
-constexpr char digitCode(int n) {
-    return static_cast<char>('0' + n % 10);
-}
 
 // Where the play-by-play goes. Engine code calls it only when the game is
 // displayed (showPlayByPlay), so an undisplayed game does no text work at all.
@@ -36,7 +14,8 @@ class Narration {
   public:
     virtual ~Narration() = default;
     // A catalogue message about up to two players (roster entry, team; 0 = none).
-    virtual void message(PlayKey key, int player1, int team1, int player2 = 0, int team2 = 0) = 0;
+    virtual void message(MessageKey key, int player1, int team1, int player2 = 0,
+                         int team2 = 0) = 0;
     // A line of the program's own text; team selects the pronoun conversion (0 = none).
     virtual void text(int team, std::string_view line) = 0;
     // The queued line `back` places before the newest (0 = newest); empty when absent.
@@ -119,6 +98,8 @@ class ManagerHooks {
     // Carries out the substitutions decided this pass; returns the reliever
     // entry when a pitching change brought one in, 0 otherwise.
     virtual int substitutions(Game& game) = 0;
+    // Makes a double switch for the reliever who just came in; true when made.
+    virtual bool doubleSwitch(Game& game, int reliever) = 0;
     // A new pitcher for the fielding team at a half-inning start (its pitcher
     // was hit or run for); 0 when none is left.
     virtual int replacePitcher(Game& game, int team) = 0;
@@ -129,7 +110,7 @@ class ManagerHooks {
 // No-op seams for undisplayed games and tests.
 class NullNarration final : public Narration {
   public:
-    void message(PlayKey, int, int, int, int) override {}
+    void message(MessageKey, int, int, int, int) override {}
     void text(int, std::string_view) override {}
     std::string_view recentLine(int) const override { return {}; }
     void dropRecent(int) override {}
@@ -180,6 +161,7 @@ class ComputerManagers final : public ManagerHooks {
     void input(Game&) override {}
     void autoManage(Game&) override {}
     int substitutions(Game&) override { return 0; }
+    bool doubleSwitch(Game&, int) override { return false; }
     int replacePitcher(Game&, int) override { return 0; }
     void warmups(Game&) override {}
 };

@@ -122,7 +122,9 @@ struct GameState {
     std::array<int, 3> teamStealAttempts{};
     std::array<std::array<int, kRosterSize>, 3> runnerStealAttempts{};
     bool anthemPlayed = false;
-    bool sideIsFresh = true;  // no plate appearance yet in this half inning
+    // Set by a substitution that hit or ran for a team's pitcher: a new
+    // pitcher must come in when that team next takes the field.
+    std::array<bool, 3> pitcherReplaced{};
 
     int runnersOn() const {
         return (runnerOnFirst != 0) + (runnerOnSecond != 0) + (runnerOnThird != 0);
