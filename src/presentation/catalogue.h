@@ -78,3 +78,17 @@ std::string PlayerSurname(std::string_view rosterName);
 std::string PlayerFullName(std::string_view rosterName);
 
 }  // namespace vrk
+
+namespace vrk {
+
+class Console;
+
+// Finds BASEBALL.MSG in the home directory (any letter case) and loads it.
+CatalogueLoad LoadPlayByPlayFromHome(PlayByPlayCatalogue& catalogue,
+                                     const std::string& homeDirectory);
+
+// Tells the user about a load that did not complete: a too-long file for a
+// second, an error until a key is pressed. Nothing is shown for a good load.
+void ShowCatalogueLoadProblem(Console& console, const CatalogueLoad& outcome);
+
+}  // namespace vrk

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "core/paths.h"
 #include "core/text_fields.h"
 #include "presentation/catalogue.h"
 
@@ -149,6 +150,20 @@ CatalogueLoad LoadPlayByPlay(PlayByPlayCatalogue& catalogue, const std::string& 
         return failure(CatalogueLoadStatus::Error, 53, 0,
                        "LPP_Error 53: " + path + " could not be opened");
     return LoadPlayByPlay(catalogue, in);
+}
+
+}  // namespace vrk
+
+namespace vrk {
+
+CatalogueLoad LoadPlayByPlayFromHome(PlayByPlayCatalogue& catalogue,
+                                     const std::string& homeDirectory) {
+    const auto path = findFile(homeDirectory, "baseball.msg");
+    if (!path)
+        return failure(CatalogueLoadStatus::Error, 53, 0,
+                       "LPP_Error 53: baseball.msg is missing from " +
+                           (homeDirectory.empty() ? std::string(".") : homeDirectory));
+    return LoadPlayByPlay(catalogue, *path);
 }
 
 }  // namespace vrk

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 
 #include "presentation/catalogue.h"
+#include "presentation/console_memory.h"
 
 namespace vrk {
 namespace {
@@ -125,6 +128,38 @@ TEST(CatalogueLoad, BadInputEndsInAMessageAndKeepsThePreviousCatalogue) {
     outcome = LoadPlayByPlay(missing, std::string("/nonexistent/folder/BASEBALL.MSG"));
     EXPECT_EQ(outcome.status, CatalogueLoadStatus::Error);
     EXPECT_EQ(outcome.errorNumber, 53);
+}
+
+TEST(CatalogueLoad, FindsTheFileInTheHomeDirectoryAndReportsProblems) {
+    const auto home = std::filesystem::temp_directory_path() / "vrk_catalogue_home_test";
+    std::filesystem::remove_all(home);
+    std::filesystem::create_directories(home);
+    PlayByPlayCatalogue c;
+    CatalogueLoad outcome = LoadPlayByPlayFromHome(c, home.string());
+    EXPECT_EQ(outcome.errorNumber, 53);
+    MemoryConsole console;
+    console.pushKey("a");
+    ShowCatalogueLoadProblem(console, outcome);
+    ASSERT_FALSE(console.screenAtLastWait().empty());
+    bool shown = false;
+    for (const auto& row : console.screenAtLastWait())
+        shown = shown || row.find("LPP_Error 53") != std::string::npos;
+    EXPECT_TRUE(shown);
+
+    std::ofstream(home / "baseball.msg") << "C:1\n      found it\n";
+    outcome = LoadPlayByPlayFromHome(c, home.string());
+    EXPECT_EQ(outcome.status, CatalogueLoadStatus::Loaded);
+    EXPECT_EQ(c.records.size(), 1u);
+    std::filesystem::remove_all(home);
+
+    MemoryConsole quiet;
+    ShowCatalogueLoadProblem(quiet, outcome);
+    EXPECT_EQ(quiet.sleptMs(), 0);
+    CatalogueLoad tooMany;
+    tooMany.status = CatalogueLoadStatus::TooManyLines;
+    tooMany.message = "Too many Play-by-Play lines!";
+    ShowCatalogueLoadProblem(quiet, tooMany);
+    EXPECT_EQ(quiet.sleptMs(), 1000);
 }
 
 TEST(CatalogueLoad, OddLinesNeverCrash) {
