@@ -240,6 +240,10 @@ TEST(CatalogueText, CutsToTheConsoleWidthButNotHighlightLines) {
     const std::string tilde = text(c, {2, '0', '0', 0}, ctx, 1, 1);
     EXPECT_EQ(tilde, "~" + std::string(60, 'b') + " Thomas Ramsey");
 
+    // A token past column 71 of the text was cut away on loading.
+    auto late = load("C:3\n      ~" + std::string(70, 'c') + "@\n");
+    EXPECT_EQ(text(late, {3, '0', '0', 0}, ctx, 1, 1), "~" + std::string(70, 'c'));
+
     // Quick play returns the text as filed.
     ctx.quickPlay = true;
     EXPECT_EQ(text(c, {1, '0', '0', 0}, ctx, 1, 1), body);
