@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "data/show_team.h"
+#include "presentation/catalogue.h"
 #include "presentation/console_ncurses.h"
 #include "shell/host_info.h"
 #include "shell/session.h"
@@ -82,6 +83,13 @@ int runInteractive(int argc, char** argv) {
     // The catalogue loader, the schedule and series runs and the main menu
     // are attached here as they become available.
     StartupHooks hooks;
+    hooks.loadMessageCatalogue = [](Console& console, Session& s) {
+        const CatalogueLoad outcome = LoadPlayByPlayFromHome(s.catalogue, s.config.homeDir);
+        ShowCatalogueLoadProblem(console, outcome);
+        // A damaged catalogue is reported and play goes on: texts that cannot
+        // be found say so in the play-by-play.
+        return true;
+    };
     return runStartup(*terminal.console, inputs, session, hooks);
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/rng.h"
 #include "data/run_settings.h"
+#include "presentation/catalogue.h"
 #include "presentation/console_glyphs.h"
 #include "shell/config.h"
 #include "shell/fixed_tables.h"
@@ -36,6 +37,7 @@ struct Session {
     bool playByPlay = true;
     std::uint64_t seed = 0;  // the seed the random source started from
     Rng rng{1};
+    PlayByPlayCatalogue catalogue;
 };
 
 }  // namespace vrk
