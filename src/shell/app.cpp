@@ -10,6 +10,8 @@
 #include "data/show_team.h"
 #include "presentation/catalogue.h"
 #include "presentation/console_ncurses.h"
+#include "shell/batch_run.h"
+#include "shell/bench_run.h"
 #include "shell/host_info.h"
 #include "shell/session.h"
 #include "shell/startup.h"
@@ -112,12 +114,6 @@ int runShowTeam(int argc, char** argv) {
     return showTeamCommand(session.config, argv[2], std::cout, std::cerr);
 }
 
-int notAvailable(std::string_view what) {
-    std::fprintf(stderr, "vrk: %.*s is not available in this build yet.\n",
-                 static_cast<int>(what.size()), what.data());
-    return 2;
-}
-
 }  // namespace
 
 int runApp(int argc, char** argv) {
@@ -132,9 +128,9 @@ int runApp(int argc, char** argv) {
             return 0;
         }
         // Batch play: the option grammar without a screen.
-        if (first == "--batch") return notAvailable("--batch");
+        if (first == "--batch") return runBatchCommand(argc, argv);
         // The fixed-seed benchmark.
-        if (first == "bench") return notAvailable("bench");
+        if (first == "bench") return runBenchCommand(argc, argv);
         // Roster print of one team file: argv[2] is its name.
         if (first == "--show-team") return runShowTeam(argc, argv);
         if (first.starts_with("--")) {

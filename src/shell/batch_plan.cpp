@@ -1,0 +1,89 @@
+#include "shell/batch_plan.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "data/option_string.h"
+#include "shell/command_line.h"
+#include "shell/config_file.h"
+
+namespace vrk {
+
+namespace {
+
+bool userManages(const RunSettings& s, const std::string& team) {
+    return !team.empty() && std::find(s.userManagedTeams.begin(), s.userManagedTeams.end(), team) !=
+                                s.userManagedTeams.end();
+}
+
+bool anyGiven(const std::array<std::string, 3>& values) {
+    return !values[1].empty() || !values[2].empty();
+}
+
+std::string notYet(const std::string& option, const std::string& what) {
+    return "vrk --batch: " + option + " (" + what + ") cannot be honoured in batch play yet.";
+}
+
+bool isFolder(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+}  // namespace
+
+BatchEntry commandLineEntry(const RunSettings& run, const Config& config) {
+    return {run, config};
+}
+
+std::vector<BatchEntry> seriesEntries(const std::vector<std::string>& lines, const RunSettings& run,
+                                      const Config& config) {
+    std::vector<BatchEntry> entries;
+    RunSettings settings = run;
+    Config current = config;
+    for (const std::string& line : lines) {
+        parseOptionString(line, settings);
+        applyRunSettingsToConfig(settings, current, ConfigReadMode::Reread);
+        entries.push_back({settings, current});
+    }
+    return entries;
+}
+
+std::optional<std::string> batchRefusal(const RunSettings& s) {
+    if (userManages(s, s.visitor) || userManages(s, s.home)) {
+        return "The next game is 'Manually-Managed'.\nvrk --batch plays both sides itself; "
+               "release the team with /VM:- or /HM:-.";
+    }
+    if (!s.boxScoreFile.empty()) return notYet("/BX:", "box score file");
+    if (!s.scoreCardFile.empty()) return notYet("/SC:", "score card file");
+    if (!s.lineScoreFile.empty()) return notYet("/LS:", "line score file");
+    if (!s.vazaZevFile.empty()) return notYet("/STB:", "VazaZev file");
+    if (!s.rotationMethod.empty() || anyGiven(s.teamRotation)) {
+        return notYet("/SP: /VP: /HP:", "pitching rotation");
+    }
+    if (anyGiven(s.autoLineup)) return notYet("/AUL /VAL /HAL", "automatic line-up");
+    if (anyGiven(s.battingOrder)) return notYet("/ABO /VBO /HBO", "batting order");
+    if (!s.spotStarters.empty() || anyGiven(s.teamSpotStarters)) {
+        return notYet("/SPT /VSPT /HSPT", "spot starters");
+    }
+    if (anyGiven(s.autoManager)) return notYet("/VAM /HAM", "AutoManager setting");
+    return statisticsRefusal(s);
+}
+
+std::optional<std::string> statisticsRefusal(const RunSettings& s) {
+    if (s.statsSet.empty()) return std::nullopt;
+    return "vrk --batch: /ST:" + s.statsSet +
+           " cannot be honoured: statistics recording is not available in this build yet.";
+}
+
+std::optional<std::string> folderProblem(const Config& config) {
+    if (!config.dataPath.empty() && !isFolder(dataFolder(config))) {
+        return "vrk --batch: the data folder " + dataFolder(config) + " was not found.";
+    }
+    if (!config.writePath.empty() && !isFolder(writeFolder(config))) {
+        return "vrk --batch: the write folder " + writeFolder(config) + " was not found.";
+    }
+    return std::nullopt;
+}
+
+}  // namespace vrk

@@ -1,0 +1,208 @@
+#include "shell/batch_run.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/paths.h"
+#include "data/series_file.h"
+#include "data/team_file.h"
+#include "shell/batch_game.h"
+#include "shell/batch_plan.h"
+#include "shell/config_file.h"
+#include "shell/session.h"
+#include "shell/startup.h"
+
+namespace vrk {
+
+namespace {
+
+// Games below this are over before progress would help.
+constexpr long kProgressThreshold = 200;
+constexpr long kProgressEvery = 50;
+
+struct TeamTally {
+    int wins = 0;
+    int losses = 0;
+    long runs = 0;
+    int games = 0;
+};
+
+struct RunTally {
+    long games = 0;
+    long visitorRuns = 0;
+    long homeRuns = 0;
+    std::map<std::string, TeamTally> teams;
+};
+
+// Loader messages: an abort ends the run; other warnings are told once,
+// however often the team is reloaded.
+bool reportLoad(const TeamLoadResult& load, std::set<std::string>& told, std::ostream& err) {
+    for (const std::string& warning : load.warnings) {
+        if (load.abort || told.insert(warning).second) err << warning << "\n";
+    }
+    return !load.abort;
+}
+
+void printGame(std::ostream& out, long number, const Game& game, const GameResult& r) {
+    char line[256];
+    std::snprintf(line, sizeof line, "%5ld  %-12s %3d  %-12s %3d  W: %-18s L: %s", number,
+                  shownTeamName(game.team(kVisitors)).c_str(), r.score[kVisitors],
+                  shownTeamName(game.team(kHome)).c_str(), r.score[kHome],
+                  pitcherOfRecord(game, r.winningPitcher).c_str(),
+                  pitcherOfRecord(game, r.losingPitcher).c_str());
+    out << line << "\n";
+}
+
+void tallyGame(RunTally& tally, const Game& game, const GameResult& r) {
+    ++tally.games;
+    tally.visitorRuns += r.score[kVisitors];
+    tally.homeRuns += r.score[kHome];
+    for (int t = kVisitors; t <= kHome; ++t) {
+        TeamTally& team = tally.teams[shownTeamName(game.team(t))];
+        ++team.games;
+        team.runs += r.score[static_cast<std::size_t>(t)];
+        if (r.winner == t) {
+            ++team.wins;
+        } else {
+            ++team.losses;
+        }
+    }
+}
+
+double perGame(long runs, long games) {
+    return games > 0 ? static_cast<double>(runs) / static_cast<double>(games) : 0.0;
+}
+
+void printSummary(std::ostream& out, const RunTally& tally, std::uint64_t seed) {
+    char line[160];
+    out << "\nGames: " << tally.games << "  Seed: " << seed << "\n";
+    std::snprintf(line, sizeof line, "%-12s %5s %5s %7s", "Team", "W", "L", "Runs/G");
+    out << line << "\n";
+    for (const auto& [name, t] : tally.teams) {
+        std::snprintf(line, sizeof line, "%-12s %5d %5d %7.2f", name.c_str(), t.wins, t.losses,
+                      perGame(t.runs, t.games));
+        out << line << "\n";
+    }
+    std::snprintf(line, sizeof line, "Runs per game: %.2f (visitors %.2f, home %.2f)",
+                  perGame(tally.visitorRuns + tally.homeRuns, tally.games),
+                  perGame(tally.visitorRuns, tally.games), perGame(tally.homeRuns, tally.games));
+    out << line << "\n";
+}
+
+void showProgress(const BatchIo& io, long done, long total) {
+    if (!io.progress || total < kProgressThreshold) return;
+    if (done % kProgressEvery != 0 && done != total) return;
+    io.err << "\rGame " << done << " of " << total << std::flush;
+    if (done == total) io.err << "\r" << std::string(40, ' ') << "\r" << std::flush;
+}
+
+// Everything that can be found wrong before the first game: options that
+// cannot be honoured, folders, team files.
+bool checkEntries(const std::vector<BatchEntry>& entries, std::set<std::string>& told,
+                  std::ostream& err) {
+    for (const BatchEntry& e : entries) {
+        if (const auto refusal = batchRefusal(e.settings)) {
+            err << *refusal << "\n";
+            return false;
+        }
+        if (const auto problem = folderProblem(e.config)) {
+            err << *problem << "\n";
+            return false;
+        }
+        if (e.settings.visitor.empty() || e.settings.home.empty()) {
+            err << "vrk --batch: name the visiting and the home team with /V: and /H: "
+                   "(or a series with /SER:).\n";
+            return false;
+        }
+        TeamSlots scratch;
+        if (!reportLoad(loadTeamPair(scratch, e.settings.visitor, e.settings.home, e.config), told,
+                        err)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchIo& io, long total) {
+    std::set<std::string> told;
+    if (!checkEntries(entries, told, io.err)) return 1;
+
+    RunTally tally;
+    BatchCarry carry;
+    TeamSlots teams;
+    for (const BatchEntry& e : entries) {
+        const BatchRules rules = batchRulesFrom(e.settings, e.config);
+        for (int g = 0; g < e.settings.games; ++g) {
+            // Teams are read afresh before every game, as the program does.
+            if (!reportLoad(loadTeamPair(teams, e.settings.visitor, e.settings.home, e.config),
+                            told, io.err)) {
+                return 1;
+            }
+            auto game =
+                std::make_unique<Game>(teams, rules.normalization.context, e.config, session.rng);
+            const GameResult result = playUndisplayedGame(*game, rules, carry);
+            printGame(io.out, tally.games + 1, *game, result);
+            tallyGame(tally, *game, result);
+            ++session.completedGames;
+            showProgress(io, tally.games, total);
+        }
+    }
+    printSummary(io.out, tally, session.seed);
+    return 0;
+}
+
+}  // namespace
+
+int runBatch(const StartupInputs& inputs, BatchIo io) {
+    Session session;
+    const StartupOutcome outcome = prepareSession(inputs, session);
+    for (const std::string& warning : outcome.warnings) io.err << warning << "\n";
+    if (outcome.status != StartupStatus::Ready) {
+        io.err << outcome.message << "\n";
+        return 1;
+    }
+    if (const auto problem = folderProblem(session.config)) {
+        io.err << *problem << "\n";
+        return 1;
+    }
+    const StartupOutcome requested = checkRequestedRun(session);
+    if (requested.status != StartupStatus::Ready) {
+        io.err << requested.message << "\n";
+        return 1;
+    }
+    if (session.run.schedulePlay) {
+        io.err << "vrk --batch: /SCH: (schedule replay) cannot be honoured in batch play yet.\n";
+        return 2;
+    }
+
+    if (!session.run.seriesPlay) {
+        const BatchEntry entry = commandLineEntry(session.run, session.config);
+        return playEntries({entry}, session, io, entry.settings.games);
+    }
+    const auto found = findFile(dataFolder(session.config), session.run.seriesName);
+    const auto lines = found ? readSeriesFile(*found) : std::nullopt;
+    if (!lines) {
+        io.err << kSeriesNotFound << "\n";
+        return 1;
+    }
+    // The series' own lines name the games; the command line's settings are
+    // where they start from.
+    const std::vector<BatchEntry> entries = seriesEntries(*lines, session.run, session.config);
+    return playEntries(entries, session, io, countSeriesGames(*lines));
+}
+
+int runBatchCommand(int argc, char** argv) {
+    StartupInputs inputs = hostStartupInputs(argc, argv);
+    inputs.args.clear();
+    for (int i = 2; i < argc; ++i) inputs.args.emplace_back(argv[i]);
+    return runBatch(inputs, {std::cout, std::cerr, isatty(STDERR_FILENO) != 0});
+}
+
+}  // namespace vrk

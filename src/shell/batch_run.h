@@ -1,0 +1,25 @@
+#pragma once
+#include <ostream>
+
+#include "shell/host_info.h"
+
+namespace vrk {
+
+// Where a batch run reports: results on `out`, messages on `err`; progress
+// goes to `err` too, and only when it is a terminal.
+struct BatchIo {
+    std::ostream& out;
+    std::ostream& err;
+    bool progress = false;
+};
+
+// `vrk --batch OPTIONS`: inputs.args hold the option words. Plays a two-team
+// series (/V: /H: /N:) or every entry of a series file (/SER:) without a
+// screen, one result line per game and a summary. Returns the exit status:
+// 0 when every game was played, non-zero with a message on `err` otherwise.
+int runBatch(const StartupInputs& inputs, BatchIo io);
+
+// The program's `--batch` switch: argv[2] on are the option words.
+int runBatchCommand(int argc, char** argv);
+
+}  // namespace vrk

@@ -1,0 +1,35 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/team_file.h"
+#include "shell/config.h"
+
+namespace vrk {
+
+// The team files (".DAT", any letter case) of a folder, by name without the
+// extension, sorted.
+std::vector<std::string> leagueTeamFiles(const std::string& folder);
+
+struct Pairing {
+    std::string visitor;
+    std::string home;
+};
+
+// Every team against every other, at home and away.
+std::vector<Pairing> roundRobin(const std::vector<std::string>& teams);
+
+// A pairing loaded once: measured runs copy the slots instead of reading
+// the files before every game.
+struct LoadedPairing {
+    Pairing names;
+    TeamSlots teams;
+};
+
+// Loads every pairing; a load that aborts ends it with its messages in
+// `problems` and nothing returned.
+std::vector<LoadedPairing> loadPairings(const std::vector<Pairing>& pairings, const Config& config,
+                                        std::vector<std::string>& problems);
+
+}  // namespace vrk
