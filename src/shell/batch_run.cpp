@@ -41,11 +41,24 @@ struct RunTally {
     std::map<std::string, TeamTally> teams;
 };
 
+// A message-box text on a line-based stream: "|" starts a new line, and
+// nothing waits for a key here.
+void writeMessage(std::ostream& err, const std::string& text) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('|', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string_view line = std::string_view(text).substr(start, end - start);
+        if (line != "Hit any key to Abort.") err << line << "\n";
+        start = end + 1;
+    }
+}
+
 // Loader messages: an abort ends the run; other warnings are told once,
 // however often the team is reloaded.
 bool reportLoad(const TeamLoadResult& load, std::set<std::string>& told, std::ostream& err) {
     for (const std::string& warning : load.warnings) {
-        if (load.abort || told.insert(warning).second) err << warning << "\n";
+        if (load.abort || told.insert(warning).second) writeMessage(err, warning);
     }
     return !load.abort;
 }
@@ -163,7 +176,7 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
 int runBatch(const StartupInputs& inputs, BatchIo io) {
     Session session;
     const StartupOutcome outcome = prepareSession(inputs, session);
-    for (const std::string& warning : outcome.warnings) io.err << warning << "\n";
+    for (const std::string& warning : outcome.warnings) writeMessage(io.err, warning);
     if (outcome.status != StartupStatus::Ready) {
         io.err << outcome.message << "\n";
         return 1;

@@ -1,0 +1,63 @@
+#pragma once
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/batch_run.h"
+
+namespace vrk::testing {
+
+// A scratch home folder holding the shipped companion files and two of the
+// sample teams; batch runs start in it as their current folder.
+struct BatchHome {
+    std::filesystem::path dir;
+
+    explicit BatchHome(const std::string& tag) {
+        namespace fs = std::filesystem;
+        dir = fs::temp_directory_path() /
+              ("vrk_batch_" + tag + "_" +
+               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+               std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        const fs::path home = VRK_SOURCE_HOME;
+        for (const char* name :
+             {"BASEBALL.MSG", "STADIUM.TXT", "BASEBALL.CFG", "CAMHAVEN.DAT", "FELVORA.DAT"}) {
+            fs::copy_file(home / name, dir / name);
+        }
+    }
+    ~BatchHome() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+
+    void write(const std::string& name, const std::string& text) const {
+        std::ofstream(dir / name, std::ios::binary) << text;
+    }
+
+    struct Run {
+        int status = 0;
+        std::string out;
+        std::string err;
+    };
+
+    // The options are one option string, split into words as a shell would.
+    Run batch(const std::string& options) const {
+        StartupInputs inputs;
+        inputs.currentDir = dir.string();
+        inputs.timeSeed = 1;
+        std::istringstream words(options);
+        for (std::string w; words >> w;) inputs.args.push_back(w);
+        std::ostringstream out;
+        std::ostringstream err;
+        Run run;
+        run.status = runBatch(inputs, {out, err, false});
+        run.out = out.str();
+        run.err = err.str();
+        return run;
+    }
+};
+
+}  // namespace vrk::testing
