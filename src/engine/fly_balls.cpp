@@ -23,8 +23,11 @@ struct AirBall {
     bool highlighted = false;
 };
 
+constexpr int kBallInAirSound = 6;
+
 AirBall KindOfBall(Game& game) {
     GameState& s = game.state;
+    PlayEffect(game, kBallInAirSound);
     int n = s.currentFielder;
     AirBall ball;
     if (!Outfielder(n)) {
