@@ -35,7 +35,6 @@ struct GroundBall {
     Rng& rng() { return game.rng; }
     bool infieldIn() const { return game.flags.infieldIn; }
     bool hitAndRun() const { return game.flags.hitAndRunCall; }
-    int fielding() const { return s.fieldingTeam; }
 };
 
 // Sound effects of a grounder and of the bad hop (special detail 4).
