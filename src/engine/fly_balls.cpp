@@ -23,8 +23,11 @@ struct AirBall {
     bool highlighted = false;
 };
 
+constexpr int kBallInAirSound = 6;
+
 AirBall KindOfBall(Game& game) {
     GameState& s = game.state;
+    PlayEffect(game, kBallInAirSound);
     int n = s.currentFielder;
     AirBall ball;
     if (!Outfielder(n)) {
@@ -132,7 +135,8 @@ Depth ToldDepth(const Game& game) {
 
 void TagFromThird(Game& game, bool deep) {
     GameState& s = game.state;
-    Depth depth = game.displayed() ? ToldDepth(game) : (deep ? Depth::Deep : Depth::Normal);
+    // A highlighted catch is deep however it was told.
+    Depth depth = deep ? Depth::Deep : game.displayed() ? ToldDepth(game) : Depth::Normal;
     if (depth == Depth::Deep) {
         ResolveSacrificeFly(game);
         return;
@@ -162,11 +166,11 @@ void TagFromThird(Game& game, bool deep) {
 void TagFromSecond(Game& game, bool deep) {
     GameState& s = game.state;
     int depthClass = 0;
-    if (game.displayed()) {
+    if (deep) {
+        depthClass = 1;
+    } else if (game.displayed()) {
         std::string_view line = game.narration->recentLine(0);
         depthClass = (LineContains(line, "deep") || LineContains(line, "long")) ? 1 : 2;
-    } else if (deep) {
-        depthClass = 1;
     }
     if (depthClass == 0) return;
     int runner = s.runnerOnSecond;

@@ -35,11 +35,15 @@ struct GroundBall {
     Rng& rng() { return game.rng; }
     bool infieldIn() const { return game.flags.infieldIn; }
     bool hitAndRun() const { return game.flags.hitAndRunCall; }
-    int fielding() const { return s.fieldingTeam; }
 };
+
+// Sound effects of a grounder and of the bad hop (special detail 4).
+constexpr int kGrounderSound = 9;
+constexpr int kBadHopSound = 8;
 
 void Describe(GroundBall& g) {
     if (!g.game.displayed()) return;
+    PlayEffect(g.game, g.special && g.detail == 4 ? kBadHopSound : kGrounderSound);
     if (g.special) {
         SayBatter(g.game, msg::kSpecialGrounder(g.fielder, g.detail));
         SayBatter(g.game, msg::kSpecialGrounderPlay(g.fielder, g.detail));

@@ -9,6 +9,8 @@
 namespace vrk {
 namespace {
 
+constexpr int kHitSound = 7;
+
 int Score(const GameState& s, int team) {
     return s.score[static_cast<std::size_t>(team)];
 }
@@ -107,6 +109,7 @@ int ExtraBaseHitFielder(Game& game) {
 void DescribeExtraBaseHit(Game& game, int fielder) {
     game.state.currentFielder = fielder;
     if (!game.displayed()) return;
+    PlayEffect(game, kHitSound);
     int d;
     if (fielder == kCenterField) {
         d = game.rng.randInt(3);

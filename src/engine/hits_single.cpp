@@ -26,9 +26,12 @@ struct SingleBall {
     bool wildThrow = false;
 };
 
+constexpr int kHitSound = 7;
+
 SingleBall PlaceSingle(Game& game, bool fromError) {
     GameState& s = game.state;
     SingleBall ball;
+    PlayEffect(game, kHitSound);
     if (fromError) {
         ball.fielder = OutfielderBehind(s.currentFielder);
         return ball;

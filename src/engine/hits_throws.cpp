@@ -10,6 +10,8 @@
 namespace vrk {
 namespace {
 
+constexpr int kThrowSound = 3;
+
 // Fielder taking the throw at a base (4 = home).
 int BaseFielder(int base) {
     if (base == 4) return kCatcher;
@@ -46,11 +48,13 @@ ThrowOutcome ThrowForRunners(Game& game, bool isDouble, int firstTries, int seco
     int fielder = s.currentFielder;
     try {
         double t = game.flags.hitAndRunCall ? 0.999 : game.rng.draw();
+        if (firstTries >= 2 || secondTries >= 2) PlayEffect(game, kThrowSound);
         if (s.runnerOnSecond != 0) {
             int runner = s.runnerOnSecond;
             if (secondTries >= 2 && secondOutChance >= 0 && s.outs < 3) {
                 result.threwHome = true;
                 SayRunner(game, msg::kRunnerTriesFor(14), runner);
+                Say(game, msg::kThrowToBase(4));
                 SayText(game, "He is....");
                 if (t < secondOutChance / 100.0) {
                     s.runnerOnSecond = 0;
@@ -61,6 +65,7 @@ ThrowOutcome ThrowForRunners(Game& game, bool isDouble, int firstTries, int seco
                     AdvanceRunners(game, 0, 2, 0);
                 }
             } else {
+                if (secondTries < 2) SayRunner(game, msg::kRunnerHoldsAt(3), runner);
                 AdvanceRunners(game, 0, std::clamp(secondTries, 1, 2), 0);
             }
         }
@@ -76,6 +81,7 @@ ThrowOutcome ThrowForRunners(Game& game, bool isDouble, int firstTries, int seco
                 if (firstTries >= 3 && !noThrow) {
                     result.threwHome = true;
                     SayRunner(game, msg::kRunnerTriesFor(14), runner);
+                    Say(game, msg::kThrowToBase(4));
                     SayText(game, "He is....");
                     if (t < firstOutChance / 100.0) {
                         s.runnerOnFirst = 0;
@@ -86,16 +92,20 @@ ThrowOutcome ThrowForRunners(Game& game, bool isDouble, int firstTries, int seco
                         AdvanceRunners(game, 3, 0, 0);
                     }
                 } else {
+                    if (firstTries < 3) SayRunner(game, msg::kRunnerHoldsAt(3), runner);
                     AdvanceRunners(game, std::clamp(firstTries, 2, 3), 0, 0);
                 }
             } else if (firstTries >= 2 && !noThrow) {
                 SayRunner(game, msg::kRunnerTriesFor(13), runner);
-                if (t < 0.15 + firstOutChance / 100.0) SayText(game, "He is...");
+                Say(game, msg::kThrowToBase(3));
+                bool close = t < 0.15 + firstOutChance / 100.0;
+                if (close) SayText(game, "He is...");
                 if (t < firstOutChance / 100.0) {
                     s.runnerOnFirst = 0;
                     ThrowOutRunner(game, runner, 3, fielder);
                     result.runnerOut = true;
                 } else {
+                    if (close) SayRunner(game, msg::kSafeAtBase(3), runner);
                     AdvanceRunners(game, 2, 0, 0);
                 }
             } else {

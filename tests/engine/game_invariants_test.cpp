@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/engine_helpers.h"
+#include "engine/plays_fixture.h"
 #include "engine/test_teams.h"
 
 namespace vrk {
@@ -163,6 +164,57 @@ TEST(GameInvariants, TwoThousandSeededGames) {
         CheckGame(*f.game, result, watch, seed);
         if (::testing::Test::HasFailure()) break;
     }
+}
+
+// Tells plays with a few telling words, so that the handlers that read the
+// play-by-play (depth of a fly, a slow roller, the flip to the pitcher) are
+// driven through their displayed branches.
+class WordyNarration final : public Narration {
+  public:
+    std::vector<std::string> lines;
+    void message(MessageKey key, int, int, int, int) override {
+        std::string line = key.display();
+        if (key.category == 7 && key.s == '3') line += " way back, deep!";
+        if (key.category == 6 && key.s == '2') line += key.detail % 2 ? " a short fly" : " routine";
+        if (key.category == 3 && key.s == '2') line += " a slow roller";
+        if (key.category == 2 && key.p == '3') line += " He flips to the pitcher covering...";
+        lines.push_back(line);
+    }
+    void text(int, std::string_view line) override { lines.emplace_back(line); }
+    std::string_view recentLine(int back) const override {
+        if (back < 0 || back >= static_cast<int>(lines.size())) return {};
+        return lines[lines.size() - 1 - static_cast<std::size_t>(back)];
+    }
+    void dropRecent(int count) override {
+        for (int i = 0; i < count && !lines.empty(); ++i) lines.pop_back();
+    }
+    void startPlay() override {}
+    void showPlay() override {}
+    void redrawScoreboard() override {}
+    void redrawField() override {}
+    void markBatter(int, int) override {}
+    void refreshAtBat() override {}
+    void fatigue(std::string_view) override {}
+    void window(std::string_view, std::span<const std::string_view>) override {}
+    void closeWindow() override {}
+    void celebrateHomeRun(bool) override {}
+};
+
+TEST(GameInvariants, DisplayedGamesKeepTheSameBooks) {
+    std::size_t told = 0;
+    for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+        testing::GameFixture f(seed, seed % 2 == 0);
+        WordyNarration narration;
+        HalfInningWatch watch(*f.game);
+        f.game->narration = &narration;
+        f.game->scoreCard = &watch;
+        f.game->options.displayed = true;
+        GameResult result = PlayGame(*f.game);
+        CheckGame(*f.game, result, watch, seed);
+        told += narration.lines.size();
+        if (::testing::Test::HasFailure()) break;
+    }
+    EXPECT_GT(told, 200u * 50u);
 }
 
 }  // namespace

@@ -89,6 +89,52 @@ TEST(GroundBalls, DoublePlayNotationAndChanceBySpeed) {
     EXPECT_GT(notations[kThirdBase]["5-4-3 DP"], 0);
 }
 
+TEST(GroundBalls, DoublePlayVariants) {
+    std::map<std::string, int> seen;
+    for (std::uint64_t seed = 1; seed <= 3000; ++seed) {
+        PlaysFixture f(seed);
+        f.SetSpeed(4, 1);
+        int kind = static_cast<int>(seed % 3);
+        if (kind == 0) {
+            // First and second, to the third baseman: he may take third himself.
+            f.Bat(4, 2, 3, 0, 0);
+            Grounder(f, kThirdBase);
+        } else if (kind == 1) {
+            // Bases loaded, back to the pitcher: home to first.
+            f.Bat(4, 1, 2, 3, 0);
+            Grounder(f, kPitcher);
+        } else {
+            f.Bat(4, 2, 0, 0, 0);
+            Grounder(f, kPitcher);
+        }
+        const GameState& s = f.state();
+        if (s.outs != 2) continue;
+        seen[s.playResult] += 1;
+        EXPECT_EQ(f.TotalPutouts(), 2);
+        EXPECT_EQ(f.Runs(), 0) << s.playResult;
+        if (s.playResult == "5UN-3 DP") {
+            EXPECT_EQ(s.runnerOnSecond, 2) << "the runner from first still reaches second";
+            EXPECT_EQ(s.runnerOnThird, 0);
+            EXPECT_EQ(f.FielderCount(kThirdBase, &FielderCounters::putouts), 1);
+            EXPECT_EQ(f.FielderCount(kThirdBase, &FielderCounters::assists), 1);
+        } else if (s.playResult == "1-2-3 DP!") {
+            EXPECT_EQ(s.runnerOnFirst, 0);
+            EXPECT_EQ(s.runnerOnSecond, 1);
+            EXPECT_EQ(s.runnerOnThird, 2);
+            EXPECT_EQ(f.FielderCount(kCatcher, &FielderCounters::putouts), 1);
+            EXPECT_EQ(f.FielderCount(kCatcher, &FielderCounters::assists), 1);
+        } else if (s.playResult == "5-4-3 DP") {
+            EXPECT_EQ(s.runnerOnThird, 3);
+        } else {
+            EXPECT_EQ(s.playResult, "1-6-3 DP");
+        }
+    }
+    EXPECT_GT(seen["5UN-3 DP"], 0);
+    EXPECT_GT(seen["5-4-3 DP"], seen["5UN-3 DP"]);
+    EXPECT_GT(seen["1-2-3 DP!"], 0);
+    EXPECT_GT(seen["1-6-3 DP"], 0);
+}
+
 TEST(GroundBalls, ThirdOutScoresNoRun) {
     for (std::uint64_t seed = 1; seed <= 1500; ++seed) {
         PlaysFixture f(seed);
