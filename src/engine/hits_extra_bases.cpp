@@ -44,6 +44,7 @@ void OfferStretchToTriple(Game& game, int fielder) {
     if (game.rng.draw() < value / 100.0) {
         AdvanceRunners(game, 0, 1, 0);
         MoveDoubleToTriple(game);
+        s.hitType = 3;
         s.playResult = "3B";
     } else {
         int batter = s.runnerOnSecond;

@@ -229,6 +229,42 @@ TEST(Hits, HumanOffersAndQuestions) {
     EXPECT_TRUE(conceded);
 }
 
+TEST(Hits, StretchedDoubleBecomesATripleOrAnOutAtThird) {
+    int triples = 0;
+    int outs = 0;
+    for (std::uint64_t seed = 1; seed <= 400; ++seed) {
+        testing::ScriptedDecisions decisions;
+        decisions.answer = true;
+        PlaysFixture f(seed);
+        f.game->decisions = &decisions;
+        f.state().userManaged[1] = true;
+        f.state().inning = 7;
+        f.Bat(3);
+        ResolveDouble(*f.game);
+        if (decisions.questions.empty()) continue;  // a throwing error came first
+        EXPECT_EQ(decisions.questions[0], " Stretch hit to a triple? [y/N]  (55%)");
+        const GameState& s = f.state();
+        const BatterCounters& line = f.game->counters.bat(1, 3);
+        if (s.playResult == "3B") {
+            ++triples;
+            EXPECT_EQ(s.runnerOnThird, 3);
+            EXPECT_EQ(line.triples, 1);
+            EXPECT_EQ(line.doubles, 0);
+            EXPECT_EQ(f.game->counters.pitch(2, 10).triples, 1);
+            EXPECT_EQ(f.game->counters.pitch(2, 10).doubles, 0);
+        } else {
+            ++outs;
+            EXPECT_EQ(s.playResult.substr(0, 3), "2B ");
+            EXPECT_EQ(s.playResult.substr(4), "-5");
+            EXPECT_EQ(s.outs, 1);
+            EXPECT_EQ(s.runnersOn(), 0);
+            EXPECT_EQ(line.doubles, 1);
+            EXPECT_EQ(f.PitcherOuts(), 1);
+        }
+    }
+    EXPECT_NEAR(triples / static_cast<double>(triples + outs), 0.55, 0.07);
+}
+
 // Singles, doubles and triples in every base state: outs only come from
 // runners thrown out, each with a putout and an out for the pitcher.
 TEST(Hits, CreditsAndRunnersBalanceOnEveryHit) {
