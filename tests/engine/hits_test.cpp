@@ -11,7 +11,7 @@
 namespace vrk {
 namespace {
 
-using testing::PlaysFixture;
+using plays_testing::PlaysFixture;
 
 TEST(Hits, SendValuesAreCappedAt98) {
     // A speed-9 runner on second with two outs: 36 + 60 + 12 + 7 - 13 at worst.
@@ -179,7 +179,7 @@ TEST(Hits, ReachingOnAnErrorIsNoHit) {
 
 TEST(Hits, HumanOffersAndQuestions) {
     // Leading late: never offered a stretch.
-    testing::ScriptedDecisions decisions;
+    plays_testing::ScriptedDecisions decisions;
     for (std::uint64_t seed = 1; seed <= 300; ++seed) {
         PlaysFixture f(seed);
         f.game->decisions = &decisions;
@@ -195,7 +195,7 @@ TEST(Hits, HumanOffersAndQuestions) {
     // One run down in the eighth with the bases empty: offered, with 5 x speed + 30.
     bool offered = false;
     for (std::uint64_t seed = 1; seed <= 200 && !offered; ++seed) {
-        testing::ScriptedDecisions asked;
+        plays_testing::ScriptedDecisions asked;
         PlaysFixture f(seed);
         f.game->decisions = &asked;
         f.state().userManaged[1] = true;
@@ -213,7 +213,7 @@ TEST(Hits, HumanOffersAndQuestions) {
     // Three runs down with a runner on second: the human defence may concede.
     bool conceded = false;
     for (std::uint64_t seed = 1; seed <= 200 && !conceded; ++seed) {
-        testing::ScriptedDecisions asked;
+        plays_testing::ScriptedDecisions asked;
         asked.answer = true;
         PlaysFixture f(seed);
         f.game->decisions = &asked;
@@ -233,7 +233,7 @@ TEST(Hits, StretchedDoubleBecomesATripleOrAnOutAtThird) {
     int triples = 0;
     int outs = 0;
     for (std::uint64_t seed = 1; seed <= 400; ++seed) {
-        testing::ScriptedDecisions decisions;
+        plays_testing::ScriptedDecisions decisions;
         decisions.answer = true;
         PlaysFixture f(seed);
         f.game->decisions = &decisions;
