@@ -67,7 +67,9 @@ void PlayDouble(Game& game) {
 
     int tries = 2;
     int outChance = 0;
-    if (s.runnerOnFirst != 0) {
+    bool walkOff = s.battingTeam == kHome && s.inning >= s.regulationInnings &&
+                   Score(s, kHome) > Score(s, kVisitors);
+    if (s.runnerOnFirst != 0 && !walkOff) {
         int runner = s.runnerOnFirst;
         if (game.flags.hitAndRunCall) {
             tries = 3;
