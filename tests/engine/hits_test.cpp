@@ -98,6 +98,14 @@ TEST(Hits, WalkOffSingleEndsWithoutAThrow) {
         EXPECT_EQ(s.playResult, "1B");
         EXPECT_EQ(f.game->counters.bat(2, 6).hits, 1);
         EXPECT_EQ(f.game->counters.bat(2, 6).runsBattedIn, 1);
+
+        // A double that wins it: nobody is thrown out behind the winning run.
+        PlaysFixture d(seed);
+        d.HomeBats(10, 1, 1);
+        d.Bat(6, 2, 0, 5, 0);
+        ResolveDouble(*d.game);
+        EXPECT_EQ(d.state().score[2], 2);
+        EXPECT_EQ(d.state().outs, 0);
     }
 }
 
