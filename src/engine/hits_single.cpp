@@ -185,6 +185,7 @@ void OfferStretchToDouble(Game& game, int fielder) {
         return;
     }
     if (game.rng.draw() < value / 100.0) {
+        // He takes the extra base on the throw; the hit stays a single.
         AdvanceRunners(game, 1, 0, 0);
     } else {
         int batter = s.runnerOnFirst;
@@ -195,7 +196,8 @@ void OfferStretchToDouble(Game& game, int fielder) {
 
 void PlaySingle(Game& game) {
     GameState& s = game.state;
-    // A single after a fielding error puts the batter on without a hit.
+    // A single after a fielding error puts the batter on without a hit; the
+    // runners move as on a single whether the error was a throw or a bobble.
     bool fromError = s.errorOnPlay;
     SingleBall ball = PlaceSingle(game, fromError);
     s.currentFielder = ball.fielder;
