@@ -12,7 +12,7 @@ namespace vrk {
 namespace {
 
 using testing::GameFixture;
-using testing::RecordingNarration;
+using testing::LoopNarration;
 using testing::RecordingScoreCard;
 
 // Batters who hit a home run nearly every time up.
@@ -471,12 +471,12 @@ TEST(FullGame, SeededGamesEndWithAWinnerAndAConsistentLineScore) {
 TEST(FullGame, DisplayedGameTellsTheInningSummaryAndTheEnd) {
     GameFixture f(77);
     Game& g = *f.game;
-    RecordingNarration narration;
+    LoopNarration narration;
     g.narration = &narration;
     g.options.displayed = true;
     g.options.playDelay = 1;
     PlayGame(g);
-    EXPECT_FALSE(narration.windows.empty());
+    ASSERT_FALSE(narration.windows.empty());
     EXPECT_EQ(narration.windows.front(), "Inning Summary");
     EXPECT_TRUE(narration.has("That's the ballgame!"));
     EXPECT_TRUE(narration.has("We're set for the first pitch..."));
@@ -484,7 +484,7 @@ TEST(FullGame, DisplayedGameTellsTheInningSummaryAndTheEnd) {
 
     // Undisplayed: the narration is never called.
     GameFixture quiet(77);
-    RecordingNarration silent;
+    LoopNarration silent;
     quiet.game->narration = &silent;
     PlayGame(*quiet.game);
     EXPECT_TRUE(silent.lines.empty());

@@ -135,6 +135,42 @@ TEST(OutcomeModel, HitFactorTerms) {
     EXPECT_FLOAT_EQ(HitFactor(g).hitFactor, 2.0f);  // clamped
 }
 
+TEST(OutcomeModel, RegressionTowardTheRealSeason) {
+    GameFixture f(19);
+    Game& g = *f.game;
+    FirstBatter(g);
+    float base = HitFactor(g).hitFactor;
+    Player& b = f.teams[1].player(1);
+    b.sim.atBats = 400;  // more than half his real at-bats
+    b.sim.hits = 80;     // .200 against a real .238: he is due
+    b.sim.homeRuns = 4;
+    // Off unless both the option and a statistics file are in force.
+    g.options.regressionOption = true;
+    EXPECT_FLOAT_EQ(HitFactor(g).hitFactor, base);
+    g.options.statisticsRecorded = true;
+    double a = 131.0 / 551;
+    double s = 80.0 / 400;
+    int batterSide = 0;
+    for (int i = 0; i < 400; ++i) {
+        HitFactorResult r = HitFactor(g);
+        if (r.hitFactor != base) {
+            ++batterSide;
+            EXPECT_NEAR(r.hitFactor - base, (a - s) / a, 1e-5);
+            EXPECT_NEAR(r.homeRunScale, 1 + (11.0 / 551 - 4.0 / 400) / (11.0 / 551), 1e-5);
+        }
+    }
+    EXPECT_NEAR(batterSide / 400.0, 0.75, 0.07);
+
+    // Overuse: a part-timer far past his real at-bats loses hits.
+    b.atBats = 200;
+    b.hits = 50;
+    b.sim.atBats = 400;
+    b.sim.hits = 0;
+    b.sim.homeRuns = 0;
+    f.config.batterOveruse = true;
+    EXPECT_NEAR(HitFactor(g).hitFactor - base, -0.25, 1e-5);
+}
+
 TEST(OutcomeModel, EventRateFloorsAndFallbacks) {
     GameFixture f;
     Game& g = *f.game;

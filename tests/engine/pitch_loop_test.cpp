@@ -208,6 +208,42 @@ TEST(PitchLoop, HitAndRunNeverStrikesOutInTheOutcomeStep) {
     EXPECT_LT(strikeoutsOnHitAndRun, 500);
 }
 
+// A manager that pulls the home starter before the first pitch.
+struct HookToReliever final : ManagerHooks {
+    void input(Game&) override {}
+    void autoManage(Game& game) override { game.flags.changePitcher[kHome] = true; }
+    int substitutions(Game& game) override {
+        return game.flags.changePitcher[kHome] && game.state.currentPitcher[kHome] == 10 ? 13 : 0;
+    }
+    bool doubleSwitch(Game&, int) override { return false; }
+    int replacePitcher(Game&, int) override { return 0; }
+    void warmups(Game&) override {}
+};
+
+TEST(PitchLoop, PitchingChangeThroughTheManagerSeam) {
+    GameFixture f(23);
+    Game& g = *f.game;
+    StartGame(g);
+    RecordingScoreCard card(g.state);
+    g.scoreCard = &card;
+    HookToReliever manager;
+    g.managers = &manager;
+    AtThePlate(g, 1);
+    g.state.pitchCount[kHome] = 80;
+    PlayPass(g);
+    EXPECT_EQ(g.state.pitcher, 13);
+    EXPECT_EQ(g.state.currentPitcher[kHome], 13);
+    EXPECT_EQ(g.state.pitchersUsed[kHome], 2);
+    EXPECT_EQ(g.state.pitcherList[kHome][2], 13);
+    EXPECT_FALSE(g.flags.changePitcher[kHome]);
+    EXPECT_EQ(g.counters.pitch(kHome, 13).battersFaced, 1);
+    EXPECT_LT(g.state.pitchCount[kHome], 10);  // the count starts again
+    EXPECT_EQ(card.count("[Relief] "), 1);
+    // The flag is cleared even when no reliever is left.
+    PlayPass(g);
+    EXPECT_EQ(g.state.pitchersUsed[kHome], 2);
+}
+
 TEST(PitchLoop, ExpectedPitchesAndFatigueText) {
     GameFixture f;
     Game& g = *f.game;

@@ -29,7 +29,7 @@ struct RecordingScoreCard final : ScoreCardSink {
 };
 
 // Narration that keeps every line as "key" or text.
-struct RecordingNarration final : Narration {
+struct LoopNarration final : Narration {
     void message(MessageKey key, int, int, int, int) override { lines.push_back(key.display()); }
     void text(int, std::string_view line) override { lines.emplace_back(line); }
     std::string_view recentLine(int back) const override {
