@@ -71,16 +71,18 @@ inline constexpr FielderKey kLongDriveWall{{9, '0', '2', 2}, 7, 9};   // fielder
 inline constexpr MessageKey kWalk{18, '0', '0', 1};             // ball four (batter)
 inline constexpr MessageKey kIntentionalWalk{18, '0', '0', 2};  // walked on purpose (batter)
 inline constexpr MessageKey kHitByPitch{29, '0', '0', 16};      // pitch hits the batter (batter)
-inline constexpr MessageKey kHitByPitchTakesBase{29, '0', '0', 17};    // he takes first (batter)
-inline constexpr DetailKey kStrikeout{{19, '0', '1', 1}, 1, 2};        // the strikeout (batter)
-inline constexpr DetailKey kStrikeoutFollow{{19, '0', '2', 1}, 1, 2};  // second line, same detail
+inline constexpr MessageKey kHitByPitchTakesBase{29, '0', '0', 17};  // he takes first (batter)
+inline constexpr DetailKey kStrikeout{{19, '0', '1', 1}, 1, 2};      // the strikeout (batter)
+inline constexpr DetailKey kStrikeoutFollow{
+    {19, '0', '2', 1}, 1, 2};  // second line, same detail (batter)
 
 // --- Ground balls -------------------------------------------------------------
-inline constexpr FielderKey kGroundBall{{2, '0', '1', 0}, 1, 6};         // grounder to the fielder
+inline constexpr FielderKey kGroundBall{
+    {2, '0', '1', 0}, 1, 6};  // grounder to the fielder (batter)
 inline constexpr FielderKey kGroundBallToFirst{{2, '0', '2', 0}, 1, 6};  // his throw to first
 inline constexpr FielderKey kGroundBallToBase{{2, '0', '3', 0}, 1, 6};   // he looks to another base
-// Special grounder: details 01..04 (04 a bad hop, with its own sound); 01
-// and 02 also serve as the charge on a slow roller.
+// Special grounder (batter): details 01 slow roller, 02 chopper, 03 smash,
+// 04 bad hop (with its own sound); the second line is the fielder's play.
 inline constexpr FielderDetailKey kSpecialGrounder{{3, '0', '1', 1}, 1, 6, 1, 4};
 inline constexpr FielderDetailKey kSpecialGrounderPlay{{3, '0', '2', 1}, 1, 6, 1, 4};
 inline constexpr MessageKey kDoublePlayFeed{8, '0', '1', 0};        // flip to the pivot man
@@ -99,15 +101,17 @@ inline constexpr MessageKey kPlayAtPlate{29, '0', '0', 5};        // runner and 
 inline constexpr MessageKey kConcedeRun{29, '0', '0', 6};  // they give up the run for the out
 
 // --- Balls in the air -----------------------------------------------------------
-inline constexpr FielderKey kLineDrive{{4, '0', '0', 0}, 1, 6};     // line drive at an infielder
-inline constexpr FielderKey kPopUp{{5, '0', '1', 0}, 1, 6};         // pop-up (batter)
+inline constexpr FielderKey kLineDrive{
+    {4, '0', '0', 0}, 1, 6};                                 // line drive at an infielder (batter)
+inline constexpr FielderKey kPopUp{{5, '0', '1', 0}, 1, 6};  // pop-up (batter)
 inline constexpr FielderKey kPopUpSettles{{5, '0', '2', 0}, 1, 6};  // fielder settles under it
 inline constexpr MessageKey kFoulPop{29, '0', '0', 20};             // it drifts into foul ground
 inline constexpr FielderKey kFlyBall{{6, '0', '1', 0}, 7, 9};       // fly to the outfield (batter)
 inline constexpr FielderKey kFlyBallSettles{{6, '0', '2', 0}, 7, 9};  // outfielder under it
-// Long description of an outfield fly: three lines, detail 01 or 02. The
-// engine reads "eep"/"ong" (deep, long) or "loop", "short"... in the last
-// line for the tag-up depth, so the texts say how far it went.
+// Long description of an outfield fly (batter): three lines, detail 01 a
+// deep drive, 02 a soft fly. The engine reads "eep"/"ong" (deep, long) or
+// "loop", "short"... in the last line for the tag-up depth, so the texts
+// say how far it went.
 inline constexpr FielderDetailKey kLongFly{{7, '0', '1', 1}, 7, 9, 1, 2};
 inline constexpr FielderDetailKey kLongFlyChase{{7, '0', '2', 1}, 7, 9, 1, 2};
 inline constexpr FielderDetailKey kLongFlyEnd{{7, '0', '3', 1}, 7, 9, 1, 2};
@@ -120,22 +124,24 @@ inline constexpr MessageKey kSacrificeFly{17, '0', '0', 3};         // runner ta
 inline constexpr MessageKey kSacrificeFlyScores{17, '0', '0', 4};   // he scores on the fly
 
 // --- Hits and runners -------------------------------------------------------------
-// Extra-base hit description, detail 01..04; 04 names the batter, the
-// others the fielder ("#").
+// Extra-base hit description, detail 01..04 (01 the gap, 02 right-center,
+// 03 left-center, 04 down the line); 04 names the batter, the others the
+// outfielder who retrieves the ball.
 inline constexpr DetailKey kExtraBaseHit{{10, '0', '1', 1}, 1, 4};
 inline constexpr DetailKey kExtraBaseHitFollow{{10, '0', '2', 1}, 1, 4};
 inline constexpr MessageKey kHomeRunCall{10, '0', '4', 0};  // it's gone (batter)
-// After the home-run call: 10 solo, 11 two runs, 12 three, 13 grand slam.
+// After the home-run call (batter): 10 solo, 11 two runs, 12 three, 13 slam.
 inline constexpr DetailKey kHomeRunTrot{{31, '0', '0', 10}, 10, 13};
-inline constexpr MessageKey kHomeRunCrowd{15, '0', '0', 10};           // crowd salutes the home run
-inline constexpr FielderKey kOutfieldSingle{{11, '0', '0', 0}, 7, 9};  // single into the outfield
-inline constexpr FielderKey kInfieldHit{{12, '0', '1', 0}, 1, 6};      // beats out a grounder
+inline constexpr MessageKey kHomeRunCrowd{15, '0', '0', 10};  // crowd salutes the home run
+inline constexpr FielderKey kOutfieldSingle{
+    {11, '0', '0', 0}, 7, 9};  // single to the outfield (batter)
+inline constexpr FielderKey kInfieldHit{{12, '0', '1', 0}, 1, 6};  // beats out a grounder (batter)
 inline constexpr FielderKey kGroundSingle{
-    {12, '0', '2', 0}, 7, 9};  // grounder through, outfielder fields it
+    {12, '0', '2', 0}, 7, 9};  // grounder through to him (batter)
 inline constexpr DetailKey kThrowToBase{{22, '0', '0', 2}, 2, 4};    // the throw to 2nd, 3rd, home
-inline constexpr DetailKey kRunnerHoldsAt{{23, '0', '0', 2}, 2, 3};  // runner stops at 2nd, 3rd
+inline constexpr DetailKey kRunnerHoldsAt{{23, '0', '0', 2}, 2, 3};  // stops at 2nd, 3rd (runner)
 inline constexpr DetailKey kRunnerTriesFor{
-    {23, '0', '0', 13}, 13, 14};                                      // runner goes for 3rd, home
+    {23, '0', '0', 13}, 13, 14};                                      // goes for 3rd, home (runner)
 inline constexpr FielderKey kHitThrowError{{30, '0', '0', 3}, 1, 9};  // throw after a hit wild
 inline constexpr FielderKey kHitThrowErrorBounce{{30, '0', '0', 4}, 1, 9};  // throw skips past
 inline constexpr DetailKey kOutAtBase{{14, '0', '0', 2}, 2, 4};   // runner out at 2nd, 3rd, home
