@@ -28,6 +28,7 @@ struct SingleBall {
 
 constexpr int kHitSound = 7;
 
+// Sets the fielder who handles the ball before it is told, for the "#" token.
 SingleBall PlaceSingle(Game& game, bool fromError) {
     GameState& s = game.state;
     SingleBall ball;
@@ -38,6 +39,7 @@ SingleBall PlaceSingle(Game& game, bool fromError) {
     }
     if (game.rng.draw() < 0.6) {
         ball.fielder = AirBallZone(game, PullValue(game));
+        s.currentFielder = ball.fielder;
         SayBatter(game, msg::kOutfieldSingle(ball.fielder));
         return ball;
     }
@@ -45,6 +47,7 @@ SingleBall PlaceSingle(Game& game, bool fromError) {
     if (game.rng.draw() < 0.25) {
         ball.infieldHit = true;
         ball.fielder = infielder;
+        s.currentFielder = infielder;
         SayBatter(game, msg::kInfieldHit(infielder));
         if (infielder != kFirstBase) {
             double f = PositionAverage(game, infielder);
@@ -53,6 +56,7 @@ SingleBall PlaceSingle(Game& game, bool fromError) {
         return ball;
     }
     ball.fielder = OutfielderBehind(infielder);
+    s.currentFielder = ball.fielder;
     SayBatter(game, msg::kGroundSingle(ball.fielder));
     return ball;
 }
