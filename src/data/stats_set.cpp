@@ -159,6 +159,7 @@ IoResult SaveStatistics(StatsSet& set, std::int32_t gameCounter) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         IoResult written = WriteTemporaryFile(*set.ops, files[i].path, files[i].bytes);
         if (!written.ok) {
+            set.unsaved = true;
             for (std::size_t j = 0; j < i; ++j) {
                 std::error_code ec;
                 std::filesystem::remove(TemporaryPathFor(files[j].path), ec);
@@ -170,6 +171,7 @@ IoResult SaveStatistics(StatsSet& set, std::int32_t gameCounter) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         IoResult committed = CommitTemporaryFile(*set.ops, files[i].path);
         if (!committed.ok) {
+            set.unsaved = true;
             for (std::size_t j = i + 1; j < files.size(); ++j) {
                 std::error_code ec;
                 std::filesystem::remove(TemporaryPathFor(files[j].path), ec);
