@@ -23,7 +23,10 @@ void ClearRecentHighlights(HighlightLists& lists) {
 }
 
 std::string HighlightLine(int gameNumber, std::string_view text) {
-    return padRight(std::to_string(gameNumber), 6) + std::string(text);
+    std::string number = std::to_string(gameNumber);
+    // Pad, never cut: a number is not shortened to fit.
+    if (number.size() < 6) number = padRight(number, 6);
+    return number + std::string(text);
 }
 
 std::string StreakEndsText(std::string_view playerName, int streak) {
