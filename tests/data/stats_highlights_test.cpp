@@ -7,7 +7,7 @@
 namespace vrk {
 namespace {
 
-using testing::ScratchFolder;
+using stats_testing::ScratchFolder;
 
 TEST(StatsHighlightsFile, JunkLinesAreSkippedAndCounted) {
     ScratchFolder dir;
@@ -17,7 +17,7 @@ TEST(StatsHighlightsFile, JunkLinesAreSkippedAndCounted) {
     junk += "7     Owls, multi-pit. No-Hitter\n";
     junk += "x12   letters before the number\n";
     junk += "8     tail without newline";
-    testing::writeText(dir.file("S.STH"), junk);
+    stats_testing::writeText(dir.file("S.STH"), junk);
     HighlightFile f = ReadHighlightsFile(dir.file("S.STH"));
     ASSERT_TRUE(f.result.ok);
     ASSERT_EQ(f.lines.size(), 3u);

@@ -7,8 +7,8 @@
 namespace vrk {
 namespace {
 
-using testing::GameFixture;
-using testing::ScratchFolder;
+using stats_testing::GameFixture;
+using stats_testing::ScratchFolder;
 
 struct RecordGameTest : ::testing::Test {
     ScratchFolder dir;
@@ -56,7 +56,7 @@ TEST_F(RecordGameTest, NewSetAfterOneGameHoldsTheBattersInKeyOrderAndTheSentinel
     fx.game->state.savePitcher = {1, 10};  // ignored: he already has the win
     play();
     ASSERT_TRUE(SaveStatistics(set, 1).ok);
-    std::vector<std::uint8_t> stb = testing::readBytes(dir.file("SEASON.STB"));
+    std::vector<std::uint8_t> stb = stats_testing::readBytes(dir.file("SEASON.STB"));
     ASSERT_EQ(stb.size() % 162, 0u);
     const std::size_t n = stb.size() / 162;
     // Nine batters a side (slot 9 is the pitcher) and the sentinel.
@@ -73,7 +73,7 @@ TEST_F(RecordGameTest, NewSetAfterOneGameHoldsTheBattersInKeyOrderAndTheSentinel
     EXPECT_EQ(DecodeBatting(bytes.subspan(1 * 162, 162)).key.view().substr(0, 6), "AHawks");
     EXPECT_EQ(DecodeBatting(bytes.subspan((n - 1) * 162, 162)).key, SentinelKey());
 
-    std::vector<std::uint8_t> sts = testing::readBytes(dir.file("SEASON.STS"));
+    std::vector<std::uint8_t> sts = stats_testing::readBytes(dir.file("SEASON.STS"));
     ASSERT_EQ(sts.size(), 112u);
     GameRecord g = DecodeGame(sts);
     EXPECT_EQ(g.visitors.teamName, "Hawks       ");
@@ -263,7 +263,7 @@ TEST_F(RecordGameTest, EndedHittingStreakWritesAHighlight) {
     EXPECT_EQ(lists.recent[0], "OPlayer3, Al, 5 hits");
     EXPECT_EQ(lists.recent[1], "Tom Marsh, 25-game streak ends");
     EXPECT_EQ(lists.run[1].gameNumber, 3);
-    EXPECT_EQ(testing::readText(dir.file("SEASON.STH")),
+    EXPECT_EQ(stats_testing::readText(dir.file("SEASON.STH")),
               "3     OPlayer3, Al, 5 hits\n3     Tom Marsh, 25-game streak ends\n");
 
     // Below the minimum a streak ends quietly.
@@ -286,7 +286,8 @@ TEST_F(RecordGameTest, HighlightListsStopFillingButTheFileGoesOn) {
     EXPECT_EQ(lists.recent.size(), 5u);
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(AddHighlight(&set, lists, 2, "late").ok);
     EXPECT_EQ(lists.run.size(), static_cast<std::size_t>(kMaxHighlights));
-    EXPECT_EQ(testing::readText(dir.file("SEASON.STH")), "2     late\n2     late\n2     late\n");
+    EXPECT_EQ(stats_testing::readText(dir.file("SEASON.STH")),
+              "2     late\n2     late\n2     late\n");
     ClearRecentHighlights(lists);
     ASSERT_TRUE(AddHighlight(nullptr, lists, 2, "after").ok);
     EXPECT_EQ(lists.recent, std::vector<std::string>{"after"});

@@ -9,7 +9,7 @@
 namespace vrk {
 namespace {
 
-using testing::ScratchFolder;
+using stats_testing::ScratchFolder;
 
 RecordingForm Form(std::string stats, std::string box = "", std::string card = "") {
     RecordingForm f;
@@ -28,7 +28,7 @@ void WriteRestart(const std::string& path, const std::string& schedule) {
     w.putInt16(22, 1);
     w.putInt16(24, 2);
     w.putInt32(26, 140);
-    testing::writeBytes(path, b);
+    stats_testing::writeBytes(path, b);
 }
 
 TEST(StatsRecordingForm, NamesAndFlagsAreChecked) {
@@ -76,7 +76,7 @@ TEST(StatsRecordingForm, RestartFileBindsTheSetToItsSchedule) {
     EXPECT_EQ(none.title, "*** WARNING ***");
     EXPECT_EQ(none.lines.back(), kUseAnywayPrompt);
 
-    testing::writeText(dir.file("SEASON.RES"), "garbage");
+    stats_testing::writeText(dir.file("SEASON.RES"), "garbage");
     FormCheck damaged = CheckRecordingForm(Form("SEASON"), dir.str(), "MAJORS98");
     EXPECT_EQ(damaged.verdict, FormVerdict::ReturnToForm);
     EXPECT_EQ(damaged.lines[4], " Restart SCH Name : (unreadable restart file)");
@@ -85,7 +85,7 @@ TEST(StatsRecordingForm, RestartFileBindsTheSetToItsSchedule) {
 TEST(StatsRecordingForm, AcceptanceErasesOnlyWhatIsFlagged) {
     ScratchFolder dir;
     for (const char* name : {"SEASON.STS", "SEASON.STB", "BOX.TXT", "CARD.LOG", "LINE.TXT"})
-        testing::writeText(dir.file(name), "x");
+        stats_testing::writeText(dir.file(name), "x");
     RecordingForm f = Form(" SEASON.STS", "BOX.TXT  ", "CARD.LOG");
     f.names[kLineScoreField] = "LINE.TXT";
     f.names[kVazaZevField] = "LPT1";

@@ -13,10 +13,10 @@
 namespace vrk {
 namespace {
 
-using testing::GameFixture;
-using testing::readBytes;
-using testing::ScratchFolder;
-using testing::writeBytes;
+using stats_testing::GameFixture;
+using stats_testing::readBytes;
+using stats_testing::ScratchFolder;
+using stats_testing::writeBytes;
 
 // Records one hand-filled game into a fresh set and saves it.
 void RecordAndSave(StatsSet& set, GameFixture& fx, int gameCounter) {
@@ -257,7 +257,7 @@ TEST(StatsSet, UnwritableFolderFailsTheGameAndTheSaveWithoutTouchingTables) {
     ASSERT_TRUE(OpenStatsSet(set, dir.file("sub"), "SEASON").ok);
     // The write folder is gone and a plain file stands in its place.
     std::filesystem::remove_all(dir.file("sub"));
-    testing::writeText(dir.file("sub"), "x");
+    stats_testing::writeText(dir.file("sub"), "x");
     StatsSet refused;
     EXPECT_FALSE(OpenStatsSet(refused, dir.file("sub"), "SEASON").ok);
     HighlightLists lists;
@@ -283,7 +283,7 @@ TEST(StatsSet, DeleteRemovesOnlyTheSetsFiles) {
     for (const char* name :
          {"SEASON.STS", "SEASON.STB", "SEASON.STP", "season.stf", "SEASON.STH", "SEASON.RES",
           "SEASON.ROT", "SEASON.STD", "SEASON.STB.tmp", "SEASON2.STB", "SEASON.DAT"}) {
-        testing::writeText(dir.file(name), "x");
+        stats_testing::writeText(dir.file(name), "x");
     }
     ASSERT_TRUE(DeleteStatsSet(dir.str(), "SEASON").ok);
     std::vector<std::string> left;

@@ -7,7 +7,7 @@
 namespace vrk {
 namespace {
 
-using testing::GameFixture;
+using stats_testing::GameFixture;
 
 struct SimDataTest : ::testing::Test {
     GameFixture fx;

@@ -13,7 +13,7 @@
 #include "data/stats_records.h"
 #include "engine/game.h"
 
-namespace vrk::testing {
+namespace vrk::stats_testing {
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class ScratchFolder {
@@ -131,4 +131,4 @@ struct GameFixture {
     }
 };
 
-}  // namespace vrk::testing
+}  // namespace vrk::stats_testing
