@@ -51,9 +51,11 @@ struct Recorder {
         return game.counters.fielder[Idx(t)][Idx(e)];
     }
 
+    // The name travels with the player when entries are exchanged during the
+    // game, and it is the name the figures are read back by before a game.
     PlayerKey key(int t, int e) const {
         const Player& p = player(t, e);
-        const std::string& name = p.nameAsLoaded.empty() ? p.playerName : p.nameAsLoaded;
+        const std::string& name = p.playerName.empty() ? p.nameAsLoaded : p.playerName;
         return MakePlayerKey(team(t).league, team(t).teamName, name);
     }
 

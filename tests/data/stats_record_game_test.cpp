@@ -146,6 +146,18 @@ TEST_F(RecordGameTest, PlayerInTwoSlotsCountsOneGameAndHisCountersOnce) {
     EXPECT_EQ(f.putoutsAt[8], 2);
 }
 
+TEST_F(RecordGameTest, RecordsGoUnderTheNameOfThePlayerNowInTheEntry) {
+    // Entries 5 and 15 were exchanged during the game: entry 5 now holds the
+    // bench player, while the as-loaded name stays with the entry.
+    std::swap(fx.teams[1].player(5).playerName, fx.teams[1].player(15).playerName);
+    fx.bat(1, 5).hits = 3;
+    play();
+    PlayerKey bench = MakePlayerKey('A', "Hawks", "HPlayer15, Al");
+    ASSERT_NE(FindRecord(set.batting, bench).record, 0);
+    EXPECT_EQ(set.batting.at(FindRecord(set.batting, bench).record).hits.total, 3);
+    EXPECT_EQ(FindRecord(set.batting, MakePlayerKey('A', "Hawks", "HPlayer5, Al")).record, 0);
+}
+
 TEST_F(RecordGameTest, FieldingCreditsPositionsAndThePitcherCarriesHisOwn) {
     fx.field(1, 1).putouts = 9;  // the catcher
     fx.field(1, 1).errors = 1;
@@ -243,10 +255,11 @@ TEST_F(RecordGameTest, ScheduleDaysRestAPitcherWhoSitsOut) {
 }
 
 TEST_F(RecordGameTest, EndedHittingStreakWritesAHighlight) {
+    fx.teams[1].player(1).playerName = "Marsh, Tom";
+    fx.teams[1].player(1).nameAsLoaded = "Marsh, Tom";
     play();  // creates the records
     BattingRecord& b = set.batting.at(FindRecord(set.batting, fx.key(1, 1)).record);
     b.hitStreak = 25;
-    fx.teams[1].player(1).playerName = "Marsh, Tom";
 
     nextGame();
     fx.bat(1, 1).walks = 2;  // walks only: the streak stands
