@@ -67,13 +67,7 @@ std::optional<std::string> batchRefusal(const RunSettings& s) {
         return notYet("/SPT /VSPT /HSPT", "spot starters");
     }
     if (anyGiven(s.autoManager)) return notYet("/VAM /HAM", "AutoManager setting");
-    return statisticsRefusal(s);
-}
-
-std::optional<std::string> statisticsRefusal(const RunSettings& s) {
-    if (s.statsSet.empty()) return std::nullopt;
-    return "vrk --batch: /ST:" + s.statsSet +
-           " cannot be honoured: statistics recording is not available in this build yet.";
+    return std::nullopt;
 }
 
 std::optional<std::string> folderProblem(const Config& config) {

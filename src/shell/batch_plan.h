@@ -28,10 +28,6 @@ std::vector<BatchEntry> seriesEntries(const std::vector<std::string>& lines, con
 // are moot without one and are not refused.
 std::optional<std::string> batchRefusal(const RunSettings& settings);
 
-// The statistics set (/ST:) when batch play cannot record it; the place
-// where recording is wired in once the statistics files are available.
-std::optional<std::string> statisticsRefusal(const RunSettings& settings);
-
 // Folders named by the entry that do not exist, as a message.
 std::optional<std::string> folderProblem(const Config& config);
 

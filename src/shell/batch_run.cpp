@@ -1,6 +1,9 @@
 #include "shell/batch_run.h"
 
+#include <signal.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstdio>
 #include <iostream>
@@ -15,6 +18,7 @@
 #include "data/team_file.h"
 #include "shell/batch_game.h"
 #include "shell/batch_plan.h"
+#include "shell/batch_stats.h"
 #include "shell/config_file.h"
 #include "shell/session.h"
 #include "shell/startup.h"
@@ -143,20 +147,43 @@ bool checkEntries(const std::vector<BatchEntry>& entries, std::set<std::string>&
     return true;
 }
 
+// Saves what the run recorded; a failure to save turns any status into one.
+int finish(BatchStats& stats, std::ostream& err, int status) {
+    if (const auto problem = saveBatchStats(stats)) {
+        writeMessage(err, *problem);
+        return status == 0 ? 1 : status;
+    }
+    return status;
+}
+
 int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchIo& io, long total) {
     std::set<std::string> told;
     if (!checkEntries(entries, told, io.err)) return 1;
 
     RunTally tally;
     BatchCarry carry;
+    BatchStats stats;
     TeamSlots teams;
+    std::vector<std::string> notes;
     for (const BatchEntry& e : entries) {
         const BatchRules rules = batchRulesFrom(e.settings, e.config);
+        if (const auto problem = useStatsSet(stats, e.settings, e.config)) {
+            writeMessage(io.err, *problem);
+            return finish(stats, io.err, 1);
+        }
         for (int g = 0; g < e.settings.games; ++g) {
+            if (io.stopRequested && io.stopRequested()) {
+                printSummary(io.out, tally, session.seed);
+                io.err << "vrk --batch: stopped after " << tally.games << " games.\n";
+                return finish(stats, io.err, 130);
+            }
             // Teams are read afresh before every game, as the program does.
             if (!reportLoad(loadTeamPair(teams, e.settings.visitor, e.settings.home, e.config),
                             told, io.err)) {
-                return 1;
+                return finish(stats, io.err, 1);
+            }
+            for (const std::string& w : attachSimData(stats, teams)) {
+                if (told.insert(w).second) writeMessage(io.err, w);
             }
             auto game =
                 std::make_unique<Game>(teams, rules.normalization.context, e.config, session.rng);
@@ -164,11 +191,18 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
             printGame(io.out, tally.games + 1, *game, result);
             tallyGame(tally, *game, result);
             ++session.completedGames;
+            const auto problem = recordBatchGame(stats, *game, notes);
+            for (const std::string& note : notes) writeMessage(io.err, note);
+            notes.clear();
+            if (problem) {
+                writeMessage(io.err, *problem);
+                return finish(stats, io.err, 1);
+            }
             showProgress(io, tally.games, total);
         }
     }
     printSummary(io.out, tally, session.seed);
-    return 0;
+    return finish(stats, io.err, 0);
 }
 
 }  // namespace
@@ -211,11 +245,32 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
     return playEntries(entries, session, io, countSeriesGames(*lines));
 }
 
+namespace {
+
+// A signal handler can only leave a mark where the run looks for it: the one
+// piece of process-wide state, set by the handler and read between games.
+volatile std::sig_atomic_t interruptSignal = 0;
+
+void markInterrupt(int signal) {
+    interruptSignal = signal;
+}
+
+}  // namespace
+
 int runBatchCommand(int argc, char** argv) {
     StartupInputs inputs = hostStartupInputs(argc, argv);
     inputs.args.clear();
     for (int i = 2; i < argc; ++i) inputs.args.emplace_back(argv[i]);
-    return runBatch(inputs, {std::cout, std::cerr, isatty(STDERR_FILENO) != 0});
+    // Ctrl-C or a kill ends the run after the game in play, with the
+    // statistics saved.
+    struct sigaction action {};
+    action.sa_handler = markInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    BatchIo io{std::cout, std::cerr, isatty(STDERR_FILENO) != 0,
+               [] { return interruptSignal != 0; }};
+    return runBatch(inputs, io);
 }
 
 }  // namespace vrk

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <ostream>
 
 #include "shell/host_info.h"
@@ -11,12 +12,16 @@ struct BatchIo {
     std::ostream& out;
     std::ostream& err;
     bool progress = false;
+    // Asked between games; true stops the run after the game just played
+    // (the statistics set keeps every completed game).
+    std::function<bool()> stopRequested;
 };
 
 // `vrk --batch OPTIONS`: inputs.args hold the option words. Plays a two-team
 // series (/V: /H: /N:) or every entry of a series file (/SER:) without a
 // screen, one result line per game and a summary. Returns the exit status:
-// 0 when every game was played, non-zero with a message on `err` otherwise.
+// 0 when every game was played, non-zero with a message on `err` otherwise
+// (130 when stopped on request).
 int runBatch(const StartupInputs& inputs, BatchIo io);
 
 // The program's `--batch` switch: argv[2] on are the option words.

@@ -43,8 +43,9 @@ struct BatchHome {
         std::string err;
     };
 
-    // The options are one option string, split into words as a shell would.
-    Run batch(const std::string& options) const {
+    // The options are one option string, split into words as a shell would;
+    // with stopAfter >= 0 a stop is asked for once that many games are played.
+    Run batch(const std::string& options, int stopAfter = -1) const {
         StartupInputs inputs;
         inputs.currentDir = dir.string();
         inputs.timeSeed = 1;
@@ -53,7 +54,9 @@ struct BatchHome {
         std::ostringstream out;
         std::ostringstream err;
         Run run;
-        run.status = runBatch(inputs, {out, err, false});
+        int asked = 0;
+        BatchIo io{out, err, false, [&] { return stopAfter >= 0 && asked++ >= stopAfter; }};
+        run.status = runBatch(inputs, io);
         run.out = out.str();
         run.err = err.str();
         return run;
