@@ -125,6 +125,12 @@ TEST(BatchRun, SeriesPlaysEveryEntryWithPersistingSettings) {
     EXPECT_EQ(bad.out, "");
     EXPECT_NE(bad.err.find("Manually-Managed"), std::string::npos);
 
+    home.write("SCHED.SER", "/V:CAMHAVEN /H:FELVORA\n/SCH:SEASON\n");
+    auto sched = home.batch("/SER:SCHED");
+    EXPECT_NE(sched.status, 0);
+    EXPECT_EQ(sched.out, "");
+    EXPECT_NE(sched.err.find("/SCH:"), std::string::npos) << sched.err;
+
     home.write("GONE.SER", "/V:CAMHAVEN /H:FELVORA\n/V:NOSUCH /H:CAMHAVEN\n");
     auto gone = home.batch("/SER:GONE");
     EXPECT_NE(gone.status, 0);
