@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "shell/bench_run.h"
+#include "shell/session.h"
+#include "shell/startup.h"
+
+namespace vrk {
+namespace {
+
+TEST(BenchRun, SignatureIsFnv1a) {
+    Signature empty;
+    EXPECT_EQ(empty.value, 0xcbf29ce484222325ULL);
+    // Eight bytes of zero, each xor-ed in and multiplied by the FNV prime.
+    Signature zero;
+    zero.add(0);
+    std::uint64_t expected = 0xcbf29ce484222325ULL;
+    for (int i = 0; i < 8; ++i) expected *= 0x100000001b3ULL;
+    EXPECT_EQ(zero.value, expected);
+    Signature one, other;
+    one.add(1);
+    other.add(256);
+    EXPECT_NE(one.value, other.value) << "every byte of the number counts";
+}
+
+TEST(BenchRun, SameSeedSameSignature) {
+    Session session;
+    StartupInputs inputs;
+    inputs.sourceHome = VRK_SOURCE_HOME;
+    ASSERT_EQ(prepareSession(inputs, session).status, StartupStatus::Ready);
+    std::vector<std::string> problems;
+    auto pairings =
+        loadPairings({{"CAMHAVEN", "FELVORA"}, {"FELVORA", "CAMHAVEN"}}, session.config, problems);
+    ASSERT_EQ(pairings.size(), 2u);
+
+    int observed = 0;
+    const BenchFigures first = playPairings(pairings, session.config, 30, 99,
+                                            [&](const Game&, const GameResult&) { ++observed; });
+    const BenchFigures again = playPairings(pairings, session.config, 30, 99);
+    const BenchFigures other = playPairings(pairings, session.config, 30, 100);
+    EXPECT_EQ(observed, 30);
+    EXPECT_EQ(first.games, 30);
+    // The second run starts from the same loaded teams: the games play on copies.
+    EXPECT_EQ(first.signature, again.signature);
+    EXPECT_NE(first.signature, other.signature);
+
+    // The whole command prints the same signatures every time.
+    auto signatures = [&] {
+        std::ostringstream out, err;
+        EXPECT_EQ(runBench(inputs, out, err), 0) << err.str();
+        std::string lines;
+        std::istringstream in(out.str());
+        for (std::string line; std::getline(in, line);) {
+            const auto at = line.find("signature ");
+            if (at != std::string::npos) lines += line.substr(at, 27) + "\n";
+        }
+        return lines;
+    };
+    inputs.args = {"40"};
+    const std::string a = signatures();
+    EXPECT_EQ(a, signatures());
+    EXPECT_EQ(std::count(a.begin(), a.end(), '\n'), 2);
+
+    std::ostringstream out, err;
+    inputs.args = {"none"};
+    EXPECT_NE(runBench(inputs, out, err), 0);
+}
+
+TEST(BenchRun, RoundRobinPairsEveryTeamBothWays) {
+    const auto pairings = roundRobin({"A", "B", "C"});
+    ASSERT_EQ(pairings.size(), 6u);
+    int homeGames[3] = {0, 0, 0};
+    for (const Pairing& p : pairings) {
+        EXPECT_NE(p.visitor, p.home);
+        ++homeGames[p.home[0] - 'A'];
+    }
+    EXPECT_EQ(homeGames[0], 2);
+    EXPECT_EQ(homeGames[1], 2);
+    EXPECT_EQ(homeGames[2], 2);
+    EXPECT_TRUE(roundRobin({"A"}).empty());
+}
+
+}  // namespace
+}  // namespace vrk
