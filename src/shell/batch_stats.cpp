@@ -1,5 +1,7 @@
 #include "shell/batch_stats.h"
 
+#include <unistd.h>
+
 #include "data/sim_data.h"
 #include "data/stats_record_game.h"
 #include "shell/config_file.h"
@@ -22,6 +24,10 @@ std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& set
         return std::nullopt;
     }
     if (const auto problem = saveBatchStats(stats)) return problem;
+    // Found out before the first game rather than after it.
+    if (access(folder.c_str(), W_OK) != 0) {
+        return "vrk --batch: the write folder " + folder + " cannot be written.";
+    }
     StatsSet next;
     const OpenStatsResult opened = OpenStatsSet(next, folder, settings.statsSet);
     if (!opened.ok) return opened.message;
