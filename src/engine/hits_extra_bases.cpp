@@ -44,6 +44,7 @@ void OfferStretchToTriple(Game& game, int fielder) {
     if (game.rng.draw() < value / 100.0) {
         AdvanceRunners(game, 0, 1, 0);
         MoveDoubleToTriple(game);
+        s.hitType = 3;
         s.playResult = "3B";
     } else {
         int batter = s.runnerOnSecond;
@@ -66,7 +67,9 @@ void PlayDouble(Game& game) {
 
     int tries = 2;
     int outChance = 0;
-    if (s.runnerOnFirst != 0) {
+    bool walkOff = s.battingTeam == kHome && s.inning >= s.regulationInnings &&
+                   Score(s, kHome) > Score(s, kVisitors);
+    if (s.runnerOnFirst != 0 && !walkOff) {
         int runner = s.runnerOnFirst;
         if (game.flags.hitAndRunCall) {
             tries = 3;

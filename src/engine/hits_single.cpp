@@ -28,6 +28,7 @@ struct SingleBall {
 
 constexpr int kHitSound = 7;
 
+// Sets the fielder who handles the ball before it is told, for the "#" token.
 SingleBall PlaceSingle(Game& game, bool fromError) {
     GameState& s = game.state;
     SingleBall ball;
@@ -38,6 +39,7 @@ SingleBall PlaceSingle(Game& game, bool fromError) {
     }
     if (game.rng.draw() < 0.6) {
         ball.fielder = AirBallZone(game, PullValue(game));
+        s.currentFielder = ball.fielder;
         SayBatter(game, msg::kOutfieldSingle(ball.fielder));
         return ball;
     }
@@ -45,6 +47,7 @@ SingleBall PlaceSingle(Game& game, bool fromError) {
     if (game.rng.draw() < 0.25) {
         ball.infieldHit = true;
         ball.fielder = infielder;
+        s.currentFielder = infielder;
         SayBatter(game, msg::kInfieldHit(infielder));
         if (infielder != kFirstBase) {
             double f = PositionAverage(game, infielder);
@@ -53,6 +56,7 @@ SingleBall PlaceSingle(Game& game, bool fromError) {
         return ball;
     }
     ball.fielder = OutfielderBehind(infielder);
+    s.currentFielder = ball.fielder;
     SayBatter(game, msg::kGroundSingle(ball.fielder));
     return ball;
 }
@@ -185,6 +189,7 @@ void OfferStretchToDouble(Game& game, int fielder) {
         return;
     }
     if (game.rng.draw() < value / 100.0) {
+        // He takes the extra base on the throw; the hit stays a single.
         AdvanceRunners(game, 1, 0, 0);
     } else {
         int batter = s.runnerOnFirst;
@@ -195,7 +200,8 @@ void OfferStretchToDouble(Game& game, int fielder) {
 
 void PlaySingle(Game& game) {
     GameState& s = game.state;
-    // A single after a fielding error puts the batter on without a hit.
+    // A single after a fielding error puts the batter on without a hit; the
+    // runners move as on a single whether the error was a throw or a bobble.
     bool fromError = s.errorOnPlay;
     SingleBall ball = PlaceSingle(game, fromError);
     s.currentFielder = ball.fielder;

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kThrowSound = 3;
 
-// Fielder taking the throw at a base (4 = home).
+// Fielder taking the throw at a base (4 = home); the second baseman covers second.
 int BaseFielder(int base) {
     if (base == 4) return kCatcher;
     if (base == 3) return kThirdBase;
@@ -36,6 +36,7 @@ void ThrowOutRunner(Game& game, int runnerSlot, int base, int fielder) {
         AppendResult(game, " ");
         AppendResult(game, notation);
     } else {
+        // The runner's own line, with the code of the base he was put out at.
         WriteScoreCard(game, s.battingTeam, SlotPlayer(game, s.battingTeam, runnerSlot),
                        static_cast<char>('0' + base), notation);
     }

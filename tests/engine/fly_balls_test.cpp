@@ -9,7 +9,7 @@
 namespace vrk {
 namespace {
 
-using testing::PlaysFixture;
+using plays_testing::PlaysFixture;
 
 void AirBall(PlaysFixture& f, int fielder) {
     f.state().currentFielder = fielder;
@@ -112,7 +112,7 @@ TEST(FlyBalls, DeepFlyScoresTheRunnerWithoutAThrow) {
 }
 
 TEST(FlyBalls, HumanManagerIsAskedWithTheSuccessChance) {
-    testing::ScriptedDecisions decisions;
+    plays_testing::ScriptedDecisions decisions;
     PlaysFixture f(5);
     f.game->decisions = &decisions;
     f.state().userManaged[1] = true;

@@ -9,7 +9,7 @@
 namespace vrk {
 namespace {
 
-using testing::PlaysFixture;
+using plays_testing::PlaysFixture;
 
 // The outcome model's side of the contract: a clean grounder to `fielder`,
 // then one out credited to the pitcher.
@@ -246,7 +246,7 @@ TEST(GroundBalls, CreditsAndRunnersBalanceOnEveryPlay) {
 }
 
 TEST(GroundBalls, UndisplayedGameBuildsNoText) {
-    testing::RecordingNarration narration;
+    plays_testing::CountingNarration narration;
     for (std::uint64_t seed = 1; seed <= 300; ++seed) {
         PlaysFixture f(seed);
         f.game->narration = &narration;

@@ -11,7 +11,7 @@
 namespace vrk {
 namespace {
 
-using testing::PlaysFixture;
+using plays_testing::PlaysFixture;
 
 TEST(Hits, SendValuesAreCappedAt98) {
     // A speed-9 runner on second with two outs: 36 + 60 + 12 + 7 - 13 at worst.
@@ -98,6 +98,14 @@ TEST(Hits, WalkOffSingleEndsWithoutAThrow) {
         EXPECT_EQ(s.playResult, "1B");
         EXPECT_EQ(f.game->counters.bat(2, 6).hits, 1);
         EXPECT_EQ(f.game->counters.bat(2, 6).runsBattedIn, 1);
+
+        // A double that wins it: nobody is thrown out behind the winning run.
+        PlaysFixture d(seed);
+        d.HomeBats(10, 1, 1);
+        d.Bat(6, 2, 0, 5, 0);
+        ResolveDouble(*d.game);
+        EXPECT_EQ(d.state().score[2], 2);
+        EXPECT_EQ(d.state().outs, 0);
     }
 }
 
@@ -179,7 +187,7 @@ TEST(Hits, ReachingOnAnErrorIsNoHit) {
 
 TEST(Hits, HumanOffersAndQuestions) {
     // Leading late: never offered a stretch.
-    testing::ScriptedDecisions decisions;
+    plays_testing::ScriptedDecisions decisions;
     for (std::uint64_t seed = 1; seed <= 300; ++seed) {
         PlaysFixture f(seed);
         f.game->decisions = &decisions;
@@ -195,7 +203,7 @@ TEST(Hits, HumanOffersAndQuestions) {
     // One run down in the eighth with the bases empty: offered, with 5 x speed + 30.
     bool offered = false;
     for (std::uint64_t seed = 1; seed <= 200 && !offered; ++seed) {
-        testing::ScriptedDecisions asked;
+        plays_testing::ScriptedDecisions asked;
         PlaysFixture f(seed);
         f.game->decisions = &asked;
         f.state().userManaged[1] = true;
@@ -213,7 +221,7 @@ TEST(Hits, HumanOffersAndQuestions) {
     // Three runs down with a runner on second: the human defence may concede.
     bool conceded = false;
     for (std::uint64_t seed = 1; seed <= 200 && !conceded; ++seed) {
-        testing::ScriptedDecisions asked;
+        plays_testing::ScriptedDecisions asked;
         asked.answer = true;
         PlaysFixture f(seed);
         f.game->decisions = &asked;
@@ -227,6 +235,42 @@ TEST(Hits, HumanOffersAndQuestions) {
         EXPECT_GE(f.Runs(), 1) << "the conceded runner scores without a throw";
     }
     EXPECT_TRUE(conceded);
+}
+
+TEST(Hits, StretchedDoubleBecomesATripleOrAnOutAtThird) {
+    int triples = 0;
+    int outs = 0;
+    for (std::uint64_t seed = 1; seed <= 400; ++seed) {
+        plays_testing::ScriptedDecisions decisions;
+        decisions.answer = true;
+        PlaysFixture f(seed);
+        f.game->decisions = &decisions;
+        f.state().userManaged[1] = true;
+        f.state().inning = 7;
+        f.Bat(3);
+        ResolveDouble(*f.game);
+        if (decisions.questions.empty()) continue;  // a throwing error came first
+        EXPECT_EQ(decisions.questions[0], " Stretch hit to a triple? [y/N]  (55%)");
+        const GameState& s = f.state();
+        const BatterCounters& line = f.game->counters.bat(1, 3);
+        if (s.playResult == "3B") {
+            ++triples;
+            EXPECT_EQ(s.runnerOnThird, 3);
+            EXPECT_EQ(line.triples, 1);
+            EXPECT_EQ(line.doubles, 0);
+            EXPECT_EQ(f.game->counters.pitch(2, 10).triples, 1);
+            EXPECT_EQ(f.game->counters.pitch(2, 10).doubles, 0);
+        } else {
+            ++outs;
+            EXPECT_EQ(s.playResult.substr(0, 3), "2B ");
+            EXPECT_EQ(s.playResult.substr(4), "-5");
+            EXPECT_EQ(s.outs, 1);
+            EXPECT_EQ(s.runnersOn(), 0);
+            EXPECT_EQ(line.doubles, 1);
+            EXPECT_EQ(f.PitcherOuts(), 1);
+        }
+    }
+    EXPECT_NEAR(triples / static_cast<double>(triples + outs), 0.55, 0.07);
 }
 
 // Singles, doubles and triples in every base state: outs only come from

@@ -10,7 +10,7 @@
 #include "engine/engine_helpers.h"
 #include "engine/game.h"
 
-namespace vrk::testing {
+namespace vrk::plays_testing {
 
 // Positions of the nine batting-order slots of both test teams.
 inline constexpr std::array<int, 10> kSlotPosition{0, 8, 6, 9, 3, 5, 7, 4, 2, 1};
@@ -80,7 +80,7 @@ class ScriptedDecisions final : public Decisions {
 
 // Counts every narration call; the lines it is given are kept so that the
 // handlers can read them back.
-class RecordingNarration final : public Narration {
+class CountingNarration final : public Narration {
   public:
     int calls = 0;
     std::vector<std::string> lines;
@@ -93,7 +93,7 @@ class RecordingNarration final : public Narration {
         lines.emplace_back(line);
     }
     std::string_view recentLine(int back) const override {
-        ++const_cast<RecordingNarration*>(this)->calls;
+        ++const_cast<CountingNarration*>(this)->calls;
         if (back < 0 || back >= static_cast<int>(lines.size())) return {};
         return lines[lines.size() - 1 - static_cast<std::size_t>(back)];
     }
@@ -201,4 +201,4 @@ struct PlaysFixture {
     }
 };
 
-}  // namespace vrk::testing
+}  // namespace vrk::plays_testing
