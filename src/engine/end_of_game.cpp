@@ -1,0 +1,93 @@
+// The end of a game: the winner, the save and the starter's win, the
+// simulation totals, highlights and the closing texts.
+#include <string>
+
+#include "engine/engine_helpers.h"
+#include "engine/game_flow.h"
+
+namespace vrk {
+
+void CollectHighlights(Game& game);
+
+namespace {
+
+std::size_t Idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+int Outs(const GameState& s, TeamEntry p) {
+    return s.outsRecorded[Idx(p.team)][Idx(p.entry)];
+}
+
+void AddTotals(Game& game) {
+    if (game.record == nullptr) return;
+    SimulationRecord& r = *game.record;
+    const GameState& s = game.state;
+    int pitchers = s.pitchersUsed[kVisitors] + s.pitchersUsed[kHome];
+    if (game.options.designatedHitter) {
+        ++r.gamesWithDh;
+        r.pitchersUsedWithDh += pitchers;
+    } else {
+        ++r.gamesWithoutDh;
+        r.pitchersUsedWithoutDh += pitchers;
+    }
+    r.doublePlays += s.teamDoublePlays[kVisitors] + s.teamDoublePlays[kHome];
+    r.wildPitches += game.counters.wildPitches;
+    r.passedBalls += game.counters.passedBalls;
+    r.doubleSwitches += game.counters.doubleSwitches;
+    for (int t = kVisitors; t <= kHome; ++t) {
+        const TeamCounters& tc = game.counters.of(t);
+        for (int pos = 1; pos <= 10; ++pos) {
+            r.fieldingChances[Idx(pos)] += tc.positionPutouts[Idx(pos)] +
+                                           tc.positionAssists[Idx(pos)] +
+                                           tc.positionErrors[Idx(pos)];
+        }
+        r.teamSpeedTotal += game.team(t).averageTeamSpeed;
+        r.appearancesPerStartTotal += game.team(t).appearancesPerStart;
+    }
+}
+
+void DecidePitchersOfRecord(Game& game) {
+    GameState& s = game.state;
+    int w = s.winner;
+    const auto& list = s.pitcherList[Idx(w)];
+    TeamEntry finalPitcher{w, list[Idx(s.pitchersUsed[Idx(w)])]};
+    s.savePitcher = {};
+    if (finalPitcher.entry > 0 && !(finalPitcher == s.winningPitcher)) {
+        bool save = s.firstSaveMark == finalPitcher ||
+                    (s.secondSaveMark == finalPitcher && Outs(s, finalPitcher) >= 3) ||
+                    Outs(s, finalPitcher) >= 9;
+        if (save) s.savePitcher = finalPitcher;
+    }
+    TeamEntry starter{w, list[1]};
+    if (s.winningPitcher == starter && Outs(s, starter) <= 14 && s.pitchersUsed[Idx(w)] >= 2) {
+        s.winningPitcher = {w, list[2]};
+        // One pitcher cannot take both the win and the save.
+        if (s.savePitcher == s.winningPitcher) s.savePitcher = {};
+    }
+}
+
+}  // namespace
+
+void FinishGame(Game& game) {
+    GameState& s = game.state;
+    AddTotals(game);
+    s.winner = s.score[kVisitors] < s.score[kHome] ? kHome : kVisitors;
+    DecidePitchersOfRecord(game);
+    CollectHighlights(game);
+    if (game.record != nullptr) ++game.record->gamesCompleted;
+    s.gameOver = true;
+    if (game.displayed()) {
+        std::string winner = "WINNER: '" + game.team(s.winner).teamName;
+        std::string_view lines[] = {"That's the ballgame!", winner,
+                                    "Select an Option from the Menu Bar below."};
+        game.narration->window("", lines);
+        if (s.soundOn) {
+            SayText(game, "That's the ballgame!");
+            SayText(game, game.team(s.winner).teamName + " takes this one.", s.winner);
+            game.narration->showPlay();
+        }
+    }
+}
+
+}  // namespace vrk

@@ -1,0 +1,169 @@
+// Per-plate-appearance event rates of the batter and the pitcher, with the
+// league-strength and cross-era normalisation terms.
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/rounding.h"
+#include "engine/engine_helpers.h"
+#include "engine/outcome_model.h"
+
+namespace vrk {
+
+namespace {
+
+void Scale(SideRates& r, float by) {
+    r.walk *= by;
+    r.single *= by;
+    r.doubles *= by;
+    r.triple *= by;
+    r.homeRun *= by;
+}
+
+// Runs per out of a league; 0 when the league has no innings.
+double RunsPerOut(const LeagueContext& league) {
+    if (league.innings <= 0) return 0;
+    return LinearRunValue(league) / (3.0 * league.innings);
+}
+
+// Ratio of the target league's run environment to the own league's; 0 when
+// either is undefined (no normalisation then).
+double EraRatio(const LeagueContext& target, const LeagueContext& own) {
+    double t = RunsPerOut(target);
+    double o = RunsPerOut(own);
+    if (t <= 0 || o <= 0) return 0;
+    return t / o;
+}
+
+float HitByPitchGradeScale(char grade) {
+    if (grade < 'A') return 1;
+    int g = 74 - std::toupper(static_cast<unsigned char>(grade));
+    if (g < 1) g = 1;
+    g -= 4;
+    if (g >= 1) return static_cast<float>(g);
+    return 1.0f / static_cast<float>(2 + std::abs(g));
+}
+
+}  // namespace
+
+EventRates ComputeEventRates(const Game& game, float homeRunScale) {
+    const GameState& s = game.state;
+    const Team& batting = game.team(s.battingTeam);
+    const Team& fielding = game.team(s.fieldingTeam);
+    const Player& b = batting.player(s.batter);
+    const Player& p = fielding.player(s.pitcher);
+    const LeagueContext& fieldLeague = fielding.leagueContext;
+    EventRates r;
+
+    float ip = static_cast<float>(p.inningsPitched());
+    float bfp = static_cast<float>(EstimateBattersFaced(ip, p.hits, p.walks, p.strikeouts));
+    if (bfp <= 0) bfp = 1;
+
+    float hbp = 0.075f * static_cast<float>(p.walks) / bfp;
+    hbp *= HitByPitchGradeScale(b.walkGrade);
+    r.hitByPitch = hbp;
+
+    float e = batting.averageTeamSpeed > 3.5
+                  ? static_cast<float>(0.015 * batting.averageTeamSpeed - 0.049)
+                  : 0.0035f;
+    float ab = static_cast<float>(b.atBats);
+    float pa = static_cast<float>(b.walks) + ab + ab * (e + hbp);
+    if (pa <= 0) pa = 1;
+
+    float hp = static_cast<float>(p.hits) / bfp;
+
+    r.batter.homeRun = std::max(homeRunScale * static_cast<float>(b.homeRuns) / pa, 0.001f);
+    r.pitcher.homeRun = std::max(fielding.hrAllowedData ? static_cast<float>(p.homeRuns) / bfp
+                                                        : fieldLeague.homeRunShare * hp,
+                                 0.0015f);
+    r.batter.triple = std::max(static_cast<float>(b.triples) / pa, 0.001f);
+    r.pitcher.triple = std::max(
+        p.triples > 0 ? static_cast<float>(p.triples) / bfp : fieldLeague.tripleShare * hp, 0.001f);
+    r.batter.doubles = std::max(static_cast<float>(b.doubles) / pa, 0.001f);
+    r.pitcher.doubles = std::max(
+        p.doubles > 0 ? static_cast<float>(p.doubles) / bfp : fieldLeague.doubleShare * hp, 0.001f);
+    r.batter.single = static_cast<float>(b.hits - b.doubles - b.triples - b.homeRuns) / pa;
+    r.pitcher.single = hp - (r.pitcher.triple + r.pitcher.doubles + r.pitcher.homeRun);
+    r.batter.walk = static_cast<float>(b.walks) / pa;
+    r.pitcher.walk = static_cast<float>(p.walks) / bfp;
+
+    int batIndex = batting.leagueContext.leagueIndex > 0 ? batting.leagueContext.leagueIndex : 100;
+    int fieldIndex = fieldLeague.leagueIndex > 0 ? fieldLeague.leagueIndex : 100;
+    if (batIndex != fieldIndex) {
+        float strength =
+            1 + (static_cast<float>(batIndex) / static_cast<float>(fieldIndex) - 1) / 2;
+        Scale(r.batter, strength);
+        Scale(r.pitcher, strength);
+    }
+
+    const std::string& mode = game.options.normalizeMode;
+    bool target = game.options.normalizationHomeRunRate > 0;
+    bool batterNormalised = (s.battingTeam == kVisitors && mode == "H") ||
+                            (s.battingTeam == kHome && mode == "V") || mode == "B" || target;
+    if (batterNormalised) {
+        const LeagueContext& to = target ? game.normalization : fieldLeague;
+        double d = EraRatio(to, batting.leagueContext);
+        double denominator = (b.walks + b.hits) * d + (b.atBats - b.hits);
+        if (d > 0 && denominator > 0) {
+            Scale(r.batter, static_cast<float>(d * (b.walks + b.atBats) / denominator));
+        }
+    }
+    bool pitcherNormalised = (s.battingTeam == kHome && mode == "H") ||
+                             (s.battingTeam == kVisitors && mode == "V") || mode == "B" || target;
+    if (pitcherNormalised) {
+        const LeagueContext& to = target ? game.normalization : batting.leagueContext;
+        double d = EraRatio(to, fieldLeague);
+        double bfp1 = EstimateBattersFaced(ip, p.hits, p.walks, p.strikeouts);
+        double bfp2 =
+            EstimateBattersFaced(ip, static_cast<double>(roundHalfEven(d * p.hits)),
+                                 static_cast<double>(roundHalfEven(d * p.walks)), p.strikeouts);
+        if (d > 0 && bfp2 > 0) Scale(r.pitcher, static_cast<float>(d * bfp1 / bfp2));
+    }
+    return r;
+}
+
+OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, float hitFactor) {
+    const LeagueContext& league = game.team(game.state.fieldingTeam).leagueContext;
+    OutcomeThresholds out;
+    float h = hitFactor;
+    float w = 1;
+    float walk =
+        static_cast<float>(CombineRates(rates.pitcher.walk, rates.batter.walk, league.walkRate));
+    float hbp = rates.hitByPitch;
+    bool afterHomeRun = game.lastScoreCardText.rfind("HR", 0) == 0;
+    if (game.flags.pitchAround) {
+        if (walk < 0.3f) {
+            w = 1.5f;
+            h -= 0.5f * walk;
+        }
+    } else if (afterHomeRun) {
+        w = 1.2f;
+        h -= 0.2f * walk;
+    }
+    // After a home run the next batter is more likely to be hit; the walk band
+    // is left as it is.
+    if (afterHomeRun && hbp < 0.04f) hbp = 0.04f;
+
+    float d = 1 - h;
+    auto band = [&](float p, float b, float l, float share) {
+        return static_cast<float>(CombineRates(p, b, l)) * (1 - d * share);
+    };
+    out.t[1] = w * walk;
+    out.t[2] = out.t[1] + hbp;
+    out.t[3] = out.t[2] + band(rates.pitcher.single, rates.batter.single, league.singleRate,
+                               league.singleShare);
+    out.t[4] = out.t[3] + band(rates.pitcher.doubles, rates.batter.doubles, league.doubleRate,
+                               league.doubleShare);
+    out.t[5] = out.t[4] + band(rates.pitcher.triple, rates.batter.triple, league.tripleRate,
+                               league.tripleShare);
+    out.t[6] = out.t[5] + band(rates.pitcher.homeRun, rates.batter.homeRun, league.homeRunRate,
+                               league.homeRunShare);
+    out.walk = walk;
+    out.hitByPitch = hbp;
+    out.hitFactor = h;
+    out.walkFactor = w;
+    return out;
+}
+
+}  // namespace vrk

@@ -1,0 +1,55 @@
+#include <algorithm>
+
+#include "core/rounding.h"
+#include "engine/engine_helpers.h"
+
+namespace vrk {
+
+int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) {
+    const Team& t = game.team(team);
+    const Player& p = t.player(pitcherEntry);
+    int gs = p.gamesStarted();
+    int g = p.games;
+    int ip = p.inningsPitched();
+    long season = roundHalfEven(5.0 * p.strikeouts + 5.3 * p.walks +
+                                3.4 * (roundHalfEven(0.075 * p.walks) + p.hits) +
+                                3.3 * (3.0 * ip - p.strikeouts));
+    long result;
+    if (gs > 0 && gs < g && ip > 0) {
+        double share = static_cast<double>(gs) / g;
+        bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
+        if (starter) {
+            if (share < 0.33) {
+                result = 100;
+            } else {
+                long reliefInnings = roundHalfEven(1.7 * (g - gs));
+                long startInnings = ip - reliefInnings;
+                result = roundHalfEven(static_cast<double>(roundHalfEven(
+                                           static_cast<double>(season) * startInnings / ip)) /
+                                       gs);
+                result = std::clamp(result, 64L, 125L);
+            }
+        } else if (share > 0.66) {
+            result = 70;
+        } else {
+            long startInnings = roundHalfEven(5.3 * gs);
+            long reliefInnings = ip - startInnings;
+            result = roundHalfEven(static_cast<double>(roundHalfEven(static_cast<double>(season) *
+                                                                     reliefInnings / ip)) /
+                                   (g - gs));
+            result = std::clamp(result, 15L, 100L);
+        }
+    } else if (g > 0) {
+        result = std::max(roundHalfEven(static_cast<double>(season) / g), 15L);
+    } else {
+        result = 115;
+    }
+    if (t.appearancesPerStart < 2.5 && game.config.deadballAdj == 'Y') {
+        result =
+            roundHalfEven(static_cast<double>(result) * (1.375 - 0.15 * t.appearancesPerStart));
+    }
+    // A pitcher never has a limit of zero pitches (the fatigue ratio divides by it).
+    return static_cast<int>(std::max(result, 1L));
+}
+
+}  // namespace vrk

@@ -1,0 +1,185 @@
+// Who fields where, how surely, and the credit for it.
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/rounding.h"
+#include "engine/engine_helpers.h"
+#include "engine/game_flow.h"
+
+namespace vrk {
+
+namespace {
+
+double PositionPct(int code) {
+    return (code >= 1 && code <= 10) ? kLeagueFieldingPct[code] : 0;
+}
+double PositionWeight(int code) {
+    return (code >= 0 && code <= 10) ? kPositionWeight[code] : 0;
+}
+
+// Number of listed positions: up to, not including, the first with no games.
+int ListedPositions(const Player& p) {
+    int n = 0;
+    while (n < 4 && p.gamesAtPosition[static_cast<std::size_t>(n + 1)] > 0) ++n;
+    return n;
+}
+
+bool Outfield(int position) {
+    return position >= kLeftField && position <= kRightField;
+}
+
+}  // namespace
+
+bool PlaysInPosition(const Player& p, int present) {
+    if (p.positionCode[1] > 0 && p.gamesAtPosition[1] > 0) {
+        for (int k = 1; k <= 4; ++k) {
+            if (p.positionCode[static_cast<std::size_t>(k)] == present) return true;
+        }
+        return false;
+    }
+    int d = p.defaultPosition;
+    switch (present) {
+        case kCatcher:
+            return d == kCatcher;
+        case kFirstBase:
+            return d == kFirstBase || d == kThirdBase;
+        case kSecondBase:
+            return d == kSecondBase || d == kShortstop;
+        case kThirdBase:
+            return d == kThirdBase || d == kShortstop;
+        case kShortstop:
+            return d == kShortstop;
+        default:
+            return Outfield(present) && Outfield(d);
+    }
+}
+
+int FielderSlot(const Game& game, int position) {
+    const Team& t = game.team(game.state.fieldingTeam);
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        if (t.player(slot).lineupPosition == position) return slot;
+    }
+    return 0;
+}
+
+int FielderEntry(const Game& game, int position) {
+    if (position == kPitcher) return game.state.pitcher;
+    int slot = FielderSlot(game, position);
+    return slot == 0 ? 0 : SlotPlayer(game, game.state.fieldingTeam, slot);
+}
+
+double PositionFieldingAverage(const Player& player, int presentPosition, double x, double f) {
+    int listed = ListedPositions(player);
+    double c = 0;
+    double s = 0;
+    for (int k = 1; k <= listed; ++k) {
+        int code = player.positionCode[static_cast<std::size_t>(k)];
+        double chances =
+            PositionWeight(code) * player.gamesAtPosition[static_cast<std::size_t>(k)] * f;
+        c += chances;
+        s += chances * PositionPct(code);
+    }
+    if (listed == 1 || c <= 0) return x;
+    double league = s / c;
+    double p = PositionPct(presentPosition);
+    // A league mark of 1 (or none) leaves nothing to scale against.
+    if (league <= 0 || league >= 1) return x;
+    double y = x / league * p;
+    double denominator = y + (1 - x) * (1 - p) / (1 - league);
+    return denominator > 0 ? y / denominator : x;
+}
+
+double FieldingAverage(const Game& game, int slot) {
+    if (slot < 1 || slot > kLineupSize) return kPitcherFieldingAverage;
+    const Team& team = game.team(game.state.fieldingTeam);
+    const Player& p = team.player(SlotPlayer(game, game.state.fieldingTeam, slot));
+    int present = team.player(slot).lineupPosition;
+    if (present == kPitcher) return kPitcherFieldingAverage;
+
+    double result;
+    if (team.defenseIsErrors) {
+        double e = p.defense;
+        double f = (1 - team.leagueContext.strikeoutsPerOut) / 0.7496;
+        if (game.options.designatedHitter) f += 0.06;
+        int listed = ListedPositions(p);
+        double c = 0;
+        for (int k = 1; k <= listed; ++k) {
+            c += f * p.gamesAtPosition[static_cast<std::size_t>(k)] *
+                 PositionWeight(p.positionCode[static_cast<std::size_t>(k)]);
+        }
+        if (c > 0) {
+            double x = 1 - e / c;
+            result = listed == 1 ? x : PositionFieldingAverage(p, present, x, f);
+        } else {
+            int g = p.games;
+            if (g == 0) g = static_cast<int>(roundHalfEven(p.atBats / 3.5));
+            g = std::max(g, 1);
+            double chances = f * g * PositionWeight(present);
+            // No chances at all (a designated hitter's "position"): the league mark.
+            result = chances > 0 ? 1 - e / chances : PositionPct(present);
+        }
+    } else {
+        result = PositionFieldingAverage(p, present, p.defense / 1000.0, 1);
+        switch (present) {
+            case kCatcher:
+                result *= 0.955;
+                break;
+            case kFirstBase:
+                result *= 0.987;
+                break;
+            case kSecondBase:
+                result *= 1.006;
+                break;
+            case kThirdBase:
+                result *= 1.008;
+                break;
+            case kShortstop:
+                result *= 1.006;
+                break;
+            default:
+                break;
+        }
+    }
+    result = std::max(std::min(result, 0.999), 0.800);
+    if (!PlaysInPosition(p, present)) result *= 0.75;
+    return result;
+}
+
+double PositionAverage(const Game& game, int position) {
+    if (position == kPitcher) return kPitcherFieldingAverage;
+    return FieldingAverage(game, FielderSlot(game, position));
+}
+
+void CreditPutout(Game& game, int position) {
+    int team = game.state.fieldingTeam;
+    int entry = FielderEntry(game, position);
+    if (entry > 0) ++game.counters.field(team, entry).putouts;
+    if (position >= 1 && position <= 10)
+        ++game.counters.of(team).positionPutouts[static_cast<std::size_t>(position)];
+}
+
+void CreditAssist(Game& game, int position) {
+    int team = game.state.fieldingTeam;
+    int entry = FielderEntry(game, position);
+    if (entry > 0) ++game.counters.field(team, entry).assists;
+    if (position >= 1 && position <= 10)
+        ++game.counters.of(team).positionAssists[static_cast<std::size_t>(position)];
+}
+
+void ChargeError(Game& game, int position, bool whileAdvancing) {
+    GameState& s = game.state;
+    int team = s.fieldingTeam;
+    int entry = FielderEntry(game, position);
+    if (entry > 0) {
+        ++game.counters.field(team, entry).errors;
+        ++game.counters.bat(team, entry).errors;
+    }
+    TeamCounters& tc = game.counters.of(team);
+    ++tc.errors;
+    if (position >= 1 && position <= 10) ++tc.positionErrors[static_cast<std::size_t>(position)];
+    ++s.halfInningErrors;
+    if (whileAdvancing) ++s.halfInningAdvanceErrors;
+}
+
+}  // namespace vrk

@@ -1,0 +1,123 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/rng.h"
+#include "data/team.h"
+#include "engine/game_counters.h"
+#include "engine/game_seams.h"
+#include "engine/game_state.h"
+#include "shell/config.h"
+
+namespace vrk {
+
+// Per-game options chosen by the mode's setup or an option string.
+struct GameOptions {
+    bool regressionOption = false;        // performance focusing ("Y")
+    std::string normalizeMode;            // "H", "V", "B", a season + league key, or blank
+    double normalizationHomeRunRate = 0;  // > 0 exactly when a season + league target is set
+    bool statisticsRecorded = false;      // a statistics file is being written
+    bool designatedHitter = false;
+    bool automaticRunner = false;
+    int playDelay = 0;
+    bool displayed = false;
+    bool sound = false;
+    std::array<bool, 3> userManaged{};
+    std::array<int, 3> starter{};  // starting pitcher per team; 0 = the first of the staff
+};
+
+// One highlight line of a simulation, with the game it came from.
+struct Highlight {
+    int gameNumber = 0;
+    std::string text;  // at most 40 characters
+};
+
+inline constexpr int kMaxHighlights = 400;
+
+// Totals that outlive one game: the highlight list of the simulation and the
+// debug statistics. Owned by the caller across the games of a run.
+struct SimulationRecord {
+    std::vector<Highlight> highlights;  // at most kMaxHighlights
+    int gamesCompleted = 0;
+    int gamesWithDh = 0;
+    int gamesWithoutDh = 0;
+    int pitchersUsedWithDh = 0;
+    int pitchersUsedWithoutDh = 0;
+    int doublePlays = 0;
+    int wildPitches = 0;
+    int passedBalls = 0;
+    int doubleSwitches = 0;
+    std::array<int, 11> fieldingChances{};  // by position
+    double teamSpeedTotal = 0;
+    double appearancesPerStartTotal = 0;
+};
+
+// What a finished game leaves behind.
+struct GameResult {
+    std::array<int, 3> score{};
+    std::array<std::array<int, 31>, 3> runsByInning{};  // innings 1..30
+    int innings = 0;  // the last inning played (or shown as complete)
+    int winner = 0;   // 1 or 2
+    TeamEntry winningPitcher;
+    TeamEntry losingPitcher;
+    TeamEntry savePitcher;
+};
+
+// Everything one game needs. Teams 1 and 2 are the visitors and the home side;
+// `normalization` is the league context of slot 3.
+struct Game {
+    Game(std::array<Team, 3>& teams, const LeagueContext& normalization, const Config& config,
+         Rng& rng)
+        : teams(teams), normalization(normalization), config(config), rng(rng) {}
+    // The default seams point into the object itself.
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    std::array<Team, 3>& teams;
+    const LeagueContext& normalization;
+    const Config& config;
+    Rng& rng;
+    GameOptions options;
+    GameState state;
+    GameCounters counters;
+    StrategyFlags flags;
+    SimulationRecord* record = nullptr;  // highlights and debug totals; optional
+
+    // The seams. Each defaults to a quiet implementation.
+    Narration* narration = &nullNarration;
+    ErrorSink* errors = &nullErrors;
+    ScoreCardSink* scoreCard = &nullScoreCard;
+    Decisions* decisions = &computerDecisions;
+    Pacer* pacer = &nullPacer;
+    SoundSink* sound = &nullSound;
+    ManagerHooks* managers = &computerManagers;
+
+    // The last score-card text written, read by the outcome model (after a
+    // home run the next batter is pitched to more carefully).
+    std::string lastScoreCardText;
+
+    Team& team(int t) { return teams[static_cast<std::size_t>(t)]; }
+    const Team& team(int t) const { return teams[static_cast<std::size_t>(t)]; }
+    Team& battingSide() { return team(state.battingTeam); }
+    Team& fieldingSide() { return team(state.fieldingTeam); }
+    Player& batterPlayer() { return battingSide().player(state.batter); }
+    Player& pitcherPlayer() { return fieldingSide().player(state.pitcher); }
+    bool displayed() const { return state.showPlayByPlay; }
+    // Displayed with a pause: announcements and waits happen.
+    bool paced() const { return state.showPlayByPlay && state.playDelay > 0; }
+
+  private:
+    NullNarration nullNarration;
+    NullErrorSink nullErrors;
+    NullScoreCard nullScoreCard;
+    ComputerDecisions computerDecisions;
+    NullPacer nullPacer;
+    NullSound nullSound;
+    ComputerManagers computerManagers;
+};
+
+// Sets up the game state from the options and plays the whole game.
+GameResult PlayGame(Game& game);
+
+}  // namespace vrk

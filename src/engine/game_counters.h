@@ -1,0 +1,133 @@
+#pragma once
+#include <array>
+
+#include "engine/game_state.h"
+
+namespace vrk {
+
+// Pitcher-hand split of a batter's line: index 0 against left-handed
+// pitchers, 1 against all others.
+struct HandSplit {
+    int atBats = 0;
+    int hits = 0;
+    int singles = 0;
+    int doubles = 0;
+    int triples = 0;
+    int homeRuns = 0;
+    int walks = 0;
+    int hitByPitch = 0;
+    int strikeouts = 0;
+    int sacrificeFlies = 0;
+};
+
+struct BatterCounters {
+    int atBats = 0;
+    int runs = 0;
+    int hits = 0;
+    int doubles = 0;
+    int triples = 0;
+    int homeRuns = 0;
+    int runsBattedIn = 0;
+    int walks = 0;
+    int hitByPitch = 0;
+    int strikeouts = 0;
+    int stolenBases = 0;
+    int caughtStealing = 0;
+    int sacrifices = 0;
+    int sacrificeFlies = 0;
+    int groundedIntoDoublePlays = 0;
+    int errors = 0;
+    std::array<HandSplit, 2> vsHand{};
+};
+
+struct PitcherCounters {
+    int battersFaced = 0;
+    int hits = 0;
+    int doubles = 0;
+    int triples = 0;
+    int homeRuns = 0;
+    int runs = 0;
+    int earnedRuns = 0;
+    int walks = 0;
+    int hitBatsmen = 0;
+    int strikeouts = 0;
+    int blownSaves = 0;
+    int wildPitches = 0;
+    int pitches = 0;  // outs recorded live in GameState::outsRecorded
+    bool started = false;
+};
+
+struct FielderCounters {
+    int putouts = 0;
+    int assists = 0;
+    int errors = 0;
+};
+
+// One player who held a batting-order slot, with the position he took.
+struct SlotOccupant {
+    int entry = 0;
+    int position = 0;
+};
+
+// Fixed-capacity list so that substitutions never allocate during a game.
+template <typename T, int Capacity>
+struct BoundedList {
+    std::array<T, Capacity> items{};
+    int count = 0;
+    // Returns false (and keeps the list) when it is full.
+    bool push(const T& item) {
+        if (count >= Capacity) return false;
+        items[static_cast<std::size_t>(count++)] = item;
+        return true;
+    }
+    const T* begin() const { return items.data(); }
+    const T* end() const { return items.data() + count; }
+    const T& operator[](int i) const { return items[static_cast<std::size_t>(i)]; }
+    bool empty() const { return count == 0; }
+};
+
+struct TeamCounters {
+    std::array<BoundedList<SlotOccupant, 32>, 10> slotHistory{};  // [slot 1..9]
+    int errors = 0;
+    int hits = 0;
+    int doublePlays = 0;
+    int leftOnBase = 0;
+    std::array<int, 31> runsByInning{};    // innings 1..30
+    std::array<int, 11> positionErrors{};  // [position 1..10]
+    std::array<int, 11> positionPutouts{};
+    std::array<int, 11> positionAssists{};
+    BoundedList<TeamEntry, 64> hitByPitch;  // (batting team, batter) hit by this team
+    BoundedList<int, 64> wildPitches;       // pitcher entries
+    BoundedList<int, 64> passedBalls;       // catcher entries
+    int stolenBaseAttempts = 0;
+};
+
+// Per-game counters read by the box score and the statistics files;
+// cleared at game start.
+struct GameCounters {
+    std::array<std::array<BatterCounters, kRosterSize>, 3> batter{};
+    std::array<std::array<PitcherCounters, kRosterSize>, 3> pitcher{};
+    std::array<std::array<FielderCounters, kRosterSize>, 3> fielder{};
+    std::array<TeamCounters, 3> team{};
+    int wildPitches = 0;
+    int passedBalls = 0;
+    int doubleSwitches = 0;
+
+    BatterCounters& bat(int team, int entry) {
+        return batter[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];
+    }
+    PitcherCounters& pitch(int team, int entry) {
+        return pitcher[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];
+    }
+    FielderCounters& field(int team, int entry) {
+        return fielder[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];
+    }
+    TeamCounters& of(int team) { return this->team[static_cast<std::size_t>(team)]; }
+};
+
+// 0 against a left-handed pitcher, 1 otherwise.
+inline int handIndex(char pitcherHand) {
+    return (pitcherHand == 'L' || pitcherHand == 'l') ? 0 : 1;
+}
+
+}  // namespace vrk

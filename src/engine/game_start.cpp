@@ -1,0 +1,87 @@
+// Game start: state and counters from the options, the starting pitchers,
+// the park terms and the line-ups on the score card.
+#include "engine/engine_helpers.h"
+#include "engine/game_flow.h"
+
+namespace vrk {
+
+namespace {
+
+std::size_t Idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+void ParkTerms(Game& game) {
+    GameState& s = game.state;
+    const Team& home = game.team(kHome);
+    bool batting = game.team(kVisitors).parkFactorA > 0 && home.parkFactorA > 0;
+    bool pitching = game.team(kVisitors).parkFactorB > 0 && home.parkFactorB > 0;
+    for (int t = kVisitors; t <= kHome; ++t) {
+        const Team& team = game.team(t);
+        double n = team.leagueContext.column60Value;
+        s.parkBattingAdjustment[Idx(t)] = 0;
+        s.parkPitchingAdjustment[Idx(t)] = 0;
+        if (n <= 1) continue;
+        if (batting) {
+            s.parkBattingAdjustment[Idx(t)] =
+                home.parkFactorA * 2 / (team.parkFactorA + (n - team.parkFactorA) / (n - 1)) - 1;
+        }
+        if (pitching) {
+            s.parkPitchingAdjustment[Idx(t)] =
+                home.parkFactorB * 2 / (team.parkFactorB + (n - team.parkFactorB) / (n - 1)) - 1;
+        }
+    }
+}
+
+const char* PositionAbbreviation(int position) {
+    static constexpr const char* kNames[] = {"  ", "P ", "C ", "1B", "2B", "3B",
+                                             "SS", "LF", "CF", "RF", "DH"};
+    return (position >= 1 && position <= 10) ? kNames[position] : "  ";
+}
+
+}  // namespace
+
+void StartGame(Game& game) {
+    GameState& s = game.state;
+    const GameOptions& o = game.options;
+    std::string result;
+    result.swap(s.playResult);
+    s = GameState{};
+    s.playResult.swap(result);
+    s.playResult.clear();
+    s.playResult.reserve(48);
+    game.lastScoreCardText.clear();
+    game.lastScoreCardText.reserve(48);
+    game.counters = GameCounters{};
+    game.flags = StrategyFlags{};
+
+    s.regulationInnings = game.config.regulationInnings > 0 ? game.config.regulationInnings : 9;
+    s.automaticRunnerRule = o.automaticRunner;
+    s.showPlayByPlay = o.displayed;
+    s.playDelay = o.displayed ? o.playDelay : 0;
+    s.soundOn = o.sound && s.playDelay > 0;
+    s.userManaged = o.userManaged;
+    s.inning = 1;
+
+    for (int t = kVisitors; t <= kHome; ++t) {
+        Team& team = game.team(t);
+        // Without a rotation's choice the first pitcher of the staff starts.
+        int starter = o.starter[Idx(t)];
+        if (starter <= 0) starter = kFirstPitcherEntry;
+        s.currentPitcher[Idx(t)] = starter;
+        s.pitchersUsed[Idx(t)] = 1;
+        s.pitcherList[Idx(t)][1] = starter;
+        game.counters.pitch(t, starter).started = true;
+
+        WriteScoreCard(game, t, 0, 'X', "~Lineup: " + team.teamName);
+        for (int slot = 1; slot <= kLineupSize; ++slot) {
+            int position = team.player(slot).lineupPosition;
+            int entry = position == kPitcher ? starter : SlotPlayer(game, t, slot);
+            game.counters.of(t).slotHistory[Idx(slot)].push({entry, position});
+            WriteScoreCard(game, t, entry, '0', PositionAbbreviation(position));
+        }
+    }
+    ParkTerms(game);
+}
+
+}  // namespace vrk

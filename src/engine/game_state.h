@@ -1,0 +1,135 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "core/numbering.h"
+
+namespace vrk {
+
+inline constexpr int kRosterSize = kMaxRosterEntries + 1;  // entries 1..51, index 0 unused
+
+// (team, roster entry); team 0 means "none".
+struct TeamEntry {
+    int team = 0;
+    int entry = 0;
+    bool empty() const { return team == 0; }
+    bool operator==(const TeamEntry&) const = default;
+};
+
+// Strategy flags of the current plate appearance, set by a manager and
+// cleared by the pitch loop.
+struct StrategyFlags {
+    bool intentionalWalk = false;
+    bool pitchAround = false;
+    bool pitchOut = false;
+    bool infieldIn = false;
+    std::array<bool, 3> changePitcher{};  // per team
+    bool pinchHitCall = false;
+    bool pinchRunCall = false;
+    bool stealCall = false;
+    bool buntCall = false;
+    bool hitAndRunCall = false;
+    int pinchHitter = 0;      // roster entry chosen by the manager, 0 = none
+    int pinchRunner = 0;      // roster entry chosen by the manager, 0 = none
+    int pinchRunnerSlot = 0;  // slot of the runner to be replaced
+
+    // Everything but the pitching-change requests, which stand until acted on.
+    void clearPlateAppearance() {
+        auto keep = changePitcher;
+        *this = StrategyFlags{};
+        changePitcher = keep;
+    }
+};
+
+// Kind of a fielding error handed on to the hit handlers.
+enum class ErrorKind { None, Fielding, Throwing };
+
+// The state of one game. Field names follow the game's own vocabulary; team
+// arrays are indexed 1 (visitors) and 2 (home), roster arrays 1..51, slots
+// 1..9. Index 0 is unused throughout.
+struct GameState {
+    int inning = 1;
+    int battingTeam = kVisitors;
+    int fieldingTeam = kHome;
+    int outs = 0;
+    int runnerOnFirst = 0;  // batting-order slot, 0 = base empty
+    int runnerOnSecond = 0;
+    int runnerOnThird = 0;
+    int currentBatterSlot = 1;
+    int batter = 0;   // roster entry
+    int pitcher = 0;  // roster entry of the fielding team's pitcher
+    std::array<int, 3> lastBatterSlot{};
+    std::array<int, 3> currentPitcher{};
+    std::array<int, 3> score{};
+    std::array<std::array<int, 11>, 3> lineScore{};  // [team][column 1..10]
+    int scoreboardInning = 1;
+    // Pitcher charged with the runner who reached from each slot; negative =
+    // the run is earned by nobody (the automatic runner, some errors).
+    std::array<std::array<int, 10>, 3> responsiblePitcher{};
+    int halfInningRuns = 0;
+    int halfInningHits = 0;
+    int halfInningErrors = 0;
+    int halfInningLeftOnBase = 0;
+    int halfInningAdvanceErrors = 0;
+    TeamEntry firstSaveMark;
+    TeamEntry secondSaveMark;
+    bool homeRunInProgress = false;
+    bool noRbiOnPlay = false;
+    bool runAnnounced = false;
+    std::array<int, 3> teamLeftOnBase{};
+    std::array<int, 3> teamHits{};
+    std::array<int, 3> teamDoublePlays{};
+    int scoreAtPlateAppearanceStart = 0;
+    std::array<int, 3> pitchersUsed{};
+    std::array<std::array<int, kRosterSize>, 3> pitcherList{};  // [team][1..pitchersUsed]
+    std::array<std::array<int, kRosterSize>, 3> outsRecorded{};
+    std::array<int, 3> pitchCount{};  // pitches by each team's current pitcher
+    TeamEntry winningPitcher;
+    TeamEntry losingPitcher;
+    TeamEntry savePitcher;
+    bool plateAppearanceContinues = false;
+    bool automaticRunnerRule = false;
+    int regulationInnings = 9;
+    int playDelay = 0;
+    bool showPlayByPlay = false;
+    bool soundOn = false;
+    int winner = 0;
+    std::array<bool, 3> userManaged{};  // false = the computer manages the side
+
+    // The current play.
+    std::string playResult;  // scoring notation; capacity reserved at game start
+    int hitType = 0;         // 0 out, 1 single .. 4 home run
+    int currentFielder = 0;  // position number of the fielder handling the ball
+    bool errorOnPlay = false;
+    ErrorKind precedingError = ErrorKind::None;  // set before a hit handler runs after an error
+    bool insideTheParkHomeRun = false;
+    bool gameOver = false;
+
+    // Per-team park terms prepared at game start.
+    std::array<double, 3> parkBattingAdjustment{};
+    std::array<double, 3> parkPitchingAdjustment{};
+
+    // Per plate appearance / pass of the pitch loop.
+    int pitchOutsThisAppearance = 0;
+    int ballsFromWildPitches = 0;
+    bool throwOverMade = false;
+    int buntFielderDraw = 1;  // uniform 1..4 of the pass; also read by the out handler
+    int resultCode = 0;       // 90 = strike-out-throw-out double play
+    bool homeRunThisPass = false;
+    bool plateAppearanceEnded = false;
+    bool pinchHitterThisAppearance = false;
+    int secondaryRunnerSlot = 0;  // a second runner who took part in the play (score card)
+    std::array<int, 3> teamStealAttempts{};
+    std::array<std::array<int, kRosterSize>, 3> runnerStealAttempts{};
+    bool anthemPlayed = false;
+    // Set by a substitution that hit or ran for a team's pitcher: a new
+    // pitcher must come in when that team next takes the field.
+    std::array<bool, 3> pitcherReplaced{};
+
+    int runnersOn() const {
+        return (runnerOnFirst != 0) + (runnerOnSecond != 0) + (runnerOnThird != 0);
+    }
+    bool basesEmpty() const { return runnersOn() == 0; }
+};
+
+}  // namespace vrk

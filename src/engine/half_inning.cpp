@@ -1,0 +1,176 @@
+// Start and end of a half inning: the defence check, the new pitcher, the
+// automatic runner and the inning summary.
+#include <string>
+
+#include "engine/engine_helpers.h"
+#include "engine/game_flow.h"
+#include "presentation/message_registry.h"
+
+namespace vrk {
+
+namespace {
+
+std::size_t Idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// Returns true when a new pitcher came in.
+bool CheckDefence(Game& game) {
+    GameState& s = game.state;
+    int ft = s.fieldingTeam;
+    const Team& team = game.team(ft);
+    int pitchers = 0;
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        if (team.player(slot).lineupPosition == kPitcher) ++pitchers;
+    }
+    if (pitchers > 1) ReportFault(game, "More than one pitcher in batting order! ", "");
+    if (!s.pitcherReplaced[Idx(ft)]) return false;
+    s.pitcherReplaced[Idx(ft)] = false;
+    int reliever = game.managers->replacePitcher(game, ft);
+    if (reliever <= 0) {
+        if (!s.userManaged[Idx(ft)]) ReportFault(game, "AutoManager is out of pitchers!", "");
+        return false;
+    }
+    BringInPitcher(game, ft, reliever);
+    return true;
+}
+
+void CheckAlignment(Game& game) {
+    const GameState& s = game.state;
+    int ft = s.fieldingTeam;
+    const Team& team = game.team(ft);
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        int position = team.player(slot).lineupPosition;
+        if (position == 0) {
+            SayText(game, "Lineup error: No Position");
+            continue;
+        }
+        if (position == kPitcher || position == kDesignatedHitter) continue;
+        const Player& p = team.player(SlotPlayer(game, ft, slot));
+        if (game.config.outOfPositionMsg && !PlaysInPosition(p, position)) {
+            SayText(game, "Note: " + SpokenName(p) + " is playing out-of-position.", ft);
+        }
+    }
+}
+
+void Anthem(Game& game) {
+    GameState& s = game.state;
+    if (s.anthemPlayed || !game.paced()) return;
+    s.anthemPlayed = true;
+    if (s.soundOn) {
+        SayText(game, "Our National Anthem...");
+        game.narration->showPlay();
+        game.pacer->wait(1000);
+        SayText(game, "Click or hit any key to continue...");
+        game.narration->showPlay();
+        std::string_view files[2];
+        int n = AnthemOrder(game, files);
+        for (int i = 0; i < n; ++i) game.sound->anthem(files[i]);
+        game.pacer->wait(1000);
+        PlayWav(game, "4540.wav");
+        game.pacer->wait(1000);
+    } else {
+        SayText(game, "We're set for the first pitch...");
+        game.narration->showPlay();
+        game.pacer->wait(1500);
+    }
+}
+
+}  // namespace
+
+int ScoreboardColumn(int inning) {
+    return (inning - 1) % 10 + 1;
+}
+
+void StartHalfInning(Game& game) {
+    GameState& s = game.state;
+    s.halfInningRuns = 0;
+    s.halfInningHits = 0;
+    s.halfInningErrors = 0;
+    s.halfInningAdvanceErrors = 0;
+    s.halfInningLeftOnBase = 0;
+    s.outs = 0;
+    s.runnerOnFirst = s.runnerOnSecond = s.runnerOnThird = 0;
+    s.responsiblePitcher = {};
+    s.pitchOutsThisAppearance = 0;
+    s.ballsFromWildPitches = 0;
+    s.throwOverMade = false;
+    s.plateAppearanceContinues = false;
+    game.flags.clearPlateAppearance();
+    s.scoreAtPlateAppearanceStart = s.score[Idx(s.battingTeam)];
+    if (game.displayed()) {
+        game.narration->redrawField();
+        game.narration->redrawScoreboard();
+    }
+
+    // Ten innings to a scoreboard page; a new page starts blank.
+    s.scoreboardInning = ScoreboardColumn(s.inning);
+    if (s.scoreboardInning == 1 && s.battingTeam == kVisitors) s.lineScore = {};
+
+    s.fieldingTeam = otherTeam(s.battingTeam);
+    s.pitcher = s.currentPitcher[Idx(s.fieldingTeam)];
+    if (s.inning == 1 && s.outs == 0 && s.basesEmpty()) {
+        WriteScoreCard(game, s.battingTeam, s.pitcher, 'A', "[Starter] ");
+    }
+    bool newPitcher = CheckDefence(game);
+    if (s.inning == 1 && s.battingTeam == kVisitors && game.displayed()) Anthem(game);
+    if (game.paced()) {
+        if (newPitcher) {
+            SayText(game, "Now pitching for '" + game.fieldingSide().teamName + ":");
+            Say(game, msg::kNewPitcher, s.pitcher, s.fieldingTeam);
+            game.narration->showPlay();
+            Pace(game, 1500);
+        }
+        CheckAlignment(game);
+    }
+    PlaceAutomaticRunner(game);
+}
+
+void PlaceAutomaticRunner(Game& game) {
+    GameState& s = game.state;
+    if (!s.automaticRunnerRule || s.inning <= s.regulationInnings) return;
+    int bt = s.battingTeam;
+    int slot = s.lastBatterSlot[Idx(bt)];
+    if (slot < 1 || slot > kLineupSize) slot = kLineupSize;
+    s.runnerOnSecond = slot;
+    s.responsiblePitcher[Idx(bt)][Idx(slot)] = -s.pitcher;
+    s.scoreAtPlateAppearanceStart = s.score[Idx(bt)];
+    int runner = SlotPlayer(game, bt, slot);
+    WriteScoreCard(game, bt, runner, 'R', "Auto-R");
+    if (game.paced()) {
+        game.narration->redrawField();
+        SayText(game,
+                "Automatic runner, " + SpokenName(game.team(bt).player(runner)) + " is on second.",
+                bt);
+        game.narration->showPlay();
+        game.pacer->wait(2000);
+    }
+}
+
+void EndHalfInning(Game& game) {
+    GameState& s = game.state;
+    s.halfInningLeftOnBase = s.runnersOn();
+    s.teamLeftOnBase[Idx(s.battingTeam)] += s.halfInningLeftOnBase;
+    game.counters.of(s.battingTeam).leftOnBase += s.halfInningLeftOnBase;
+    if (game.paced()) {
+        std::string line = InningSummaryText(s.halfInningRuns, s.halfInningHits, s.halfInningErrors,
+                                             s.halfInningLeftOnBase);
+        std::string_view lines[] = {line};
+        game.narration->window("Inning Summary", lines);
+        Pace(game, 1000);
+        game.narration->closeWindow();
+    }
+}
+
+std::string InningSummaryText(int runs, int hits, int errors, int leftOnBase) {
+    std::string t;
+    t += runs == 0 ? "No runs - " : runs == 1 ? "1 run - " : std::to_string(runs) + " runs - ";
+    t += hits == 0 ? "no hits - " : hits == 1 ? "1 hit - " : std::to_string(hits) + " hits - ";
+    t += errors == 0   ? "no errors, "
+         : errors == 1 ? "1 error, "
+                       : std::to_string(errors) + " errors, ";
+    t += leftOnBase == 0 ? "nobody left" : std::to_string(leftOnBase) + " left on base";
+    return t;
+}
+
+}  // namespace vrk

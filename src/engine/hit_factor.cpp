@@ -1,0 +1,96 @@
+// The hit factor of a matchup: handedness, park, home field, infield,
+// fatigue, rest and regression toward the real season line.
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "engine/engine_helpers.h"
+#include "engine/outcome_model.h"
+
+namespace vrk {
+
+namespace {
+
+float PlatoonTerm(const Player& batter, const Player& pitcher) {
+    char b = batter.hand;
+    char p = static_cast<char>(std::toupper(static_cast<unsigned char>(pitcher.hand)));
+    if (batter.platoonMark != ' ' && b != p) return 0;
+    if (b == 'R') return p == 'R' ? -0.025f : 0.068f;
+    if (b == 'L') return p == 'R' ? 0.04f : -0.108f;
+    return 0;
+}
+
+float FatigueTerm(const Game& game) {
+    const GameState& s = game.state;
+    const Team& fielding = game.team(s.fieldingTeam);
+    const Player& pitcher = fielding.player(s.pitcher);
+    if (fielding.pitcherGamesData && pitcher.games != 0 && pitcher.inningsPitched() != 0) {
+        float q = static_cast<float>(s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)]) /
+                  static_cast<float>(ExpectedPitchesPerGame(game, s.pitcher, s.fieldingTeam));
+        return 0.175f * q - 0.0965f;
+    }
+    float o = static_cast<float>(s.outsRecorded[static_cast<std::size_t>(s.fieldingTeam)]
+                                               [static_cast<std::size_t>(s.pitcher)]);
+    if (s.pitchersUsed[static_cast<std::size_t>(s.fieldingTeam)] == 1) return 0.005f * o - 0.05f;
+    return 0.01f * o - 0.05f;
+}
+
+}  // namespace
+
+HitFactorResult HitFactor(Game& game) {
+    const GameState& s = game.state;
+    const Player& batter = game.batterPlayer();
+    const Player& pitcher = game.pitcherPlayer();
+    HitFactorResult result;
+    float h = 1;
+
+    h += PlatoonTerm(batter, pitcher);
+    if (game.config.parkEffects == 'Y') {
+        h += static_cast<float>(s.parkBattingAdjustment[static_cast<std::size_t>(s.battingTeam)] +
+                                s.parkPitchingAdjustment[static_cast<std::size_t>(s.fieldingTeam)]);
+    }
+    if (game.config.homeFieldFactor != 0) {
+        float f = static_cast<float>(game.config.homeFieldFactor / 100.0);
+        h += s.battingTeam == kHome ? f : -0.9444f * f;
+    }
+    h += game.flags.infieldIn ? 0.2f : -0.004f;
+    h += FatigueTerm(game);
+    if (pitcher.restDaysNeeded < 0) h += static_cast<float>(-pitcher.restDaysNeeded) / 3.0f;
+
+    if (game.options.regressionOption && game.options.statisticsRecorded) {
+        float term1 = 0, term2 = 0, term3 = 0;
+        const SimStats& bs = batter.sim;
+        double u = game.rng.draw();
+        if (u < 0.75 && bs.atBats > 0 && batter.atBats / 2 < bs.atBats && batter.atBats > 0) {
+            if (bs.hits > 0 && batter.hits > 0) {
+                float a = static_cast<float>(batter.hits) / static_cast<float>(batter.atBats);
+                float sim = static_cast<float>(bs.hits) / static_cast<float>(bs.atBats);
+                term1 = (a - sim) / a;
+            }
+            if (bs.homeRuns > 0 && batter.homeRuns > 0) {
+                float a = static_cast<float>(batter.homeRuns) / static_cast<float>(batter.atBats);
+                float sim = static_cast<float>(bs.homeRuns) / static_cast<float>(bs.atBats);
+                result.homeRunScale = 1 + (a - sim) / a;
+            }
+        }
+        if (game.config.batterOveruse && bs.atBats != 0 && batter.atBats < 350 &&
+            1.5 * batter.atBats < bs.atBats) {
+            term2 = std::clamp(
+                0.5f * (static_cast<float>(batter.atBats) / static_cast<float>(bs.atBats) - 1),
+                -0.25f, 0.25f);
+        }
+        const SimStats& ps = pitcher.sim;
+        int ip = pitcher.inningsPitched();
+        if (u >= 0.75 && ip > 0 && ip / 2.0 < ps.innings && ps.hitsAllowed != 0 &&
+            pitcher.hits > 0) {
+            float a = static_cast<float>(pitcher.hits) / static_cast<float>(ip);
+            float sim = static_cast<float>(ps.hitsAllowed / ps.innings);
+            term3 = (a - sim) / a;
+        }
+        h += term1 + term2 + term3;
+    }
+    result.hitFactor = std::clamp(h, 0.0f, 2.0f);
+    return result;
+}
+
+}  // namespace vrk

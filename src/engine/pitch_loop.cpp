@@ -1,0 +1,386 @@
+// One pass of the plate-appearance loop: the managers' turn, then at most one
+// pitch-level event (intentional walk, pickoff, throw-over, pitch-out, bunt,
+// steal, hit-and-run, wild pitch, passed ball, long foul) or the plate
+// appearance itself, then the common tail.
+#include <cctype>
+#include <cstdlib>
+#include <exception>
+
+#include "engine/engine_helpers.h"
+#include "engine/game_flow.h"
+#include "engine/outcome_model.h"
+#include "engine/running_plays.h"
+#include "presentation/message_registry.h"
+
+namespace vrk {
+
+namespace {
+
+std::size_t Idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+void ResetBallCounts(GameState& s) {
+    s.pitchOutsThisAppearance = 0;
+    s.ballsFromWildPitches = 0;
+}
+
+void AddBatterFaced(Game& game) {
+    ++game.counters.pitch(game.state.fieldingTeam, game.state.pitcher).battersFaced;
+}
+
+// Ball four on a pitch-level event.
+void BallFour(Game& game) {
+    ResolveWalk(game);
+    AddBatterFaced(game);
+    ResetBallCounts(game.state);
+}
+
+bool BothComputerManaged(const GameState& s) {
+    return !s.userManaged[kVisitors] && !s.userManaged[kHome];
+}
+
+void Windup(Game& game) {
+    const GameState& s = game.state;
+    int on = s.runnersOn();
+    if (game.rng.chance(0.3)) Say(game, msg::kWindup);
+    if (game.rng.chance(0.2) && on > 0)
+        Say(game, on == 1 ? msg::kCheckOneRunner : msg::kCheckRunners);
+    if (game.rng.chance(0.2)) Say(game, on > 0 ? msg::kSetRunnersOn : msg::kSetBasesEmpty);
+    Say(game, on > 0 ? msg::kDeliveryRunnersOn : msg::kDeliveryBasesEmpty);
+    game.narration->showPlay();
+    Pace(game, 450);
+}
+
+void Pickoff(Game& game) {
+    GameState& s = game.state;
+    int runner = s.runnerOnFirst;
+    if (game.displayed()) {
+        SayText(game, "Throw to first...");
+        SayRunner(game, msg::kPickoffRunner, runner);
+        Say(game, msg::kCrowdReaction);
+    }
+    s.runnerOnFirst = 0;
+    WriteScoreCard(game, s.battingTeam, SlotPlayer(game, s.battingTeam, runner), '1', "1-3 PkOff");
+    ++s.outs;
+    AddPitcherOut(game);
+    CreditAssist(game, kPitcher);
+    CreditPutout(game, kFirstBase);
+    StepBack(game);
+}
+
+void RunnersMoveUpText(Game& game) {
+    Say(game, game.state.runnersOn() > 1 ? msg::kRunnersMoveUp : msg::kRunnerMovesUp);
+}
+
+// Returns true when the wild pitch was ball four.
+void WildPitch(Game& game) {
+    GameState& s = game.state;
+    if (game.displayed() && s.playDelay != 0) {
+        Say(game, msg::kWildPitch);
+        RunnersMoveUpText(game);
+        if (s.soundOn && game.rng.chance(0.33)) {
+            game.pacer->wait(1000);
+            PlayWav(game, "15533.wav");
+        }
+    }
+    AdvanceRunners(game, 1, 1, 1);
+    WriteScoreCard(game, s.battingTeam, s.batter, '5', "WP");
+    game.counters.of(s.fieldingTeam).wildPitches.push(s.pitcher);
+    ++game.counters.pitch(s.fieldingTeam, s.pitcher).wildPitches;
+    ++game.counters.wildPitches;
+    ++s.ballsFromWildPitches;
+    if (s.pitchOutsThisAppearance + s.ballsFromWildPitches > 3) {
+        BallFour(game);
+    } else {
+        StepBack(game);
+    }
+}
+
+void PassedBall(Game& game) {
+    GameState& s = game.state;
+    if (game.displayed()) {
+        SayText(game, "The pitch gets by the catcher...");
+        SayText(game, "That will be a passed ball!");
+        RunnersMoveUpText(game);
+    }
+    AdvanceRunners(game, 1, 1, 1);
+    WriteScoreCard(game, s.battingTeam, s.batter, '5', "PB");
+    game.counters.of(s.fieldingTeam).passedBalls.push(FielderEntry(game, kCatcher));
+    ++game.counters.passedBalls;
+    StepBack(game);
+}
+
+// Long foul down a line; only ever told, it never changes the game.
+bool LongFoul(Game& game) {
+    const Player& batter = game.batterPlayer();
+    if (batter.atBats <= 0) return false;
+    if (!game.rng.chance(batter.homeRuns / (15.0 * batter.atBats))) return false;
+    char throws =
+        static_cast<char>(std::toupper(static_cast<unsigned char>(game.pitcherPlayer().hand)));
+    int fielder = kLeftField;
+    if (batter.hand == 'L') fielder = kRightField;
+    if (batter.hand == 'S' || batter.hand == 'B')
+        fielder = throws == 'L' ? kLeftField : kRightField;
+    if (game.rng.chance(0.15)) fielder = fielder == kLeftField ? kRightField : kLeftField;
+    game.state.currentFielder = fielder;
+    PlayEffect(game, 5);
+    SayBatter(game, msg::kLongDrive(fielder));
+    Say(game, game.rng.chance(0.1) ? msg::kLongDriveWall(fielder) : msg::kLongDriveChase(fielder),
+        FielderEntry(game, fielder), game.state.fieldingTeam);
+    SayText(game, "Foul ball!");
+    StepBack(game);
+    return true;
+}
+
+void HitAndRunStrikeout(Game& game) {
+    GameState& s = game.state;
+    ResolveStrikeout(game);
+    AddBatterFaced(game);
+    if (s.outs < 3) {
+        ResolveSteal(game);
+        if (s.resultCode == 90) {
+            s.playResult += " DP";
+            ++s.teamDoublePlays[Idx(s.fieldingTeam)];
+            ++game.counters.of(s.fieldingTeam).doublePlays;
+            s.resultCode = 0;
+        }
+        if (s.plateAppearanceContinues) {
+            // The strikeout ended the plate appearance; the steal's step back is undone.
+            s.plateAppearanceContinues = false;
+            s.lastBatterSlot[Idx(s.battingTeam)] += 1;
+            BatterCounters& b = game.counters.bat(s.battingTeam, s.batter);
+            b.atBats += 1;
+            b.vsHand[Idx(handIndex(game.pitcherPlayer().hand))].atBats += 1;
+        }
+    }
+    ResetBallCounts(s);
+}
+
+// Leading runner's slot (third, else second, else first); 0 when none.
+int LeadRunner(const GameState& s) {
+    if (s.runnerOnThird) return s.runnerOnThird;
+    if (s.runnerOnSecond) return s.runnerOnSecond;
+    return s.runnerOnFirst;
+}
+
+void Substitutions(Game& game) {
+    GameState& s = game.state;
+    int ft = s.fieldingTeam;
+    int reliever = game.managers->substitutions(game);
+    s.batter = SlotPlayer(game, s.battingTeam, s.currentBatterSlot);
+    bool change = game.flags.changePitcher[Idx(ft)];
+    game.flags.changePitcher[Idx(ft)] = false;
+    if (!change || reliever <= 0) return;
+    BringInPitcher(game, ft, reliever);
+    if (WantsDoubleSwitch(game, reliever) && game.managers->doubleSwitch(game, reliever)) {
+        ++game.counters.doubleSwitches;
+    }
+}
+
+// Steps 8 to 19 of the pass; returns after the event that the pass plays.
+void PitchEvent(Game& game) {
+    GameState& s = game.state;
+    StrategyFlags& f = game.flags;
+
+    if (f.intentionalWalk) {
+        BallFour(game);
+        return;
+    }
+    if (game.paced()) Windup(game);
+
+    double r = game.rng.draw();
+    if (s.runnerOnFirst != 0 && s.runnerOnSecond == 0 &&
+        std::abs(s.score[kVisitors] - s.score[kHome]) <= 2) {
+        int speed =
+            game.battingSide().player(SlotPlayer(game, s.battingTeam, s.runnerOnFirst)).speed;
+        if (speed >= 5) {
+            if (r < speed * 0.0005) {
+                Pickoff(game);
+                return;
+            }
+            if (r < speed * 0.025) {
+                SayText(game, "Throw to first, the runner back...");
+                s.throwOverMade = true;
+                StepBack(game);
+                return;
+            }
+        }
+    }
+
+    if (!s.basesEmpty() && f.pitchOut) {
+        if (s.ballsFromWildPitches + s.pitchOutsThisAppearance == 3) {
+            BallFour(game);
+            return;
+        }
+        SayText(game, "Pitch Out!");
+        ++s.pitchOutsThisAppearance;
+        if (!f.stealCall && !f.buntCall && !f.hitAndRunCall) {
+            PlayEffect(game, 11);
+            SayText(game, "Runner not going...");
+            StepBack(game);
+            return;
+        }
+    }
+
+    if (f.buntCall) {
+        ResolveBunt(game);
+        ResetBallCounts(s);
+        return;
+    }
+
+    if (f.stealCall) {
+        int lead = LeadRunner(s);
+        if (lead != 0) {
+            ++s.teamStealAttempts[Idx(s.battingTeam)];
+            ++s.runnerStealAttempts[Idx(s.battingTeam)][Idx(SlotPlayer(game, s.battingTeam, lead))];
+        }
+        if (game.rng.chance(0.12) && lead != 0) {
+            if (s.playDelay != 0) Say(game, msg::kStealCalledOff);
+            if (f.pitchOut) {
+                PlayEffect(game, 11);
+                StepBack(game);
+                return;
+            }
+        } else {
+            PlayEffect(game, 11);
+            ResolveSteal(game);
+            return;
+        }
+    }
+
+    if (f.hitAndRunCall) {
+        if (f.pitchOut) {
+            ResolveSteal(game);
+            return;
+        }
+        const Player& b = game.batterPlayer();
+        const Player& p = game.pitcherPlayer();
+        double bRate =
+            b.atBats + 1.09 * b.walks > 0 ? b.strikeouts / (b.atBats + 1.09 * b.walks) : 0;
+        double bfp = EstimateBattersFaced(p.inningsPitched(), p.hits, p.walks, p.strikeouts);
+        double qRate = bfp > 0 ? p.strikeouts / bfp : 0;
+        double pK = CombineRates(qRate, bRate, game.fieldingSide().leagueContext.strikeoutRate);
+        double r2 = game.rng.draw();
+        if (r2 < pK) {
+            HitAndRunStrikeout(game);
+            return;
+        }
+        if (r2 < pK + 0.15) {
+            SayText(game, "Swing and a miss....");
+            PlayEffect(game, 10);
+            ResolveSteal(game);
+            return;
+        }
+    }
+
+    if (!s.basesEmpty()) {
+        double r3 = game.rng.draw();
+        const Player& p = game.pitcherPlayer();
+        double bfp = EstimateBattersFaced(p.inningsPitched(), p.hits, p.walks, p.strikeouts);
+        if (bfp <= 0) bfp = 1;
+        double leagueWalk = game.fieldingSide().leagueContext.walkRate;
+        double w = leagueWalk > 0 ? 0.017 * (p.walks / bfp) / leagueWalk : 0;
+        if (s.runnerOnThird != 0) w /= 2;
+        if (w > r3) {
+            WildPitch(game);
+            return;
+        }
+        double pb = 0.07 * (1 - PositionAverage(game, kCatcher));
+        if (w + pb > r3) {
+            PassedBall(game);
+            return;
+        }
+    }
+
+    if (game.paced() && LongFoul(game)) return;
+
+    if (game.config.warmupRule) game.managers->warmups(game);
+
+    AddBatterFaced(game);
+    ResolvePlateAppearance(game);
+    ResetBallCounts(s);
+    if (game.paced()) game.narration->refreshAtBat();
+}
+
+void Tail(Game& game) {
+    GameState& s = game.state;
+    BatterCounters& b = game.counters.bat(s.battingTeam, s.batter);
+    if (!s.plateAppearanceContinues) {
+        WriteScoreCard(game, s.battingTeam, s.batter, s.pinchHitterThisAppearance ? '8' : ' ',
+                       s.playResult);
+        if (s.secondaryRunnerSlot != 0) {
+            s.scoreAtPlateAppearanceStart = s.score[Idx(s.battingTeam)];
+            WriteScoreCard(game, s.battingTeam,
+                           SlotPlayer(game, s.battingTeam, s.secondaryRunnerSlot), ' ',
+                           s.playResult);
+        }
+    }
+    b.atBats += 1;
+    b.vsHand[Idx(handIndex(game.pitcherPlayer().hand))].atBats += 1;
+    if (game.displayed()) {
+        game.narration->showPlay();
+        game.narration->redrawScoreboard();
+        game.narration->redrawField();
+    }
+    Pace(game, 1000);
+    if (s.homeRunThisPass && game.paced()) {
+        game.narration->celebrateHomeRun(game.config.fireworks == 'Y');
+    }
+}
+
+}  // namespace
+
+void PlayPass(Game& game) {
+    GameState& s = game.state;
+    StrategyFlags& f = game.flags;
+
+    s.secondaryRunnerSlot = 0;
+    s.homeRunThisPass = false;
+    s.resultCode = 0;
+    s.errorOnPlay = false;
+    s.noRbiOnPlay = false;
+    s.precedingError = ErrorKind::None;
+    s.playResult.clear();
+    if (game.displayed()) game.narration->startPlay();
+    if (!s.throwOverMade) f.clearPlateAppearance();
+    const bool buntBefore = f.buntCall;
+    const bool stealBefore = f.stealCall;
+    const bool hitAndRunBefore = f.hitAndRunCall;
+
+    if (BothComputerManaged(s)) {
+        if (!game.pacer->pollKey()) Pace(game, 1000);
+    } else {
+        game.managers->input(game);
+    }
+    if (!s.showPlayByPlay) s.playDelay = 0;
+
+    if (s.throwOverMade) {
+        s.throwOverMade = false;
+    } else if (!s.userManaged[kVisitors] || !s.userManaged[kHome]) {
+        game.managers->autoManage(game);
+    }
+
+    if (f.buntCall && !buntBefore) {
+        f.stealCall = false;
+        f.hitAndRunCall = false;
+    } else if (f.stealCall && !stealBefore) {
+        f.hitAndRunCall = false;
+        f.buntCall = false;
+    } else if (f.hitAndRunCall && !hitAndRunBefore) {
+        f.stealCall = false;
+        f.buntCall = false;
+    }
+
+    s.buntFielderDraw = game.rng.randInt(4);
+    Substitutions(game);
+
+    try {
+        PitchEvent(game);
+    } catch (const std::exception& e) {
+        ReportFault(game, " PBM_Error", e.what());
+    }
+    Tail(game);
+}
+
+}  // namespace vrk

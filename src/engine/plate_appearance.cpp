@@ -1,0 +1,81 @@
+// The outcome of a plate appearance: one draw against the thresholds, then
+// the handler of what was drawn, and the pitches it took.
+#include "engine/batted_ball_handlers.h"
+#include "engine/engine_helpers.h"
+#include "engine/outcome_model.h"
+#include "presentation/message_registry.h"
+
+namespace vrk {
+
+namespace {
+
+constexpr int kPitchTable[4][10] = {
+    {1, 1, 2, 3, 3, 4, 4, 5, 5, 6},  // hit or hit batsman
+    {3, 3, 4, 5, 5, 5, 6, 6, 6, 7},  // strikeout
+    {1, 1, 2, 3, 3, 4, 4, 4, 5, 6},  // other out
+    {4, 4, 5, 5, 5, 5, 5, 6, 6, 8},  // walk
+};
+
+void AddPitches(Game& game, PitchColumn column, int k) {
+    GameState& s = game.state;
+    int n = PitchesFor(column, k);
+    s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)] += n;
+    game.counters.pitch(s.fieldingTeam, s.pitcher).pitches += n;
+}
+
+}  // namespace
+
+int PitchesFor(PitchColumn column, int k) {
+    if (k < 1 || k > 10) return 0;
+    return kPitchTable[static_cast<int>(column)][k - 1];
+}
+
+void ResolvePlateAppearance(Game& game) {
+    GameState& s = game.state;
+    HitFactorResult factor = HitFactor(game);
+    EventRates rates = ComputeEventRates(game, factor.homeRunScale);
+    OutcomeThresholds th = ComputeThresholds(game, rates, factor.hitFactor);
+
+    s.hitType = 0;
+    double r = game.rng.draw();
+    int k = game.rng.randInt(10);
+    if (game.flags.hitAndRunCall && r < th.t[6]) SayBatter(game, msg::kHitAndRunOn);
+
+    if (r > th.t[6]) {
+        ResolveOut(game);
+        AddPitches(game, s.playResult == "K" ? PitchColumn::Strikeout : PitchColumn::Out, k);
+    } else if (r > th.t[5]) {
+        const Player& batter = game.batterPlayer();
+        s.insideTheParkHomeRun = game.rng.draw() < 0.01 * batter.speed - 0.05;
+        // A game-winning hit in the home half is not run out around the bases.
+        if (s.inning >= s.regulationInnings && s.battingTeam == kHome &&
+            s.score[kHome] + s.runnersOn() > s.score[kVisitors]) {
+            s.insideTheParkHomeRun = false;
+        }
+        s.hitType = 4;
+        s.homeRunThisPass = true;
+        ResolveHomeRun(game);
+        s.insideTheParkHomeRun = false;
+        AddPitches(game, PitchColumn::Hit, k);
+    } else if (r > th.t[4]) {
+        s.hitType = 3;
+        ResolveTriple(game);
+        AddPitches(game, PitchColumn::Hit, k);
+    } else if (r > th.t[3]) {
+        s.hitType = 2;
+        ResolveDouble(game);
+        AddPitches(game, PitchColumn::Hit, k);
+    } else if (r > th.t[2]) {
+        s.hitType = 1;
+        ResolveSingle(game);
+        AddPitches(game, PitchColumn::Hit, k);
+    } else if (r > th.t[1]) {
+        ResolveHitByPitch(game);
+        AddPitches(game, PitchColumn::Hit, k);
+    } else {
+        ResolveWalk(game);
+        AddPitches(game, PitchColumn::Walk, k);
+    }
+}
+
+}  // namespace vrk

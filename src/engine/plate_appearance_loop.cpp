@@ -1,0 +1,96 @@
+// The plate-appearance loop of a half inning: the walk-off test, the next
+// batter and his announcement, then one pass of the pitch loop.
+#include <string>
+
+#include "engine/engine_helpers.h"
+#include "engine/game_flow.h"
+#include "presentation/message_registry.h"
+
+namespace vrk {
+
+namespace {
+
+std::size_t Idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+std::string Number(int n) {
+    return " " + std::to_string(n);
+}
+
+void AnnounceBatter(Game& game, bool continuing) {
+    GameState& s = game.state;
+    if (continuing) {
+        SayBatter(game, msg::kBatterStillUp);
+    } else {
+        SayBatter(game, msg::kBatterUp);
+        const Player& p = game.batterPlayer();
+        const BatterCounters& c = game.counters.bat(s.battingTeam, s.batter);
+        std::string name = SpokenName(p);
+        if (c.atBats > 0) {
+            SayText(game, BatterGameLine(name, c), s.battingTeam);
+            if (c.homeRuns == 1) {
+                SayText(game, game.rng.chance(0.7) ? "And a Home Run!" : "Including a Homer!",
+                        s.battingTeam);
+            } else if (c.homeRuns >= 2) {
+                SayText(game, "And" + Number(c.homeRuns) + " Home Runs!", s.battingTeam);
+            }
+        } else if (game.options.statisticsRecorded && p.sim.hitStreak >= 4) {
+            SayText(game, "He's got a" + Number(p.sim.hitStreak) + "-game Hitting Streak.",
+                    s.battingTeam);
+        }
+    }
+    game.narration->showPlay();
+}
+
+}  // namespace
+
+bool WalkOffReached(const GameState& s) {
+    return s.inning >= s.regulationInnings && s.battingTeam == kHome &&
+           s.score[kVisitors] < s.score[kHome];
+}
+
+std::string BatterGameLine(const std::string& name, const BatterCounters& c) {
+    if (c.atBats <= 0) return {};
+    if (c.hits == 0) return name + "'s hitless in" + Number(c.atBats) + " tries.";
+    std::string line = name + "'s" + Number(c.hits) + " for" + Number(c.atBats);
+    if (c.runsBattedIn == 1) return line + " with an RBI.";
+    if (c.runsBattedIn >= 2) return line + " with" + Number(c.runsBattedIn) + " RBI's!";
+    return line + ".";
+}
+
+bool PlayHalfInning(Game& game) {
+    GameState& s = game.state;
+    int bt = s.battingTeam;
+    for (;;) {
+        if (s.playDelay == 0) {
+            s.soundOn = false;
+        } else if (game.config.displayFatigue == 'Y' && game.displayed()) {
+            game.narration->fatigue(FatigueText(game));
+        }
+        if (WalkOffReached(s)) return false;
+        if (s.outs > 2) return true;
+
+        int next = s.lastBatterSlot[Idx(bt)] + 1;
+        if (next > kLineupSize) next = 1;
+        s.lastBatterSlot[Idx(bt)] = next;
+        s.currentBatterSlot = next;
+        if (game.paced()) game.narration->markBatter(bt, next);
+
+        bool continuing = s.plateAppearanceContinues;
+        s.plateAppearanceContinues = false;
+        if (!continuing) {
+            s.pinchHitterThisAppearance = false;
+            s.runAnnounced = false;
+            s.scoreAtPlateAppearanceStart = s.score[Idx(bt)];
+        }
+        s.batter = SlotPlayer(game, bt, s.currentBatterSlot);
+        if (game.displayed() &&
+            (s.playDelay > 0 || s.userManaged[kVisitors] || s.userManaged[kHome])) {
+            AnnounceBatter(game, continuing);
+        }
+        PlayPass(game);
+    }
+}
+
+}  // namespace vrk

@@ -1,0 +1,130 @@
+// An out in the draw: a strikeout, a ground ball or a ball in the air, with
+// the fielder and the error check on grounders.
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <string>
+
+#include "engine/batted_ball_handlers.h"
+#include "engine/engine_helpers.h"
+#include "engine/outcome_model.h"
+#include "presentation/message_registry.h"
+
+namespace vrk {
+
+namespace {
+
+double StrikeoutChance(const Game& game) {
+    const Player& b = game.team(game.state.battingTeam).player(game.state.batter);
+    const Player& p = game.team(game.state.fieldingTeam).player(game.state.pitcher);
+    double kL = game.team(game.state.fieldingTeam).leagueContext.strikeoutsPerOut;
+    if (kL <= 0) kL = 0.239;
+    double kb = b.atBats > b.hits ? static_cast<double>(b.strikeouts) / (b.atBats - b.hits) : 0.25;
+    // A pitcher with no innings is taken at the league rate.
+    double kp = p.inningsPitched() > 0 ? p.strikeouts / (3.0 * p.inningsPitched()) : kL;
+    return CombineRates(kp, kb, kL);
+}
+
+double GroundToAirRatio(const Game& game) {
+    const GameState& s = game.state;
+    const Team& fielding = game.team(s.fieldingTeam);
+    const Player& p = fielding.player(s.pitcher);
+    double g = 1.85;
+    if (fielding.pitcherGamesData && p.games != 0 && p.inningsPitched() != 0) {
+        double q = static_cast<double>(s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)]) /
+                   ExpectedPitchesPerGame(game, s.pitcher, s.fieldingTeam);
+        g = std::min(g + 0.25 * q - 0.15, 2.2);
+    }
+    return g;
+}
+
+void TellGroundBallError(Game& game, int fielder, int c4) {
+    if (!game.displayed()) return;
+    Say(game, msg::kGroundBall(fielder));
+    if (c4 == 1) {
+        if (fielder == kFirstBase) {
+            SayText(game, "He flips to the pitcher covering...");
+        } else {
+            Say(game, msg::kGroundBallToFirst(fielder));
+        }
+        Say(game, msg::kThrowGetsAway);
+    } else if (fielder == kPitcher || fielder == kCatcher) {
+        Say(game, msg::kBatteryFieldingError(fielder));
+    } else {
+        Say(game, (c4 == 2 ? msg::kBallThrough(fielder) : msg::kBobble(fielder)));
+    }
+    Say(game, msg::kErrorCharged);
+}
+
+void GroundBall(Game& game, double v) {
+    GameState& s = game.state;
+    int fielder = GroundBallFielder(game, v);
+    s.currentFielder = fielder;
+    double f = PositionAverage(game, fielder);
+    if (game.rng.draw() > 0.98 * f) {
+        s.errorOnPlay = true;
+        ChargeError(game, fielder, false);
+        int c4 = s.buntFielderDraw;
+        TellGroundBallError(game, fielder, c4);
+        s.precedingError = c4 == 1 ? ErrorKind::Throwing : ErrorKind::Fielding;
+        s.playResult = "E-" + std::to_string(fielder);
+        // The single handler puts the batter on and moves the runners; no hit.
+        s.hitType = 1;
+        ResolveSingle(game);
+        s.hitType = 0;
+        return;
+    }
+    s.playResult = std::to_string(fielder);
+    ResolveGroundBall(game);
+    AddPitcherOut(game);
+}
+
+int AirBallFielder(Game& game, int zone) {
+    double y = game.rng.draw();
+    switch (zone) {
+        case kLeftField:
+            return y > 0.24 ? kLeftField : kLeftField - game.rng.randInt(2);
+        case kCenterField:
+            if (y > 0.47 && y < 0.52) return kCatcher;
+            if (y > 0.2) return kCenterField;
+            if (y > 0.1) return kShortstop;
+            return kSecondBase;
+        default:
+            return y > 0.24 ? kRightField : 5 - game.rng.randInt(2);
+    }
+}
+
+}  // namespace
+
+void ResolveOut(Game& game) {
+    try {
+        GameState& s = game.state;
+        double k = StrikeoutChance(game);
+        double g = GroundToAirRatio(game);
+        double groundThreshold = k + (1 - k) / g;
+        double x;
+        if (!game.flags.hitAndRunCall) {
+            x = game.rng.draw();
+            if (x < k) {
+                ResolveStrikeout(game);
+                return;
+            }
+        } else {
+            // The runner is going: the batter puts the ball in play.
+            int span = std::max(1, static_cast<int>(std::floor(1000 * (1 - k))));
+            x = (1000.0 - game.rng.randInt(span)) / 1000.0;
+            SayBatter(game, msg::kHitAndRunOn);
+        }
+        double v = PullValue(game);
+        if (x <= groundThreshold) {
+            GroundBall(game, v);
+        } else {
+            s.currentFielder = AirBallFielder(game, AirBallZone(game, v));
+            ResolveAirBall(game);
+        }
+    } catch (const std::exception& e) {
+        ReportFault(game, "OUTorERR_Error", e.what());
+    }
+}
+
+}  // namespace vrk
