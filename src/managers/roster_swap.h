@@ -7,9 +7,11 @@ struct Game;
 struct BullpenState;
 
 // Exchanges two roster entries with every per-player field, so that each
-// player keeps his own data under his new entry number. `lineupPlayer` is the
-// exception: it stays with the entry, because the engine reads it as "the
-// player in this slot" and a swap is exactly how a player changes slot.
+// player keeps his own data under his new entry number. What describes the
+// entry rather than the player stays put: `lineupPlayer` (the engine reads it
+// as "the player in this slot", and a swap is how a player changes slot) and
+// the as-loaded copies `nameAsLoaded`, `defaultPosition`, `handAsLoaded`,
+// which remember the team file's order so that it can be restored.
 void swapEntries(Team& team, int a, int b);
 
 // The same during a game: also the per-entry counters of the game and of the
