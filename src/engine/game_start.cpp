@@ -82,6 +82,10 @@ void StartGame(Game& game) {
         }
     }
     ParkTerms(game);
+    if (game.displayed()) {
+        game.narration->redrawScoreboard();
+        game.narration->redrawField();
+    }
 }
 
 }  // namespace vrk

@@ -1,0 +1,341 @@
+#include "engine/fly_balls.h"
+
+#include <algorithm>
+#include <exception>
+#include <string>
+
+#include "engine/batted_ball_handlers.h"
+#include "engine/engine_helpers.h"
+#include "engine/hits_support.h"
+#include "presentation/message_registry.h"
+
+namespace vrk {
+namespace {
+
+bool Outfielder(int position) {
+    return position >= kLeftField && position <= kRightField;
+}
+
+struct AirBall {
+    bool lineDrive = false;  // a runner can be doubled off
+    bool foul = false;
+    bool deep = false;
+    bool highlighted = false;
+};
+
+constexpr int kBallInAirSound = 6;
+
+AirBall KindOfBall(Game& game) {
+    GameState& s = game.state;
+    PlayEffect(game, kBallInAirSound);
+    int n = s.currentFielder;
+    AirBall ball;
+    if (!Outfielder(n)) {
+        double y = game.rng.draw();
+        if (y < 0.1 && n != kCatcher) {
+            SayBatter(game, msg::kLineDrive(n));
+            ball.lineDrive = y < 0.05 || game.flags.hitAndRunCall;
+        } else {
+            SayBatter(game, msg::kPopUp(n));
+            SayBatter(game, msg::kPopUpSettles(n));
+            double z = game.rng.draw();
+            ball.foul =
+                ((n == kThirdBase || n == kFirstBase) && z < 0.3) || (n == kCatcher && z < 0.7);
+            if (ball.foul) Say(game, msg::kFoulPop);
+        }
+        return ball;
+    }
+    if (game.rng.draw() < 0.06) {
+        ball.highlighted = true;
+        ball.deep = true;
+        if (game.displayed()) {
+            SayBatter(game, msg::kLongDrive(n));
+            SayBatter(game,
+                      game.rng.draw() < 0.1 ? msg::kLongDriveWall(n) : msg::kLongDriveChase(n));
+        }
+        return ball;
+    }
+    if (game.displayed()) {
+        // Only the wording depends on these draws; depth is read from it below.
+        int d = game.rng.randInt(2);
+        if (game.rng.draw() < 0.11) {
+            SayBatter(game, msg::kLongFly(n, d));
+            SayBatter(game, msg::kLongFlyChase(n, d));
+            SayBatter(game, msg::kLongFlyEnd(n, d));
+        } else {
+            SayBatter(game, msg::kFlyBall(n));
+            SayBatter(game, msg::kFlyBallSettles(n));
+        }
+    } else {
+        ball.deep = game.rng.draw() < 0.38;
+    }
+    return ball;
+}
+
+// A fair ball that was not caught: the batter reaches as on a hit.
+void DroppedFairBall(Game& game, int fielder) {
+    game.state.precedingError = ErrorKind::Fielding;
+    NullSound quiet;
+    SoundSink* sound = game.sound;
+    game.sound = &quiet;
+    if (Outfielder(fielder)) {
+        ResolveDouble(game);
+    } else {
+        ResolveSingle(game);
+    }
+    game.sound = sound;
+}
+
+void NotCaught(Game& game, const AirBall& ball) {
+    GameState& s = game.state;
+    int n = s.currentFielder;
+    if (s.runnerOnFirst != 0 && s.runnerOnSecond != 0 && s.outs < 2 && !Outfielder(n) &&
+        !ball.foul) {
+        Say(game, msg::kBallDropped);
+        SayText(game, "Infield fly rule is in effect! (No error)");
+        SayText(game, "Batter is declared out! No advance...");
+        s.playResult = "I-FLY-";
+        AppendPosition(game, n);
+        s.outs += 1;
+        CreditPutout(game, n);
+        AddPitcherOut(game, 1);
+        return;
+    }
+    ChargeError(game, n, false);
+    s.errorOnPlay = true;
+    Say(game, msg::kBallDropped);
+    Say(game, msg::kErrorCharged);
+    s.playResult = "E-";
+    AppendPosition(game, n);
+    if (ball.foul) {
+        // A dropped foul costs the defence an error, not the batter his turn.
+        AppendResult(game, " (Foul)");
+        WriteScoreCard(game, s.battingTeam, s.batter, ' ', s.playResult);
+        StepBack(game);
+        return;
+    }
+    DroppedFairBall(game, n);
+}
+
+// Depth of an outfield fly as the play-by-play told it.
+enum class Depth { Deep, Normal, Shallow };
+
+Depth ToldDepth(const Game& game) {
+    std::string_view line = game.narration->recentLine(0);
+    if (line.find("eep") != std::string_view::npos || line.find("ong") != std::string_view::npos) {
+        return Depth::Deep;
+    }
+    static constexpr std::string_view kShallowWords[] = {"loop",    "litt", "dump", "slap",
+                                                         "shallow", "shot", "short"};
+    for (std::string_view word : kShallowWords) {
+        if (line.find(word) != std::string_view::npos) return Depth::Shallow;
+    }
+    return Depth::Normal;
+}
+
+void TagFromThird(Game& game, bool deep) {
+    GameState& s = game.state;
+    // A highlighted catch is deep however it was told.
+    Depth depth = deep ? Depth::Deep : game.displayed() ? ToldDepth(game) : Depth::Normal;
+    if (depth == Depth::Deep) {
+        ResolveSacrificeFly(game);
+        return;
+    }
+    int runner = s.runnerOnThird;
+    int speed = RunnerSpeed(game, runner);
+    double q = TagFromThirdOutChance(speed, depth == Depth::Shallow);
+    bool send;
+    if (HumanBattingSide(game)) {
+        double p = std::min(100.0 * (1 - q), 99.9);
+        send =
+            AskSide(game, s.battingTeam, " Tag-up at 3rd? [y/N]  (" + TenthsPercent(p) + "%)", p);
+    } else {
+        send = s.outs + speed + game.rng.randInt(10) >= 8;
+    }
+    if (!send) {
+        SayRunner(game, msg::kRunnerHoldsOnFly, runner);
+        return;
+    }
+    if (game.rng.draw() < q) {
+        ResolveOutAtPlate(game);
+    } else {
+        ResolveSacrificeFly(game);
+    }
+}
+
+void TagFromSecond(Game& game, bool deep) {
+    GameState& s = game.state;
+    int depthClass = 0;
+    if (deep) {
+        depthClass = 1;
+    } else if (game.displayed()) {
+        std::string_view line = game.narration->recentLine(0);
+        depthClass = (LineContains(line, "deep") || LineContains(line, "long")) ? 1 : 2;
+    }
+    if (depthClass == 0) return;
+    int runner = s.runnerOnSecond;
+    int speed = RunnerSpeed(game, runner);
+    double q = TagFromSecondOutChance(speed, depthClass);
+    bool send;
+    if (HumanBattingSide(game)) {
+        double p = std::clamp(100.0 * (1 - q), 0.0, 99.9);
+        send =
+            AskSide(game, s.battingTeam, " Tag-up at 2nd? [y/N]  (" + TenthsPercent(p) + "%)", p);
+    } else {
+        send = speed + game.rng.randInt(10) >= 10 && s.outs < 2;
+    }
+    if (!send) return;
+    if (game.rng.draw() < q) {
+        SayRunner(game, msg::kOutAtBase(3), runner);
+        s.runnerOnSecond = 0;
+        s.outs += 1;
+        AddPitcherOut(game, 1);
+        CountDoublePlay(game);
+        CreditAssist(game, s.currentFielder);
+        CreditPutout(game, kThirdBase);
+        AppendResult(game, "-5 DP");
+    } else {
+        SayText(game, "He's in there safely...");
+        AdvanceRunners(game, 0, 1, 0);
+    }
+}
+
+void PlayAirBall(Game& game) {
+    GameState& s = game.state;
+    int n = s.currentFielder;
+    AirBall ball = KindOfBall(game);
+    if (!ball.highlighted) {
+        double f = PositionAverage(game, n);
+        double catchChance = Outfielder(n) ? f + 0.4 * (1 - f) : std::min(1.03 * f, 0.99999);
+        if (game.rng.draw() > catchChance) {
+            NotCaught(game, ball);
+            return;
+        }
+    }
+    s.playResult.clear();
+    AppendPosition(game, n);
+    if (ball.foul) AppendResult(game, " (Foul)");
+    CreditPutout(game, n);
+    ResolveFlyOut(game, ball.lineDrive, ball.deep);
+    AddPitcherOut(game, 1);
+}
+
+}  // namespace
+
+double TagFromThirdOutChance(int speed, bool shallow) {
+    double a = shallow ? 60 : 18;
+    double b = shallow ? 3 : 2;
+    return std::max(0.0, (a - b * speed) / 100.0);
+}
+
+double TagFromSecondOutChance(int speed, int depthClass) {
+    return 0.1 * depthClass + 0.15 - (speed - 1) / 40.0;
+}
+
+void ResolveAirBall(Game& game) {
+    try {
+        PlayAirBall(game);
+    } catch (const std::exception& fault) {
+        game.errors->fault("FLY_Error", fault.what());
+    }
+}
+
+void ResolveFlyOut(Game& game, bool lineDriveWithRunners, bool deep) {
+    GameState& s = game.state;
+    int n = s.currentFielder;
+    if (lineDriveWithRunners && s.outs < 2) {
+        double u = game.rng.draw();
+        int base = 0;
+        int receiver = 0;
+        if (n == kFirstBase || n == kSecondBase) {
+            if (s.runnerOnSecond != 0) {
+                base = 2;
+                receiver = kShortstop;
+            } else if (s.runnerOnFirst != 0) {
+                base = 1;
+                receiver = kFirstBase;
+            }
+        } else if (n == kThirdBase || n == kShortstop) {
+            if (s.runnerOnSecond != 0) {
+                base = 2;
+                receiver = kSecondBase;
+            } else if (s.runnerOnFirst != 0 && (u < 0.5 || game.flags.hitAndRunCall)) {
+                base = 1;
+                receiver = kFirstBase;
+            }
+        }
+        if (base != 0) {
+            int runner = base == 2 ? s.runnerOnSecond : s.runnerOnFirst;
+            if (base == 2) SayRunner(game, msg::kOutAtBase(2), runner);
+            (base == 2 ? s.runnerOnSecond : s.runnerOnFirst) = 0;
+            s.outs += 2;
+            CountDoublePlay(game);
+            AddPitcherOut(game, 1);
+            if (receiver == n) {
+                CreditPutout(game, n);
+                AppendResult(game, "UN DP!");
+            } else {
+                CreditAssist(game, n);
+                CreditPutout(game, receiver);
+                AppendResult(game, "-");
+                AppendPosition(game, receiver);
+                AppendResult(game, " DP!");
+            }
+            return;
+        }
+    }
+
+    s.outs += 1;
+    if (s.outs >= 3) return;
+    if (s.runnerOnThird != 0) {
+        if (Outfielder(n)) {
+            TagFromThird(game, deep);
+        } else {
+            SayRunner(game, msg::kRunnerHoldsOnFly, s.runnerOnThird);
+        }
+    } else if (s.runnerOnSecond != 0 && !game.flags.hitAndRunCall &&
+               (n == kCenterField || n == kRightField)) {
+        TagFromSecond(game, deep);
+    }
+    if (game.flags.hitAndRunCall && game.displayed()) {
+        int going = s.runnerOnSecond != 0 ? s.runnerOnSecond : s.runnerOnFirst;
+        if (going != 0) SayRunner(game, msg::kRunnerScramblesBack, going);
+    }
+}
+
+void ResolveSacrificeFly(Game& game) {
+    GameState& s = game.state;
+    SayRunner(game, msg::kSacrificeFly, s.runnerOnThird);
+    SayRunner(game, msg::kSacrificeFlyScores, s.runnerOnThird);
+    if (game.displayed()) AnnounceRun(game, s.runnerOnThird);
+    AdvanceRunners(game, 0, 0, 1);
+    int n = s.currentFielder;
+    if (s.runnerOnSecond != 0 && (n == kCenterField || n == kRightField) && game.rng.draw() < 0.4) {
+        SayText(game, "Runner on 2nd also advances...");
+        AdvanceRunners(game, 0, 1, 0);
+    }
+    BatterCounters& line = game.counters.bat(s.battingTeam, s.batter);
+    line.sacrificeFlies += 1;
+    line.vsHand[static_cast<std::size_t>(handIndex(game.pitcherPlayer().hand))].sacrificeFlies += 1;
+    TakeBackAtBat(game);
+    AppendResult(game, " SACF");
+}
+
+void ResolveOutAtPlate(Game& game) {
+    GameState& s = game.state;
+    try {
+        SayRunner(game, msg::kOutAtBase(4), s.runnerOnThird);
+        s.runnerOnThird = 0;
+        s.outs += 1;
+        AddPitcherOut(game, 1);
+        AppendResult(game, "-2 DP");
+        CountDoublePlay(game);
+        CreditAssist(game, s.currentFielder);
+        CreditPutout(game, kCatcher);
+        AdvanceRunners(game, 1, 1, 0);
+    } catch (const std::exception& fault) {
+        game.errors->fault("FLY_Error", fault.what());
+    }
+}
+
+}  // namespace vrk

@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include "engine/engine_helpers.h"
+#include "engine/game_flow.h"
+#include "engine/recording_seams.h"
+#include "engine/test_teams.h"
+
+namespace vrk {
+namespace {
+
+using testing::FlagManager;
+using testing::GameFixture;
+using testing::RecordingScoreCard;
+
+// Sets up the bottom of a plate appearance loop pass: visitors batting, slot
+// `slot` at the plate as the half-inning loop would leave it.
+void AtThePlate(Game& g, int slot) {
+    GameState& s = g.state;
+    s.battingTeam = kVisitors;
+    s.fieldingTeam = kHome;
+    s.lastBatterSlot[kVisitors] = slot;
+    s.currentBatterSlot = slot;
+    s.batter = slot;
+    s.pitcher = 10;
+    s.outs = 0;
+    s.plateAppearanceContinues = false;
+    s.runnerOnFirst = s.runnerOnSecond = s.runnerOnThird = 0;
+    s.score = {0, 0, 0};
+}
+
+TEST(PitchLoop, PickoffAndThrowOverRatesForSpeedNine) {
+    GameFixture f(21);
+    Game& g = *f.game;
+    StartGame(g);
+    RecordingScoreCard card(g.state);
+    g.scoreCard = &card;
+    f.teams[1].player(5).speed = 9;
+    const int passes = 40000;
+    int pickoffs = 0, throwOvers = 0;
+    for (int i = 0; i < passes; ++i) {
+        AtThePlate(g, 1);
+        g.state.runnerOnFirst = 5;
+        g.state.throwOverMade = false;
+        std::size_t before = card.lines.size();
+        PlayPass(g);
+        for (std::size_t k = before; k < card.lines.size(); ++k) {
+            if (card.lines[k].text == "1-3 PkOff") ++pickoffs;
+        }
+        if (g.state.throwOverMade) ++throwOvers;
+    }
+    EXPECT_NEAR(pickoffs / double(passes), 0.0045, 0.0015);
+    EXPECT_NEAR(throwOvers / double(passes), 0.2205, 0.01);
+
+    // A runner of speed 4 is never thrown at; nor when the game is not close.
+    f.teams[1].player(5).speed = 4;
+    for (int i = 0; i < 2000; ++i) {
+        AtThePlate(g, 1);
+        g.state.runnerOnFirst = 5;
+        g.state.throwOverMade = false;
+        PlayPass(g);
+        ASSERT_FALSE(g.state.throwOverMade);
+    }
+    f.teams[1].player(5).speed = 9;
+    for (int i = 0; i < 2000; ++i) {
+        AtThePlate(g, 1);
+        g.state.score = {0, 3, 0};
+        g.state.runnerOnFirst = 5;
+        g.state.throwOverMade = false;
+        PlayPass(g);
+        ASSERT_FALSE(g.state.throwOverMade);
+    }
+}
+
+TEST(PitchLoop, PickoffRetiresTheRunnerAndKeepsTheBatter) {
+    GameFixture f(5);
+    Game& g = *f.game;
+    StartGame(g);
+    RecordingScoreCard card(g.state);
+    g.scoreCard = &card;
+    f.teams[1].player(5).speed = 9;
+    for (int i = 0; i < 20000; ++i) {
+        AtThePlate(g, 1);
+        g.state.runnerOnFirst = 5;
+        g.state.throwOverMade = false;
+        g.counters.bat(kVisitors, 1).atBats = 0;
+        int assists = g.counters.field(kHome, 10).assists;
+        std::size_t before = card.lines.size();
+        PlayPass(g);
+        if (card.lines.size() > before && card.lines[before].text == "1-3 PkOff") {
+            EXPECT_EQ(card.lines[before].code, '1');
+            EXPECT_EQ(g.state.runnerOnFirst, 0);
+            EXPECT_EQ(g.state.outs, 1);
+            // Step back: the same slot comes up next, and no at-bat was charged.
+            EXPECT_TRUE(g.state.plateAppearanceContinues);
+            EXPECT_EQ(g.state.lastBatterSlot[kVisitors], 0);
+            EXPECT_EQ(g.counters.bat(kVisitors, 1).atBats, 0);
+            EXPECT_EQ(g.counters.field(kHome, 10).assists, assists + 1);
+            EXPECT_EQ(g.state.outsRecorded[kHome][10] > 0, true);
+            return;
+        }
+    }
+    FAIL() << "no pickoff in 20000 passes";
+}
+
+TEST(PitchLoop, FourthBallOnAWildPitchOrPitchOutIsAWalk) {
+    GameFixture f(9);
+    Game& g = *f.game;
+    StartGame(g);
+    FlagManager manager;
+    g.managers = &manager;
+    f.teams[1].player(5).speed = 1;
+    // A league that hardly walks makes every pitch with a runner on wild.
+    f.teams[2].leagueContext.walkRate = 0.0001f;
+
+    AtThePlate(g, 1);
+    g.state.runnerOnFirst = 5;
+    g.state.ballsFromWildPitches = 0;
+    PlayPass(g);
+    EXPECT_TRUE(g.state.plateAppearanceContinues);
+    EXPECT_EQ(g.state.runnerOnSecond, 5);
+    EXPECT_EQ(g.state.ballsFromWildPitches, 1);
+    EXPECT_EQ(g.counters.wildPitches, 1);
+
+    AtThePlate(g, 1);
+    g.state.runnerOnFirst = 5;
+    g.state.ballsFromWildPitches = 3;
+    PlayPass(g);
+    EXPECT_FALSE(g.state.plateAppearanceContinues);
+    EXPECT_EQ(g.state.playResult, "BB");
+    EXPECT_EQ(g.state.runnerOnFirst, 1);
+    EXPECT_EQ(g.state.runnerOnSecond, 5);
+    EXPECT_EQ(g.state.ballsFromWildPitches, 0);
+
+    // Pitch-outs: with three balls already the pitch-out is ball four; with
+    // fewer and no running play the batter stays and the runner too.
+    f.teams[2].leagueContext.walkRate = 0.0815f;
+    manager.wanted.pitchOut = true;
+    AtThePlate(g, 2);
+    g.state.runnerOnFirst = 5;
+    g.state.ballsFromWildPitches = 2;
+    g.state.pitchOutsThisAppearance = 1;
+    PlayPass(g);
+    EXPECT_EQ(g.state.playResult, "BB");
+    EXPECT_EQ(g.state.runnerOnSecond, 5);
+
+    for (int i = 0; i < 200; ++i) {
+        AtThePlate(g, 2);
+        g.state.runnerOnFirst = 5;
+        g.state.ballsFromWildPitches = 0;
+        g.state.pitchOutsThisAppearance = 0;
+        PlayPass(g);
+        if (g.state.pitchOutsThisAppearance == 1) {
+            EXPECT_TRUE(g.state.plateAppearanceContinues);
+            EXPECT_EQ(g.state.runnerOnFirst, 5);
+            EXPECT_EQ(g.state.outs, 0);
+            return;
+        }
+    }
+    FAIL() << "the pitch-out never came";
+}
+
+TEST(PitchLoop, IntentionalWalkAndBasesEmptyPasses) {
+    GameFixture f(13);
+    Game& g = *f.game;
+    StartGame(g);
+    FlagManager manager;
+    g.managers = &manager;
+    manager.wanted.intentionalWalk = true;
+    AtThePlate(g, 3);
+    PlayPass(g);
+    EXPECT_EQ(g.state.playResult, "Int BB");
+    EXPECT_EQ(g.state.runnerOnFirst, 3);
+    EXPECT_EQ(g.counters.pitch(kHome, 10).battersFaced, 1);
+    EXPECT_EQ(g.counters.bat(kVisitors, 3).atBats, 0);
+
+    // With nobody on every pass is a whole plate appearance.
+    manager.wanted = {};
+    for (int i = 0; i < 500; ++i) {
+        AtThePlate(g, 4);
+        PlayPass(g);
+        ASSERT_FALSE(g.state.plateAppearanceContinues);
+        ASSERT_FALSE(g.state.playResult.empty());
+    }
+    EXPECT_EQ(g.counters.wildPitches + g.counters.passedBalls, 0);
+}
+
+TEST(PitchLoop, HitAndRunNeverStrikesOutInTheOutcomeStep) {
+    GameFixture f(17);
+    Game& g = *f.game;
+    StartGame(g);
+    FlagManager manager;
+    g.managers = &manager;
+    manager.wanted.hitAndRunCall = true;
+    int strikeoutsOnHitAndRun = 0;
+    for (int i = 0; i < 2000; ++i) {
+        AtThePlate(g, 6);
+        g.state.runnerOnFirst = 5;
+        PlayPass(g);
+        if (g.state.playResult.rfind("K", 0) == 0) {
+            ++strikeoutsOnHitAndRun;
+            // The swing-and-miss strikeout ends the plate appearance.
+            ASSERT_FALSE(g.state.plateAppearanceContinues);
+        }
+    }
+    // Strikeouts only come from the pitch loop's own swing-and-miss draw,
+    // about the batter's strikeout rate.
+    EXPECT_GT(strikeoutsOnHitAndRun, 100);
+    EXPECT_LT(strikeoutsOnHitAndRun, 500);
+}
+
+// A manager that pulls the home starter before the first pitch.
+struct HookToReliever final : ManagerHooks {
+    void input(Game&) override {}
+    void autoManage(Game& game) override { game.flags.changePitcher[kHome] = true; }
+    int substitutions(Game& game) override {
+        return game.flags.changePitcher[kHome] && game.state.currentPitcher[kHome] == 10 ? 13 : 0;
+    }
+    bool doubleSwitch(Game&, int) override { return false; }
+    int replacePitcher(Game&, int) override { return 0; }
+    void warmups(Game&) override {}
+};
+
+TEST(PitchLoop, PitchingChangeThroughTheManagerSeam) {
+    GameFixture f(23);
+    Game& g = *f.game;
+    StartGame(g);
+    RecordingScoreCard card(g.state);
+    g.scoreCard = &card;
+    HookToReliever manager;
+    g.managers = &manager;
+    AtThePlate(g, 1);
+    g.state.pitchCount[kHome] = 80;
+    PlayPass(g);
+    EXPECT_EQ(g.state.pitcher, 13);
+    EXPECT_EQ(g.state.currentPitcher[kHome], 13);
+    EXPECT_EQ(g.state.pitchersUsed[kHome], 2);
+    EXPECT_EQ(g.state.pitcherList[kHome][2], 13);
+    EXPECT_FALSE(g.flags.changePitcher[kHome]);
+    EXPECT_EQ(g.counters.pitch(kHome, 13).battersFaced, 1);
+    EXPECT_LT(g.state.pitchCount[kHome], 10);  // the count starts again
+    EXPECT_EQ(card.count("[Relief] "), 1);
+    // The flag is cleared even when no reliever is left.
+    PlayPass(g);
+    EXPECT_EQ(g.state.pitchersUsed[kHome], 2);
+}
+
+TEST(PitchLoop, ExpectedPitchesAndFatigueText) {
+    GameFixture f;
+    Game& g = *f.game;
+    StartGame(g);
+    // 32 starts in 32 games, 200 innings: the season's pitches over games.
+    EXPECT_EQ(ExpectedPitchesPerGame(g, 10, kHome), 100);
+    // A reliever without starts: round(P / G), at least 15.
+    Player& r = f.teams[2].player(11);
+    int reliefPitches = ExpectedPitchesPerGame(g, 11, kHome);
+    EXPECT_GE(reliefPitches, 15);
+    EXPECT_LT(reliefPitches, 30);
+    r.games = 0;
+    r.gamesAtPosition[1] = 0;
+    EXPECT_EQ(ExpectedPitchesPerGame(g, 11, kHome), 115);
+    // A swing man as a starter is held to 64..125, from the bullpen to 15..100.
+    Player& s = f.teams[2].player(12);
+    s.games = 40;
+    s.gamesAtPosition[1] = 20;
+    s.atBats = 150;
+    int asStarter = ExpectedPitchesPerGame(g, 12, kHome);
+    EXPECT_GE(asStarter, 64);
+    EXPECT_LE(asStarter, 125);
+    g.state.pitchersUsed[kHome] = 2;
+    int asReliever = ExpectedPitchesPerGame(g, 12, kHome);
+    EXPECT_GE(asReliever, 15);
+    EXPECT_LE(asReliever, 100);
+    EXPECT_LT(asReliever, asStarter);
+    // Dead-ball teams pitch deeper.
+    g.state.pitchersUsed[kHome] = 1;
+    f.teams[2].appearancesPerStart = 1.5;
+    EXPECT_EQ(ExpectedPitchesPerGame(g, 10, kHome), 115);
+
+    g.state.fieldingTeam = kHome;
+    g.state.pitchCount[kHome] = 57;
+    EXPECT_EQ(FatigueText(g), "(50%) ");
+}
+
+}  // namespace
+}  // namespace vrk
