@@ -176,4 +176,10 @@ int AutoSelectReliever(Game& game, BullpenState& bullpen, const RotationTable* r
     return reliever;
 }
 
+int ComputerBullpen(Game& game, BullpenState& bullpen, const RotationTable* rotations, int team) {
+    int reliever = AutoSelectReliever(game, bullpen, rotations, team);
+    if (reliever == 0) game.errors->fault(kAutoManagerOutOfPitchers, "");
+    return reliever;
+}
+
 }  // namespace vrk

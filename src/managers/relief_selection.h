@@ -60,4 +60,9 @@ inline constexpr std::string_view kAutoManagerOutOfPitchers = "AutoManager is ou
 // the bullpen error with the team's file name and returns 0.
 int AutoSelectReliever(Game& game, BullpenState& bullpen, const RotationTable* rotations, int team);
 
+// What the game loop calls for a computer-managed team: AutoSelectReliever,
+// and when nobody is left kAutoManagerOutOfPitchers is reported as well and
+// 0 returned (the current pitcher stays in).
+int ComputerBullpen(Game& game, BullpenState& bullpen, const RotationTable* rotations, int team);
+
 }  // namespace vrk

@@ -16,10 +16,10 @@
 namespace vrk {
 namespace {
 
-using testing::GameFixture;
+using mgrtest::StaffGame;
 
 TEST(Bullpen, UserPickChecksInOrder) {
-    GameFixture f;
+    StaffGame f;
     Game& g = *f.game;
     BullpenState b;
     f.config.daysOffRule = true;
@@ -48,7 +48,7 @@ TEST(Bullpen, UserPickChecksInOrder) {
 }
 
 TEST(Bullpen, WarmUpRuleNeedsTwoMorePitchesAndAtMostTwoThrowers) {
-    GameFixture f;
+    StaffGame f;
     Game& g = *f.game;
     BullpenState b;
     f.config.warmupRule = true;
@@ -96,7 +96,7 @@ TEST(Bullpen, WarmUpRuleNeedsTwoMorePitchesAndAtMostTwoThrowers) {
 }
 
 TEST(Bullpen, PinchHitReminder) {
-    GameFixture f;
+    StaffGame f;
     Game& g = *f.game;
     BullpenState b;
     EXPECT_EQ(RemindAfterPinchHit(g, b, kVisitors, 41), PinchHitReminder::OpenBullpen);
@@ -134,7 +134,7 @@ TEST(Bullpen, CloserSituations) {
 }
 
 TEST(Bullpen, ClosersWithAndWithoutSavesData) {
-    GameFixture f(12);  // entries 10..21
+    StaffGame f(12);  // entries 10..21
     Game& g = *f.game;
     BullpenState b;
     g.state.inning = 9;
@@ -165,17 +165,17 @@ TEST(Bullpen, ClosersWithAndWithoutSavesData) {
 }
 
 TEST(Bullpen, GeneralRelieverWeightsAndRotationBar) {
-    GameFixture f(12);
+    StaffGame f(12);
     Game& g = *f.game;
     BullpenState b;
     Team& home = g.team(kHome);
     home.savesData = true;
     // 10..14 start every game (no relief appearances) and are never candidates.
-    home.player(15) = testing::MakePitcher("Swing", 40, 25, 170);     // starts >= half: 2 x 15
-    home.player(16) = testing::MakePitcher("Long", 50, 5, 100);       // 100 - 30 = 70
-    home.player(17) = testing::MakePitcher("Closer", 60, 0, 60, 30);  // saves rate 0.5
-    home.player(18) = testing::MakePitcher("Opener", 20, 9, 40);      // 40 - 54 < 0
-    for (int e = 19; e <= 21; ++e) home.player(e) = testing::MakePitcher("Mop", 10, 0, 0);
+    home.player(15) = mgrtest::MakePitcher("Swing", 40, 25, 170);     // starts >= half: 2 x 15
+    home.player(16) = mgrtest::MakePitcher("Long", 50, 5, 100);       // 100 - 30 = 70
+    home.player(17) = mgrtest::MakePitcher("Closer", 60, 0, 60, 30);  // saves rate 0.5
+    home.player(18) = mgrtest::MakePitcher("Opener", 20, 9, 40);      // 40 - 54 < 0
+    for (int e = 19; e <= 21; ++e) home.player(e) = mgrtest::MakePitcher("Mop", 10, 0, 0);
     home.player(21).atBats = 30;
     ReliefCandidates c = GeneralRelievers(g, b, nullptr, kHome);
     ASSERT_EQ(c.count, 3);
@@ -197,10 +197,10 @@ TEST(Bullpen, GeneralRelieverWeightsAndRotationBar) {
     EXPECT_NEAR(late / 4000.0, p * (0.75 + 0.25 * p), 0.03);
 
     // Rotation starters may relieve only with STARTERS-MAY-RELIEVE and spot starters.
-    home.player(11) = testing::MakePitcher("Starter", 40, 20, 150);
+    home.player(11) = mgrtest::MakePitcher("Starter", 40, 20, 150);
     RotationTable rotations;
     Rng rng(3);
-    testing::RecordingErrors errors;
+    mgrtest::RecordingErrors errors;
     AutoPitcher(rotations, home, "S5", true, false, rng, errors);
     auto has = [](const ReliefCandidates& list, int entry) {
         for (int i = 0; i < list.count; ++i)
@@ -216,7 +216,7 @@ TEST(Bullpen, GeneralRelieverWeightsAndRotationBar) {
 }
 
 TEST(Bullpen, RestedPitchersOnlyThroughTheFallback) {
-    GameFixture f(12);
+    StaffGame f(12);
     Game& g = *f.game;
     f.config.daysOffRule = true;
     Team& home = g.team(kHome);
@@ -243,10 +243,13 @@ TEST(Bullpen, RestedPitchersOnlyThroughTheFallback) {
     g.state.score = {0, 0, 1};
     EXPECT_EQ(AutoSelectReliever(g, b, nullptr, kHome), 0);
     EXPECT_EQ(f.errors.faults[1], "Bullpen Error-Closer: Out of Pitchers|HOME.DAT");
+    EXPECT_EQ(ComputerBullpen(g, b, nullptr, kHome), 0);
+    ASSERT_EQ(f.errors.faults.size(), 4u);
+    EXPECT_EQ(f.errors.faults[3], "AutoManager is out of pitchers!");
 }
 
 TEST(Bullpen, EnteringPitcher) {
-    GameFixture f(12);
+    StaffGame f(12);
     Game& g = *f.game;
     BullpenState b;
     f.config.warmupRule = true;
@@ -306,7 +309,7 @@ TEST(Bullpen, EnteringPitcher) {
 }
 
 TEST(Bullpen, AllowanceRanges) {
-    GameFixture f;
+    StaffGame f;
     Game& g = *f.game;
     BullpenState b;
     std::set<int> seen;

@@ -12,9 +12,9 @@
 namespace vrk {
 namespace {
 
-using testing::BuildTeam;
-using testing::MakeBatter;
-using testing::RecordingErrors;
+using mgrtest::BuildTeam;
+using mgrtest::MakeBatter;
+using mgrtest::RecordingErrors;
 
 // One position only, with all his games there.
 Player OnlyAt(const std::string& name, int position, int atBats, char hand = 'R') {
@@ -231,7 +231,7 @@ TEST(Lineup, MetricsOfAnEmptyLine) {
 }
 
 TEST(Lineup, RosterSwapsMoveThePlayerAndHisGame) {
-    testing::GameFixture f;
+    mgrtest::StaffGame f;
     Game& g = *f.game;
     BullpenState b;
     Team& home = g.team(kHome);

@@ -9,7 +9,7 @@
 #include "data/team.h"
 #include "engine/game.h"
 
-namespace vrk::testing {
+namespace vrk::mgrtest {
 
 // Records every fault instead of showing it.
 struct RecordingErrors final : ErrorSink {
@@ -98,7 +98,7 @@ inline void BuildTeam(Team& team, const std::string& fileName, int pitchers, int
 }
 
 // Two teams and a game with recording seams.
-struct GameFixture {
+struct StaffGame {
     std::array<Team, 3> teams{};
     LeagueContext normalization;
     Config config;
@@ -107,7 +107,7 @@ struct GameFixture {
     RecordingNarration narration;
     std::unique_ptr<Game> game;
 
-    explicit GameFixture(int pitchers = 12) {
+    explicit StaffGame(int pitchers = 12) {
         BuildTeam(teams[1], "VISIT.DAT", pitchers);
         BuildTeam(teams[2], "HOME.DAT", pitchers);
         game = std::make_unique<Game>(teams, normalization, config, rng);
@@ -125,4 +125,4 @@ struct GameFixture {
     }
 };
 
-}  // namespace vrk::testing
+}  // namespace vrk::mgrtest

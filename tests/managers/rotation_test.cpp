@@ -13,8 +13,8 @@
 namespace vrk {
 namespace {
 
-using testing::BuildTeam;
-using testing::RecordingErrors;
+using mgrtest::BuildTeam;
+using mgrtest::RecordingErrors;
 
 std::vector<int> Starts(Team& team, const std::string& method, int games, std::uint64_t seed = 7) {
     RotationTable table;
