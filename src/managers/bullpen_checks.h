@@ -6,6 +6,10 @@ namespace vrk {
 struct Game;
 struct BullpenState;
 
+inline constexpr std::string_view kBullpenListHeader =
+    "  Name              L/R   W  L  S  G  St   Inn  Hits   BB  SO  ERA";
+inline constexpr std::string_view kBullpenFooter = "Dbl-click (or Enter) selection or ESC";
+
 // Outcome of testing a user's pick on the bullpen screen, in the order the
 // tests are made.
 enum class BullpenVerdict {

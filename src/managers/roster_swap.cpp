@@ -48,8 +48,6 @@ void swapEntries(Team& team, int a, int b) {
     std::swap(pa, pb);
     std::swap(pa.lineupPlayer, pb.lineupPlayer);
     std::swap(pa.nameAsLoaded, pb.nameAsLoaded);
-    std::swap(pa.defaultPosition, pb.defaultPosition);
-    std::swap(pa.handAsLoaded, pb.handAsLoaded);
 }
 
 void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) {

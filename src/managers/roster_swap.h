@@ -7,11 +7,11 @@ struct Game;
 struct BullpenState;
 
 // Exchanges two roster entries with every per-player field, so that each
-// player keeps his own data under his new entry number. What describes the
-// entry rather than the player stays put: `lineupPlayer` (the engine reads it
-// as "the player in this slot", and a swap is how a player changes slot) and
-// the as-loaded copies `nameAsLoaded`, `defaultPosition`, `handAsLoaded`,
-// which remember the team file's order so that it can be restored.
+// player keeps his own data under his new entry number. Two fields describe
+// the entry rather than the player and stay put: `lineupPlayer` (the engine
+// reads it as "the player in this slot", and a swap is how a player changes
+// slot) and `nameAsLoaded`, the name the team file put at this entry, which
+// is how the file's batting order is found again.
 void swapEntries(Team& team, int a, int b);
 
 // The same during a game: also the per-entry counters of the game and of the

@@ -236,6 +236,7 @@ TEST(Lineup, RosterSwapsMoveThePlayerAndHisGame) {
     BullpenState b;
     Team& home = g.team(kHome);
     home.player(12).restDaysNeeded = 3;
+    home.player(12).defaultPosition = 7;
     home.player(12).sim.wins = 7;
     g.counters.pitch(kHome, 12).strikeouts = 4;
     g.state.outsRecorded[kHome][12] = 6;
@@ -254,6 +255,7 @@ TEST(Lineup, RosterSwapsMoveThePlayerAndHisGame) {
     EXPECT_EQ(home.player(20).sim.wins, 7);
     EXPECT_EQ(home.player(20).lineupPlayer, 20);
     EXPECT_EQ(home.player(20).nameAsLoaded, "Arm20");
+    EXPECT_EQ(home.player(20).defaultPosition, 7);
     EXPECT_EQ(home.player(12).playerName, "Arm20");
     EXPECT_EQ(g.counters.pitch(kHome, 20).strikeouts, 4);
     EXPECT_EQ(g.state.outsRecorded[kHome][20], 6);

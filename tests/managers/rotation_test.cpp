@@ -8,6 +8,7 @@
 #include "managers/rotation_dialog.h"
 #include "managers/rotation_file.h"
 #include "managers/spot_starter.h"
+#include "managers/starter_pick.h"
 #include "managers_test_support.h"
 
 namespace vrk {
@@ -220,6 +221,40 @@ TEST(Rotation, DefaultMethodDialogAndRestDays) {
     EXPECT_EQ(RestDaysNeeded(4, 2), 3);  // 4 + 1 - 2
     EXPECT_EQ(RestDaysNeeded(4, 7), 0);
     EXPECT_EQ(RestDaysNeeded(-2, std::nullopt), 0);
+}
+
+}  // namespace
+}  // namespace vrk
+
+namespace vrk {
+namespace {
+
+TEST(Rotation, UserPicksBecomeTheRotation) {
+    Team team;
+    mgrtest::BuildTeam(team, "CUBS.DAT", 9);  // 10..18
+    RotationTable table;
+    int picks[] = {17, 12, 17, 40, 15, 11, 13, 10};
+    ASSERT_TRUE(SetRotationFromPicks(table, team, picks, false));
+    ASSERT_EQ(table.records.size(), 1u);
+    EXPECT_EQ(table.records[0].starters, (std::array<int, 6>{0, 17, 12, 15, 11, 13}));
+    Rng rng(1);
+    mgrtest::RecordingErrors errors;
+    std::vector<int> starts;
+    for (int i = 0; i < 6; ++i) {
+        starts.push_back(AutoPitcher(table, team, "S5", true, false, rng, errors));
+    }
+    EXPECT_EQ(starts, (std::vector<int>{17, 12, 15, 11, 13, 17}));
+    int two[] = {14, 16};
+    ASSERT_TRUE(SetRotationFromPicks(table, team, two, false));
+    EXPECT_EQ(AutoPitcher(table, team, "S2", true, false, rng, errors), 14);
+    EXPECT_EQ(AutoPitcher(table, team, "S2", true, false, rng, errors), 16);
+
+    team.player(12).restDaysNeeded = 1;
+    EXPECT_TRUE(StarterNeedsDayOffQuestion(team.player(12), true));
+    EXPECT_FALSE(StarterNeedsDayOffQuestion(team.player(12), false));
+    EXPECT_FALSE(StarterNeedsDayOffQuestion(team.player(13), true));
+    EXPECT_FALSE(StarterAnswerAccepts('n'));
+    EXPECT_TRUE(StarterAnswerAccepts('x'));
 }
 
 }  // namespace
