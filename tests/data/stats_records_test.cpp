@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "data/stats_records.h"
+
+namespace vrk {
+namespace {
+
+void put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+void putText(std::vector<std::uint8_t>& b, std::size_t at, const std::string& s) {
+    std::memcpy(b.data() + at, s.data(), s.size());
+}
+
+std::int32_t get32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | b[at + static_cast<std::size_t>(i)];
+    return static_cast<std::int32_t>(v);
+}
+
+const std::string kKeyText = "AHawks       Marsh, Tom      ";
+
+TEST(StatsRecords, PlayerKeyIsLeagueTeamAndNamePaddedOrCut) {
+    PlayerKey k = MakePlayerKey('A', "Hawks", "Marsh, Tom");
+    EXPECT_EQ(k.view(), kKeyText);
+    PlayerKey cut = MakePlayerKey('N', "Philadelphia Phils", "Abcdefghijklmnopqrstu");
+    EXPECT_EQ(cut.view(), "NPhiladelphiaAbcdefghijklmnop");
+    EXPECT_EQ(SentinelKey().view(), std::string(29, 'Z'));
+    // Compared as unsigned bytes: a code-page-437 letter sorts after 'Z'.
+    EXPECT_LT(CompareKeys(MakePlayerKey('A', "X", "Zz"), MakePlayerKey('A', "X", "\x81z")), 0);
+    EXPECT_LT(CompareKeys(MakePlayerKey('A', "Hawks", "Marsh"), SentinelKey()), 0);
+    EXPECT_EQ(CompareKeys(k, MakePlayerKey('A', "Hawks", "Marsh, Tom")), 0);
+}
+
+TEST(StatsRecords, BattingHandBuiltBytesDecodeFieldByField) {
+    std::vector<std::uint8_t> b(162, 0);
+    putText(b, 0, kKeyText);
+    b[29] = 'L';
+    for (std::size_t off = 30; off < 162; off += 4) put32(b, off, static_cast<std::uint32_t>(off));
+    put32(b, 146, 0xFFFFFFFE);  // -2: two's complement
+    BattingRecord r = DecodeBatting(b);
+    EXPECT_EQ(r.key.view(), kKeyText);
+    EXPECT_EQ(r.hand, 'L');
+    EXPECT_EQ(r.lastGame, 30);
+    EXPECT_EQ(r.games, 34);
+    EXPECT_EQ(r.atBats, (SplitCount{38, 42, 46}));
+    EXPECT_EQ(r.runs, 50);
+    EXPECT_EQ(r.hits, (SplitCount{54, 58, 62}));
+    EXPECT_EQ(r.runsBattedIn, 66);
+    EXPECT_EQ(r.doubles, (SplitCount{70, 74, 78}));
+    EXPECT_EQ(r.triples, (SplitCount{82, 86, 90}));
+    EXPECT_EQ(r.homeRuns, (SplitCount{94, 98, 102}));
+    EXPECT_EQ(r.stolenBases, 106);
+    EXPECT_EQ(r.caughtStealing, 110);
+    EXPECT_EQ(r.walks, (SplitCount{114, 118, 122}));
+    EXPECT_EQ(r.hitByPitch, 126);
+    EXPECT_EQ(r.strikeouts, (SplitCount{130, 134, 138}));
+    EXPECT_EQ(r.errors, 142);
+    EXPECT_EQ(r.hitStreak, -2);
+    EXPECT_EQ(r.groundedIntoDoublePlays, 150);
+    EXPECT_EQ(r.sacrificeHits, 154);
+    EXPECT_EQ(r.sacrificeFlies, 158);
+    std::vector<std::uint8_t> again(162, 0xAA);
+    EncodeBatting(r, again);
+    EXPECT_EQ(again, b);
+}
+
+TEST(StatsRecords, PitchingHandBuiltBytesDecodeFieldByField) {
+    std::vector<std::uint8_t> b(126, 0);
+    putText(b, 0, kKeyText);
+    b[29] = 'R';
+    for (std::size_t off = 30; off < 126; off += 4) put32(b, off, static_cast<std::uint32_t>(off));
+    PitchingRecord p = DecodePitching(b);
+    EXPECT_EQ(p.hand, 'R');
+    const std::int32_t got[] = {
+        p.lastGame,     p.games,          p.gamesStarted,  p.completeGames,   p.shutouts,
+        p.innings,      p.extraOuts,      p.runs,          p.earnedRuns,      p.hits,
+        p.doubles,      p.triples,        p.homeRuns,      p.walks,           p.hitBatsmen,
+        p.strikeouts,   p.wins,           p.losses,        p.saves,           p.blownSaves,
+        p.battersFaced, p.restDaysNeeded, p.lastDayNumber, p.consecutiveGames};
+    std::int32_t offset = 30;
+    for (std::int32_t v : got) {
+        EXPECT_EQ(v, offset);
+        offset += 4;
+    }
+    EXPECT_EQ(offset, 126);
+    std::vector<std::uint8_t> again(126);
+    EncodePitching(p, again);
+    EXPECT_EQ(again, b);
+    PitchingRecord thirds;
+    thirds.innings = 4;
+    thirds.extraOuts = 2;
+    EXPECT_NEAR(thirds.inningsPitched(), 4 + 2 / 3.0, 1e-9);
+}
+
+TEST(StatsRecords, FieldingHandBuiltBytesDecodeFieldByField) {
+    std::vector<std::uint8_t> b(202, 0);
+    putText(b, 0, kKeyText);
+    b[29] = 'S';
+    for (std::size_t off = 30; off < 202; off += 4) put32(b, off, static_cast<std::uint32_t>(off));
+    FieldingRecord f = DecodeFielding(b);
+    EXPECT_EQ(f.hand, 'S');
+    EXPECT_EQ(f.games, 30);
+    EXPECT_EQ(f.gamesAt[1], 34);
+    EXPECT_EQ(f.gamesAt[12], 34 + 44);
+    EXPECT_EQ(f.errorsAt[1], 82);
+    EXPECT_EQ(f.errorsAt[10], 118);
+    EXPECT_EQ(f.assistsAt[1], 122);
+    EXPECT_EQ(f.assistsAt[10], 158);
+    EXPECT_EQ(f.putoutsAt[1], 162);
+    EXPECT_EQ(f.putoutsAt[10], 198);
+    std::vector<std::uint8_t> again(202);
+    EncodeFielding(f, again);
+    EXPECT_EQ(again, b);
+}
+
+TEST(StatsRecords, GameRecordLayoutAndBlankSave) {
+    GameRecord g;
+    g.visitors = {'A', 'E', "Hawks", 5, 9, 1, 7, 2};
+    g.home = {'N', 'W', "Owls", 4, 8, 0, 6, 1};
+    g.winningPitcher = "Marsh, Tom";
+    g.losingPitcher = "A very long pitcher name";
+    std::vector<std::uint8_t> b(112, 0xAA);
+    EncodeGame(g, b);
+    EXPECT_EQ(std::string(b.begin(), b.begin() + 14), "AEHawks       ");
+    EXPECT_EQ(get32(b, 14), 5);
+    EXPECT_EQ(get32(b, 18), 9);
+    EXPECT_EQ(get32(b, 22), 1);
+    EXPECT_EQ(get32(b, 26), 7);
+    EXPECT_EQ(get32(b, 30), 2);
+    EXPECT_EQ(std::string(b.begin() + 34, b.begin() + 48), "NWOwls        ");
+    EXPECT_EQ(get32(b, 48), 4);
+    EXPECT_EQ(get32(b, 64), 1);
+    EXPECT_EQ(std::string(b.begin() + 68, b.begin() + 82), "Marsh, Tom    ");
+    EXPECT_EQ(std::string(b.begin() + 82, b.begin() + 96), "A very long pi");
+    EXPECT_EQ(std::string(b.begin() + 96, b.begin() + 110), std::string(14, ' '));
+    EXPECT_EQ(b[110], 0);
+    EXPECT_EQ(b[111], 0);
+    GameRecord back = DecodeGame(b);
+    EXPECT_EQ(back.visitors.teamName, "Hawks       ");
+    EXPECT_EQ(back.home.doublePlays, 1);
+    EXPECT_EQ(back.losingPitcher, "A very long pi");
+}
+
+TEST(StatsRecords, HeaderHoldsCountAndOnlyTheBattingFileTheGameCounter) {
+    std::vector<std::uint8_t> b(162, 0xAA);
+    EncodeHeader({7, 1234}, true, b);
+    EXPECT_EQ(get32(b, 30), 7);
+    EXPECT_EQ(get32(b, 34), 1234);
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        if (i < 30 || i >= 38) {
+            EXPECT_EQ(b[i], 0) << i;
+        }
+    }
+    std::vector<std::uint8_t> p(126, 0xAA);
+    EncodeHeader({3, 99}, false, p);
+    EXPECT_EQ(get32(p, 30), 3);
+    EXPECT_EQ(get32(p, 34), 0);
+    EXPECT_EQ(DecodeHeader(b).count, 7);
+    EXPECT_EQ(DecodeHeader(b).gameCounter, 1234);
+}
+
+TEST(StatsRecords, WrongSizedBuffersAreRefused) {
+    std::vector<std::uint8_t> shortRecord(161);
+    EXPECT_THROW(DecodeBatting(shortRecord), std::invalid_argument);
+    EXPECT_THROW(EncodePitching(PitchingRecord{}, shortRecord), std::invalid_argument);
+    EXPECT_THROW(DecodeGame(shortRecord), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace vrk

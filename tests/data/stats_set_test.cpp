@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+
+#include "data/stats_record_game.h"
+#include "data/stats_set.h"
+#include "data/stats_test_support.h"
+
+namespace vrk {
+namespace {
+
+using stats_testing::GameFixture;
+using stats_testing::readBytes;
+using stats_testing::ScratchFolder;
+using stats_testing::writeBytes;
+
+// Records one hand-filled game into a fresh set and saves it.
+void RecordAndSave(StatsSet& set, GameFixture& fx, int gameCounter) {
+    HighlightLists lists;
+    RecordGameResult r = RecordGame(set, lists, *fx.game, {gameCounter, std::nullopt, 20});
+    ASSERT_TRUE(r.result.ok) << r.result.message;
+    IoResult saved = SaveStatistics(set, gameCounter + 1);
+    ASSERT_TRUE(saved.ok) << saved.message;
+}
+
+struct FailingWrites : FileOps {
+    int writesLeft = 0;
+    bool writeAll(int fd, std::span<const std::uint8_t> bytes) override {
+        if (writesLeft-- <= 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        return FileOps::writeAll(fd, bytes);
+    }
+};
+
+struct FailingRenames : FileOps {
+    int renamesLeft = 0;
+    bool rename(const std::string& from, const std::string& to) override {
+        if (renamesLeft-- <= 0) {
+            errno = EIO;
+            return false;
+        }
+        return FileOps::rename(from, to);
+    }
+};
+
+TEST(StatsSet, MissingFilesOpenAsEmptyTablesAndNothingIsWritten) {
+    ScratchFolder dir;
+    StatsSet set;
+    OpenStatsResult r = OpenStatsSet(set, dir.str(), "SEASON");
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_TRUE(r.notes.empty());
+    EXPECT_EQ(set.batting.count(), 1);
+    EXPECT_EQ(set.pitching.count(), 1);
+    EXPECT_EQ(set.fielding.capacity, 1020);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.str()));
+    StatsSet none;
+    EXPECT_FALSE(OpenStatsSet(none, dir.str(), "").ok);
+    EXPECT_FALSE(SaveStatistics(none, 0).ok);
+}
+
+TEST(StatsSet, SavedTablesOpenAgainUnchanged) {
+    ScratchFolder dir;
+    GameFixture fx;
+    fx.bat(1, 1).hits = 2;
+    StatsSet set;
+    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
+    RecordAndSave(set, fx, 4);
+    EXPECT_FALSE(set.unsaved);
+    StatsSet again;
+    OpenStatsResult r = OpenStatsSet(again, dir.str(), "season");  // names match ignoring case
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_TRUE(r.notes.empty()) << r.notes[0];
+    EXPECT_EQ(again.savedGameCounter, 5);
+    EXPECT_EQ(again.gamesInFile, 1);
+    EXPECT_EQ(again.batting.records, set.batting.records);
+    EXPECT_EQ(again.pitching.records, set.pitching.records);
+    EXPECT_EQ(again.fielding.records, set.fielding.records);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("SEASON.STB.tmp")));
+}
+
+TEST(StatsSet, OldVersionSizesAreRefusedAndLeftAlone) {
+    ScratchFolder dir;
+    GameFixture fx;
+    StatsSet set;
+    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
+    RecordAndSave(set, fx, 0);
+    // A batting file one byte short stops the start even with a sound pitching file.
+    std::vector<std::uint8_t> stb = readBytes(dir.file("SEASON.STB"));
+    stb.pop_back();
+    writeBytes(dir.file("SEASON.STB"), stb);
+    const auto stp = readBytes(dir.file("SEASON.STP"));
+    StatsSet reopened;
+    OpenStatsResult r = OpenStatsSet(reopened, dir.str(), "SEASON");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, kOldVersionMessage);
+    EXPECT_FALSE(reopened.isOpen());
+    EXPECT_EQ(readBytes(dir.file("SEASON.STB")), stb);
+    EXPECT_EQ(readBytes(dir.file("SEASON.STP")), stp);
+    EXPECT_FALSE(SaveStatistics(reopened, 0).ok);  // nothing open, nothing overwritten
+
+    ScratchFolder other;
+    writeBytes(other.file("OLD.STP"), std::vector<std::uint8_t>(125));
+    EXPECT_EQ(OpenStatsSet(reopened, other.str(), "OLD").message, kOldVersionMessage);
+}
+
+TEST(StatsSet, DamagedTablesAreRefusedNamingTheFile) {
+    ScratchFolder dir;
+    GameFixture fx;
+    StatsSet set;
+    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
+    RecordAndSave(set, fx, 0);
+    const auto stb = readBytes(dir.file("SEASON.STB"));
+    const auto stf = readBytes(dir.file("SEASON.STF"));
+
+    struct Case {
+        std::string file;
+        std::vector<std::uint8_t> bytes;
+        std::string expect;
+    };
+    std::vector<std::uint8_t> badCount = stb;
+    badCount[30] += 1;
+    std::vector<std::uint8_t> disordered = stb;
+    std::swap_ranges(disordered.begin() + 162, disordered.begin() + 324, disordered.begin() + 324);
+    std::vector<std::uint8_t> tornFielding(stf.begin(), stf.end() - 1);
+    const Case cases[] = {
+        {"SEASON.STB", {}, "is empty"},
+        {"SEASON.STB", std::vector<std::uint8_t>(stb.begin(), stb.begin() + 162), "no records"},
+        {"SEASON.STB", badCount, "header counts"},
+        {"SEASON.STB", disordered, "key order"},
+        {"SEASON.STF", tornFielding, "whole number"},
+    };
+    for (const Case& c : cases) {
+        writeBytes(dir.file(c.file), c.bytes);
+        StatsSet broken;
+        OpenStatsResult r = OpenStatsSet(broken, dir.str(), "SEASON");
+        EXPECT_FALSE(r.ok) << c.expect;
+        EXPECT_NE(r.message.find(c.expect), std::string::npos) << r.message;
+        EXPECT_NE(r.message.find(c.file), std::string::npos) << r.message;
+        EXPECT_FALSE(broken.isOpen());
+        EXPECT_EQ(readBytes(dir.file(c.file)), c.bytes);
+        writeBytes(dir.file("SEASON.STB"), stb);
+        writeBytes(dir.file("SEASON.STF"), stf);
+    }
+    // A folder where the batting file should be.
+    std::filesystem::remove(dir.file("SEASON.STB"));
+    std::filesystem::create_directory(dir.file("SEASON.STB"));
+    StatsSet broken;
+    EXPECT_FALSE(OpenStatsSet(broken, dir.str(), "SEASON").ok);
+}
+
+TEST(StatsSet, GamesBeyondTheLastSaveAreReportedNotFatal) {
+    ScratchFolder dir;
+    GameFixture fx;
+    StatsSet set;
+    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
+    RecordAndSave(set, fx, 0);
+    const auto saved = set.batting.records;
+    HighlightLists lists;
+    // Two more games are appended, then the run dies before saving.
+    ASSERT_TRUE(RecordGame(set, lists, *fx.game, {1, std::nullopt, 20}).result.ok);
+    ASSERT_TRUE(RecordGame(set, lists, *fx.game, {2, std::nullopt, 20}).result.ok);
+    StatsSet after;
+    OpenStatsResult r = OpenStatsSet(after, dir.str(), "SEASON");
+    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_EQ(r.notes.size(), 1u);
+    EXPECT_NE(r.notes[0].find("2 game(s)"), std::string::npos) << r.notes[0];
+    EXPECT_EQ(after.gamesInFile, 3);
+    EXPECT_EQ(after.batting.records, saved);
+
+    // A torn last game record is reported and replaced by the next game.
+    std::vector<std::uint8_t> sts = readBytes(dir.file("SEASON.STS"));
+    sts.resize(sts.size() + 40, 0x55);
+    writeBytes(dir.file("SEASON.STS"), sts);
+    r = OpenStatsSet(after, dir.str(), "SEASON");
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(std::any_of(r.notes.begin(), r.notes.end(), [](const std::string& n) {
+        return n.find("incomplete") != std::string::npos;
+    }));
+    ASSERT_TRUE(AppendGameRecord(after, MakeGameRecord(*fx.game)).ok);
+    EXPECT_EQ(std::filesystem::file_size(dir.file("SEASON.STS")), 4u * 112);
+}
+
+TEST(StatsSet, InterruptedSaveLeavesTheLastCompleteFiles) {
+    ScratchFolder dir;
+    GameFixture fx;
+    StatsSet set;
+    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
+    RecordAndSave(set, fx, 0);
+    const auto stb = readBytes(dir.file("SEASON.STB"));
+    const auto stp = readBytes(dir.file("SEASON.STP"));
+    const auto stf = readBytes(dir.file("SEASON.STF"));
+    const auto firstSave = set.batting.records;
+    HighlightLists lists;
+    fx.bat(1, 3).hits = 4;
+    ASSERT_TRUE(RecordGame(set, lists, *fx.game, {1, std::nullopt, 20}).result.ok);
+
+    // The disk fills while the pitching file is written.
+    FailingWrites full;
+    full.writesLeft = 1;
+    set.ops = &full;
+    IoResult r = SaveStatistics(set, 2);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("not saved"), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find("SEASON.STP"), std::string::npos) << r.message;
+    EXPECT_TRUE(set.unsaved);
+    EXPECT_EQ(readBytes(dir.file("SEASON.STB")), stb);
+    EXPECT_EQ(readBytes(dir.file("SEASON.STP")), stp);
+    EXPECT_EQ(readBytes(dir.file("SEASON.STF")), stf);
+    for (const char* ext : {"STB", "STP", "STF"})
+        EXPECT_FALSE(std::filesystem::exists(dir.file(std::string("SEASON.") + ext + ".tmp")));
+
+    // A crash that left a half-written temporary file beside the tables.
+    writeBytes(dir.file("SEASON.STB.tmp"), std::vector<std::uint8_t>(100, 0x7F));
+    StatsSet after;
+    OpenStatsResult o = OpenStatsSet(after, dir.str(), "SEASON");
+    ASSERT_TRUE(o.ok) << o.message;
+    EXPECT_EQ(after.batting.records, firstSave);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("SEASON.STB.tmp")));
+
+    // Once the disk has room again the same tables save completely.
+    set.ops = &SystemFileOps();
+    ASSERT_TRUE(SaveStatistics(set, 2).ok);
+    ASSERT_TRUE(OpenStatsSet(after, dir.str(), "SEASON").ok);
+    EXPECT_EQ(after.batting.records, set.batting.records);
+}
+
+TEST(StatsSet, FailedRenameIsReportedAsAPartialSave) {
+    ScratchFolder dir;
+    GameFixture fx;
+    StatsSet set;
+    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
+    RecordAndSave(set, fx, 0);
+    FailingRenames renames;
+    renames.renamesLeft = 1;
+    set.ops = &renames;
+    IoResult r = SaveStatistics(set, 3);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("partly"), std::string::npos) << r.message;
+    EXPECT_TRUE(set.unsaved);
+    StatsSet after;
+    EXPECT_TRUE(OpenStatsSet(after, dir.str(), "SEASON").ok);
+    for (const char* ext : {"STB", "STP", "STF"})
+        EXPECT_FALSE(std::filesystem::exists(dir.file(std::string("SEASON.") + ext + ".tmp")));
+}
+
+TEST(StatsSet, UnwritableFolderFailsTheGameAndTheSaveWithoutTouchingTables) {
+    ScratchFolder dir;
+    GameFixture fx;
+    StatsSet set;
+    std::filesystem::create_directory(dir.file("sub"));
+    ASSERT_TRUE(OpenStatsSet(set, dir.file("sub"), "SEASON").ok);
+    // The write folder is gone and a plain file stands in its place.
+    std::filesystem::remove_all(dir.file("sub"));
+    stats_testing::writeText(dir.file("sub"), "x");
+    StatsSet refused;
+    EXPECT_FALSE(OpenStatsSet(refused, dir.file("sub"), "SEASON").ok);
+    HighlightLists lists;
+    RecordGameResult r = RecordGame(set, lists, *fx.game, {0, std::nullopt, 20});
+    EXPECT_FALSE(r.result.ok);
+    EXPECT_NE(r.result.message.find("not recorded"), std::string::npos);
+    EXPECT_EQ(set.batting.count(), 1);
+    EXPECT_FALSE(set.unsaved);
+    EXPECT_FALSE(SaveStatistics(set, 1).ok);
+
+    if (::geteuid() != 0) {  // permissions do not bind the superuser
+        ScratchFolder ro;
+        StatsSet roSet;
+        ASSERT_TRUE(OpenStatsSet(roSet, ro.str(), "SEASON").ok);
+        ::chmod(ro.str().c_str(), 0555);
+        EXPECT_FALSE(RecordGame(roSet, lists, *fx.game, {0, std::nullopt, 20}).result.ok);
+        EXPECT_FALSE(SaveStatistics(roSet, 1).ok);
+    }
+}
+
+TEST(StatsSet, DeleteRemovesOnlyTheSetsFiles) {
+    ScratchFolder dir;
+    for (const char* name :
+         {"SEASON.STS", "SEASON.STB", "SEASON.STP", "season.stf", "SEASON.STH", "SEASON.RES",
+          "SEASON.ROT", "SEASON.STD", "SEASON.STB.tmp", "SEASON2.STB", "SEASON.DAT"}) {
+        stats_testing::writeText(dir.file(name), "x");
+    }
+    ASSERT_TRUE(DeleteStatsSet(dir.str(), "SEASON").ok);
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(dir.str()))
+        left.push_back(e.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"SEASON.DAT", "SEASON2.STB"}));
+    EXPECT_TRUE(DeleteStatsSet(dir.str(), "NOTHING").ok);
+}
+
+}  // namespace
+}  // namespace vrk
