@@ -158,8 +158,7 @@ void ForceOnBunt(Game& game, int fielder) {
     if (cover == fielder) cover = base == 3 ? kShortstop : kSecondBase;
     SayRunner(game, msg::kSacrificeForce, runner);
     if (base == 4) s.runnerOnThird = 0;
-    if (base == 3 && forced) s.runnerOnSecond = 0;
-    if (base == 3 && !forced) s.runnerOnSecond = 0;
+    if (base == 3) s.runnerOnSecond = 0;
     if (base == 2) s.runnerOnFirst = 0;
     CreditAssist(game, fielder);
     CreditPutout(game, cover);

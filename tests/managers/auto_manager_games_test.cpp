@@ -9,6 +9,7 @@
 
 #include "auto_manager_test_support.h"
 #include "engine/engine_helpers.h"
+#include "engine/recording_seams.h"
 #include "managers/auto_lineup.h"
 #include "managers/auto_manager_hooks.h"
 #include "managers/batting_order.h"
@@ -107,9 +108,19 @@ TEST(AutoManagerGames, TwoThousandSeededGamesStayConsistent) {
             }
             NamedScoreCard card(game);
             game.scoreCard = &card;
+            autotest::Faults faults;
+            game.errors = &faults;
+            // Every tenth game is told, so that the announcements run too.
+            testing::LoopNarration narration;
+            if (n % 10 == 0) {
+                game.options.displayed = true;
+                game.options.playDelay = 1;
+                game.narration = &narration;
+            }
             GameResult result = PlayManagedGame(game, hooks);
             ++games;
             ASSERT_NE(result.winner, 0);
+            for (const std::string& fault : faults.seen) ADD_FAILURE() << fault;
 
             for (int t = kVisitors; t <= kHome; ++t) {
                 ExpectLegalField(game, t, dh);

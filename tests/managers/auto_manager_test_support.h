@@ -46,4 +46,13 @@ class NamedScoreCard final : public ScoreCardSink {
     const Game& game_;
 };
 
+// Every fault an engine or manager step reports.
+class Faults final : public ErrorSink {
+  public:
+    void fault(std::string_view label, std::string_view detail) override {
+        seen.push_back(std::string(label) + std::string(detail));
+    }
+    std::vector<std::string> seen;
+};
+
 }  // namespace vrk::autotest
