@@ -30,6 +30,12 @@ void ThrowAway(Game& game, int stealer, int partner) {
     s.noRbiOnPlay = before;
 }
 
+// Band of the debug table: below 40 %, 40-50 ... 90-99.
+std::size_t ChanceBand(double p) {
+    int tens = static_cast<int>(p * 10);
+    return static_cast<std::size_t>(std::clamp(tens - 3, 0, 6));
+}
+
 }  // namespace
 
 void StealBase(Game& game, double r, bool alone) {
@@ -52,6 +58,7 @@ void StealBase(Game& game, double r, bool alone) {
     double p = StealSuccessChance(team, team.player(RunnerEntry(game, stealer)),
                                   RunnerIsPitcher(game, stealer));
     p = FinalStealChance(p, StealFactor(p, game.flags.pitchOut, target, game.pitcherPlayer().hand));
+    if (game.record != nullptr) ++game.record->stealAttemptsByChance[ChanceBand(p)];
     Say(game, msg::kCatcherThrows, FielderEntry(game, kCatcher), s.fieldingTeam);
 
     if (p > r) {

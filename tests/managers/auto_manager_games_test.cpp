@@ -91,6 +91,7 @@ TEST(AutoManagerGames, TwoThousandSeededGamesStayConsistent) {
     int relieversIn = 0;
     int strikeoutThrowOuts = 0;
     int walks = 0;
+    int stealOutcomes = 0;
     for (const auto& pair : kFiles) {
         std::array<Team, 3> loaded{};
         ASSERT_FALSE(loadTeamPair(loaded, pair.visitors, pair.home, config).abort);
@@ -133,7 +134,9 @@ TEST(AutoManagerGames, TwoThousandSeededGamesStayConsistent) {
                 }
                 EXPECT_EQ(static_cast<int>(pitchers.size()), game.state.pitchersUsed[Idx(t)]);
                 for (int e = 1; e <= kMaxRosterEntries; ++e) {
-                    walks += game.counters.batter[Idx(t)][Idx(e)].walks;
+                    const BatterCounters& b = game.counters.batter[Idx(t)][Idx(e)];
+                    walks += b.walks;
+                    stealOutcomes += b.stolenBases + b.caughtStealing;
                 }
             }
             // Every top half ends with three outs.
@@ -176,6 +179,10 @@ TEST(AutoManagerGames, TwoThousandSeededGamesStayConsistent) {
     EXPECT_GT(counters.intentionalWalkRegular + counters.intentionalWalkToPitcher, 0);
     EXPECT_GT(strikeoutThrowOuts, 0);
     EXPECT_GT(record.sacrificesMade, 0);
+    int banded = 0;
+    for (int n : record.stealAttemptsByChance) banded += n;
+    EXPECT_GT(banded, 0);
+    EXPECT_LE(banded, stealOutcomes);
 }
 
 }  // namespace
