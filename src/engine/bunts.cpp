@@ -109,7 +109,7 @@ bool SqueezeChosen(Game& game) {
     bool firstAndThird = s.runnerOnFirst != 0 && s.runnerOnSecond == 0 && s.runnerOnThird != 0;
     if (!firstAndThird) return true;
     int team = s.battingTeam;
-    if (s.userManaged[static_cast<std::size_t>(team)]) {
+    if (HumanBattingSide(game)) {
         return game.decisions->askYesNo(team, " Attempt squeeze? [y/N]", false, -1);
     }
     if (game.flags.infieldIn) return false;

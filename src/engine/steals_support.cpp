@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "engine/engine_helpers.h"
+#include "engine/hits_support.h"
 #include "engine/running_plays.h"
 
 namespace vrk::steals {
@@ -40,7 +41,7 @@ int MiddleInfielderCovering(const Game& game) {
 
 bool BattingSideTries(Game& game, double computerChance) {
     int team = game.state.battingTeam;
-    if (game.state.userManaged[static_cast<std::size_t>(team)]) {
+    if (HumanBattingSide(game)) {
         return game.decisions->askYesNo(team, " Attempt double steal? [y/N]", false, -1);
     }
     return game.rng.chance(computerChance);

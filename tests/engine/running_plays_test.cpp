@@ -28,6 +28,7 @@ void Batting(Game& g, int slot) {
     s.plateAppearanceContinues = false;
     s.runnerOnFirst = s.runnerOnSecond = s.runnerOnThird = 0;
     s.score = {0, 0, 0};
+    s.playResult.clear();
     g.flags = StrategyFlags{};
 }
 
@@ -295,6 +296,47 @@ TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
     EXPECT_DOUBLE_EQ(SacrificeChance(b, true, 0.1575), 0.35);
     EXPECT_DOUBLE_EQ(BuntHitPair(3).a, 0.13);
     EXPECT_DOUBLE_EQ(BuntHitPair(8).b, 0.15);
+}
+
+TEST(RunningPlays, TheUsersSideChoosesTheSqueezeUnlessTheCoachDoes) {
+    GameFixture f(19);
+    Game& g = *f.game;
+    StartGame(g);
+    RecordingScoreCard card(g.state);
+    g.scoreCard = &card;
+    AlwaysYes yes;
+    g.decisions = &yes;
+    g.state.userManaged[kVisitors] = true;
+    auto bunt = [&]() {
+        Batting(g, 4);
+        g.state.runnerOnFirst = 2;
+        g.state.runnerOnThird = 6;
+        g.state.outs = 1;
+        ResolveBunt(g);
+        return g.state.playResult;
+    };
+    int hits = 0;
+    for (int i = 0; i < 200; ++i) {
+        int asked = yes.asked;
+        std::string result = bunt();
+        if (result == "1B") {
+            ++hits;
+            EXPECT_EQ(yes.asked, asked);
+            continue;
+        }
+        EXPECT_EQ(yes.asked, asked + 1);
+        // Squeezed: the run scores or the runner is out at the plate.
+        bool squeezed =
+            result.find("SQZ") != std::string::npos ||
+            (g.state.plateAppearanceContinues && card.lines.back().text == "1-2 Bad SQZ");
+        EXPECT_TRUE(squeezed) << result;
+    }
+    EXPECT_LT(hits, 40);
+    // With AUTOCOACH the computer decides and nobody is asked.
+    f.config.autoCoach = true;
+    int asked = yes.asked;
+    for (int i = 0; i < 50; ++i) bunt();
+    EXPECT_EQ(yes.asked, asked);
 }
 
 }  // namespace
