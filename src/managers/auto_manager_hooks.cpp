@@ -4,6 +4,7 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
+#include "managers/auto_manager_double_switch.h"
 #include "managers/auto_manager_support.h"
 #include "managers/pitcher_entry.h"
 #include "managers/relief_selection.h"
@@ -135,6 +136,9 @@ int AutoManagerHooks::substitutions(Game& game) {
         if (reliever > 0) {
             BringInPitcher(game, ft, reliever);
             CompletePitcherEntry(game, bullpen_, ft);
+            if (WantsDoubleSwitch(game, reliever) && DoubleSwitch(game, bullpen_, ft, reliever)) {
+                ++game.counters.doubleSwitches;
+            }
             Pace(game, 1500);
         }
     }
@@ -151,6 +155,8 @@ int AutoManagerHooks::substitutions(Game& game) {
 }
 
 bool AutoManagerHooks::doubleSwitch(Game& game, int reliever) {
+    int team = game.state.fieldingTeam;
+    if (computer(game, team)) return DoubleSwitch(game, bullpen_, team, reliever);
     return userSide_ != nullptr && userSide_->doubleSwitch(game, reliever);
 }
 

@@ -179,6 +179,7 @@ TEST(AutoManagerGames, TwoThousandSeededGamesStayConsistent) {
     EXPECT_GT(counters.intentionalWalkRegular + counters.intentionalWalkToPitcher, 0);
     EXPECT_GT(strikeoutThrowOuts, 0);
     EXPECT_GT(record.sacrificesMade, 0);
+    EXPECT_GT(record.doubleSwitches, 0);
     int banded = 0;
     for (int n : record.stealAttemptsByChance) banded += n;
     EXPECT_GT(banded, 0);

@@ -3,9 +3,12 @@
 // runner's base, a pitching change comes through the bullpen.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "auto_manager_test_support.h"
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
+#include "managers/auto_manager_double_switch.h"
 #include "managers/auto_manager_hooks.h"
 
 namespace vrk {
@@ -146,6 +149,42 @@ TEST(AutoManagerHooks, PinchRunnerTakesTheBaseAndPitchingChangeComesThroughTheBu
     EXPECT_TRUE(t.hooks.bullpen().used(kHome, g.state.pitcher));
     EXPECT_EQ(t.card().count('A', "[Relief] "), 1);
     EXPECT_TRUE(t.faults.seen.empty());
+}
+
+TEST(AutoManagerHooks, DoubleSwitchPutsThePitcherLastInTheComingOrder) {
+    ShippedGame t;
+    Game& g = *t.game;
+    const int pitcherSlot = t.PitcherSlot(kVisitors);
+    ASSERT_EQ(pitcherSlot, 9);
+    // The visitors in the field, a reliever just in.
+    g.state.battingTeam = kHome;
+    g.state.fieldingTeam = kVisitors;
+    g.state.inning = 7;
+    int reliever = t.teams[1].lastPitcherEntry;
+    BringInPitcher(g, kVisitors, reliever);
+    t.hooks.autoManage(g);
+
+    // The pitcher's slot fourth in the coming order: no switch.
+    g.state.lastBatterSlot[kVisitors] = 4;  // 5, 6, 7 are next
+    EXPECT_FALSE(DoubleSwitch(g, t.hooks.bullpen(), kVisitors, reliever));
+    // Due up third: one of slots 5, 6, 7 gives up his place.
+    g.state.lastBatterSlot[kVisitors] = 6;  // 7, 8, 9 are next
+    ASSERT_TRUE(DoubleSwitch(g, t.hooks.bullpen(), kVisitors, reliever));
+    int now = t.PitcherSlot(kVisitors);
+    EXPECT_GE(now, 4);
+    EXPECT_LE(now, 6);
+    EXPECT_EQ(t.teams[1].player(now).playerName, t.teams[1].player(reliever).playerName);
+    std::set<int> positions;
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        positions.insert(t.teams[1].player(slot).lineupPosition);
+    }
+    EXPECT_EQ(positions.size(), 9u);
+    EXPECT_NE(t.teams[1].player(9).lineupPosition, kPitcher);
+    EXPECT_TRUE(t.hooks.bullpen().used(kVisitors, 9));  // the bench player now batting ninth
+    EXPECT_EQ(t.card().lines.back().text, "[DBL-SW]" + t.teams[1].player(reliever).playerName +
+                                              " bats #" + std::to_string(now));
+    EXPECT_TRUE(t.faults.seen.empty());
+    EXPECT_NEAR(DoubleSwitchValue(100, 30, 5, 1, 4, 10), 49.0 / 100 + 40.0 / 110, 1e-12);
 }
 
 }  // namespace
