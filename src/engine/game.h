@@ -51,6 +51,14 @@ struct SimulationRecord {
     std::array<int, 11> fieldingChances{};  // by position
     double teamSpeedTotal = 0;
     double appearancesPerStartTotal = 0;
+    // Running plays.
+    int catcherThrowingErrors = 0;
+    int sacrificesMade = 0;    // sacrifices and squeezes that worked
+    int sacrificesFailed = 0;  // sacrifices and squeezes that did not
+    int pitcherStolenBases = 0;
+    // Steals of second and third by their chance of success: below 40 %,
+    // then tens of percent up to 90-99.
+    std::array<int, 7> stealAttemptsByChance{};
 };
 
 // What a finished game leaves behind.

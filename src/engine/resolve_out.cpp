@@ -40,7 +40,7 @@ double GroundToAirRatio(const Game& game) {
 
 void TellGroundBallError(Game& game, int fielder, int c4) {
     if (!game.displayed()) return;
-    Say(game, msg::kGroundBall(fielder));
+    SayBatter(game, msg::kGroundBall(fielder));
     if (c4 == 1) {
         if (fielder == kFirstBase) {
             SayText(game, "He flips to the pitcher covering...");

@@ -3,11 +3,42 @@
 namespace vrk {
 
 struct Game;
+struct Player;
+struct Team;
 
 // Running plays called by the pitch loop when a manager asked for them.
 // ResolveSteal leaves the plate appearance open (it steps back) unless the
-// play ends the half inning; ResolveBunt ends the plate appearance.
+// play ends the half inning; ResolveBunt ends the plate appearance, except
+// when the batter pulls back against a pitch-out or a squeeze fails.
 void ResolveSteal(Game& game);
 void ResolveBunt(Game& game);
+
+// A line-up player who is the team's pitcher batting (not a position player
+// who took the pitcher's slot): position 1 and no fielding position of his own.
+bool IsPitcherLine(const Player& player);
+
+// Success chance of a stealer before the pitch-out and hand factor: from the
+// speed rating when the team has no steal columns, else from his stolen bases
+// and caught stealing (estimated when no line-up regular has any).
+double StealSuccessChance(const Team& team, const Player& runner, bool runnerIsPitcher);
+// Factor on that chance for a steal of `targetBase` (2 or 3) against a
+// pitcher throwing with `pitcherHand`, or against a pitch-out.
+double StealFactor(double p, bool pitchOut, int targetBase, char pitcherHand);
+// f x p kept within 0.02 .. 0.98.
+double FinalStealChance(double p, double factor);
+// Chance that a steal of home works (compared with draw + handicap).
+double StealHomeChance(int speed, bool pitchOut);
+inline constexpr double kStealHomeHandicap = 0.48;
+inline constexpr double kDoubleStealHomeHandicap = 0.28;
+
+// Chance that a sacrifice (or squeeze) bunt does its job.
+double SacrificeChance(const Player& batter, bool genuinePitcher, double leagueSingleRate);
+// The (a, b) pair of a bunt for a hit by the batter's speed; the hit comes
+// with a draw below a - b (b is 0 with the bases empty).
+struct BuntHitOdds {
+    double a = 0;
+    double b = 0;
+};
+BuntHitOdds BuntHitPair(int speed);
 
 }  // namespace vrk

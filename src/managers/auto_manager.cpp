@@ -1,0 +1,94 @@
+// The computer manager's turn and the figures its decisions rest on.
+#include "managers/auto_manager.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <string>
+
+#include "core/rounding.h"
+#include "managers/auto_manager_support.h"
+#include "managers/bullpen_state.h"
+
+namespace vrk {
+
+std::string_view StarterRemovalLabel(int reason) {
+    static constexpr std::string_view kLabels[] = {"",
+                                                   "Bombed early",
+                                                   "Bombed (7+)",
+                                                   "Bombed other",
+                                                   "Pitch Count",
+                                                   "C.G. Reduction",
+                                                   "PH - Gen Reliever",
+                                                   "PH - Closer",
+                                                   "PH (All)"};
+    return reason >= 1 && reason <= kStarterRemovalReasons ? kLabels[reason] : "";
+}
+
+void Manage(Game& game, AutoManagerContext& context) {
+    const GameState& s = game.state;
+    try {
+        if (!s.userManaged[automan::Idx(s.fieldingTeam)]) {
+            ManageInfieldAndPitchOut(game, context);
+            ManageWalks(game, context);
+            if (ManagePitchingChange(game, context)) return;
+        }
+        if (!s.userManaged[automan::Idx(s.battingTeam)]) {
+            if (ManagePinchHitter(game, context)) return;
+            if (ManageRunningPlay(game, context)) return;
+            ManagePinchRunner(game, context);
+        }
+    } catch (const std::exception& e) {
+        game.errors->fault("ERROR in Manage ", e.what());
+    }
+}
+
+double BattingValue(const Player& batter, bool seasonReplay) {
+    if (batter.atBats <= 0) return 0;
+    double value = (batter.hits + 1.5 * batter.homeRuns) / batter.atBats;
+    double use = 1.2 * batter.sim.atBats;
+    if (seasonReplay && use > 0 && batter.atBats < use) value *= batter.atBats / use;
+    return value;
+}
+
+int KnockOutThreshold(double aps) {
+    if (aps >= 2.5) return 5;
+    if (aps < 1.2) return 10;
+    return static_cast<int>(roundHalfEven(11 - 2 * aps));
+}
+
+double CompleteGameShare(double aps) {
+    return (330.17 - 206.33 * aps + 42.39 * aps * aps - 2.84 * aps * aps * aps) / 162;
+}
+
+int PitchOutSpeedThreshold(int speed) {
+    if (speed < 5) return 140;
+    if (speed <= 6) return 135;
+    if (speed == 7) return 145;
+    if (speed == 8) return 150;
+    return 165;
+}
+
+double StealAttemptRate(const Player& runner) {
+    static constexpr double kBySpeed[] = {0.01, 0.01, 0.03, 0.06, 0.09,
+                                          0.12, 0.16, 0.22, 0.30, 0.42};
+    if (runner.caughtStealing == 0) return kBySpeed[std::clamp(runner.speed, 0, 9)];
+    int singles = runner.hits - runner.doubles - runner.triples - runner.homeRuns;
+    double rate = static_cast<double>(runner.stolenBases + runner.caughtStealing) /
+                  std::max(1, runner.walks + singles);
+    if (runner.speed == 7) rate *= 1.05;
+    if (runner.speed == 8) rate *= 1.1;
+    if (runner.speed >= 9) rate *= 1.15;
+    return rate;
+}
+
+double PinchHitMargin(int inning, bool pitcherBatting) {
+    if (inning <= 3) return 0.205;
+    if (inning == 4) return 0.165;
+    if (inning == 5) return 0.155;
+    if (inning == 6) return 0.145;
+    if (inning == 7) return 0.135;
+    return pitcherBatting ? 0.04 : 0.07;
+}
+
+}  // namespace vrk

@@ -1,0 +1,203 @@
+// The manager seam of computer-managed sides: the AutoManager's decisions
+// carried out through the bullpen and the roster.
+#include "managers/auto_manager_hooks.h"
+
+#include "engine/engine_helpers.h"
+#include "engine/game_flow.h"
+#include "managers/auto_manager_double_switch.h"
+#include "managers/auto_manager_support.h"
+#include "managers/pitcher_entry.h"
+#include "managers/relief_selection.h"
+#include "managers/roster_swap.h"
+#include "managers/starters.h"
+#include "managers/warmup.h"
+#include "presentation/message_registry.h"
+
+namespace vrk {
+
+using automan::Idx;
+
+namespace {
+
+// The very first pass of a game: nothing has happened yet.
+bool FirstPassOfGame(const Game& game) {
+    const GameState& s = game.state;
+    return s.inning == 1 && s.battingTeam == kVisitors && s.outs == 0 && s.basesEmpty() &&
+           s.lastBatterSlot[kVisitors] == 1 && s.pitchersUsed[kVisitors] == 1 &&
+           s.pitchersUsed[kHome] == 1 && s.score[kVisitors] == 0 &&
+           game.counters.pitcher[kHome][Idx(s.currentPitcher[kHome])].battersFaced == 0;
+}
+
+}  // namespace
+
+AutoManagerHooks::AutoManagerHooks(AutoManagerCounters& counters, const RotationTable* rotations)
+    : counters_(counters), rotations_(rotations) {}
+
+bool AutoManagerHooks::computer(const Game& game, int team) const {
+    return !game.state.userManaged[Idx(team)];
+}
+
+void AutoManagerHooks::beginGame(Game& game) {
+    bullpen_ = BullpenState{};
+    perGame_ = AutoManagerGame{};
+    pitcherLineEntry_ = {};
+    pitcherLineSlot_ = {};
+    InstallStarters(game, bullpen_);
+    begun_ = true;
+}
+
+// A pitcher named current by the engine (a starter, or a reliever brought
+// in at a half-inning start) gets the managers' part of his entry.
+void AutoManagerHooks::completeEntries(Game& game) {
+    const GameState& s = game.state;
+    for (int t = kVisitors; t <= kHome; ++t) {
+        int pitcher = s.currentPitcher[Idx(t)];
+        if (pitcher <= 0 || bullpen_.used(t, pitcher)) continue;
+        if (s.pitchersUsed[Idx(t)] <= 1) {
+            InstallStarter(game, bullpen_, t, pitcher);
+        } else {
+            CompletePitcherEntry(game, bullpen_, t);
+        }
+    }
+}
+
+void AutoManagerHooks::input(Game& game) {
+    if (userSide_ != nullptr) userSide_->input(game);
+}
+
+void AutoManagerHooks::autoManage(Game& game) {
+    if (FirstPassOfGame(game)) {
+        if (!begun_) beginGame(game);
+        begun_ = false;
+    }
+    completeEntries(game);
+    AutoManagerContext context{bullpen_, counters_, perGame_, seasonReplay_};
+    Manage(game, context);
+}
+
+void AutoManagerHooks::pinchHit(Game& game, int team, int entry) {
+    GameState& s = game.state;
+    Team& roster = game.team(team);
+    const int slot = s.currentBatterSlot;
+    const int old = SlotPlayer(game, team, slot);
+    const bool pitcherSlot = automan::PitcherBatsInSlot(game, team, slot);
+    // Batting for the pitcher needs someone left to pitch next.
+    if (pitcherSlot && FallbackReliever(game, bullpen_, team) == 0) return;
+    const int position = roster.player(old).lineupPosition;
+
+    WriteScoreCard(game, team, old, '9', "(for PH)");
+    swapGameEntries(game, bullpen_, team, old, entry);
+    // `old` now holds the pinch hitter; `entry` the player who left.
+    roster.player(old).lineupPosition = position;
+    roster.player(entry).lineupPosition = 0;
+    bullpen_.markUsed(team, old);
+    bullpen_.markUsed(team, entry);
+    game.counters.of(team).slotHistory[Idx(slot)].push({old, pitcherSlot ? 0 : position});
+    if (pitcherSlot) {
+        pitcherLineEntry_[Idx(team)] = entry;
+        pitcherLineSlot_[Idx(team)] = slot;
+        s.pitcherReplaced[Idx(team)] = true;
+    }
+    s.batter = old;
+    s.pinchHitterThisAppearance = true;
+    Say(game, msg::kPinchHitter, old, team, entry, team);
+}
+
+void AutoManagerHooks::pinchRun(Game& game, int team, int slot, int entry) {
+    GameState& s = game.state;
+    Team& roster = game.team(team);
+    const int old = SlotPlayer(game, team, slot);
+    const int position = roster.player(old).lineupPosition;
+    WriteScoreCard(game, team, old, '9', "(for PR)");
+    swapGameEntries(game, bullpen_, team, old, entry);
+    roster.player(old).lineupPosition = position;
+    roster.player(entry).lineupPosition = 0;
+    bullpen_.markUsed(team, old);
+    bullpen_.markUsed(team, entry);
+    game.counters.of(team).slotHistory[Idx(slot)].push({old, position});
+    if (position == kPitcher && !game.options.designatedHitter) s.pitcherReplaced[Idx(team)] = true;
+    WriteScoreCard(game, team, old, '7', "");
+    Say(game, msg::kPinchRunner, old, team, entry, team);
+}
+
+int AutoManagerHooks::substitutions(Game& game) {
+    GameState& s = game.state;
+    StrategyFlags& f = game.flags;
+    completeEntries(game);
+    int result = 0;
+    if (userSide_ != nullptr && (s.userManaged[kVisitors] || s.userManaged[kHome])) {
+        result = userSide_->substitutions(game);
+    }
+    const int ft = s.fieldingTeam;
+    const int bt = s.battingTeam;
+    if (f.changePitcher[Idx(ft)] && computer(game, ft)) {
+        f.changePitcher[Idx(ft)] = false;
+        int reliever = ComputerBullpen(game, bullpen_, rotations_, ft);
+        if (reliever > 0) {
+            BringInPitcher(game, ft, reliever);
+            CompletePitcherEntry(game, bullpen_, ft);
+            if (WantsDoubleSwitch(game, reliever) && DoubleSwitch(game, bullpen_, ft, reliever)) {
+                ++game.counters.doubleSwitches;
+            }
+            Pace(game, 1500);
+        }
+    }
+    if (computer(game, bt)) {
+        if (f.pinchHitCall && f.pinchHitter > 0) pinchHit(game, bt, f.pinchHitter);
+        if (f.pinchRunCall && f.pinchRunner > 0 && f.pinchRunnerSlot > 0) {
+            pinchRun(game, bt, f.pinchRunnerSlot, f.pinchRunner);
+        }
+        f.pinchHitter = 0;
+        f.pinchRunner = 0;
+        f.pinchRunnerSlot = 0;
+    }
+    return result;
+}
+
+bool AutoManagerHooks::doubleSwitch(Game& game, int reliever) {
+    int team = game.state.fieldingTeam;
+    if (computer(game, team)) return DoubleSwitch(game, bullpen_, team, reliever);
+    return userSide_ != nullptr && userSide_->doubleSwitch(game, reliever);
+}
+
+void AutoManagerHooks::restorePitcherSlot(Game& game, int team) {
+    int away = pitcherLineEntry_[Idx(team)];
+    int slot = pitcherLineSlot_[Idx(team)];
+    if (away == 0 || slot == 0) return;
+    Team& roster = game.team(team);
+    swapGameEntries(game, bullpen_, team, slot, away);
+    roster.player(slot).lineupPosition = kPitcher;
+    roster.player(away).lineupPosition = 0;
+    pitcherLineEntry_[Idx(team)] = 0;
+    pitcherLineSlot_[Idx(team)] = 0;
+}
+
+int AutoManagerHooks::replacePitcher(Game& game, int team) {
+    if (!computer(game, team)) {
+        return userSide_ != nullptr ? userSide_->replacePitcher(game, team) : 0;
+    }
+    completeEntries(game);
+    restorePitcherSlot(game, team);
+    int reliever = ComputerBullpen(game, bullpen_, rotations_, team);
+    if (reliever > 0) ++counters_.pitcherReplacements;
+    return reliever;
+}
+
+void AutoManagerHooks::warmups(Game& game) {
+    if (userSide_ != nullptr) {
+        userSide_->warmups(game);
+        return;
+    }
+    WarmUpClock(game, bullpen_);
+}
+
+GameResult PlayManagedGame(Game& game, AutoManagerHooks& hooks) {
+    ManagerHooks* before = game.managers;
+    game.managers = &hooks;
+    hooks.beginGame(game);
+    GameResult result = PlayGame(game);
+    game.managers = before;
+    return result;
+}
+
+}  // namespace vrk

@@ -1,0 +1,154 @@
+// Pinch hitting: for a tired or outgoing pitcher, and for any batter when a
+// bench player is clearly better and the game calls for it.
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "core/rounding.h"
+#include "managers/auto_manager.h"
+#include "managers/auto_manager_support.h"
+#include "managers/bullpen_state.h"
+#include "managers/relief_selection.h"
+
+namespace vrk {
+
+using automan::Idx;
+using automan::Situation;
+
+namespace {
+
+constexpr int kMaxCandidates = 15;
+
+struct Candidate {
+    int entry = 0;
+    int value = 0;      // batting value in thousandths
+    int selection = 0;  // selection value in thousandths
+};
+
+char Upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
+int Thousandths(double v) {
+    return static_cast<int>(roundHalfEven(1000 * v));
+}
+
+// Why a pinch hitter is wanted for the pitcher: 0 not wanted, a removal
+// reason, or -1 when wanted for his pitch count alone.
+int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const Situation& x) {
+    const GameState& s = game.state;
+    const int bt = x.batting;
+    const int pitcher = s.currentPitcher[Idx(bt)];
+    const Team& team = game.team(bt);
+    if (automan::AvailableRelievers(game, context.bullpen, bt) == 0) return 0;
+    if (s.teamHits[Idx(x.fielding)] < 1) return 0;
+    const bool starter = automan::StarterStillIn(game, bt);
+    const int outs = automan::OutsRecorded(game, bt, pitcher);
+    if (starter && outs < 27 && s.score[Idx(x.fielding)] == 0 && x.offensiveLead > 0) return 0;
+
+    int reason = 0;
+    if (team.player(pitcher).games > 0 &&
+        7 + s.pitchCount[Idx(bt)] > automan::AllowedPitches(game, context.bullpen, bt)) {
+        reason = -1;
+    } else if (s.inning == s.regulationInnings - 2 && starter) {
+        double share = std::min(1 - CompleteGameShare(team.appearancesPerStart), 0.99);
+        if (game.rng.draw() < share / 2) reason = kPinchHitGeneralReliever;
+    }
+    if (reason == 0 && automan::HasCloser(game, context.bullpen, bt) &&
+        s.inning > s.regulationInnings - 2 && x.offensiveLead >= 0 && x.offensiveLead <= 3 &&
+        outs >= 1) {
+        reason = kPinchHitCloser;
+    }
+    return reason;
+}
+
+int Collect(Game& game, const AutoManagerContext& context, int team,
+            std::array<Candidate, kMaxCandidates>& list) {
+    const Team& t = game.team(team);
+    char throws = Upper(game.pitcherPlayer().hand);
+    int count = 0;
+    int last = std::min(t.playerCount, kMaxRosterEntries);
+    for (int e = t.lastPitcherEntry + 1; e <= last && count < kMaxCandidates; ++e) {
+        if (!automan::FreshBenchPlayer(game, context.bullpen, team, e)) continue;
+        const Player& p = t.player(e);
+        double value = BattingValue(p, context.seasonReplay);
+        double selection = value;
+        int fielding = 0;
+        for (std::size_t k = 1; k < p.positionCode.size(); ++k) {
+            if (p.positionCode[k] > kPitcher) fielding += p.gamesAtPosition[k];
+        }
+        if (p.games > 0 && p.atBats > 40 && fielding > 0) {
+            selection += std::min(static_cast<double>(p.games - fielding) / (5.0 * p.games), 0.04);
+        }
+        char bats = Upper(p.hand);
+        if (bats == 'S' || bats == 'B' || bats != throws) selection += 0.06;
+        if (e <= t.lastPitcherEntry + 3) selection += 0.03;
+        list[Idx(count++)] = {e, Thousandths(value), Thousandths(selection)};
+    }
+    return count;
+}
+
+}  // namespace
+
+bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
+    GameState& s = game.state;
+    const Situation x = automan::Read(game);
+    const int bt = x.batting;
+    const int reg = s.regulationInnings;
+    const double aps = game.team(bt).appearancesPerStart;
+
+    int reason = x.pitcherBatting ? PitcherPinchHitReason(game, context, x) : 0;
+    const bool wanted = reason != 0;
+
+    int e = std::min(s.inning, reg);
+    int w = x.runners;
+    if (x.runners == 1 && s.runnerOnFirst == 0) w = 2;
+    int t1 = 2;
+    int t2 = 2;
+    if (x.pitcherBatting && aps < 2.5) {
+        t1 = static_cast<int>(roundHalfEven(11 - 3 * aps));
+        t2 = static_cast<int>(roundHalfEven(2 * aps - 2.3));
+    }
+    bool look = (e > t1 && e + x.deficit + w - s.outs > reg - t2) || wanted;
+
+    // Batting for the pitcher needs someone left to pitch next.
+    if (x.pitcherBatting && FallbackReliever(game, context.bullpen, bt) == 0) look = false;
+    if (look) {
+        std::array<Candidate, kMaxCandidates> list{};
+        int count = Collect(game, context, bt, list);
+        if (count > 0) {
+            auto begin = list.begin();
+            auto end = list.begin() + count;
+            // Equal values keep roster order: the earlier bench entry comes first.
+            std::stable_sort(begin, end, [](const Candidate& a, const Candidate& b) {
+                return a.value > b.value;
+            });
+            int batter = Thousandths(BattingValue(game.batterPlayer(), context.seasonReplay));
+            int margin = Thousandths(PinchHitMargin(s.inning, x.pitcherBatting));
+            if (list[0].value - batter > margin || wanted) {
+                std::stable_sort(begin, end, [](const Candidate& a, const Candidate& b) {
+                    return a.selection > b.selection;
+                });
+                int pick = 0;
+                if (count == 2) {
+                    pick = game.rng.draw() < 0.75 ? 0 : 1;
+                } else if (count >= 3) {
+                    double r = game.rng.draw();
+                    pick = r < 0.7 ? 0 : r < 0.85 ? 1 : 2;
+                }
+                game.flags.pinchHitCall = true;
+                game.flags.pinchHitter = list[Idx(pick)].entry;
+                ++context.counters.pinchHits;
+                if (x.pitcherBatting && automan::StarterStillIn(game, bt)) {
+                    ++context.counters.starterRemoval[kPinchHitAll];
+                    if (reason > 0) ++context.counters.starterRemoval[Idx(reason)];
+                }
+                return true;
+            }
+        }
+    }
+    if (x.pitcherBatting) context.perGame.pitcherLetBat[Idx(bt)] = true;
+    return false;
+}
+
+}  // namespace vrk

@@ -1,0 +1,111 @@
+#include "managers/auto_manager_support.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "engine/engine_helpers.h"
+#include "managers/bullpen_state.h"
+#include "managers/relief_selection.h"
+
+namespace vrk::automan {
+
+bool PitcherBatsInSlot(const Game& game, int team, int slot) {
+    if (game.options.designatedHitter || slot < 1 || slot > kLineupSize) return false;
+    const Team& t = game.team(team);
+    if (t.player(slot).lineupPosition != kPitcher) return false;
+    const Player& p = t.player(SlotPlayer(game, team, slot));
+    for (std::size_t k = 1; k < p.positionCode.size(); ++k) {
+        if (p.positionCode[k] > kPitcher) return false;
+    }
+    return true;
+}
+
+int PitcherSlot(const Game& game, int team) {
+    if (game.options.designatedHitter) return 0;
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        if (game.team(team).player(slot).lineupPosition == kPitcher) return slot;
+    }
+    return 0;
+}
+
+Situation Read(const Game& game) {
+    const GameState& s = game.state;
+    Situation x;
+    x.batting = s.battingTeam;
+    x.fielding = s.fieldingTeam;
+    x.runners = s.runnersOn();
+    x.defensiveLead = s.score[Idx(x.fielding)] - s.score[Idx(x.batting)];
+    x.offensiveLead = -x.defensiveLead;
+    x.deficit = x.defensiveLead;
+    x.leadRunner = s.runnerOnThird    ? s.runnerOnThird
+                   : s.runnerOnSecond ? s.runnerOnSecond
+                                      : s.runnerOnFirst;
+    x.nextSlot = s.currentBatterSlot % kLineupSize + 1;
+    x.nextIsPitcherSlot = !game.options.designatedHitter &&
+                          game.team(x.batting).player(x.nextSlot).lineupPosition == kPitcher;
+    x.pitcherBatting = PitcherBatsInSlot(game, x.batting, s.currentBatterSlot);
+    x.startOfInning = s.outs == 0 && s.basesEmpty();
+    return x;
+}
+
+int AvailableRelievers(const Game& game, const BullpenState& bullpen, int team) {
+    const Team& t = game.team(team);
+    int last = std::min(t.lastPitcherEntry, kLastPitcherLimit);
+    int count = 0;
+    for (int e = kFirstPitcherEntry; e <= last; ++e) {
+        if (e == game.state.currentPitcher[Idx(team)]) continue;
+        if (t.player(e).playerName.empty()) continue;
+        if (EligibleReliever(game, bullpen, team, e)) ++count;
+    }
+    return count;
+}
+
+int BestSaves(const Game& game, int team) {
+    const Team& t = game.team(team);
+    int last = std::min(t.lastPitcherEntry, kLastPitcherLimit);
+    int best = 0;
+    for (int e = kFirstPitcherEntry; e <= last; ++e) best = std::max(best, t.player(e).saves());
+    return best;
+}
+
+double AllowedPitches(const Game& game, const BullpenState& bullpen, int team) {
+    int pitcher = game.state.currentPitcher[Idx(team)];
+    return bullpen.allowance[Idx(team)] * ExpectedPitchesPerGame(game, pitcher, team);
+}
+
+int RunsAllowed(const Game& game, int team, int entry) {
+    return game.counters.pitcher[Idx(team)][Idx(entry)].runs;
+}
+
+int OutsRecorded(const Game& game, int team, int entry) {
+    return game.state.outsRecorded[Idx(team)][Idx(entry)];
+}
+
+bool StarterStillIn(const Game& game, int team) {
+    return game.state.pitchersUsed[Idx(team)] <= 1;
+}
+
+bool HasCloser(const Game& game, const BullpenState& bullpen, int team) {
+    const Team& t = game.team(team);
+    return t.appearancesPerStart > 2.1 && BestSaves(game, team) > 9 && t.lastPitcherEntry > 16 &&
+           !bullpen.closerUsed[Idx(team)];
+}
+
+bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, int entry) {
+    const Team& t = game.team(team);
+    if (entry <= t.lastPitcherEntry || entry > std::min(t.playerCount, kMaxRosterEntries)) {
+        return false;
+    }
+    if (t.player(entry).playerName.empty() || bullpen.used(team, entry)) return false;
+    const GameState& s = game.state;
+    for (int k = 1; k <= s.pitchersUsed[Idx(team)] && k < kRosterSize; ++k) {
+        if (s.pitcherList[Idx(team)][Idx(k)] == entry) return false;
+    }
+    return true;
+}
+
+bool PlayDelayOn(const Game& game) {
+    return game.displayed() && game.state.playDelay != 0;
+}
+
+}  // namespace vrk::automan

@@ -1,0 +1,49 @@
+#pragma once
+// What every part of the computer manager works out the same way.
+#include "engine/game.h"
+#include "managers/auto_manager.h"
+
+namespace vrk::automan {
+
+inline std::size_t Idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// The situation of one call, from the fielding side's point of view where
+// a lead is concerned.
+struct Situation {
+    int batting = 0;
+    int fielding = 0;
+    int runners = 0;
+    int defensiveLead = 0;  // fielding score - batting score
+    int offensiveLead = 0;
+    int deficit = 0;     // of the batting side
+    int leadRunner = 0;  // slot
+    int nextSlot = 0;
+    bool nextIsPitcherSlot = false;
+    bool pitcherBatting = false;
+    bool startOfInning = false;  // no one out, bases empty
+};
+Situation Read(const Game& game);
+
+// The team's pitcher holds this slot and bats in it himself.
+bool PitcherBatsInSlot(const Game& game, int team, int slot);
+// The slot of a team's line-up that is the pitcher's (0 with a DH).
+int PitcherSlot(const Game& game, int team);
+// Pitchers the bullpen could still bring in for the team.
+int AvailableRelievers(const Game& game, const BullpenState& bullpen, int team);
+// Largest season saves among the team's pitchers.
+int BestSaves(const Game& game, int team);
+// The pitch limit of the team's current pitcher times its allowance.
+double AllowedPitches(const Game& game, const BullpenState& bullpen, int team);
+// Runs charged to a pitcher in this game; outs he recorded.
+int RunsAllowed(const Game& game, int team, int entry);
+int OutsRecorded(const Game& game, int team, int entry);
+bool StarterStillIn(const Game& game, int team);
+// The closer rules of a team that may have one: APS, saves, a deep staff.
+bool HasCloser(const Game& game, const BullpenState& bullpen, int team);
+// A bench player (after the staff) with a name who has not played yet.
+bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, int entry);
+bool PlayDelayOn(const Game& game);
+
+}  // namespace vrk::automan

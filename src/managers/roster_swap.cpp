@@ -1,0 +1,108 @@
+// Exchanging two roster entries, before or during a game.
+#include "managers/roster_swap.h"
+
+#include <utility>
+
+#include "engine/game.h"
+#include "managers/bullpen_state.h"
+
+namespace vrk {
+
+namespace {
+
+std::size_t Idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+bool ValidEntry(int entry) {
+    return entry >= 1 && entry <= kMaxRosterEntries;
+}
+
+// The entry number that follows a player across the swap of a and b.
+int Follow(int entry, int a, int b) {
+    if (entry == a) return b;
+    if (entry == b) return a;
+    return entry;
+}
+
+// Same, keeping the sign that marks a runner charged to nobody's earned runs.
+int FollowSigned(int entry, int a, int b) {
+    return entry < 0 ? -Follow(-entry, a, b) : Follow(entry, a, b);
+}
+
+void Follow(TeamEntry& ref, int team, int a, int b) {
+    if (ref.team == team) ref.entry = Follow(ref.entry, a, b);
+}
+
+template <typename Row>
+void SwapCells(Row& row, int a, int b) {
+    std::swap(row[Idx(a)], row[Idx(b)]);
+}
+
+}  // namespace
+
+void swapEntries(Team& team, int a, int b) {
+    if (a == b || !ValidEntry(a) || !ValidEntry(b)) return;
+    Player& pa = team.player(a);
+    Player& pb = team.player(b);
+    std::swap(pa, pb);
+    std::swap(pa.lineupPlayer, pb.lineupPlayer);
+    std::swap(pa.nameAsLoaded, pb.nameAsLoaded);
+}
+
+void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) {
+    if (a == b || !ValidEntry(a) || !ValidEntry(b) || (team != kVisitors && team != kHome)) {
+        return;
+    }
+    swapEntries(game.team(team), a, b);
+
+    std::size_t t = Idx(team);
+    GameCounters& c = game.counters;
+    SwapCells(c.batter[t], a, b);
+    SwapCells(c.pitcher[t], a, b);
+    SwapCells(c.fielder[t], a, b);
+    GameState& s = game.state;
+    SwapCells(s.outsRecorded[t], a, b);
+    SwapCells(s.runnerStealAttempts[t], a, b);
+    SwapCells(bullpen.usedInGame[t], a, b);
+    SwapCells(bullpen.warmUp[t], a, b);
+
+    s.currentPitcher[t] = Follow(s.currentPitcher[t], a, b);
+    if (s.fieldingTeam == team) s.pitcher = Follow(s.pitcher, a, b);
+    if (s.battingTeam == team) s.batter = Follow(s.batter, a, b);
+    for (int k = 1; k <= s.pitchersUsed[t] && k < kRosterSize; ++k) {
+        s.pitcherList[t][Idx(k)] = Follow(s.pitcherList[t][Idx(k)], a, b);
+    }
+    // Runners of the other team are charged to this team's pitchers.
+    for (int& charged : s.responsiblePitcher[Idx(otherTeam(team))]) {
+        charged = FollowSigned(charged, a, b);
+    }
+    Follow(s.winningPitcher, team, a, b);
+    Follow(s.losingPitcher, team, a, b);
+    Follow(s.savePitcher, team, a, b);
+    Follow(s.firstSaveMark, team, a, b);
+    Follow(s.secondSaveMark, team, a, b);
+
+    TeamCounters& tc = c.of(team);
+    for (auto& history : tc.slotHistory) {
+        for (int i = 0; i < history.count; ++i) {
+            int& entry = history.items[Idx(i)].entry;
+            entry = Follow(entry, a, b);
+        }
+    }
+    for (int i = 0; i < tc.wildPitches.count; ++i) {
+        int& entry = tc.wildPitches.items[Idx(i)];
+        entry = Follow(entry, a, b);
+    }
+    for (int i = 0; i < tc.passedBalls.count; ++i) {
+        int& entry = tc.passedBalls.items[Idx(i)];
+        entry = Follow(entry, a, b);
+    }
+    // Hit batsmen are recorded by the fielding team as (batting team, batter).
+    TeamCounters& other = c.of(otherTeam(team));
+    for (int i = 0; i < other.hitByPitch.count; ++i) {
+        Follow(other.hitByPitch.items[Idx(i)], team, a, b);
+    }
+}
+
+}  // namespace vrk

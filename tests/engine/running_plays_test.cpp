@@ -1,0 +1,343 @@
+// The steal and bunt handlers: odds from the season lines, the catcher's
+// throw, the steal of home, the squeeze and the sacrifice, and the
+// strike-out-throw-out double play of the hit-and-run.
+#include <gtest/gtest.h>
+
+#include "engine/engine_helpers.h"
+#include "engine/game_flow.h"
+#include "engine/recording_seams.h"
+#include "engine/running_plays.h"
+#include "engine/steals_support.h"
+#include "engine/test_teams.h"
+
+namespace vrk {
+namespace {
+
+using testing::GameFixture;
+using testing::RecordingScoreCard;
+
+void Batting(Game& g, int slot) {
+    GameState& s = g.state;
+    s.battingTeam = kVisitors;
+    s.fieldingTeam = kHome;
+    s.lastBatterSlot[kVisitors] = slot;
+    s.currentBatterSlot = slot;
+    s.batter = slot;
+    s.pitcher = 10;
+    s.outs = 0;
+    s.plateAppearanceContinues = false;
+    s.runnerOnFirst = s.runnerOnSecond = s.runnerOnThird = 0;
+    s.score = {0, 0, 0};
+    s.playResult.clear();
+    g.flags = StrategyFlags{};
+}
+
+int PitcherOuts(const Game& g, int team) {
+    int n = 0;
+    for (int e = 1; e <= kMaxRosterEntries; ++e) n += g.state.outsRecorded[team][e];
+    return n;
+}
+
+int Putouts(const Game& g, int team) {
+    int n = 0;
+    for (int e = 1; e <= kMaxRosterEntries; ++e) n += g.counters.fielder[team][e].putouts;
+    return n;
+}
+
+struct AlwaysYes final : Decisions {
+    bool askYesNo(int, std::string_view, bool, double) override {
+        ++asked;
+        return true;
+    }
+    int pick(int, std::string_view, std::span<const std::string_view>) override { return 0; }
+    int asked = 0;
+};
+
+TEST(RunningPlays, StealOddsFromTheSeasonLines) {
+    GameFixture f;
+    Team& team = f.teams[1];
+    team.stealColumns = -1;
+    team.player(2).caughtStealing = 4;  // the line-up has caught-stealing data
+    Player runner = team.player(1);
+    runner.stolenBases = 30;
+    runner.caughtStealing = 10;
+    double p = StealSuccessChance(team, runner, false);
+    EXPECT_DOUBLE_EQ(p, 0.75);
+    EXPECT_NEAR(FinalStealChance(p, StealFactor(p, false, 2, 'R')), 0.765, 1e-12);
+    // Against a left-hander the steal of second is harder, of third easier.
+    EXPECT_NEAR(StealFactor(p, false, 2, 'L'), 0.84, 1e-12);
+    EXPECT_NEAR(StealFactor(p, false, 3, 'l'), 1.02, 1e-12);
+    EXPECT_NEAR(StealFactor(p, false, 3, 'R'), 0.84, 1e-12);
+
+    // No caught-stealing data anywhere: c = 0.27 x 3 rounded = 1, 3/4 capped at 0.7.
+    team.player(2).caughtStealing = 0;
+    runner.stolenBases = 3;
+    runner.caughtStealing = 0;
+    EXPECT_DOUBLE_EQ(StealSuccessChance(team, runner, false), 0.7);
+    EXPECT_DOUBLE_EQ(StealSuccessChance(team, runner, true), 0.6);  // the pitcher running
+    runner.stolenBases = 0;
+    EXPECT_DOUBLE_EQ(StealSuccessChance(team, runner, false), 0.6);
+    runner.stolenBases = 1;  // 1 of 1 tries: the floor and cap apply
+    EXPECT_DOUBLE_EQ(StealSuccessChance(team, runner, false), 0.7);
+
+    // A team rated by speed.
+    team.stealColumns = 0;
+    runner.speed = 7;
+    EXPECT_DOUBLE_EQ(StealSuccessChance(team, runner, false), 0.7);
+
+    // The pitch-out: below 0.5 only 0.32 of the chance is left.
+    EXPECT_NEAR(StealFactor(0.4, true, 2, 'R'), 0.32, 1e-12);
+    EXPECT_NEAR(FinalStealChance(0.4, StealFactor(0.4, true, 2, 'R')), 0.128, 1e-12);
+    double fast = StealFactor(0.8, true, 2, 'R');
+    EXPECT_NEAR(fast, 1 - (1 - (0.567 - 1.987 * 0.8 + 2.34 * 0.64) / 0.8), 1e-12);
+    EXPECT_DOUBLE_EQ(FinalStealChance(0.01, 1.0), 0.02);
+    EXPECT_DOUBLE_EQ(FinalStealChance(1.5, 1.0), 0.98);
+}
+
+TEST(RunningPlays, CaughtStealingIsAnOutWithPutoutAndAssist) {
+    GameFixture f(3);
+    Game& g = *f.game;
+    StartGame(g);
+    RecordingScoreCard card(g.state);
+    g.scoreCard = &card;
+    int caught = 0;
+    int stolen = 0;
+    for (int i = 0; i < 400; ++i) {
+        Batting(g, 4);
+        f.teams[1].player(4).hand = 'R';
+        g.state.runnerOnFirst = 3;
+        f.teams[1].player(3).speed = 5;
+        int outsBefore = PitcherOuts(g, kHome);
+        int putoutsBefore = Putouts(g, kHome);
+        int secondBasePutouts = g.counters.of(kHome).positionPutouts[kSecondBase];
+        ResolveSteal(g);
+        if (g.state.runnerOnSecond == 3) {
+            ++stolen;
+            EXPECT_EQ(g.state.outs, 0);
+            EXPECT_TRUE(g.state.plateAppearanceContinues);
+        } else if (g.state.outs == 1) {
+            ++caught;
+            EXPECT_EQ(g.state.resultCode, 90);
+            EXPECT_EQ(g.state.runnerOnFirst + g.state.runnerOnSecond, 0);
+            EXPECT_EQ(PitcherOuts(g, kHome), outsBefore + 1);
+            EXPECT_EQ(Putouts(g, kHome), putoutsBefore + 1);
+            EXPECT_EQ(g.counters.of(kHome).positionPutouts[kSecondBase], secondBasePutouts + 1);
+            EXPECT_EQ(card.lines.back().text, "CS 2-4");
+            EXPECT_EQ(card.lines.back().code, '2');
+        } else {
+            // The throw got away: the stealer is on third.
+            EXPECT_EQ(g.state.runnerOnThird, 3);
+            EXPECT_EQ(card.lines.back().text, "SB/E-2");
+        }
+        g.state.resultCode = 0;
+    }
+    // Speed 5: half the steals work, a little more against a right-hander.
+    EXPECT_NEAR(stolen / 400.0, 0.51, 0.08);
+    EXPECT_GT(caught, 100);
+}
+
+TEST(RunningPlays, StealOfHomeAloneAndInADoubleSteal) {
+    GameFixture f(5);
+    Game& g = *f.game;
+    StartGame(g);
+    AlwaysYes yes;
+    g.decisions = &yes;
+    f.teams[1].player(6).speed = 9;
+
+    // Alone: r + 0.48 < 0.9.
+    Batting(g, 1);
+    g.state.runnerOnThird = 6;
+    steals::StealHome(g, 0.41);
+    EXPECT_EQ(g.state.score[kVisitors], 1);
+    EXPECT_EQ(g.counters.bat(kVisitors, 6).stolenBases, 1);
+    EXPECT_EQ(g.counters.bat(kVisitors, 1).runsBattedIn, 0);
+    Batting(g, 1);
+    g.state.runnerOnThird = 6;
+    steals::StealHome(g, 0.43);
+    EXPECT_EQ(g.state.score[kVisitors], 0);
+    EXPECT_EQ(g.state.outs, 1);
+    EXPECT_EQ(g.state.resultCode, 90);
+    EXPECT_EQ(g.counters.bat(kVisitors, 6).caughtStealing, 1);
+
+    // With a runner on first the user's side chooses the double steal: r + 0.28 < 0.9.
+    g.state.userManaged[kVisitors] = true;
+    Batting(g, 1);
+    g.state.runnerOnThird = 6;
+    g.state.runnerOnFirst = 2;
+    steals::StealHome(g, 0.61);
+    EXPECT_EQ(yes.asked, 1);
+    EXPECT_EQ(g.state.score[kVisitors], 1);
+    EXPECT_EQ(g.state.runnerOnSecond, 2);
+    Batting(g, 1);
+    g.state.runnerOnThird = 6;
+    g.state.runnerOnFirst = 2;
+    steals::StealHome(g, 0.63);
+    EXPECT_EQ(g.state.score[kVisitors], 0);
+    EXPECT_EQ(g.state.outs, 1);
+    EXPECT_EQ(g.state.runnerOnThird, 0);
+    EXPECT_EQ(g.state.runnerOnSecond, 2);  // the trailing runner still takes his base
+
+    // A pitch-out halves the chance.
+    EXPECT_DOUBLE_EQ(StealHomeChance(9, true), 0.45);
+}
+
+TEST(RunningPlays, StrikeoutThrowOutDoublePlayOnTheHitAndRun) {
+    GameFixture f(11);
+    Game& g = *f.game;
+    StartGame(g);
+    RecordingScoreCard card(g.state);
+    g.scoreCard = &card;
+    testing::FlagManager manager;
+    manager.wanted.hitAndRunCall = true;
+    g.managers = &manager;
+    f.teams[1].player(3).speed = 1;  // rated 0.1: nearly always caught
+    int doublePlays = 0;
+    for (int i = 0; i < 3000 && doublePlays < 5; ++i) {
+        Batting(g, 4);
+        g.state.runnerOnFirst = 3;
+        g.state.lastBatterSlot[kVisitors] = 4;
+        int atBats = g.counters.bat(kVisitors, 4).atBats;
+        int teamDoublePlays = g.state.teamDoublePlays[kHome];
+        int outsBefore = PitcherOuts(g, kHome);
+        int putoutsBefore = Putouts(g, kHome);
+        PlayPass(g);
+        bool dp = g.state.playResult == "K DP";
+        if (!dp) continue;
+        ++doublePlays;
+        EXPECT_EQ(g.state.outs, 2);
+        EXPECT_EQ(g.state.resultCode, 0);
+        EXPECT_EQ(g.state.teamDoublePlays[kHome], teamDoublePlays + 1);
+        EXPECT_FALSE(g.state.plateAppearanceContinues);
+        EXPECT_EQ(g.state.lastBatterSlot[kVisitors], 4);
+        EXPECT_EQ(g.counters.bat(kVisitors, 4).atBats, atBats + 1);
+        EXPECT_EQ(PitcherOuts(g, kHome), outsBefore + 2);
+        EXPECT_EQ(Putouts(g, kHome), putoutsBefore + 2);
+    }
+    EXPECT_EQ(doublePlays, 5);
+}
+
+TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
+    GameFixture f(17);
+    Game& g = *f.game;
+    StartGame(g);
+    RecordingScoreCard card(g.state);
+    g.scoreCard = &card;
+    SimulationRecord record;
+    g.record = &record;
+    f.teams[1].player(4).speed = 9;
+
+    // With the infield in no bunt is a hit, however fast the batter.
+    int hits = 0;
+    for (int i = 0; i < 500; ++i) {
+        Batting(g, 4);
+        g.state.runnerOnFirst = 3;
+        g.flags.infieldIn = true;
+        g.state.buntFielderDraw = 1 + i % 4;
+        ResolveBunt(g);
+        hits += g.state.playResult == "1B";
+        EXPECT_EQ(g.state.outs, 1);
+    }
+    EXPECT_EQ(hits, 0);
+    EXPECT_GT(record.sacrificesMade, 0);
+    // Playing back, a speed-9 batter beats out 0.28 - 0.17 of his bunts.
+    hits = 0;
+    for (int i = 0; i < 2000; ++i) {
+        Batting(g, 4);
+        g.state.runnerOnFirst = 3;
+        ResolveBunt(g);
+        hits += g.state.playResult == "1B";
+    }
+    EXPECT_NEAR(hits / 2000.0, 0.11, 0.025);
+
+    // The sacrifice: the runner moves up, the batter has no at-bat.
+    Batting(g, 4);
+    g.state.runnerOnFirst = 3;
+    g.state.buntFielderDraw = 3;
+    int sacrifices = g.counters.bat(kVisitors, 4).sacrifices;
+    for (int i = 0; i < 50 && g.counters.bat(kVisitors, 4).sacrifices == sacrifices; ++i) {
+        Batting(g, 4);
+        g.state.runnerOnFirst = 3;
+        g.state.buntFielderDraw = 3;
+        ResolveBunt(g);
+    }
+    EXPECT_EQ(g.state.playResult, "3-1 SAC");
+    EXPECT_EQ(g.state.runnerOnSecond, 3);
+    EXPECT_EQ(g.state.runnerOnFirst, 0);
+
+    // A squeeze against a pitch-out: the runner is out at the plate, the batter stays.
+    Batting(g, 4);
+    g.state.runnerOnThird = 6;
+    g.state.outs = 1;
+    g.flags.pitchOut = true;
+    ResolveBunt(g);
+    EXPECT_EQ(g.state.outs, 2);
+    EXPECT_EQ(g.state.runnerOnThird, 0);
+    EXPECT_TRUE(g.state.plateAppearanceContinues);
+    EXPECT_EQ(card.lines.back().text, "1-2 Bad SQZ");
+    EXPECT_EQ(g.counters.bat(kVisitors, 6).caughtStealing, 1);
+
+    // A pitch-out with nobody on third: the batter pulls back and nothing happens.
+    Batting(g, 4);
+    g.state.runnerOnFirst = 3;
+    g.flags.pitchOut = true;
+    ResolveBunt(g);
+    EXPECT_EQ(g.state.outs, 0);
+    EXPECT_EQ(g.state.runnerOnFirst, 3);
+    EXPECT_TRUE(g.state.plateAppearanceContinues);
+
+    // Sacrifice odds: singles, steals and the league single rate.
+    Player b = f.teams[1].player(1);
+    b.stolenBases = 0;
+    b.caughtStealing = 0;
+    double singles = b.hits - b.doubles - b.triples - b.homeRuns;
+    double expected = singles / (b.atBats + b.walks) / 0.1575 - 0.2;
+    EXPECT_NEAR(SacrificeChance(b, false, 0.1575), expected, 1e-9);
+    b.hits = b.doubles = b.triples = b.homeRuns = 0;
+    EXPECT_DOUBLE_EQ(SacrificeChance(b, true, 0.1575), 0.35);
+    EXPECT_DOUBLE_EQ(BuntHitPair(3).a, 0.13);
+    EXPECT_DOUBLE_EQ(BuntHitPair(8).b, 0.15);
+}
+
+TEST(RunningPlays, TheUsersSideChoosesTheSqueezeUnlessTheCoachDoes) {
+    GameFixture f(19);
+    Game& g = *f.game;
+    StartGame(g);
+    RecordingScoreCard card(g.state);
+    g.scoreCard = &card;
+    AlwaysYes yes;
+    g.decisions = &yes;
+    g.state.userManaged[kVisitors] = true;
+    auto bunt = [&]() {
+        Batting(g, 4);
+        g.state.runnerOnFirst = 2;
+        g.state.runnerOnThird = 6;
+        g.state.outs = 1;
+        ResolveBunt(g);
+        return g.state.playResult;
+    };
+    int hits = 0;
+    for (int i = 0; i < 200; ++i) {
+        int asked = yes.asked;
+        std::string result = bunt();
+        if (result == "1B") {
+            ++hits;
+            EXPECT_EQ(yes.asked, asked);
+            continue;
+        }
+        EXPECT_EQ(yes.asked, asked + 1);
+        // Squeezed: the run scores or the runner is out at the plate.
+        bool squeezed =
+            result.find("SQZ") != std::string::npos ||
+            (g.state.plateAppearanceContinues && card.lines.back().text == "1-2 Bad SQZ");
+        EXPECT_TRUE(squeezed) << result;
+    }
+    EXPECT_LT(hits, 40);
+    // With AUTOCOACH the computer decides and nobody is asked.
+    f.config.autoCoach = true;
+    int asked = yes.asked;
+    for (int i = 0; i < 50; ++i) bunt();
+    EXPECT_EQ(yes.asked, asked);
+}
+
+}  // namespace
+}  // namespace vrk
