@@ -1,8 +1,23 @@
 #include "shell/batch_game.h"
 
 #include "core/text_fields.h"
+#include "managers/auto_lineup.h"
+#include "managers/batting_order.h"
+#include "managers/starters.h"
 
 namespace vrk {
+
+namespace {
+
+std::size_t Idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+char firstLetter(const std::string& text) {
+    return text.empty() ? ' ' : text.front();
+}
+
+}  // namespace
 
 BatchRules batchRulesFrom(const RunSettings& run, const Config& config) {
     BatchRules rules;
@@ -10,7 +25,27 @@ BatchRules batchRulesFrom(const RunSettings& run, const Config& config) {
     rules.regression = run.regressionOption == "Y";
     rules.normalizeMode = run.normalizeMode;
     rules.normalization = normalizationTarget(config.leagueRows, run.normalizeMode);
+    if (!run.rotationMethod.empty()) rules.rotation.defaultMethod = run.rotationMethod;
+    rules.rotation.spotStarters = firstLetter(run.spotStarters) == 'Y' ? 'Y' : 'N';
+    for (int t = kVisitors; t <= kHome; ++t) {
+        rules.rotation.teamMethod[Idx(t)] = run.teamRotation[Idx(t)];
+        rules.rotation.teamSpotStarters[Idx(t)] = firstLetter(run.teamSpotStarters[Idx(t)]);
+        rules.autoLineup[Idx(t)] = run.autoLineup[Idx(t)] == "Y";
+        rules.battingOrder[Idx(t)] = firstLetter(run.battingOrder[Idx(t)]);
+    }
     return rules;
+}
+
+void BatchFaults::fault(std::string_view label, std::string_view detail) {
+    std::string text(label);
+    if (!detail.empty()) text += " " + std::string(detail);
+    if (seen_.insert(text).second) fresh_.push_back(std::move(text));
+}
+
+std::vector<std::string> BatchFaults::takeNew() {
+    std::vector<std::string> out;
+    out.swap(fresh_);
+    return out;
 }
 
 GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry) {
@@ -18,6 +53,10 @@ GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& 
     const Team& home = game.team(kHome);
     carry.designatedHitter =
         designatedHitterGame(rules.dhChoice, visitors, home, carry.designatedHitter);
+    // Nothing turns a designated hitter of the file's line-up into a batting
+    // pitcher, so such a team keeps its designated hitter whatever the rule.
+    const bool dhNeeded =
+        lineupNeedsDesignatedHitter(visitors) || lineupNeedsDesignatedHitter(home);
     carry.automaticRunner =
         automaticRunnerGame(rules.autoRunnerChoice, home, carry.automaticRunner);
 
@@ -26,16 +65,22 @@ GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& 
     o.regressionOption = rules.regression;
     o.normalizeMode = rules.normalizeMode;
     o.normalizationHomeRunRate = rules.normalization.homeRunRate;
-    o.designatedHitter = carry.designatedHitter;
+    o.designatedHitter = carry.designatedHitter || dhNeeded;
     o.automaticRunner = carry.automaticRunner;
     o.playDelay = 0;
     o.displayed = false;
     o.sound = false;
     o.userManaged = {false, false, false};
-    o.starter[kVisitors] = nextStarter(carry.starters, visitors);
-    o.starter[kHome] = nextStarter(carry.starters, home);
     game.record = &carry.record;
-    return PlayGame(game);
+    game.errors = &carry.faults;
+    game.managers = &carry.managers;
+
+    ChooseStarters(game, carry.rotations, rules.rotation);
+    for (int t = kVisitors; t <= kHome; ++t) {
+        const bool changed = rules.autoLineup[Idx(t)] && AUTOLINEUP(game, t);
+        BattingOrder(game, t, rules.battingOrder[Idx(t)], changed);
+    }
+    return PlayManagedGame(game, carry.managers);
 }
 
 std::string pitcherOfRecord(const Game& game, const TeamEntry& who) {

@@ -1,37 +1,65 @@
 #pragma once
+#include <array>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "data/league_context.h"
 #include "data/run_settings.h"
 #include "engine/game.h"
+#include "managers/auto_manager.h"
+#include "managers/auto_manager_hooks.h"
+#include "managers/rotation.h"
 #include "shell/batch_rules.h"
 #include "shell/config.h"
 
 namespace vrk {
 
-// What the games of one entry share: the rule choices and the league the
-// statistics are normalised to, taken from the run settings.
+// What the games of one entry share: the rule choices, the managers'
+// settings and the league the statistics are normalised to, taken from the
+// run settings.
 struct BatchRules {
     std::string dhChoice = "H";  // home-team rules unless an option says otherwise
     std::string autoRunnerChoice = "H";
     bool regression = false;
     std::string normalizeMode;
     NormalizationTarget normalization;
+    RotationSettings rotation;
+    std::array<bool, 3> autoLineup{};                 // /AUL /VAL /HAL
+    std::array<char, 3> battingOrder{' ', ' ', ' '};  // /ABO /VBO /HBO
 };
 
 BatchRules batchRulesFrom(const RunSettings& run, const Config& config);
 
-// What carries from game to game of an unattended run.
+// Engine faults of unattended games, each distinct text kept once.
+class BatchFaults final : public ErrorSink {
+  public:
+    void fault(std::string_view label, std::string_view detail) override;
+    // Texts seen since the last call, in order.
+    std::vector<std::string> takeNew();
+
+  private:
+    std::set<std::string> seen_;
+    std::vector<std::string> fresh_;
+};
+
+// What carries from game to game of an unattended run: the rules' resolved
+// flags, the rotation list, the computer managers with their counters, the
+// highlights and debug totals.
 struct BatchCarry {
     bool designatedHitter = false;
     bool automaticRunner = false;
-    StarterTurns starters;
+    RotationTable rotations;
+    AutoManagerCounters managerCounters;
+    AutoManagerHooks managers{managerCounters, &rotations};
     SimulationRecord record;
+    BatchFaults faults;
 };
 
 // Plays one game between the teams already loaded into the game's slots:
-// undisplayed, no waits, no sound, both sides computer-managed. The game must
-// have been built over rules.normalization.context.
+// undisplayed, no waits, no sound, both sides managed by the computer
+// (starters from the rotation, line-ups and batting order as the options
+// say). The game must have been built over rules.normalization.context.
 GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry);
 
 // Name of a pitcher of record after the game; empty when there is none.

@@ -17,10 +17,6 @@ bool userManages(const RunSettings& s, const std::string& team) {
                                 s.userManagedTeams.end();
 }
 
-bool anyGiven(const std::array<std::string, 3>& values) {
-    return !values[1].empty() || !values[2].empty();
-}
-
 std::string notYet(const std::string& option, const std::string& what) {
     return "vrk --batch: " + option + " (" + what + ") cannot be honoured in batch play yet.";
 }
@@ -59,15 +55,10 @@ std::optional<std::string> batchRefusal(const RunSettings& s) {
     if (!s.scoreCardFile.empty()) return notYet("/SC:", "score card file");
     if (!s.lineScoreFile.empty()) return notYet("/LS:", "line score file");
     if (!s.vazaZevFile.empty()) return notYet("/STB:", "VazaZev file");
-    if (!s.rotationMethod.empty() || anyGiven(s.teamRotation)) {
-        return notYet("/SP: /VP: /HP:", "pitching rotation");
+    // The computer manages both sides; only turning it off cannot be done.
+    if (s.autoManager[1] == "N" || s.autoManager[2] == "N") {
+        return notYet("/VAM:N /HAM:N", "a side without the AutoManager");
     }
-    if (anyGiven(s.autoLineup)) return notYet("/AUL /VAL /HAL", "automatic line-up");
-    if (anyGiven(s.battingOrder)) return notYet("/ABO /VBO /HBO", "batting order");
-    if (!s.spotStarters.empty() || anyGiven(s.teamSpotStarters)) {
-        return notYet("/SPT /VSPT /HSPT", "spot starters");
-    }
-    if (anyGiven(s.autoManager)) return notYet("/VAM /HAM", "AutoManager setting");
     return std::nullopt;
 }
 

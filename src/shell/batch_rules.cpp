@@ -1,8 +1,5 @@
 #include "shell/batch_rules.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "core/numbering.h"
 
 namespace vrk {
@@ -43,6 +40,14 @@ bool lineupHasDesignatedHitter(const Team& team) {
 
 }  // namespace
 
+bool lineupNeedsDesignatedHitter(const Team& team) {
+    bool pitcherSlot = false;
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        if (team.player(slot).lineupPosition == kPitcher) pitcherSlot = true;
+    }
+    return lineupHasDesignatedHitter(team) && !pitcherSlot;
+}
+
 bool designatedHitterGame(std::string_view choice, const Team& visitors, const Team& home,
                           bool current) {
     if (choice == "Y" || choice == "A") return true;
@@ -61,19 +66,6 @@ bool automaticRunnerGame(std::string_view choice, const Team& home, bool current
                yearAfter(home, "21");
     }
     return current;
-}
-
-int nextStarter(StarterTurns& turns, const Team& team) {
-    std::vector<int> starters;
-    const int last = std::min(team.lastPitcherEntry, kLastPitcherLimit);
-    for (int entry = kFirstPitcherEntry; entry <= last; ++entry) {
-        if (team.player(entry).gamesStarted() > 0) starters.push_back(entry);
-    }
-    if (starters.empty()) return 0;
-    int& done = turns.gamesStarted[team.teamFileName];
-    const int entry = starters[static_cast<std::size_t>(done) % starters.size()];
-    ++done;
-    return entry;
 }
 
 }  // namespace vrk

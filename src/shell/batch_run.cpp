@@ -188,6 +188,7 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
             auto game =
                 std::make_unique<Game>(teams, rules.normalization.context, e.config, session.rng);
             const GameResult result = playUndisplayedGame(*game, rules, carry);
+            for (const std::string& fault : carry.faults.takeNew()) writeMessage(io.err, fault);
             printGame(io.out, tally.games + 1, *game, result);
             tallyGame(tally, *game, result);
             ++session.completedGames;

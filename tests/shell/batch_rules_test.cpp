@@ -55,26 +55,5 @@ TEST(BatchRules, AutomaticRunnerByChoice) {
     EXPECT_TRUE(automaticRunnerGame("", teamOf('A', "1950"), true));
 }
 
-TEST(BatchRules, StartersTakeTurnsPerTeam) {
-    Team a = teamOf('A', "2026");
-    a.teamFileName = "AAA";
-    a.lastPitcherEntry = 14;
-    for (int e : {10, 11, 13}) a.player(e).gamesAtPosition[1] = 20;  // 12 and 14 relieve
-    Team b = a;
-    b.teamFileName = "BBB";
-    StarterTurns turns;
-    EXPECT_EQ(nextStarter(turns, a), 10);
-    EXPECT_EQ(nextStarter(turns, b), 10) << "each team keeps its own turn";
-    EXPECT_EQ(nextStarter(turns, a), 11);
-    EXPECT_EQ(nextStarter(turns, a), 13);
-    EXPECT_EQ(nextStarter(turns, a), 10);
-    EXPECT_EQ(nextStarter(turns, b), 11);
-
-    Team none = teamOf('A', "2026");
-    none.teamFileName = "NONE";
-    none.lastPitcherEntry = 12;
-    EXPECT_EQ(nextStarter(turns, none), 0) << "no starts: the first of the staff";
-}
-
 }  // namespace
 }  // namespace vrk

@@ -54,12 +54,17 @@ TEST(BatchRun, RefusesWhatItCannotDo) {
     EXPECT_NE(managed.err.find("The next game is 'Manually-Managed'."), std::string::npos);
     EXPECT_EQ(managed.out, "");
 
-    for (const char* option : {"/BX:BOX.PRN", "/SP:S4", "/AUL", "/SCH:NOSUCH"}) {
+    for (const char* option : {"/BX:BOX.PRN", "/SCH:NOSUCH", "/VAM:N"}) {
         auto refused = home.batch(std::string("/V:CAMHAVEN /H:FELVORA ") + option);
         EXPECT_NE(refused.status, 0) << option;
         EXPECT_FALSE(refused.err.empty()) << option;
         EXPECT_EQ(refused.out, "") << option;
     }
+
+    // The managers' options are carried out.
+    auto managed2 = home.batch("/V:CAMHAVEN /H:FELVORA /N:3 /SP:R4 /AUL /ABO:Y /SPT /VAM:Y");
+    EXPECT_EQ(managed2.status, 0) << managed2.err;
+    EXPECT_EQ(gameLines(managed2.out), 3);
 
     // Unknown options are ignored and options of the screen are moot.
     auto unknown = home.batch("/V:CAMHAVEN /H:FELVORA /N:2 /FROB:7 /DEL:5 /S:Y /SEED:3");
