@@ -44,6 +44,16 @@ TEST(BatchRules, DesignatedHitterByChoice) {
     EXPECT_TRUE(designatedHitterGame("E", withDh, home, false));
 }
 
+TEST(BatchRules, LineupThatNeedsItsDesignatedHitter) {
+    Team fielders = teamOf('A', "2026");  // positions 1..9: the pitcher bats
+    EXPECT_FALSE(lineupNeedsDesignatedHitter(fielders));
+    Team withDh = fielders;
+    withDh.player(1).lineupPosition = kDesignatedHitter;  // no pitcher's slot left
+    EXPECT_TRUE(lineupNeedsDesignatedHitter(withDh));
+    withDh.player(2).lineupPosition = kPitcher;
+    EXPECT_FALSE(lineupNeedsDesignatedHitter(withDh)) << "a pitcher's slot beside a DH";
+}
+
 TEST(BatchRules, AutomaticRunnerByChoice) {
     EXPECT_FALSE(automaticRunnerGame("H", teamOf('A', "2021"), true));
     EXPECT_TRUE(automaticRunnerGame("H", teamOf('A', "2022"), false));
