@@ -104,47 +104,71 @@ struct TeamTally {
     double inputWins = 0, inputLosses = 0;  // the pitchers' won-lost records
 };
 
-struct Report {
-    std::map<std::string, PlayerTally> players;  // team file + roster entry
-    std::map<std::string, TeamTally> teams;      // team file
+// Who is who, from the teams as loaded: substitutions move players between
+// roster entries during a game, so players are found by name.
+struct RosterPlayer {
+    bool pitcher = false;  // on the pitching staff of the file
+    Player line;           // the file's figures
 };
+
+struct Report {
+    std::map<std::string, std::map<std::string, RosterPlayer>> rosters;  // team file, name
+    std::map<std::string, PlayerTally> players;                          // team file + name
+    std::map<std::string, TeamTally> teams;                              // team file
+};
+
+void learnRoster(Report& report, const Team& team) {
+    auto& roster = report.rosters[team.teamFileName];
+    if (!roster.empty()) return;
+    for (int e = 1; e <= team.playerCount && e <= kMaxRosterEntries; ++e) {
+        const Player& p = team.player(e);
+        roster[p.playerName] = {e >= kFirstPitcherEntry && e <= team.lastPitcherEntry, p};
+    }
+}
 
 void observe(Report& report, const Game& game, const GameResult& result) {
     for (int t = kVisitors; t <= kHome; ++t) {
         const Team& team = game.team(t);
         TeamTally& tt = report.teams[team.teamFileName];
+        const auto& roster = report.rosters[team.teamFileName];
         if (tt.games == 0) {
             tt.name = std::string(trim(team.teamName));
             tt.league = team.league;
-            for (int e = kFirstPitcherEntry; e <= team.lastPitcherEntry; ++e) {
-                tt.inputWins += team.player(e).wins();
-                tt.inputLosses += team.player(e).losses();
+            for (const auto& [name, rp] : roster) {
+                if (!rp.pitcher) continue;
+                tt.inputWins += rp.line.wins();
+                tt.inputLosses += rp.line.losses();
             }
         }
         ++tt.games;
         tt.runs += result.score[Idx(t)];
         (result.winner == t ? tt.wins : tt.losses) += 1;
 
-        for (int e = 1; e <= team.playerCount && e <= kMaxRosterEntries; ++e) {
+        // The counters of an entry belong to the player now at that entry.
+        for (int e = 1; e <= kMaxRosterEntries; ++e) {
             const Player& p = team.player(e);
-            const bool pitcher = e >= kFirstPitcherEntry && e <= team.lastPitcherEntry;
+            const auto found = roster.find(p.playerName);
+            if (found == roster.end()) continue;
+            const RosterPlayer& rp = found->second;
             const BatterCounters& b = game.counters.batter[Idx(t)][Idx(e)];
             const PitcherCounters& pc = game.counters.pitcher[Idx(t)][Idx(e)];
             const int outs = game.state.outsRecorded[Idx(t)][Idx(e)];
+            // A staff pitcher's own batting is no sample of a batter.
             const bool batted =
-                !pitcher && b.atBats + b.walks + b.hitByPitch + b.sacrificeFlies + b.sacrifices > 0;
-            const bool pitched = pitcher && pc.battersFaced > 0;
+                !rp.pitcher &&
+                b.atBats + b.walks + b.hitByPitch + b.sacrificeFlies + b.sacrifices > 0;
+            const bool pitched = rp.pitcher && pc.battersFaced > 0;
             if (!batted && !pitched) continue;
-            PlayerTally& pt = report.players[team.teamFileName + "#" + std::to_string(e)];
+            PlayerTally& pt = report.players[team.teamFileName + "#" + p.playerName];
             if (pt.name.empty()) {
                 pt.team = team.teamFileName.substr(0, team.teamFileName.find('.'));
                 pt.league = team.league;
                 pt.name = std::string(trim(p.playerName));
-                pt.pitcher = pitcher;
-                if (pitcher) {
-                    pt.inPitch = inputPitching(p);
+                pt.pitcher = rp.pitcher;
+                if (rp.pitcher) {
+                    pt.inPitch = inputPitching(rp.line);
                 } else {
-                    pt.inBat = inputBatting(p);
+                    pt.inBat = inputBatting(rp.line);
                 }
             }
             if (batted) {
@@ -340,6 +364,10 @@ int main(int argc, char** argv) {
     const long rounds = o.rounds > 0 ? o.rounds : (20000 + perRound - 1) / perRound;
 
     Report report;
+    for (const LoadedPairing& p : pairings) {
+        learnRoster(report, p.teams[kVisitors]);
+        learnRoster(report, p.teams[kHome]);
+    }
     const BenchFigures figures =
         playPairings(pairings, session.config, rounds * perRound, o.seed,
                      [&](const Game& game, const GameResult& r) { observe(report, game, r); });
