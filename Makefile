@@ -3,7 +3,7 @@ BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench sanitize format clean
+.PHONY: all deps build run test bench fidelity sanitize format clean
 
 all: build
 
@@ -25,6 +25,10 @@ test: build
 bench: build
 	$(BUILD)/vrk bench
 	$(BUILD)/vrk_bench
+
+# Simulated against real season rates for the sample league: table, CSV and SVG plot.
+fidelity: build
+	$(BUILD)/fidelity_report --out fidelity $(ARGS)
 
 sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVRK_SANITIZE=ON -DVRK_BUILD_BENCH=OFF

@@ -71,9 +71,24 @@ BenchFigures playPairings(std::vector<LoadedPairing>& pairings, const Config& co
     TeamSlots teams;
     Game game(teams, rules.normalization.context, config, rng);
     Signature signature;
+    // Each round plays the pairings in a fresh order. In a fixed order every
+    // team plays the same number of games per round, so its rotation turn
+    // would fall the same way every round and one team would meet nothing
+    // but aces.
+    Rng orderRng(seed ^ 0x5DEECE66DULL);
+    std::vector<std::size_t> order(pairings.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     const auto start = std::chrono::steady_clock::now();
     for (long g = 0; g < games; ++g) {
-        const LoadedPairing& p = pairings[static_cast<std::size_t>(g) % pairings.size()];
+        const std::size_t inRound = static_cast<std::size_t>(g) % pairings.size();
+        if (inRound == 0) {
+            for (std::size_t i = order.size() - 1; i > 0; --i) {
+                const auto j =
+                    static_cast<std::size_t>(orderRng.randInt(static_cast<int>(i + 1)) - 1);
+                std::swap(order[i], order[j]);
+            }
+        }
+        const LoadedPairing& p = pairings[order[inRound]];
         teams[kVisitors] = p.teams[kVisitors];
         teams[kHome] = p.teams[kHome];
         const GameResult result = playUndisplayedGame(game, rules, carry);
