@@ -24,11 +24,14 @@ int StartCounter(bool reminderMode) {
 bool InBattingLineup(const Game& game, int team, int entry) {
     const Team& t = game.team(team);
     const std::string& name = t.player(entry).playerName;
+    // Only a team with a two-way player can hold a pitcher under a batting
+    // entry; the name comparison is skipped for the rest (a hot path).
+    const bool byName = t.twoWayPlayer && !name.empty();
     for (int slot = 1; slot <= kLineupSize; ++slot) {
         int occupant = SlotPlayer(game, team, slot);
         if (occupant == entry) return true;
         // A two-way player appears under his own batting entry.
-        if (t.player(slot).lineupPosition != kPitcher && !name.empty() &&
+        if (byName && t.player(slot).lineupPosition != kPitcher &&
             t.player(occupant).playerName == name) {
             return true;
         }

@@ -39,6 +39,7 @@ TEST(Bullpen, UserPickChecksInOrder) {
 
     // A two-way pitcher playing the outfield.
     g.team(kHome).player(13).playerName = g.team(kHome).player(7).playerName;
+    g.team(kHome).twoWayPlayer = true;  // as the loader marks such a team
     c = CheckBullpenChoice(g, b, kHome, 13, false);
     EXPECT_EQ(c.verdict, BullpenVerdict::InLineup);
     EXPECT_EQ(c.text, " Sorry, that pitcher is/has been in the lineup! ");
