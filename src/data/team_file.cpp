@@ -10,6 +10,7 @@
 #include "data/team_file_derived.h"
 #include "data/team_file_keywords.h"
 #include "data/team_file_player_line.h"
+#include "shell/config_file.h"
 
 namespace vrk {
 
@@ -145,10 +146,6 @@ std::string teamFileNameWithExtension(std::string_view name) {
     return out;
 }
 
-std::string teamDataFolder(const Config& config) {
-    return config.dataPath.empty() ? config.homeDir : config.dataPath;
-}
-
 TeamLoadResult readTeamFile(Team& team, int slot, Team* visitors, std::istream& in,
                             const Config& config, const std::string& displayPath) {
     TeamLoadResult result;
@@ -204,7 +201,7 @@ TeamLoadResult loadTeam(Team& team, int slot, Team* visitors, const Config& conf
     team = Team{};
     team.teamFileName = fileName;
 
-    const std::string folder = teamDataFolder(config);
+    const std::string folder = dataFolder(config);
     const std::string displayPath = joinPath(folder, fileName);
     const auto found = findFile(folder, fileName);
     if (!found) {

@@ -24,9 +24,6 @@ struct TeamLoadResult {
 // A file name without a "." gets ".DAT".
 std::string teamFileNameWithExtension(std::string_view name);
 
-// Where team files live: DATA-PATH=, else the home directory.
-std::string teamDataFolder(const Config& config);
-
 // Loads team.teamFileName from the data folder into `team`, which is
 // cleared first (the file name is kept). `visitors` is the team already in
 // slot 1 when slot 2 is loaded (colours must not clash), else null.
