@@ -88,12 +88,15 @@ PitchLine inputPitching(const Player& p) {
 }
 
 struct PlayerTally {
+    std::string file;  // team file, the key of the team tallies
     std::string team;
     char league = ' ';
     std::string name;
     bool pitcher = false;
     BatLine inBat, simBat;
     PitchLine inPitch, simPitch;
+    long starts = 0, relief = 0;        // simulated appearances
+    double inStarts = 0, inRelief = 0;  // the file's, per season
 };
 
 struct TeamTally {
@@ -102,6 +105,10 @@ struct TeamTally {
     int wins = 0, losses = 0;
     long runs = 0, games = 0;
     double inputWins = 0, inputLosses = 0;  // the pitchers' won-lost records
+    // Management: simulated totals, and the files' season totals over the
+    // season's games (the staff's starts).
+    long sb = 0, cs = 0, saves = 0, sacrifices = 0, pitchersUsed = 0, completeGames = 0;
+    double inputSb = 0, inputCs = 0, inputSaves = 0, seasonGames = 0, inputAppearances = 0;
 };
 
 // Who is who, from the teams as loaded: substitutions move players between
@@ -135,14 +142,26 @@ void observe(Report& report, const Game& game, const GameResult& result) {
             tt.name = std::string(trim(team.teamName));
             tt.league = team.league;
             for (const auto& [name, rp] : roster) {
-                if (!rp.pitcher) continue;
+                if (!rp.pitcher) {
+                    tt.inputSb += rp.line.stolenBases;
+                    tt.inputCs += rp.line.caughtStealing;
+                    continue;
+                }
                 tt.inputWins += rp.line.wins();
                 tt.inputLosses += rp.line.losses();
+                tt.inputSaves += rp.line.saves();
+                tt.seasonGames += rp.line.gamesStarted();
+                tt.inputAppearances += rp.line.games;
             }
+            if (team.stealColumns == 0) tt.inputSb = tt.inputCs = -1;  // speed ratings only
         }
         ++tt.games;
         tt.runs += result.score[Idx(t)];
         (result.winner == t ? tt.wins : tt.losses) += 1;
+        if (result.savePitcher.team == t) ++tt.saves;
+        const int used = game.state.pitchersUsed[Idx(t)];
+        tt.pitchersUsed += used;
+        if (used == 1) ++tt.completeGames;
 
         // The counters of an entry belong to the player now at that entry.
         for (int e = 1; e <= kMaxRosterEntries; ++e) {
@@ -158,15 +177,21 @@ void observe(Report& report, const Game& game, const GameResult& result) {
                 !rp.pitcher &&
                 b.atBats + b.walks + b.hitByPitch + b.sacrificeFlies + b.sacrifices > 0;
             const bool pitched = rp.pitcher && pc.battersFaced > 0;
+            tt.sb += b.stolenBases;
+            tt.cs += b.caughtStealing;
+            tt.sacrifices += b.sacrifices;
             if (!batted && !pitched) continue;
             PlayerTally& pt = report.players[team.teamFileName + "#" + p.playerName];
             if (pt.name.empty()) {
+                pt.file = team.teamFileName;
                 pt.team = team.teamFileName.substr(0, team.teamFileName.find('.'));
                 pt.league = team.league;
                 pt.name = std::string(trim(p.playerName));
                 pt.pitcher = rp.pitcher;
                 if (rp.pitcher) {
                     pt.inPitch = inputPitching(rp.line);
+                    pt.inStarts = rp.line.gamesStarted();
+                    pt.inRelief = rp.line.games - rp.line.gamesStarted();
                 } else {
                     pt.inBat = inputBatting(rp.line);
                 }
@@ -183,6 +208,7 @@ void observe(Report& report, const Game& game, const GameResult& result) {
                 s.bf = pc.battersFaced, s.outs = outs, s.h = pc.hits, s.bb = pc.walks;
                 s.so = pc.strikeouts, s.hr = pc.homeRuns, s.er = pc.earnedRuns;
                 pt.simPitch.add(s);
+                (pc.started ? pt.starts : pt.relief) += 1;
             }
         }
     }
@@ -421,6 +447,50 @@ int main(int argc, char** argv) {
         std::cout << line << "\n";
     }
 
+    // The managers' work per team game beside the files' season figures
+    // (per game of the season: the staff's starts).
+    std::cout << "\nManagement per team game: file / simulated (SB and CS only for files with"
+                 " steal columns)\n"
+              << "Team            SB            CS            SV            "
+                 "Pitchers      CG%     SH\n";
+    long allSacrifices = 0, allGames = 0;
+    for (const auto& [file, t] : report.teams) {
+        const double g = static_cast<double>(t.games);
+        const double season = t.seasonGames > 0 ? t.seasonGames : 162;
+        auto pair = [&](double input, double sim) {
+            return input < 0 ? std::string("    -/") + fmt("%.2f", sim)
+                             : fmt("%5.2f", input / season) + "/" + fmt("%.2f", sim);
+        };
+        char line[200];
+        std::snprintf(line, sizeof line, "%-14s %-13s %-13s %-13s %-13s %4.1f%%  %5.2f",
+                      t.name.c_str(), pair(t.inputSb, ratio(t.sb, g)).c_str(),
+                      pair(t.inputCs, ratio(t.cs, g)).c_str(),
+                      pair(t.inputSaves, ratio(t.saves, g)).c_str(),
+                      pair(t.inputAppearances, ratio(t.pitchersUsed, g)).c_str(),
+                      100 * ratio(t.completeGames, g), ratio(t.sacrifices, g));
+        std::cout << line << "\n";
+        const std::pair<const char*, std::pair<double, double>> rows[] = {
+            {"SB/G", {t.inputSb < 0 ? -1 : t.inputSb / season, ratio(t.sb, g)}},
+            {"CS/G", {t.inputCs < 0 ? -1 : t.inputCs / season, ratio(t.cs, g)}},
+            {"SV/G", {t.inputSaves / season, ratio(t.saves, g)}},
+            {"pitchers/G", {t.inputAppearances / season, ratio(t.pitchersUsed, g)}},
+            {"CG%", {-1, 100 * ratio(t.completeGames, g)}},
+            {"SH/G", {-1, ratio(t.sacrifices, g)}}};
+        for (const auto& [name, v] : rows) {
+            csv << "team," << t.league << "," << file << ",," << name << "," << fmt("%.4f", v.first)
+                << "," << fmt("%.4f", v.second) << "," << t.games << "\n";
+        }
+        allSacrifices += t.sacrifices;
+        allGames += t.games;
+    }
+    const AutoManagerCounters& mc = figures.managerCounters;
+    const long intentional =
+        mc.intentionalWalkDesperate + mc.intentionalWalkToPitcher + mc.intentionalWalkRegular;
+    std::cout << "All teams: intentional walks " << fmt("%.3f", ratio(intentional, allGames))
+              << " and sacrifice hits " << fmt("%.3f", ratio(allSacrifices, allGames))
+              << " per team game; " << mc.pitchingChanges << " pitching changes, " << mc.pinchHits
+              << " pinch hitters, " << mc.pinchRuns << " pinch runners\n";
+
     std::vector<std::pair<double, double>> points;
     std::cout << "\nBatters (at least " << o.minPa << " simulated PA): input / simulated\n"
               << "Team      Player              PA      AVG          OBP          SLG        "
@@ -448,15 +518,24 @@ int main(int argc, char** argv) {
     std::cout << "\nPitchers (at least " << o.minBf
               << " simulated batters faced): input / simulated\n"
               << "Team      Player              BF      H/BF         BB/BF        SO/BF      "
-                 "  HR/BF        ERA\n";
+                 "  HR/BF        ERA          GS per season  relief per season\n";
+    // A pitcher's simulated appearances scaled to his team's season.
+    auto perSeason = [&](const PlayerTally& p, long count) {
+        const auto team = report.teams.find(p.file);
+        if (team == report.teams.end() || team->second.games == 0) return 0.0;
+        const double season = team->second.seasonGames > 0 ? team->second.seasonGames : 162;
+        return static_cast<double>(count) * season / static_cast<double>(team->second.games);
+    };
     for (const auto& [key, p] : report.players) {
         if (!p.pitcher || p.simPitch.bf < o.minBf || p.inPitch.bf < 1) continue;
         const PitchRates i = rates(p.inPitch), s = rates(p.simPitch);
         char line[300];
         std::snprintf(line, sizeof line,
-                      "%-9s %-18s %6.0f  %.3f/%.3f  %.3f/%.3f  %.3f/%.3f  %.3f/%.3f  %.2f/%.2f",
+                      "%-9s %-18s %6.0f  %.3f/%.3f  %.3f/%.3f  %.3f/%.3f  %.3f/%.3f  %.2f/%.2f"
+                      "   %5.1f/%5.1f    %5.1f/%5.1f",
                       p.team.c_str(), p.name.c_str(), p.simPitch.bf, i.h, s.h, i.bb, s.bb, i.so,
-                      s.so, i.hr, s.hr, i.era, s.era);
+                      s.so, i.hr, s.hr, i.era, s.era, p.inStarts, perSeason(p, p.starts),
+                      p.inRelief, perSeason(p, p.relief));
         std::cout << line << "\n";
         const std::pair<const char*, std::pair<double, double>> rows[] = {{"H/BF", {i.h, s.h}},
                                                                           {"BB/BF", {i.bb, s.bb}},

@@ -98,6 +98,7 @@ BenchFigures playPairings(std::vector<LoadedPairing>& pairings, const Config& co
     const auto end = std::chrono::steady_clock::now();
     figures.games = games;
     figures.signature = signature.value;
+    figures.managerCounters = carry.managerCounters;
     figures.seconds = std::chrono::duration<double>(end - start).count();
     return figures;
 }

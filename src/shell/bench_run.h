@@ -3,6 +3,7 @@
 #include <functional>
 #include <ostream>
 #include <vector>
+#include "managers/auto_manager.h"
 
 #include "engine/game.h"
 #include "shell/bench_league.h"
@@ -24,6 +25,7 @@ struct BenchFigures {
     long games = 0;
     std::uint64_t signature = 0;
     double seconds = 0;
+    AutoManagerCounters managerCounters;  // the computer managers' decisions over the run
     double gamesPerSecond() const { return seconds > 0 ? static_cast<double>(games) / seconds : 0; }
 };
 
