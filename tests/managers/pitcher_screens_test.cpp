@@ -137,7 +137,7 @@ TEST(PitcherScreens, StarterListDrawsAndPicksWithKeysAndMouse) {
     console.pushKey(kKeyPgDn);
     console.pushKey(kKeyPgUp);
     console.pushKey(kKeyUp);
-    console.pushKey(kKeyEnter);
+    console.pushKey(DoubleClick(kFirstListRow));  // scrolled back up to the highlight
     EXPECT_EQ(StarterScreen(console, team, false, true), 17);
     console.pushKey(kKeyUp);
     console.pushKey(kKeyHome);
