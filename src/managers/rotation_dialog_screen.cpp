@@ -15,6 +15,7 @@ namespace {
 constexpr int kWindowAttribute = 15 + 16 * 1;
 constexpr int kValueAttribute = 14 + 16 * 1;
 constexpr int kCurrentAttribute = 0 + 16 * 7;
+constexpr int kPlayAreaWidth = 80;
 constexpr int kWidth = 44;
 constexpr int kHeight = 9;
 constexpr int kFieldCount = 3;
@@ -92,7 +93,7 @@ int MovedTo(std::string_view key, int field, const DialogLayout& at) {
 
 RotationDialogExit RotationDialogScreen(Console& console, RotationSettings& settings) {
     const DialogLayout at{playAreaTop(console.rows()) + 8,
-                          playAreaLeft(console.cols()) + 1 + (80 - kWidth) / 2};
+                          playAreaLeft(console.cols()) + 1 + (kPlayAreaWidth - kWidth) / 2};
     RotationDialogFields fields;
     int field = 1;
 
