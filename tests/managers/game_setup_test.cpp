@@ -2,9 +2,6 @@
 // set-up runs them.
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "data/team_file.h"
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
 #include "managers/auto_lineup.h"
@@ -18,15 +15,15 @@
 namespace vrk {
 namespace {
 
+using mgrtest::Idx;
+
 TEST(ManagersGameSetup, StartersLineupsAndOrderOnALoadedTeam) {
     Config config;
     config.dataPath = std::string(VRK_TEST_DATA) + "/team/";
     std::array<Team, 3> teams{};
-    TeamLoadResult load = loadTeamPair(teams, "TIGERS", "TIGERS", config);
-    ASSERT_FALSE(load.abort);
+    ASSERT_FALSE(loadTeamPair(teams, "TIGERS", "TIGERS", config).abort);
     const int lastPitcher = teams[1].lastPitcherEntry;
     ASSERT_GE(lastPitcher, 12);
-
     LeagueContext normalization;
     Rng rng(31);
     mgrtest::RecordingErrors errors;
@@ -34,6 +31,7 @@ TEST(ManagersGameSetup, StartersLineupsAndOrderOnALoadedTeam) {
     RotationSettings settings;
     settings.spotStarters = 'Y';
     settings.teamMethod[kHome] = "R2";
+    auto onStaff = [&](int entry) { return entry >= kFirstPitcherEntry && entry <= lastPitcher; };
 
     for (int game = 0; game < 40; ++game) {
         std::array<Team, 3> slots = teams;
@@ -42,30 +40,20 @@ TEST(ManagersGameSetup, StartersLineupsAndOrderOnALoadedTeam) {
         g.options.designatedHitter = true;
         ChooseStarters(g, rotations, settings);
         for (int t = kVisitors; t <= kHome; ++t) {
-            int starter = g.options.starter[static_cast<std::size_t>(t)];
-            EXPECT_GE(starter, kFirstPitcherEntry);
-            EXPECT_LE(starter, lastPitcher);
-            std::multiset<std::string> before;
-            for (int e = 1; e <= g.team(t).playerCount; ++e) {
-                before.insert(g.team(t).player(e).playerName);
-            }
-            bool changed = AUTOLINEUP(g, t);
-            BattingOrder(g, t, 'C', changed);
-            std::multiset<std::string> after;
-            for (int e = 1; e <= g.team(t).playerCount; ++e) {
-                after.insert(g.team(t).player(e).playerName);
-            }
-            EXPECT_EQ(before, after);
+            EXPECT_TRUE(onStaff(g.options.starter[Idx(t)]));
+            std::multiset<std::string> before = mgrtest::Names(g.team(t));
+            BattingOrder(g, t, 'C', AUTOLINEUP(g, t));
+            EXPECT_EQ(mgrtest::Names(g.team(t)), before);
         }
         StartGame(g);
         BullpenState bullpen;
         InstallStarters(g, bullpen);
         for (int t = kVisitors; t <= kHome; ++t) {
-            std::size_t ti = static_cast<std::size_t>(t);
-            EXPECT_EQ(g.state.currentPitcher[ti], g.options.starter[ti]);
-            EXPECT_EQ(g.state.pitchersUsed[ti], 1);
-            EXPECT_TRUE(bullpen.used(t, g.options.starter[ti]));
-            EXPECT_GT(bullpen.allowance[ti], 0.8);
+            const int starter = g.options.starter[Idx(t)];
+            EXPECT_EQ(g.state.currentPitcher[Idx(t)], starter);
+            EXPECT_EQ(g.state.pitchersUsed[Idx(t)], 1);
+            EXPECT_TRUE(bullpen.used(t, starter));
+            EXPECT_GT(bullpen.allowance[Idx(t)], 0.8);
             std::set<int> positions;
             for (int slot = 1; slot <= kLineupSize; ++slot) {
                 EXPECT_EQ(SlotPlayer(g, t, slot), slot);
@@ -73,13 +61,11 @@ TEST(ManagersGameSetup, StartersLineupsAndOrderOnALoadedTeam) {
             }
             EXPECT_EQ(positions.size(), 9u);
         }
-        // A reliever for the home side is always a staff pitcher who has not pitched.
+        // A home reliever is always a staff pitcher who has not pitched.
         int reliever = ComputerBullpen(g, bullpen, &rotations, kHome);
-        EXPECT_GE(reliever, kFirstPitcherEntry);
-        EXPECT_LE(reliever, lastPitcher);
-        EXPECT_NE(reliever, g.options.starter[kHome]);
+        EXPECT_TRUE(onStaff(reliever) && reliever != g.options.starter[kHome]) << reliever;
     }
-    // The home side's own method stays within its first two rotation spots.
+    // The home side keeps its own method.
     const RotationRecord* home = rotations.find("TIGERS.DAT");
     ASSERT_NE(home, nullptr);
     EXPECT_EQ(home->method, "R2");

@@ -1,13 +1,16 @@
 #pragma once
 #include <array>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/rng.h"
 #include "data/team.h"
+#include "data/team_file.h"
 #include "engine/game.h"
+#include "engine/recording_seams.h"
 
 namespace vrk::mgrtest {
 
@@ -19,37 +22,56 @@ struct RecordingErrors final : ErrorSink {
     }
 };
 
-// Records catalogue messages by key.
-struct RecordingNarration final : Narration {
-    std::vector<std::pair<MessageKey, std::array<int, 4>>> messages;
-    void message(MessageKey key, int p1, int t1, int p2, int t2) override {
-        messages.push_back({key, {p1, t1, p2, t2}});
-    }
-    void text(int, std::string_view) override {}
-    std::string_view recentLine(int) const override { return {}; }
-    void dropRecent(int) override {}
-    void startPlay() override {}
-    void showPlay() override {}
-    void redrawScoreboard() override {}
-    void redrawField() override {}
-    void markBatter(int, int) override {}
-    void refreshAtBat() override {}
-    void fatigue(std::string_view) override {}
-    void window(std::string_view, std::span<const std::string_view>) override {}
-    void closeWindow() override {}
-    void celebrateHomeRun(bool) override {}
+// Score card lines with the player's name as it was when the line was written.
+struct CardLine {
+    int team = 0;
+    char code = ' ';
+    std::string name;
+    std::string text;
 };
 
-inline Player MakeBatter(const std::string& name, int position, int atBats) {
+struct NamedScoreCard final : ScoreCardSink {
+    explicit NamedScoreCard(const Game& game) : game(game) {}
+    void entry(int team, int player, char code, std::string_view text) override {
+        bool known =
+            (team == kVisitors || team == kHome) && player >= 1 && player <= kMaxRosterEntries;
+        lines.push_back({team, code, known ? game.team(team).player(player).playerName : "",
+                         std::string(text)});
+    }
+    int count(char code, std::string_view text) const {
+        int n = 0;
+        for (const CardLine& l : lines) n += l.code == code && l.text == text;
+        return n;
+    }
+    const Game& game;
+    std::vector<CardLine> lines;
+};
+
+inline Config ShippedConfig() {
+    Config config;
+    config.dataPath = std::string(VRK_SOURCE_HOME) + "/";
+    return config;
+}
+
+inline std::size_t Idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// Every name on the roster: a manager step may move players, never lose one.
+inline std::multiset<std::string> Names(const Team& team) {
+    std::multiset<std::string> names;
+    for (int e = 1; e <= team.playerCount; ++e) names.insert(team.player(e).playerName);
+    return names;
+}
+
+inline Player MakeBatter(const std::string& name, int position, int atBats, char hand = 'R') {
     Player p;
-    p.playerName = name;
-    p.nameAsLoaded = name;
-    p.lineupPosition = position;
-    p.defaultPosition = position;
+    p.playerName = p.nameAsLoaded = name;
+    p.lineupPosition = p.defaultPosition = position;
     p.atBats = atBats;
     p.hits = atBats / 4;
     p.walks = atBats / 10;
-    p.hand = 'R';
+    p.hand = hand;
     p.positionCode[1] = position;
     p.gamesAtPosition[1] = atBats / 4;
     return p;
@@ -58,10 +80,8 @@ inline Player MakeBatter(const std::string& name, int position, int atBats) {
 inline Player MakePitcher(const std::string& name, int games, int starts, int innings,
                           int saves = 0) {
     Player p;
-    p.playerName = name;
-    p.nameAsLoaded = name;
-    p.lineupPosition = kPitcher;
-    p.defaultPosition = kPitcher;
+    p.playerName = p.nameAsLoaded = name;
+    p.lineupPosition = p.defaultPosition = kPitcher;
     p.games = games;
     p.gamesAtPosition[1] = starts;
     p.atBats = innings;
@@ -97,14 +117,14 @@ inline void BuildTeam(Team& team, const std::string& fileName, int pitchers, int
     team.pitcherGamesData = true;
 }
 
-// Two teams and a game with recording seams.
+// Two teams and a game with recording seams; entry 10 pitches for both.
 struct StaffGame {
     std::array<Team, 3> teams{};
     LeagueContext normalization;
     Config config;
     Rng rng{12345};
     RecordingErrors errors;
-    RecordingNarration narration;
+    testing::LoopNarration narration;
     std::unique_ptr<Game> game;
 
     explicit StaffGame(int pitchers = 12) {
@@ -117,9 +137,9 @@ struct StaffGame {
         s.battingTeam = kVisitors;
         s.fieldingTeam = kHome;
         for (int t = kVisitors; t <= kHome; ++t) {
-            s.currentPitcher[static_cast<std::size_t>(t)] = 10;
-            s.pitchersUsed[static_cast<std::size_t>(t)] = 1;
-            s.pitcherList[static_cast<std::size_t>(t)][1] = 10;
+            s.currentPitcher[Idx(t)] = 10;
+            s.pitchersUsed[Idx(t)] = 1;
+            s.pitcherList[Idx(t)][1] = 10;
         }
         s.pitcher = 10;
     }
