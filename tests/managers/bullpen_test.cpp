@@ -2,10 +2,12 @@
 
 #include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
+#include "managers/pitcher_entry.h"
 #include "managers/relief_selection.h"
 #include "managers/rotation.h"
 #include "managers/warmup.h"
 #include "managers_test_support.h"
+#include "presentation/message_registry.h"
 
 namespace vrk {
 namespace {
@@ -127,6 +129,61 @@ TEST_F(Bullpen, RestedPitchersOnlyThroughTheFallback) {
     EXPECT_EQ(f.errors.faults[0], "Bullpen Error-General: Out of Pitchers|HOME.DAT");
     EXPECT_EQ(f.errors.faults[1], "Bullpen Error-Closer: Out of Pitchers|HOME.DAT");
     EXPECT_EQ(f.errors.faults[3], "AutoManager is out of pitchers!");
+}
+
+// The entry itself: state, allowance, the pitcher's batting slot, save marks, texts.
+TEST_F(Bullpen, EnteringPitcher) {
+    f.config.warmupRule = true;
+    g.state.showPlayByPlay = true;
+    g.state.inning = 8;
+    g.state.score = {0, 0, 2};  // home leads by 2
+    g.state.runnerOnFirst = 3;
+    Team& home = g.team(kHome);
+    home.player(16).pitcherBattingLine = {50, 10, 1, 4, 20};
+    home.player(16).hand = 'l';
+    b.warm(kHome, 16) = 5;
+    g.counters.bat(kHome, 9).atBats = 2;
+    g.counters.bat(kHome, 9).hits = 1;
+
+    EnterPitcher(g, b, kHome, 16);
+    const GameState& s = g.state;
+    EXPECT_EQ(s.currentPitcher[kHome], 16);
+    EXPECT_EQ(s.pitcher, 16);
+    EXPECT_EQ(s.pitchersUsed[kHome], 2);
+    EXPECT_EQ(s.pitcherList[kHome][2], 16);
+    EXPECT_EQ(s.pitchCount[kHome], 0);
+    EXPECT_TRUE(b.used(kHome, 16));
+    EXPECT_EQ(b.warm(kHome, 16), 0);
+    EXPECT_GE(b.allowance[kHome], 10.0 / 14 - 1e-9);
+    EXPECT_LE(b.allowance[kHome], 10.0 / 8 + 1e-9);
+    // His batting takes the pitcher's slot; the starter's line goes with him.
+    const Player& slot = home.player(9);
+    EXPECT_EQ(slot.playerName, "Arm16");
+    EXPECT_EQ(slot.atBats, 50);
+    EXPECT_EQ(slot.hits, 10);
+    EXPECT_EQ(slot.hand, 'R');
+    EXPECT_EQ(g.counters.bat(kHome, 10).hits, 1);
+    EXPECT_EQ(g.counters.bat(kHome, 9).atBats, 0);
+    // Lead 2 with one on: the tying run is on deck, and the bases are not empty.
+    EXPECT_EQ(s.firstSaveMark, (TeamEntry{kHome, 16}));
+    EXPECT_TRUE(s.secondSaveMark.empty());
+    ASSERT_EQ(f.narration.lines.size(), 2u);
+    EXPECT_EQ(f.narration.lines[0], msg::kPitchingChange.display());
+    EXPECT_EQ(f.narration.lines[1], msg::kRelieverIn.display());
+    EXPECT_TRUE(f.errors.faults.empty());
+
+    // A generated line from the batting grade; no pitcher slot is reported.
+    g.state.runnerOnFirst = 0;
+    home.player(17).pitcherBattingGrade = 'B';
+    EnterPitcher(g, b, kHome, 17);
+    EXPECT_EQ(home.player(9).atBats, 100);
+    EXPECT_EQ(home.player(9).hits, 20);
+    EXPECT_EQ(home.player(9).strikeouts, 31);  // round(49.1 - 18)
+    EXPECT_EQ(home.player(9).runsBattedIn, 8);
+    EXPECT_EQ(s.secondSaveMark, (TeamEntry{kHome, 17}));
+    home.player(9).lineupPosition = 8;
+    EnterPitcher(g, b, kHome, 18);
+    EXPECT_EQ(f.errors.faults.back(), "ERROR(BULL1): No Pitcher Found in Lineup:|HOME.DAT");
 }
 
 }  // namespace
