@@ -5,6 +5,7 @@
 #include "engine/batted_ball_handlers.h"
 #include "engine/fly_balls.h"
 #include "engine/plays_fixture.h"
+#include "engine/recording_seams.h"
 
 namespace vrk {
 namespace {
@@ -14,6 +15,13 @@ using plays_testing::PlaysFixture;
 void AirBall(PlaysFixture& f, int fielder) {
     f.state().currentFielder = fielder;
     ResolveAirBall(*f.game);
+}
+
+// A fly to `fielder` (its number already in the result) with the bases as given.
+void FlyOut(PlaysFixture& f, int fielder, bool lineDrive, bool deep) {
+    f.state().currentFielder = fielder;
+    f.state().playResult = std::to_string(fielder);
+    ResolveFlyOut(*f.game, lineDrive, deep);
 }
 
 TEST(FlyBalls, InfieldFlyRuleOnADroppedPopUp) {
@@ -29,8 +37,7 @@ TEST(FlyBalls, InfieldFlyRuleOnADroppedPopUp) {
         if (s.playResult != "I-FLY-4") continue;
         ++infieldFlies;
         EXPECT_EQ(s.outs, 2);
-        EXPECT_EQ(s.runnerOnFirst, 1);
-        EXPECT_EQ(s.runnerOnSecond, 2);
+        EXPECT_EQ(testing::Bases(s), (std::array{1, 2, 0}));
         EXPECT_EQ(s.halfInningErrors, 0);
         EXPECT_EQ(f.PitcherOuts(), 1);
         EXPECT_EQ(f.TotalPutouts(), 1);
@@ -64,18 +71,13 @@ TEST(FlyBalls, TagUpOutChances) {
     EXPECT_NEAR(TagFromSecondOutChance(1, 1), 0.25, 1e-12);
     EXPECT_NEAR(TagFromSecondOutChance(9, 2), 0.15, 1e-12);
 
-    // After a catch for the first out the computer sends a speed-5 runner on a
-    // fly that is not deep when 1 + 5 + roll >= 8 (a roll of 2 or more) and
-    // loses him 8% of the time.
-    int sent = 0;
-    int outAtPlate = 0;
-    int sacrificeFlies = 0;
+    // After the first out a speed-5 runner is sent on a fly that is not deep
+    // when 1 + 5 + roll >= 8 (a roll of 2 or more) and is lost 8% of the time.
+    int sent = 0, outAtPlate = 0, sacrificeFlies = 0;
     for (std::uint64_t seed = 1; seed <= 4000; ++seed) {
         PlaysFixture f(seed);
         f.Bat(2, 0, 0, 7, 0);
-        f.state().currentFielder = kCenterField;
-        f.state().playResult = "8";
-        ResolveFlyOut(*f.game, false, false);
+        FlyOut(f, kCenterField, false, false);
         const GameState& s = f.state();
         if (s.playResult == "8-2 DP") {
             ++sent;
@@ -98,43 +100,31 @@ TEST(FlyBalls, TagUpOutChances) {
     EXPECT_NEAR(sent / 4000.0, 0.9, 0.02);
     EXPECT_NEAR(outAtPlate / static_cast<double>(sent), 0.08, 0.015);
     EXPECT_GT(sacrificeFlies, 0);
-}
 
-TEST(FlyBalls, DeepFlyScoresTheRunnerWithoutAThrow) {
-    PlaysFixture f(3);
-    f.Bat(2, 0, 0, 7, 1);
-    f.state().currentFielder = kLeftField;
-    f.state().playResult = "7";
-    ResolveFlyOut(*f.game, false, true);
-    EXPECT_EQ(f.state().playResult, "7 SACF");
-    EXPECT_EQ(f.Runs(), 1);
-    EXPECT_EQ(f.state().outs, 2);
+    // A deep fly scores the runner from third without a throw.
+    PlaysFixture deep(3);
+    deep.Bat(2, 0, 0, 7, 1);
+    FlyOut(deep, kLeftField, false, true);
+    EXPECT_EQ(deep.state().playResult, "7 SACF");
+    EXPECT_EQ(deep.Runs(), 1);
+    EXPECT_EQ(deep.state().outs, 2);
 }
 
 TEST(FlyBalls, HumanManagerIsAskedWithTheSuccessChance) {
-    plays_testing::ScriptedDecisions decisions;
-    PlaysFixture f(5);
-    f.game->decisions = &decisions;
-    f.state().userManaged[1] = true;
-    f.Bat(2, 0, 0, 7, 0);
-    f.state().currentFielder = kRightField;
-    f.state().playResult = "9";
-    decisions.answer = false;
-    ResolveFlyOut(*f.game, false, false);
-    ASSERT_EQ(decisions.questions.size(), 1u);
-    EXPECT_EQ(decisions.questions[0], " Tag-up at 3rd? [y/N]  (92.0%)");
-    EXPECT_EQ(f.state().runnerOnThird, 7) << "a held runner stays";
-    EXPECT_EQ(f.Runs(), 0);
-
-    // With AUTOCOACH the computer's rule answers and nobody is asked.
-    PlaysFixture g(5);
-    g.config.autoCoach = true;
-    g.game->decisions = &decisions;
-    g.state().userManaged[1] = true;
-    g.Bat(2, 0, 0, 7, 0);
-    g.state().currentFielder = kRightField;
-    ResolveFlyOut(*g.game, false, false);
-    EXPECT_EQ(decisions.questions.size(), 1u);
+    testing::ScriptedDecisions decisions;
+    for (bool autoCoach : {false, true}) {
+        PlaysFixture f(5);
+        f.config.autoCoach = autoCoach;  // the computer's rule answers: nobody is asked
+        f.game->decisions = &decisions;
+        f.state().userManaged[1] = true;
+        f.Bat(2, 0, 0, 7, 0);
+        FlyOut(f, kRightField, false, false);
+        ASSERT_EQ(decisions.questions.size(), 1u);
+        if (autoCoach) continue;
+        EXPECT_EQ(decisions.questions[0], " Tag-up at 3rd? [y/N]  (92.0%)");
+        EXPECT_EQ(f.state().runnerOnThird, 7) << "a held runner stays";
+        EXPECT_EQ(f.Runs(), 0);
+    }
 }
 
 TEST(FlyBalls, NoTagFromSecondOnAFlyToLeft) {
@@ -153,51 +143,29 @@ TEST(FlyBalls, LineDriveDoublePlays) {
     for (std::uint64_t seed = 1; seed <= 2000; ++seed) {
         PlaysFixture f(seed);
         f.Bat(2, 6, 0, 0, 0);
-        f.state().currentFielder = kShortstop;
-        f.state().playResult = "6";
-        ResolveFlyOut(*f.game, true, false);
+        FlyOut(f, kShortstop, true, false);
         const GameState& s = f.state();
-        if (s.outs == 2) {
-            ++doubledOff;
-            EXPECT_EQ(s.playResult, "6-3 DP!");
-            EXPECT_EQ(s.runnerOnFirst, 0);
-        } else {
-            EXPECT_EQ(s.outs, 1);
-            EXPECT_EQ(s.runnerOnFirst, 6);
-        }
+        bool doublePlay = s.outs == 2;
+        doubledOff += doublePlay;
+        EXPECT_TRUE(!doublePlay || s.playResult == "6-3 DP!") << s.playResult;
+        EXPECT_EQ(s.outs, doublePlay ? 2 : 1);
+        EXPECT_EQ(s.runnerOnFirst, doublePlay ? 0 : 6);
     }
     EXPECT_NEAR(doubledOff / 2000.0, 0.5, 0.04);
 
     PlaysFixture f(1);
     f.Bat(2, 6, 0, 0, 0);
-    f.state().currentFielder = kFirstBase;
-    f.state().playResult = "3";
-    ResolveFlyOut(*f.game, true, false);
+    FlyOut(f, kFirstBase, true, false);
     EXPECT_EQ(f.state().playResult, "3UN DP!");
     EXPECT_EQ(f.state().teamDoublePlays[2], 1);
 }
 
-// Every ball in the air, in every base state: the putouts and the pitcher's
-// outs follow the outs made, and nobody disappears from the bases.
 TEST(FlyBalls, CreditsAndRunnersBalanceOnEveryPlay) {
-    for (std::uint64_t seed = 1; seed <= 6000; ++seed) {
-        PlaysFixture f(seed);
-        int bases = static_cast<int>(seed % 8);
-        int outs = static_cast<int>((seed / 8) % 3);
-        f.game->flags.hitAndRunCall = seed % 7 == 0 && bases != 0;
-        f.Bat(1, bases & 1 ? 7 : 0, bases & 2 ? 8 : 0, bases & 4 ? 9 : 0, outs);
-        int before = f.state().runnersOn() + 1;
+    plays_testing::ExpectBalancedBooks(6000, [](PlaysFixture& f, std::uint64_t seed) {
+        f.game->flags.hitAndRunCall = seed % 7 == 0 && seed % 8 != 0;
         AirBall(f, 1 + static_cast<int>((seed / 24) % 9));
-        const GameState& s = f.state();
-        if (s.plateAppearanceContinues) continue;  // a dropped foul
-        int outsMade = s.outs - outs;
-        ASSERT_GE(outsMade, 0);
-        EXPECT_EQ(f.TotalPutouts(), outsMade) << s.playResult;
-        EXPECT_EQ(f.PitcherOuts(), outsMade) << s.playResult;
-        if (s.outs < 3) {
-            EXPECT_EQ(s.runnersOn() + f.Runs() + outsMade, before) << s.playResult;
-        }
-    }
+        return !f.state().plateAppearanceContinues;  // a dropped foul
+    });
 }
 
 }  // namespace

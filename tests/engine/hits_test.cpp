@@ -1,34 +1,30 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "engine/batted_ball_handlers.h"
 #include "engine/hits.h"
 #include "engine/plays_fixture.h"
+#include "engine/recording_seams.h"
 
 namespace vrk {
 namespace {
 
 using plays_testing::PlaysFixture;
+using testing::ScriptedDecisions;
 
 TEST(Hits, SendValuesAreCappedAt98) {
     // A speed-9 runner on second with two outs: 36 + 60 + 12 + 7 - 13 at worst.
     for (int roll = 1; roll <= 13; ++roll) EXPECT_EQ(SingleSendFromSecond(9, 2, roll), 98);
+    EXPECT_EQ(SingleSendFromFirst(9, 2, false, kRightField, 1), 98);
+    EXPECT_EQ(DoubleSendFromFirst(9, 2, kCenterField, 1), 98);
+    // Below the cap: the arm of the fielder and the outs count.
     EXPECT_EQ(SingleSendFromSecond(5, 0, 7), 80);
     EXPECT_EQ(SingleSendFromFirst(5, 0, false, kLeftField, 9), 64);
     EXPECT_EQ(SingleSendFromFirst(5, 0, true, kRightField, 9), 60);
-    EXPECT_EQ(SingleSendFromFirst(9, 2, false, kRightField, 1), 98);
     EXPECT_EQ(SingleSendFromFirst(5, 1, false, kSecondBase, 9), 72);
-    EXPECT_EQ(DoubleSendFromFirst(9, 2, kCenterField, 1), 98);
     EXPECT_EQ(DoubleSendFromFirst(5, 0, kLeftField, 9), 68);
-    EXPECT_EQ(SingleSendThresholdFromFirst(2), 92);
-    EXPECT_EQ(SingleSendThresholdFromSecond(2, true), 50);
-    EXPECT_EQ(SingleSendThresholdFromSecond(2, false), 68);
-    EXPECT_EQ(DoubleSendThreshold(0, true), 85);
-    EXPECT_EQ(DoubleSendThreshold(2, true), 50);
-    EXPECT_EQ(StretchValue(5), 55);
 }
 
 TEST(Hits, SlowRunnerNeverGoesFirstToThirdWithTwoOuts) {
@@ -45,21 +41,11 @@ TEST(Hits, SlowRunnerNeverGoesFirstToThirdWithTwoOuts) {
     }
 }
 
-// Records the score-card lines written during a play.
-class CardLines final : public ScoreCardSink {
-  public:
-    std::vector<std::pair<char, std::string>> lines;
-    void entry(int, int, char code, std::string_view text) override {
-        lines.emplace_back(code, std::string(text));
-    }
-};
-
 TEST(Hits, RunnerSentHomeWithTheTyingRunCanBeThrownOut) {
-    int thrownOut = 0;
-    int sent = 0;
+    int thrownOut = 0, sent = 0;
     for (std::uint64_t seed = 1; seed <= 1500; ++seed) {
         PlaysFixture f(seed);
-        CardLines card;
+        testing::RecordingScoreCard card(f.state());
         f.game->scoreCard = &card;
         f.SetSpeed(2, 1);  // 4 + 60 + 12 + 7 - (1..13): 70 to 82, always sent at 50
         f.state().score = {0, 2, 3};
@@ -72,8 +58,8 @@ TEST(Hits, RunnerSentHomeWithTheTyingRunCanBeThrownOut) {
             ++thrownOut;
             EXPECT_EQ(f.Runs(), 2);
             ASSERT_EQ(card.lines.size(), 1u);
-            EXPECT_EQ(card.lines[0].first, '4');
-            EXPECT_EQ(card.lines[0].second.substr(1), "-2");
+            EXPECT_EQ(card.lines[0].code, '4');
+            EXPECT_EQ(card.lines[0].text.substr(1), "-2");
             EXPECT_EQ(f.FielderCount(kCatcher, &FielderCounters::putouts), 1);
             EXPECT_EQ(f.PitcherOuts(), 1);
         } else {
@@ -133,11 +119,7 @@ TEST(Hits, HitAndRunRunnersAreNeverThrownOut) {
         f.game->flags.hitAndRunCall = true;
         f.Bat(5, 3, 4, 0, static_cast<int>(seed % 3));
         int outs = f.state().outs;
-        if (seed % 2 == 0) {
-            ResolveSingle(*f.game);
-        } else {
-            ResolveDouble(*f.game);
-        }
+        (seed % 2 == 0 ? ResolveSingle : ResolveDouble)(*f.game);
         EXPECT_EQ(f.state().outs, outs) << f.state().playResult;
         EXPECT_EQ(f.state().runnersOn() + f.Runs(), 3);
     }
@@ -148,8 +130,7 @@ TEST(Hits, ThrowingErrorAfterAHitIsChargedAndMovesEveryone) {
     for (std::uint64_t seed = 1; seed <= 1000; ++seed) {
         PlaysFixture f(seed);
         f.SetDefense(kCenterField, 800);  // half of 20%: one throw in ten is wild
-        f.Bat(4, 0, 2, 0, 1);
-        f.state().runnerOnFirst = 4;  // the batter already on first after his single
+        f.Bat(4, 4, 2, 0, 1);             // the batter already on first after his single
         f.state().playResult = "1B";
         if (!HitThrowError(*f.game, kCenterField)) {
             EXPECT_EQ(f.state().halfInningErrors, 0);
@@ -185,63 +166,57 @@ TEST(Hits, ReachingOnAnErrorIsNoHit) {
     EXPECT_EQ(s.teamHits[1], 0);
 }
 
-TEST(Hits, HumanOffersAndQuestions) {
-    // Leading late: never offered a stretch.
-    plays_testing::ScriptedDecisions decisions;
-    for (std::uint64_t seed = 1; seed <= 300; ++seed) {
-        PlaysFixture f(seed);
-        f.game->decisions = &decisions;
-        f.state().userManaged[1] = true;
-        f.state().inning = 8;
-        f.state().score = {0, 4, 2};
-        f.Bat(3);
-        ResolveSingle(*f.game);
-    }
-    for (const std::string& q : decisions.questions)
-        EXPECT_EQ(q.find("Stretch"), std::string::npos);
-
-    // One run down in the eighth with the bases empty: offered, with 5 x speed + 30.
-    bool offered = false;
-    for (std::uint64_t seed = 1; seed <= 200 && !offered; ++seed) {
-        plays_testing::ScriptedDecisions asked;
+// Plays singles for the human side `team` over seeds 1..`seeds` until somebody
+// is asked; that play's fixture and questions go to `check`.
+bool FirstAsked(std::uint64_t seeds, int team, bool answer,
+                const std::function<void(PlaysFixture&)>& setUp,
+                const std::function<void(PlaysFixture&, ScriptedDecisions&)>& check) {
+    for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
+        ScriptedDecisions asked;
+        asked.answer = answer;
         PlaysFixture f(seed);
         f.game->decisions = &asked;
-        f.state().userManaged[1] = true;
-        f.state().inning = 8;
-        f.state().score = {0, 2, 3};
-        f.Bat(3);
+        f.state().userManaged[static_cast<std::size_t>(team)] = true;
+        setUp(f);
         ResolveSingle(*f.game);
         if (asked.questions.empty()) continue;
-        offered = true;
-        EXPECT_EQ(asked.questions.back(), " Stretch hit to a double? [y/N]  (55%)");
-        EXPECT_EQ(asked.percents.back(), 55);
+        if (check) check(f, asked);
+        return true;
     }
-    EXPECT_TRUE(offered);
+    return false;
+}
 
+TEST(Hits, HumanOffersAndQuestions) {
+    auto lateInning = [](int visitors, int home) {
+        return [=](PlaysFixture& f) {
+            f.state().inning = 8;
+            f.state().score = {0, visitors, home};
+            f.Bat(3);
+        };
+    };
+    // Leading late: never offered a stretch.
+    EXPECT_FALSE(FirstAsked(300, 1, false, lateInning(4, 2), {}));
+    // One run down in the eighth with the bases empty: offered, with 5 x speed + 30.
+    EXPECT_TRUE(
+        FirstAsked(200, 1, false, lateInning(2, 3), [](PlaysFixture&, ScriptedDecisions& d) {
+            EXPECT_EQ(d.questions.back(), " Stretch hit to a double? [y/N]  (55%)");
+            EXPECT_EQ(d.percents.back(), 55);
+        }));
     // Three runs down with a runner on second: the human defence may concede.
-    bool conceded = false;
-    for (std::uint64_t seed = 1; seed <= 200 && !conceded; ++seed) {
-        plays_testing::ScriptedDecisions asked;
-        asked.answer = true;
-        PlaysFixture f(seed);
-        f.game->decisions = &asked;
-        f.state().userManaged[2] = true;
+    auto behind = [](PlaysFixture& f) {
         f.state().score = {0, 0, 3};
         f.Bat(3, 0, 2, 0, 1);
-        ResolveSingle(*f.game);
-        if (asked.questions.empty()) continue;
-        conceded = true;
-        EXPECT_EQ(asked.questions[0], " Defense: Concede run / Hold batter on 1st? [y/N] ");
+    };
+    EXPECT_TRUE(FirstAsked(200, 2, true, behind, [](PlaysFixture& f, ScriptedDecisions& d) {
+        EXPECT_EQ(d.questions[0], " Defense: Concede run / Hold batter on 1st? [y/N] ");
         EXPECT_GE(f.Runs(), 1) << "the conceded runner scores without a throw";
-    }
-    EXPECT_TRUE(conceded);
+    }));
 }
 
 TEST(Hits, StretchedDoubleBecomesATripleOrAnOutAtThird) {
-    int triples = 0;
-    int outs = 0;
+    int triples = 0, outs = 0;
     for (std::uint64_t seed = 1; seed <= 400; ++seed) {
-        plays_testing::ScriptedDecisions decisions;
+        ScriptedDecisions decisions;
         decisions.answer = true;
         PlaysFixture f(seed);
         f.game->decisions = &decisions;
@@ -253,56 +228,33 @@ TEST(Hits, StretchedDoubleBecomesATripleOrAnOutAtThird) {
         EXPECT_EQ(decisions.questions[0], " Stretch hit to a triple? [y/N]  (55%)");
         const GameState& s = f.state();
         const BatterCounters& line = f.game->counters.bat(1, 3);
-        if (s.playResult == "3B") {
-            ++triples;
+        const PitcherCounters& pitcher = f.game->counters.pitch(2, 10);
+        bool triple = s.playResult == "3B";
+        (triple ? triples : outs) += 1;
+        EXPECT_EQ(line.triples, triple ? 1 : 0);
+        EXPECT_EQ(line.doubles, triple ? 0 : 1);
+        if (triple) {
             EXPECT_EQ(s.runnerOnThird, 3);
-            EXPECT_EQ(line.triples, 1);
-            EXPECT_EQ(line.doubles, 0);
-            EXPECT_EQ(f.game->counters.pitch(2, 10).triples, 1);
-            EXPECT_EQ(f.game->counters.pitch(2, 10).doubles, 0);
+            EXPECT_EQ(pitcher.triples, 1);
+            EXPECT_EQ(pitcher.doubles, 0);
         } else {
-            ++outs;
             EXPECT_EQ(s.playResult.substr(0, 3), "2B ");
             EXPECT_EQ(s.playResult.substr(4), "-5");
             EXPECT_EQ(s.outs, 1);
             EXPECT_EQ(s.runnersOn(), 0);
-            EXPECT_EQ(line.doubles, 1);
             EXPECT_EQ(f.PitcherOuts(), 1);
         }
     }
     EXPECT_NEAR(triples / static_cast<double>(triples + outs), 0.55, 0.07);
 }
 
-// Singles, doubles and triples in every base state: outs only come from
-// runners thrown out, each with a putout and an out for the pitcher.
 TEST(Hits, CreditsAndRunnersBalanceOnEveryHit) {
-    for (std::uint64_t seed = 1; seed <= 6000; ++seed) {
-        PlaysFixture f(seed);
-        int bases = static_cast<int>(seed % 8);
-        int outs = static_cast<int>((seed / 8) % 3);
-        f.Bat(1, bases & 1 ? 7 : 0, bases & 2 ? 8 : 0, bases & 4 ? 9 : 0, outs);
-        int before = f.state().runnersOn() + 1;
-        switch ((seed / 24) % 3) {
-            case 0:
-                ResolveSingle(*f.game);
-                break;
-            case 1:
-                ResolveDouble(*f.game);
-                break;
-            default:
-                ResolveTriple(*f.game);
-                break;
-        }
-        const GameState& s = f.state();
-        int outsMade = s.outs - outs;
-        ASSERT_GE(outsMade, 0);
-        EXPECT_EQ(f.TotalPutouts(), outsMade) << s.playResult;
-        EXPECT_EQ(f.PitcherOuts(), outsMade) << s.playResult;
+    plays_testing::ExpectBalancedBooks(6000, [](PlaysFixture& f, std::uint64_t seed) {
+        void (*hits[])(Game&) = {ResolveSingle, ResolveDouble, ResolveTriple};
+        hits[(seed / 24) % 3](*f.game);
         EXPECT_EQ(f.game->counters.bat(1, 1).hits, 1);
-        if (s.outs < 3) {
-            EXPECT_EQ(s.runnersOn() + f.Runs() + outsMade, before) << s.playResult;
-        }
-    }
+        return true;
+    });
 }
 
 }  // namespace
