@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <tuple>
 
 #include "engine/batted_ball_handlers.h"
 #include "engine/hits.h"
@@ -166,51 +166,33 @@ TEST(Hits, ReachingOnAnErrorIsNoHit) {
     EXPECT_EQ(s.teamHits[1], 0);
 }
 
-// Plays singles for the human side `team` over seeds 1..`seeds` until somebody
-// is asked; that play's fixture and questions go to `check`.
-bool FirstAsked(std::uint64_t seeds, int team, bool answer,
-                const std::function<void(PlaysFixture&)>& setUp,
-                const std::function<void(PlaysFixture&, ScriptedDecisions&)>& check) {
-    for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
-        ScriptedDecisions asked;
-        asked.answer = answer;
-        PlaysFixture f(seed);
-        f.game->decisions = &asked;
-        f.state().userManaged[static_cast<std::size_t>(team)] = true;
-        setUp(f);
-        ResolveSingle(*f.game);
-        if (asked.questions.empty()) continue;
-        if (check) check(f, asked);
-        return true;
-    }
-    return false;
-}
-
 TEST(Hits, HumanOffersAndQuestions) {
-    auto lateInning = [](int visitors, int home) {
-        return [=](PlaysFixture& f) {
-            f.state().inning = 8;
+    // The human's side, the inning, the score, a runner on second and the outs;
+    // the first question asked within 300 plays ("" = none).
+    const std::tuple<int, int, int, int, int, int, const char*> kCases[] = {
+        {1, 8, 4, 2, 0, 0, ""},  // leading late: never offered a stretch
+        {1, 8, 2, 3, 0, 0, " Stretch hit to a double? [y/N]  (55%)"},  // 5 x speed + 30
+        {2, 3, 0, 3, 2, 1, " Defense: Concede run / Hold batter on 1st? [y/N] "},
+    };
+    for (auto [team, inning, visitors, home, second, outs, question] : kCases) {
+        std::string asked;
+        for (std::uint64_t seed = 1; seed <= 300 && asked.empty(); ++seed) {
+            ScriptedDecisions d;
+            d.answer = team == 2;  // the defence concedes
+            PlaysFixture f(seed);
+            f.game->decisions = &d;
+            f.state().userManaged[static_cast<std::size_t>(team)] = true;
+            f.state().inning = inning;
             f.state().score = {0, visitors, home};
-            f.Bat(3);
-        };
-    };
-    // Leading late: never offered a stretch.
-    EXPECT_FALSE(FirstAsked(300, 1, false, lateInning(4, 2), {}));
-    // One run down in the eighth with the bases empty: offered, with 5 x speed + 30.
-    EXPECT_TRUE(
-        FirstAsked(200, 1, false, lateInning(2, 3), [](PlaysFixture&, ScriptedDecisions& d) {
-            EXPECT_EQ(d.questions.back(), " Stretch hit to a double? [y/N]  (55%)");
-            EXPECT_EQ(d.percents.back(), 55);
-        }));
-    // Three runs down with a runner on second: the human defence may concede.
-    auto behind = [](PlaysFixture& f) {
-        f.state().score = {0, 0, 3};
-        f.Bat(3, 0, 2, 0, 1);
-    };
-    EXPECT_TRUE(FirstAsked(200, 2, true, behind, [](PlaysFixture& f, ScriptedDecisions& d) {
-        EXPECT_EQ(d.questions[0], " Defense: Concede run / Hold batter on 1st? [y/N] ");
-        EXPECT_GE(f.Runs(), 1) << "the conceded runner scores without a throw";
-    }));
+            f.Bat(3, 0, second, 0, outs);
+            ResolveSingle(*f.game);
+            if (d.questions.empty()) continue;
+            asked = d.questions[0];
+            EXPECT_TRUE(team == 1 || f.Runs() >= 1) << "the conceded runner scores without a throw";
+            EXPECT_TRUE(team == 2 || d.percents[0] == 55);
+        }
+        EXPECT_EQ(asked, question);
+    }
 }
 
 TEST(Hits, StretchedDoubleBecomesATripleOrAnOutAtThird) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
 #include "engine/recording_seams.h"
@@ -13,17 +15,11 @@ using testing::GameFixture;
 using testing::LoopNarration;
 using testing::RecordingScoreCard;
 
-// Gives the nine starters a 500 at-bat line with only these hits, home runs
-// and strikeouts (no walks): sluggers, singles hitters or hopeless batters.
+// The nine starters bat 500 times with only these hits, home runs and strikeouts.
 void Lineup(Team& t, int hits, int homeRuns, int strikeouts) {
-    for (int e = 1; e <= 9; ++e)
+    for (int e = 1; e <= 9; ++e) {
         testing::SetLine(t.player(e), 500, hits, 0, 0, homeRuns, 0, strikeouts);
-}
-void MakeSluggers(Team& t) {
-    Lineup(t, 200, 200, 0);
-}
-void MakeHopeless(Team& t) {
-    Lineup(t, 0, 0, 200);
+    }
 }
 
 void SetHalf(Game& g, int inning, int battingTeam) {
@@ -88,22 +84,17 @@ TEST(ScoreRun, RunsOutsAndTheWalkOffCut) {
     EXPECT_EQ(pitcher.earnedRuns, 2);
 
     // Bottom of the 9th, tied, bases loaded: a walk scores one run, which wins
-    // it, and the runners behind him no longer count; a home run counts all.
-    for (bool homeRun : {false, true}) {
-        GameFixture h;
-        Game& w = *h.game;
-        StartGame(w);
-        w.state.score = {0, 2, 2};
-        SetHalf(w, 9, kHome);
-        StartHalfInning(w);
-        testing::SetBases(w.state, 1, 2, 3);
-        w.state.batter = w.state.currentBatterSlot = 4;
-        w.state.homeRunInProgress = homeRun;
-        AdvanceRunners(w, 3, 2, 1);
-        if (homeRun) ScoreBatterRun(w);
-        EXPECT_EQ(w.state.score[kHome], homeRun ? 6 : 3);
-        EXPECT_TRUE(WalkOffReached(w.state));
-    }
+    // it, and the runners behind him no longer count.
+    testing::StartedGame h;
+    Game& w = h.g;
+    w.state.score = {0, 2, 2};
+    SetHalf(w, 9, kHome);
+    StartHalfInning(w);
+    testing::SetBases(w.state, 1, 2, 3);
+    w.state.batter = w.state.currentBatterSlot = 4;
+    AdvanceRunners(w, 3, 2, 1);
+    EXPECT_EQ(w.state.score[kHome], 3);
+    EXPECT_TRUE(WalkOffReached(w.state));
 }
 
 TEST(ScoreRun, TyingRunClearsTheRecordAndBlowsTheSave) {
@@ -140,8 +131,8 @@ TEST(ScoreRun, TyingRunClearsTheRecordAndBlowsTheSave) {
 TEST(InningLoop, NineInningsEndOnTheLeadersTerms) {
     for (int strong : {kVisitors, kHome}) {
         GameFixture f(strong == kVisitors ? 31 : 32);
-        MakeSluggers(f.teams[static_cast<std::size_t>(strong)]);
-        MakeHopeless(f.teams[static_cast<std::size_t>(otherTeam(strong))]);
+        Lineup(f.teams[static_cast<std::size_t>(strong)], 200, 200, 0);
+        Lineup(f.teams[static_cast<std::size_t>(otherTeam(strong))], 0, 0, 200);
         RecordingScoreCard card(f.game->state);
         f.game->scoreCard = &card;
         GameResult r = PlayGame(*f.game);
@@ -172,11 +163,7 @@ TEST(InningLoop, WalkOffHomeRunAndSingleEndTheGameAtOnce) {
         if (single) g.state.runnerOnThird = 3;
         EXPECT_FALSE(PlayHalfInning(g));  // the game ended inside the half inning
         EXPECT_TRUE(WalkOffReached(g.state));
-        if (single) {
-            EXPECT_EQ(g.state.score[kHome], 5);
-        } else {
-            EXPECT_GE(g.state.score[kHome], 5);
-        }
+        EXPECT_TRUE(single ? g.state.score[kHome] == 5 : g.state.score[kHome] >= 5);
         EXPECT_LT(g.state.outs, 3);
         FinishGame(g);
         EXPECT_EQ(g.state.winner, kHome);
@@ -186,28 +173,24 @@ TEST(InningLoop, WalkOffHomeRunAndSingleEndTheGameAtOnce) {
 TEST(InningLoop, AutomaticRunnerStartsExtraInnings) {
     // The runner is the batter before the leadoff man: in the 10th, in the
     // 8th of a seven-inning game, and never without the rule.
-    const struct {
-        int regulation;
-        bool rule;
-        int team, lastSlot, extraInning, runner;
-    } kCases[] = {
+    const std::tuple<int, bool, int, int, int, int> kCases[] = {
         {9, true, kVisitors, 4, 10, 4}, {7, true, kHome, 9, 8, 9}, {9, false, kVisitors, 4, 12, 0}};
-    for (const auto& c : kCases) {
+    for (auto [regulation, rule, team, lastSlot, extraInning, runner] : kCases) {
         GameFixture f;
-        f.config.regulationInnings = c.regulation;
+        f.config.regulationInnings = regulation;
         Game& g = *f.game;
-        g.options.automaticRunner = c.rule;
+        g.options.automaticRunner = rule;
         StartGame(g);
-        g.state.lastBatterSlot[c.team] = c.lastSlot;
-        SetHalf(g, c.regulation, c.team);
+        g.state.lastBatterSlot[team] = lastSlot;
+        SetHalf(g, regulation, team);
         StartHalfInning(g);
         EXPECT_EQ(g.state.runnerOnSecond, 0);
-        SetHalf(g, c.extraInning, c.team);
+        SetHalf(g, extraInning, team);
         StartHalfInning(g);
-        EXPECT_EQ(g.state.runnerOnSecond, c.runner) << c.regulation;
-        if (c.runner == 0) continue;
-        EXPECT_EQ(g.state.responsiblePitcher[c.team][c.runner], -10);
-        EXPECT_EQ(g.state.lastBatterSlot[c.team], c.lastSlot);  // the next batter follows him
+        EXPECT_EQ(g.state.runnerOnSecond, runner) << regulation;
+        if (runner == 0) continue;
+        EXPECT_EQ(g.state.responsiblePitcher[team][runner], -10);
+        EXPECT_EQ(g.state.lastBatterSlot[team], lastSlot);  // the next batter follows him
     }
 }
 
@@ -229,10 +212,7 @@ TEST(EndOfGame, SaveAndWinRules) {
     const TeamEntry starter{kHome, 10}, middle{kHome, 11}, closer{kHome, 12};
     // The home starter leads 3-2 after `starterOuts`; 11 pitches an inning, then
     // the closer gets `closerOuts` holding the save marks as given.
-    const struct {
-        int starterOuts, closerOuts;
-        TeamEntry firstMark, secondMark, winner, save;
-    } kCases[] = {
+    const std::tuple<int, int, TeamEntry, TeamEntry, TeamEntry, TeamEntry> kCases[] = {
         {18, 3, closer, {}, starter, closer},
         {14, 3, closer, {}, middle, closer},  // the starter did not go five
         {18, 2, {}, closer, starter, {}},
@@ -241,27 +221,26 @@ TEST(EndOfGame, SaveAndWinRules) {
         {18, 9, {}, {}, starter, closer},
         {18, 3, middle, {}, starter, {}},  // a mark held by another pitcher earns nothing
     };
-    for (const auto& c : kCases) {
+    for (auto [starterOuts, closerOuts, firstMark, secondMark, winner, save] : kCases) {
         testing::StartedGame f;
-        Game& g = f.g;
-        GameState& s = g.state;
+        GameState& s = f.g.state;
         s.score = {0, 2, 3};
         s.pitchersUsed[kHome] = 3;
         s.pitcherList[kHome][2] = 11;
         s.pitcherList[kHome][3] = 12;
-        s.outsRecorded[kHome][10] = c.starterOuts;
+        s.outsRecorded[kHome][10] = starterOuts;
         s.outsRecorded[kHome][11] = 3;
-        s.outsRecorded[kHome][12] = c.closerOuts;
+        s.outsRecorded[kHome][12] = closerOuts;
         s.winningPitcher = starter;
-        s.firstSaveMark = c.firstMark;
-        s.secondSaveMark = c.secondMark;
-        FinishGame(g);
-        EXPECT_EQ(s.winningPitcher, c.winner) << c.starterOuts << " " << c.closerOuts;
-        EXPECT_EQ(s.savePitcher, c.save) << c.starterOuts << " " << c.closerOuts;
+        s.firstSaveMark = firstMark;
+        s.secondSaveMark = secondMark;
+        FinishGame(f.g);
+        EXPECT_EQ(s.winningPitcher, winner) << starterOuts << " " << closerOuts;
+        EXPECT_EQ(s.savePitcher, save) << starterOuts << " " << closerOuts;
     }
 }
 
-TEST(EndOfGame, HighlightsInOrderAndCapped) {
+TEST(EndOfGame, HighlightsAndNoHitters) {
     GameFixture f;
     Game& g = *f.game;
     SimulationRecord record;
@@ -289,81 +268,68 @@ TEST(EndOfGame, HighlightsInOrderAndCapped) {
     g.counters.pitch(kVisitors, 10).strikeouts = 15;
     FinishGame(g);
     EXPECT_EQ(record.highlights.size(), static_cast<std::size_t>(kMaxHighlights));
-}
 
-TEST(EndOfGame, NoHitters) {
-    GameFixture f;
-    Game& g = *f.game;
-    SimulationRecord record;
-    g.record = &record;
     // Hits of both sides, the visitors' pitchers used and the score; "" for no line.
-    const struct {
-        int visitorsHits, homeHits, visitorsPitchers, visitorsRuns, homeRuns;
-        const char* line;
-    } kCases[] = {
+    record.highlights.clear();
+    const std::tuple<int, int, int, int, int, const char*> kCases[] = {
         {0, 6, 1, 0, 1, "Pitcher, No10, No-Hitter"},
         {5, 1, 1, 2, 1, "Pitcher, No10, 1-Hitter"},  // home held to one hit by the starter
         {4, 0, 3, 1, 0, "VISITORS, multi-pit. No-Hitter"},
         {4, 1, 3, 1, 0, ""},  // several pitchers and a hit
     };
-    for (const auto& c : kCases) {
+    for (auto [visitorsHits, homeHits, visitorsPitchers, visitorsRuns, homeRuns, line] : kCases) {
         std::size_t before = record.highlights.size();
         StartGame(g);
-        g.state.teamHits = {0, c.visitorsHits, c.homeHits};
-        g.state.pitchersUsed[kVisitors] = c.visitorsPitchers;
-        g.state.score = {0, c.visitorsRuns, c.homeRuns};
+        g.state.teamHits = {0, visitorsHits, homeHits};
+        g.state.pitchersUsed[kVisitors] = visitorsPitchers;
+        g.state.score = {0, visitorsRuns, homeRuns};
         FinishGame(g);
-        ASSERT_EQ(record.highlights.size(), before + (*c.line ? 1 : 0)) << c.line;
-        EXPECT_EQ(*c.line ? record.highlights.back().text : "", c.line);
+        ASSERT_EQ(record.highlights.size(), before + (*line ? 1 : 0)) << line;
+        EXPECT_EQ(*line ? record.highlights.back().text : "", line);
     }
 }
 
-TEST(GameTexts, SummaryBatterLinesAndNames) {
+TEST(GameTexts, SummaryBatterLinesNamesAndAnthems) {
     EXPECT_EQ(InningSummaryText(0, 0, 0, 0), "No runs - no hits - no errors, nobody left");
     EXPECT_EQ(InningSummaryText(1, 1, 1, 1), "1 run - 1 hit - 1 error, 1 left on base");
     EXPECT_EQ(InningSummaryText(3, 4, 2, 2), "3 runs - 4 hits - 2 errors, 2 left on base");
-    const struct {
-        int atBats, hits, runsBattedIn;
-        const char* line;
-    } kLines[] = {{0, 0, 0, ""},
-                  {3, 0, 0, "Smith's hitless in 3 tries."},
-                  {4, 2, 3, "Smith's 2 for 4 with 3 RBI's!"},
-                  {4, 2, 1, "Smith's 2 for 4 with an RBI."},
-                  {4, 2, 0, "Smith's 2 for 4."}};
-    for (const auto& l : kLines) {
+    const std::tuple<int, int, int, const char*> kLines[] = {
+        {0, 0, 0, ""},
+        {3, 0, 0, "Smith's hitless in 3 tries."},
+        {4, 2, 3, "Smith's 2 for 4 with 3 RBI's!"},
+        {4, 2, 1, "Smith's 2 for 4 with an RBI."},
+        {4, 2, 0, "Smith's 2 for 4."}};
+    for (auto [atBats, hits, runsBattedIn, line] : kLines) {
         BatterCounters c;
-        c.atBats = l.atBats;
-        c.hits = l.hits;
-        c.runsBattedIn = l.runsBattedIn;
-        EXPECT_EQ(BatterGameLine("Smith", c), l.line);
+        c.atBats = atBats;
+        c.hits = hits;
+        c.runsBattedIn = runsBattedIn;
+        EXPECT_EQ(BatterGameLine("Smith", c), line);
     }
     Player p;
     p.playerName = "Ruth, Babe         ";
     EXPECT_EQ(SpokenName(p), "Babe Ruth");
     p.playerName = "Ichiro   ";
     EXPECT_EQ(SpokenName(p), "Ichiro");
-}
 
-TEST(GameTexts, Anthems) {
     for (const char* name : {"Blue Jays", "Montreal", "1977EXPOS", "1998EDMONTON"}) {
         EXPECT_TRUE(IsCanadianTeam(name)) << name;
     }
     EXPECT_FALSE(IsCanadianTeam("Yankees"));
     // The visitors' anthem first, each country's once.
-    const struct {
-        const char *visitors, *home, *first, *second;
-    } kCases[] = {{"VISITORS", "HOMETOWN", "usan.mid", ""},
-                  {"TORONTO", "HOMETOWN", "canada.mid", "usan.mid"},
-                  {"BOSTON", "EXPOS", "usan.mid", "canada.mid"},
-                  {"Blue Jays", "EXPOS", "canada.mid", ""}};
+    const std::tuple<const char*, const char*, const char*, const char*> kCases[] = {
+        {"VISITORS", "HOMETOWN", "usan.mid", ""},
+        {"TORONTO", "HOMETOWN", "canada.mid", "usan.mid"},
+        {"BOSTON", "EXPOS", "usan.mid", "canada.mid"},
+        {"Blue Jays", "EXPOS", "canada.mid", ""}};
     GameFixture f;
-    for (const auto& c : kCases) {
-        f.teams[1].teamName = c.visitors;
-        f.teams[2].teamName = c.home;
+    for (auto [visitors, home, first, second] : kCases) {
+        f.teams[1].teamName = visitors;
+        f.teams[2].teamName = home;
         std::string_view files[2];
-        ASSERT_EQ(AnthemOrder(*f.game, files), *c.second ? 2 : 1) << c.visitors;
-        EXPECT_EQ(files[0], c.first);
-        EXPECT_EQ(*c.second ? files[1] : "", c.second);
+        ASSERT_EQ(AnthemOrder(*f.game, files), *second ? 2 : 1) << visitors;
+        EXPECT_EQ(files[0], first);
+        EXPECT_EQ(*second ? files[1] : "", second);
     }
 }
 

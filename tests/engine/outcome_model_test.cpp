@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine/engine_helpers.h"
 #include "engine/outcome_model.h"
@@ -11,16 +12,18 @@ namespace {
 
 using testing::GameFixture;
 
-// Puts the top of the first on: visitors' slot 1 against the home starter.
-void FirstBatter(Game& g) {
-    g.state.battingTeam = kVisitors;
-    g.state.fieldingTeam = kHome;
-    g.state.currentBatterSlot = 1;
-    g.state.batter = 1;
-    g.state.pitcher = 10;
-    g.state.currentPitcher = {0, 10, 10};
-    g.state.pitchersUsed = {0, 1, 1};
-}
+// The top of the first: visitors' slot 1 against the home starter.
+struct Matchup : GameFixture {
+    explicit Matchup(std::uint64_t seed = 1) : GameFixture(seed), g(*game) {
+        g.state.battingTeam = kVisitors;
+        g.state.fieldingTeam = kHome;
+        g.state.currentBatterSlot = g.state.batter = 1;
+        g.state.pitcher = 10;
+        g.state.currentPitcher = {0, 10, 10};
+        g.state.pitchersUsed = {0, 1, 1};
+    }
+    Game& g;
+};
 
 // Batter and pitcher both at the league's line.
 EventRates LeagueRates(const LeagueContext& l) {
@@ -38,9 +41,8 @@ void ClearBases(Game& g) {
 }
 
 TEST(OutcomeModel, LeagueRatesComeBackForALeagueAverageMatchup) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f;
+    Game& g = f.g;
     const LeagueContext& l = f.teams[2].leagueContext;
     EventRates rates = LeagueRates(l);
     rates.hitByPitch = 0.01f;
@@ -62,9 +64,8 @@ TEST(OutcomeModel, LeagueRatesComeBackForALeagueAverageMatchup) {
 }
 
 TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f;
+    Game& g = f.g;
     const float walkRate = f.teams[2].leagueContext.walkRate;
     EventRates rates = LeagueRates(f.teams[2].leagueContext);
     g.flags.pitchAround = true;
@@ -91,9 +92,8 @@ TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
 }
 
 TEST(OutcomeModel, HitFactorTerms) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f;
+    Game& g = f.g;
     f.config.homeFieldFactor = 0;
     Player& b = f.teams[1].player(1);
     Player& p = f.teams[2].player(10);
@@ -104,17 +104,15 @@ TEST(OutcomeModel, HitFactorTerms) {
 
     // Platoon terms; the pitcher's hand is upper-cased; a platoon player ('P')
     // loses his edge against the other hand only.
-    const struct {
-        char bats, throws, mark;
-        double delta;
-    } kPlatoon[] = {{'R', 'L', ' ', 0.068},  {'R', 'R', ' ', -0.025}, {'L', 'R', ' ', 0.04},
-                    {'L', 'L', ' ', -0.108}, {'L', 'l', ' ', -0.108}, {'S', 'L', ' ', 0},
-                    {'S', 'R', ' ', 0},      {'R', 'L', 'P', 0},      {'R', 'R', 'P', -0.025}};
-    for (const auto& c : kPlatoon) {
-        b.hand = c.bats;
-        b.platoonMark = c.mark;
-        p.hand = c.throws;
-        EXPECT_NEAR(HitFactor(g).hitFactor - base, c.delta, 1e-5) << c.bats << c.throws << c.mark;
+    const std::tuple<char, char, char, double> kPlatoon[] = {
+        {'R', 'L', ' ', 0.068},  {'R', 'R', ' ', -0.025}, {'L', 'R', ' ', 0.04},
+        {'L', 'L', ' ', -0.108}, {'L', 'l', ' ', -0.108}, {'S', 'L', ' ', 0},
+        {'S', 'R', ' ', 0},      {'R', 'L', 'P', 0},      {'R', 'R', 'P', -0.025}};
+    for (auto [bats, throws, mark, delta] : kPlatoon) {
+        b.hand = bats;
+        b.platoonMark = mark;
+        p.hand = throws;
+        EXPECT_NEAR(HitFactor(g).hitFactor - base, delta, 1e-5) << bats << throws << mark;
     }
 
     b.hand = 'X';
@@ -141,9 +139,8 @@ TEST(OutcomeModel, HitFactorTerms) {
 }
 
 TEST(OutcomeModel, RegressionTowardTheRealSeason) {
-    GameFixture f(19);
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f(19);
+    Game& g = f.g;
     float base = HitFactor(g).hitFactor;
     Player& b = f.teams[1].player(1);
     b.sim.atBats = 400;  // more than half his real at-bats
@@ -175,9 +172,8 @@ TEST(OutcomeModel, RegressionTowardTheRealSeason) {
 }
 
 TEST(OutcomeModel, EventRateFloorsAndFallbacks) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f;
+    Game& g = f.g;
     // Walk grade scales the hit-by-pitch rate.
     Player& b = f.teams[1].player(1);
     float plain = ComputeEventRates(g, 1).hitByPitch;
@@ -210,9 +206,8 @@ TEST(OutcomeModel, EventRateFloorsAndFallbacks) {
 }
 
 TEST(OutcomeModel, LeagueStrengthAndNormalisation) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f;
+    Game& g = f.g;
     EventRates same = ComputeEventRates(g, 1);
     f.teams[1].leagueContext.leagueIndex = 120;
     EventRates strong = ComputeEventRates(g, 1);
@@ -231,9 +226,8 @@ TEST(OutcomeModel, LeagueStrengthAndNormalisation) {
 }
 
 TEST(OutcomeModel, NoStrikeoutOnTheHitAndRun) {
-    GameFixture f(7);
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f(7);
+    Game& g = f.g;
     f.teams[2].player(10).strikeouts = 400;  // a strikeout pitcher
     for (int i = 0; i < 3000; ++i) {
         ClearBases(g);
@@ -253,9 +247,8 @@ TEST(OutcomeModel, NoStrikeoutOnTheHitAndRun) {
 }
 
 TEST(OutcomeModel, DroppedThirdStrikeOnlyWithTheBasesEmpty) {
-    GameFixture f(3);
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f(3);
+    Game& g = f.g;
     // A wild pitcher in a league that walks nobody: every dropped third
     // strike chance is certain.
     f.teams[2].leagueContext.walkRate = 0.0001f;
@@ -277,9 +270,8 @@ TEST(OutcomeModel, DroppedThirdStrikeOnlyWithTheBasesEmpty) {
 }
 
 TEST(OutcomeModel, WalkAndHitByPitchForceRunners) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f;
+    Game& g = f.g;
     testing::SetBases(g.state, 7, 8, 9);
     g.state.responsiblePitcher[kVisitors][9] = 10;
     ResolveWalk(g);
@@ -301,9 +293,8 @@ TEST(OutcomeModel, WalkAndHitByPitchForceRunners) {
 }
 
 TEST(OutcomeModel, PlateAppearancesAddUp) {
-    GameFixture f(11);
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f(11);
+    Game& g = f.g;
     // Plays 4000 plate appearances, each by a fresh pitcher or one `pitchCount` deep.
     auto play = [&](int pitchCount, int& walks, int& hits, int& pitches) {
         for (int i = 0; i < 4000; ++i) {
