@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
 #include <utility>
@@ -30,30 +31,27 @@ class HalfInningWatch final : public ScoreCardSink {
     const Game& game_;
 };
 
-struct SideTotals {
-    int hits = 0, walks = 0, strikeouts = 0, homeRuns = 0, runs = 0, runsBattedIn = 0;
-    int allowedHits = 0, allowedWalks = 0, pitcherStrikeouts = 0, allowedHomeRuns = 0;
-    int allowedRuns = 0, earnedRuns = 0;
+// The hits, walks, strikeouts, home runs and runs of a batting side as its
+// batters have them and as the other side's pitchers allowed them.
+struct Books {
+    std::array<int, 5> batting{}, allowed{};
+    int runsBattedIn = 0, earnedRuns = 0;
 };
 
-SideTotals Totals(const Game& game, int team) {
-    SideTotals t;
-    for (int entry = 1; entry <= kMaxRosterEntries; ++entry) {
-        const BatterCounters& b = game.counters.batter[team][entry];
+Books Tally(const Game& game, int team) {
+    Books t;
+    for (int e = 1; e <= kMaxRosterEntries; ++e) {
+        const BatterCounters& b = game.counters.batter[team][e];
+        const PitcherCounters& p = game.counters.pitcher[otherTeam(team)][e];
         EXPECT_GE(b.atBats, 0);
-        t.hits += b.hits;
-        t.walks += b.walks;
-        t.strikeouts += b.strikeouts;
-        t.homeRuns += b.homeRuns;
-        t.runs += b.runs;
-        t.runsBattedIn += b.runsBattedIn;
-        const PitcherCounters& p = game.counters.pitcher[team][entry];
         EXPECT_LE(p.earnedRuns, p.runs);
-        t.allowedHits += p.hits;
-        t.allowedWalks += p.walks;
-        t.pitcherStrikeouts += p.strikeouts;
-        t.allowedHomeRuns += p.homeRuns;
-        t.allowedRuns += p.runs;
+        const std::array<int, 5> bat{b.hits, b.walks, b.strikeouts, b.homeRuns, b.runs};
+        const std::array<int, 5> allowed{p.hits, p.walks, p.strikeouts, p.homeRuns, p.runs};
+        for (std::size_t k = 0; k < 5; ++k) {
+            t.batting[k] += bat[k];
+            t.allowed[k] += allowed[k];
+        }
+        t.runsBattedIn += b.runsBattedIn;
         t.earnedRuns += p.earnedRuns;
     }
     return t;
@@ -75,17 +73,12 @@ void CheckGame(const Game& game, const GameResult& result, const HalfInningWatch
         for (int inning = 1; inning <= 30; ++inning) lineScore += result.runsByInning[team][inning];
         EXPECT_TRUE(result.innings > 30 || lineScore == score) << "team " << team;
 
-        SideTotals bat = Totals(game, team);
-        SideTotals pitch = Totals(game, otherTeam(team));
-        EXPECT_EQ(bat.runs, score);
-        EXPECT_LE(bat.runsBattedIn, score);
-        EXPECT_EQ(pitch.allowedRuns, score) << "every run is charged to a pitcher";
-        EXPECT_LE(pitch.earnedRuns, pitch.allowedRuns);
-        EXPECT_EQ(bat.hits, pitch.allowedHits);
-        EXPECT_EQ(bat.hits, game.state.teamHits[team]);
-        EXPECT_EQ(bat.walks, pitch.allowedWalks);
-        EXPECT_EQ(bat.strikeouts, pitch.pitcherStrikeouts);
-        EXPECT_EQ(bat.homeRuns, pitch.allowedHomeRuns);
+        Books books = Tally(game, team);
+        EXPECT_EQ(books.batting, books.allowed) << "team " << team;
+        EXPECT_EQ(books.batting[4], score) << "team " << team;
+        EXPECT_EQ(books.batting[0], game.state.teamHits[team]);
+        EXPECT_LE(books.runsBattedIn, score);
+        EXPECT_LE(books.earnedRuns, score);
         // The fielding side's pitchers' outs are its fielders' putouts.
         FieldingOuts outs = OutsSoFar(game, otherTeam(team));
         EXPECT_EQ(outs.pitcherOuts, outs.putouts) << "batting team " << team;

@@ -33,8 +33,7 @@ inline Team MakeTeam(const std::string& name) {
     for (int slot = 1; slot <= 9; ++slot) {
         Player& p = team.player(slot);
         p.playerName = "Slot" + std::to_string(slot) + ", Sam";
-        p.lineupPosition = kSlotPosition[static_cast<std::size_t>(slot)];
-        p.defaultPosition = p.lineupPosition;
+        p.lineupPosition = p.defaultPosition = kSlotPosition[static_cast<std::size_t>(slot)];
         testing::SetLine(p, 500, 135, 25, 3, 15, 50, 90);
         p.hand = slot % 3 == 0 ? 'L' : 'R';
         p.defense = 985;
@@ -89,21 +88,17 @@ struct PlaysFixture {
     }
 
     GameState& state() { return game->state; }
-    Team& fielding() { return teams[static_cast<std::size_t>(game->state.fieldingTeam)]; }
-    Team& batting() { return teams[static_cast<std::size_t>(game->state.battingTeam)]; }
+    Team& fielding() { return teams[game->state.fieldingTeam]; }
+    Team& batting() { return teams[game->state.battingTeam]; }
 
     // The batter in `slot` comes up with the bases as given (slots, 0 = empty).
     void Bat(int slot, int first = 0, int second = 0, int third = 0, int outs = 0) {
         GameState& s = game->state;
-        s.currentBatterSlot = slot;
-        s.batter = slot;
+        s.currentBatterSlot = s.batter = slot;
         testing::SetBases(s, first, second, third);
         s.outs = outs;
         for (int r : {first, second, third}) {
-            if (r != 0) {
-                s.responsiblePitcher[static_cast<std::size_t>(s.battingTeam)]
-                                    [static_cast<std::size_t>(r)] = s.pitcher;
-            }
+            if (r != 0) s.responsiblePitcher[s.battingTeam][r] = s.pitcher;
         }
         s.playResult.clear();
         s.errorOnPlay = false;
@@ -121,19 +116,11 @@ struct PlaysFixture {
     }
     void SetSpeed(int slot, int speed) { batting().player(slot).speed = speed; }
 
-    int TotalPutouts() {
-        int total = 0;
-        for (int entry = 1; entry <= kMaxRosterEntries; ++entry) {
-            total += game->counters.field(game->state.fieldingTeam, entry).putouts;
-        }
-        return total;
-    }
+    int TotalPutouts() { return testing::OutsSoFar(*game, game->state.fieldingTeam).putouts; }
     int PitcherOuts() {
-        const GameState& s = game->state;
-        return s.outsRecorded[static_cast<std::size_t>(s.fieldingTeam)]
-                             [static_cast<std::size_t>(s.pitcher)];
+        return game->state.outsRecorded[game->state.fieldingTeam][game->state.pitcher];
     }
-    int Runs() { return game->state.score[static_cast<std::size_t>(game->state.battingTeam)]; }
+    int Runs() { return game->state.score[game->state.battingTeam]; }
     int FielderCount(int position, int FielderCounters::*field) {
         int entry = FielderEntry(*game, position);
         return game->counters.field(game->state.fieldingTeam, entry).*field;

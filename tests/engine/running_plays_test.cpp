@@ -163,8 +163,7 @@ TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
     // Slot 4 bunts with the given runner on first (or third) and the infield in or back.
     auto bunt = [&](int first, int third, bool infieldIn, bool pitchOut = false) {
         AtThePlate(g, 4);
-        g.state.runnerOnFirst = first;
-        g.state.runnerOnThird = third;
+        testing::SetBases(g.state, first, 0, third);
         g.flags.infieldIn = infieldIn;
         g.flags.pitchOut = pitchOut;
     };
@@ -196,8 +195,7 @@ TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
         ResolveBunt(g);
     }
     EXPECT_EQ(g.state.playResult, "3-1 SAC");
-    EXPECT_EQ(g.state.runnerOnSecond, 3);
-    EXPECT_EQ(g.state.runnerOnFirst, 0);
+    EXPECT_EQ(testing::Bases(g.state), (std::array{0, 3, 0}));
 
     // A squeeze against a pitch-out: the runner is out at the plate, the batter stays.
     bunt(0, 6, false, true);
@@ -213,7 +211,7 @@ TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
     bunt(3, 0, false, true);
     ResolveBunt(g);
     EXPECT_EQ(g.state.outs, 0);
-    EXPECT_EQ(g.state.runnerOnFirst, 3);
+    EXPECT_EQ(testing::Bases(g.state), (std::array{3, 0, 0}));
     EXPECT_TRUE(g.state.plateAppearanceContinues);
 }
 
@@ -226,8 +224,7 @@ TEST(RunningPlays, TheUsersSideChoosesTheSqueezeUnlessTheCoachDoes) {
     g.state.userManaged[kVisitors] = true;
     auto bunt = [&]() {
         AtThePlate(g, 4);
-        g.state.runnerOnFirst = 2;
-        g.state.runnerOnThird = 6;
+        testing::SetBases(g.state, 2, 0, 6);
         g.state.outs = 1;
         ResolveBunt(g);
         return g.state.playResult;
@@ -236,17 +233,14 @@ TEST(RunningPlays, TheUsersSideChoosesTheSqueezeUnlessTheCoachDoes) {
     for (int i = 0; i < 200; ++i) {
         std::size_t asked = yes.questions.size();
         std::string result = bunt();
-        if (result == "1B") {
-            ++hits;
-            EXPECT_EQ(yes.questions.size(), asked);
-            continue;
-        }
-        EXPECT_EQ(yes.questions.size(), asked + 1);
-        // Squeezed: the run scores or the runner is out at the plate.
-        bool squeezed =
-            result.find("SQZ") != std::string::npos ||
-            (g.state.plateAppearanceContinues && f.card.lines.back().text == "1-2 Bad SQZ");
-        EXPECT_TRUE(squeezed) << result;
+        bool hit = result == "1B";
+        hits += hit;
+        // Unless he beat it out the user chose the squeeze: the run scores or
+        // the runner is out at the plate.
+        EXPECT_EQ(yes.questions.size(), asked + (hit ? 0 : 1));
+        EXPECT_TRUE(hit || result.find("SQZ") != std::string::npos ||
+                    (g.state.plateAppearanceContinues && f.card.lines.back().text == "1-2 Bad SQZ"))
+            << result;
     }
     EXPECT_LT(hits, 40);
     // With AUTOCOACH the computer decides and nobody is asked.
