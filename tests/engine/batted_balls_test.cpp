@@ -90,24 +90,16 @@ TEST(GroundBalls, DoublePlayNotationAndChanceBySpeed) {
 
 TEST(GroundBalls, DoublePlayVariants) {
     std::map<std::string, int> seen;
+    // First and second to the third baseman (he may take third himself);
+    // bases loaded back to the pitcher (home to first); first only to him.
+    const std::tuple<int, int, int, int> kPlays[] = {
+        {2, 3, 0, kThirdBase}, {1, 2, 3, kPitcher}, {2, 0, 0, kPitcher}};
     for (std::uint64_t seed = 1; seed <= 3000; ++seed) {
         PlaysFixture f(seed);
         f.SetSpeed(4, 1);
-        // First and second to the third baseman (he may take third himself);
-        // bases loaded back to the pitcher (home to first); first only to him.
-        switch (seed % 3) {
-            case 0:
-                f.Bat(4, 2, 3, 0, 0);
-                Grounder(f, kThirdBase);
-                break;
-            case 1:
-                f.Bat(4, 1, 2, 3, 0);
-                Grounder(f, kPitcher);
-                break;
-            default:
-                f.Bat(4, 2, 0, 0, 0);
-                Grounder(f, kPitcher);
-        }
+        auto [first, second, third, fielder] = kPlays[seed % 3];
+        f.Bat(4, first, second, third, 0);
+        Grounder(f, fielder);
         const GameState& s = f.state();
         if (s.outs != 2) continue;
         seen[s.playResult] += 1;
@@ -180,8 +172,7 @@ TEST(GroundBalls, HitAndRunMeansNoDoublePlayAndNoForce) {
         const GameState& s = f.state();
         ASSERT_LE(s.outs, 1) << s.playResult;
         if (s.outs == 1) {
-            EXPECT_EQ(s.runnerOnSecond, 5);
-            EXPECT_EQ(s.runnerOnFirst, 0);
+            EXPECT_EQ(testing::Bases(s), (std::array{0, 5, 0}));
             std::string head = s.playResult.substr(0, 1);
             EXPECT_TRUE(s.playResult == head + "-3" || s.playResult == "3UN" ||
                         s.playResult == "3-1")
