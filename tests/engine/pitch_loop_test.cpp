@@ -11,7 +11,6 @@ namespace {
 using testing::AtThePlate;
 using testing::FlagManager;
 using testing::GameFixture;
-using testing::RecordingScoreCard;
 
 TEST(PitchLoop, PickoffAndThrowOverRatesForSpeedNine) {
     testing::StartedGame f(21);

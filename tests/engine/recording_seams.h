@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -64,32 +65,21 @@ struct LoopNarration final : Narration {
     void redrawField() override { ++calls; }
     void markBatter(int, int) override { ++calls; }
     void refreshAtBat() override { ++calls; }
-    void fatigue(std::string_view text) override {
-        ++calls;
-        fatigueText = std::string(text);
-    }
+    void fatigue(std::string_view) override { ++calls; }
     void window(std::string_view title, std::span<const std::string_view> text) override {
         ++calls;
         windows.emplace_back(title);
         for (std::string_view l : text) lines.emplace_back(l);
     }
     void closeWindow() override { ++calls; }
-    void celebrateHomeRun(bool) override {
-        ++calls;
-        ++celebrations;
-    }
+    void celebrateHomeRun(bool) override { ++calls; }
     bool has(std::string_view line) const {
-        for (const std::string& l : lines) {
-            if (l == line) return true;
-        }
-        return false;
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
     bool wordy = false;
     mutable int calls = 0;
     std::vector<std::string> lines;
     std::vector<std::string> windows;
-    std::string fatigueText;
-    int celebrations = 0;
 };
 
 // Answers every question the same way and keeps what was asked.

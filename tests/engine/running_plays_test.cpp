@@ -15,7 +15,6 @@ namespace {
 using testing::AtThePlate;
 using testing::GameFixture;
 using testing::OutsSoFar;
-using testing::RecordingScoreCard;
 
 TEST(RunningPlays, StealOddsFromTheSeasonLines) {
     GameFixture f;
