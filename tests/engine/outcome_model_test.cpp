@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine/engine_helpers.h"
 #include "engine/outcome_model.h"
@@ -11,34 +12,45 @@ namespace {
 
 using testing::GameFixture;
 
-// Puts the top of the first on: visitors' slot 1 against the home starter.
-void FirstBatter(Game& g) {
-    g.state.battingTeam = kVisitors;
-    g.state.fieldingTeam = kHome;
-    g.state.currentBatterSlot = 1;
-    g.state.batter = 1;
-    g.state.pitcher = 10;
-    g.state.currentPitcher = {0, 10, 10};
-    g.state.pitchersUsed = {0, 1, 1};
-}
+// The top of the first: visitors' slot 1 against the home starter.
+struct Matchup : GameFixture {
+    explicit Matchup(std::uint64_t seed = 1) : GameFixture(seed), g(*game) {
+        g.state.battingTeam = kVisitors;
+        g.state.fieldingTeam = kHome;
+        g.state.currentBatterSlot = g.state.batter = 1;
+        g.state.pitcher = 10;
+        g.state.currentPitcher = {0, 10, 10};
+        g.state.pitchersUsed = {0, 1, 1};
+    }
+    Game& g;
+};
 
-TEST(OutcomeModel, LeagueRatesComeBackForALeagueAverageMatchup) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
-    const LeagueContext& l = f.teams[2].leagueContext;
-    EXPECT_NEAR(CombineRates(0.3, 0.3, 0.3), 0.3, 1e-12);
+// Batter and pitcher both at the league's line.
+EventRates LeagueRates(const LeagueContext& l) {
     EventRates rates;
     rates.batter = {l.walkRate, l.singleRate, l.doubleRate, l.tripleRate, l.homeRunRate};
     rates.pitcher = rates.batter;
+    return rates;
+}
+
+// Bases empty and nobody out before each plate appearance.
+void ClearBases(Game& g) {
+    g.state.outs = 0;
+    testing::SetBases(g.state, 0, 0, 0);
+    g.state.errorOnPlay = false;
+}
+
+TEST(OutcomeModel, LeagueRatesComeBackForALeagueAverageMatchup) {
+    Matchup f;
+    Game& g = f.g;
+    const LeagueContext& l = f.teams[2].leagueContext;
+    EventRates rates = LeagueRates(l);
     rates.hitByPitch = 0.01f;
     OutcomeThresholds th = ComputeThresholds(g, rates, 1.0f);
-    EXPECT_NEAR(th.t[1], l.walkRate, 1e-6);
-    EXPECT_NEAR(th.t[2] - th.t[1], 0.01, 1e-6);
-    EXPECT_NEAR(th.t[3] - th.t[2], l.singleRate, 1e-6);
-    EXPECT_NEAR(th.t[4] - th.t[3], l.doubleRate, 1e-6);
-    EXPECT_NEAR(th.t[5] - th.t[4], l.tripleRate, 1e-6);
-    EXPECT_NEAR(th.t[6] - th.t[5], l.homeRunRate, 1e-6);
+    const float bands[] = {l.walkRate,   0.01f,        l.singleRate,
+                           l.doubleRate, l.tripleRate, l.homeRunRate};
+    for (std::size_t k = 1; k <= 6; ++k)
+        EXPECT_NEAR(th.t[k] - th.t[k - 1], bands[k - 1], 1e-6) << k;
 
     // The built players are close to the league line too.
     EventRates built = ComputeEventRates(g, 1.0f);
@@ -52,21 +64,17 @@ TEST(OutcomeModel, LeagueRatesComeBackForALeagueAverageMatchup) {
 }
 
 TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
-    const LeagueContext& l = f.teams[2].leagueContext;
-    EventRates rates;
-    rates.batter = {l.walkRate, l.singleRate, l.doubleRate, l.tripleRate, l.homeRunRate};
-    rates.pitcher = rates.batter;
+    Matchup f;
+    Game& g = f.g;
+    const float walkRate = f.teams[2].leagueContext.walkRate;
+    EventRates rates = LeagueRates(f.teams[2].leagueContext);
     g.flags.pitchAround = true;
     OutcomeThresholds th = ComputeThresholds(g, rates, 1.0f);
     EXPECT_FLOAT_EQ(th.walkFactor, 1.5f);
-    EXPECT_NEAR(th.t[1], 1.5 * l.walkRate, 1e-6);
-    EXPECT_NEAR(th.hitFactor, 1 - 0.5 * l.walkRate, 1e-6);
+    EXPECT_NEAR(th.t[1], 1.5 * walkRate, 1e-6);
+    EXPECT_NEAR(th.hitFactor, 1 - 0.5 * walkRate, 1e-6);
 
-    rates.batter.walk = 0.3f;
-    rates.pitcher.walk = 0.3f;
+    rates.batter.walk = rates.pitcher.walk = 0.3f;
     f.teams[2].leagueContext.walkRate = 0.3f;
     th = ComputeThresholds(g, rates, 1.0f);
     EXPECT_FLOAT_EQ(th.walkFactor, 1.0f);
@@ -74,8 +82,8 @@ TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
 
     // After a home run the next batter is pitched carefully and hit more often.
     g.flags.pitchAround = false;
-    f.teams[2].leagueContext.walkRate = l.walkRate;
-    rates.batter.walk = rates.pitcher.walk = l.walkRate;
+    f.teams[2].leagueContext.walkRate = walkRate;
+    rates.batter.walk = rates.pitcher.walk = walkRate;
     rates.hitByPitch = 0.005f;
     g.lastScoreCardText = "HR";
     th = ComputeThresholds(g, rates, 1.0f);
@@ -84,9 +92,8 @@ TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
 }
 
 TEST(OutcomeModel, HitFactorTerms) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f;
+    Game& g = f.g;
     f.config.homeFieldFactor = 0;
     Player& b = f.teams[1].player(1);
     Player& p = f.teams[2].player(10);
@@ -95,28 +102,24 @@ TEST(OutcomeModel, HitFactorTerms) {
     // Infield back (-0.004) and a fresh starter with pitch data (-0.0965).
     EXPECT_NEAR(base, 1 - 0.004 - 0.0965, 1e-5);
 
-    auto delta = [&](char bats, char throws, char mark = ' ') {
+    // Platoon terms; the pitcher's hand is upper-cased; a platoon player ('P')
+    // loses his edge against the other hand only.
+    const std::tuple<char, char, char, double> kPlatoon[] = {
+        {'R', 'L', ' ', 0.068},  {'R', 'R', ' ', -0.025}, {'L', 'R', ' ', 0.04},
+        {'L', 'L', ' ', -0.108}, {'L', 'l', ' ', -0.108}, {'S', 'L', ' ', 0},
+        {'S', 'R', ' ', 0},      {'R', 'L', 'P', 0},      {'R', 'R', 'P', -0.025}};
+    for (auto [bats, throws, mark, delta] : kPlatoon) {
         b.hand = bats;
         b.platoonMark = mark;
         p.hand = throws;
-        return HitFactor(g).hitFactor - base;
-    };
-    EXPECT_NEAR(delta('R', 'L'), 0.068, 1e-5);
-    EXPECT_NEAR(delta('R', 'R'), -0.025, 1e-5);
-    EXPECT_NEAR(delta('L', 'R'), 0.04, 1e-5);
-    EXPECT_NEAR(delta('L', 'L'), -0.108, 1e-5);
-    EXPECT_NEAR(delta('L', 'l'), -0.108, 1e-5);  // the pitcher's hand is upper-cased
-    EXPECT_NEAR(delta('S', 'L'), 0, 1e-6);
-    EXPECT_NEAR(delta('S', 'R'), 0, 1e-6);
-    EXPECT_NEAR(delta('R', 'L', 'P'), 0, 1e-6);  // platoon player facing the other hand
-    EXPECT_NEAR(delta('R', 'R', 'P'), -0.025, 1e-5);
+        EXPECT_NEAR(HitFactor(g).hitFactor - base, delta, 1e-5) << bats << throws << mark;
+    }
 
     b.hand = 'X';
     f.config.homeFieldFactor = 3;
     EXPECT_NEAR(HitFactor(g).hitFactor - base, -0.028332, 1e-5);
     g.state.battingTeam = kHome;
     g.state.fieldingTeam = kVisitors;
-    g.state.batter = 1;
     f.teams[2].player(1).hand = 'X';
     EXPECT_NEAR(HitFactor(g).hitFactor - base, 0.03, 1e-5);
 
@@ -136,9 +139,8 @@ TEST(OutcomeModel, HitFactorTerms) {
 }
 
 TEST(OutcomeModel, RegressionTowardTheRealSeason) {
-    GameFixture f(19);
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f(19);
+    Game& g = f.g;
     float base = HitFactor(g).hitFactor;
     Player& b = f.teams[1].player(1);
     b.sim.atBats = 400;  // more than half his real at-bats
@@ -153,18 +155,16 @@ TEST(OutcomeModel, RegressionTowardTheRealSeason) {
     int batterSide = 0;
     for (int i = 0; i < 400; ++i) {
         HitFactorResult r = HitFactor(g);
-        if (r.hitFactor != base) {
-            ++batterSide;
-            EXPECT_NEAR(r.hitFactor - base, (a - s) / a, 1e-5);
-            EXPECT_NEAR(r.homeRunScale, 1 + (11.0 / 551 - 4.0 / 400) / (11.0 / 551), 1e-5);
-        }
+        if (r.hitFactor == base) continue;
+        ++batterSide;
+        EXPECT_NEAR(r.hitFactor - base, (a - s) / a, 1e-5);
+        EXPECT_NEAR(r.homeRunScale, 1 + (11.0 / 551 - 4.0 / 400) / (11.0 / 551), 1e-5);
     }
     EXPECT_NEAR(batterSide / 400.0, 0.75, 0.07);
 
     // Overuse: a part-timer far past his real at-bats loses hits.
     b.atBats = 200;
     b.hits = 50;
-    b.sim.atBats = 400;
     b.sim.hits = 0;
     b.sim.homeRuns = 0;
     f.config.batterOveruse = true;
@@ -172,16 +172,22 @@ TEST(OutcomeModel, RegressionTowardTheRealSeason) {
 }
 
 TEST(OutcomeModel, EventRateFloorsAndFallbacks) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f;
+    Game& g = f.g;
+    // Walk grade scales the hit-by-pitch rate.
+    Player& b = f.teams[1].player(1);
+    float plain = ComputeEventRates(g, 1).hitByPitch;
+    for (auto [grade, scale] : {std::pair{'A', 5.0}, std::pair{'F', 0.5}, std::pair{'z', 0.2}}) {
+        b.walkGrade = grade;
+        EXPECT_NEAR(ComputeEventRates(g, 1).hitByPitch, scale * plain, 1e-6) << grade;
+    }
+
+    // A pitcher without extra-base hit data gets the league shares of his hits.
     Player& p = f.teams[2].player(10);
-    p.doubles = 0;
-    p.triples = 0;
+    p.doubles = p.triples = 0;
     f.teams[2].hrAllowedData = false;
     EventRates r = ComputeEventRates(g, 1.0f);
-    double bfp = EstimateBattersFaced(p.atBats, p.hits, p.walks, p.strikeouts);
-    double hp = p.hits / bfp;
+    double hp = p.hits / EstimateBattersFaced(p.atBats, p.hits, p.walks, p.strikeouts);
     const LeagueContext& l = f.teams[2].leagueContext;
     EXPECT_NEAR(r.pitcher.doubles, l.doubleShare * hp, 1e-6);
     EXPECT_NEAR(r.pitcher.triple, l.tripleShare * hp, 1e-6);
@@ -189,7 +195,6 @@ TEST(OutcomeModel, EventRateFloorsAndFallbacks) {
 
     // A batter with no extra-base hits still has the floor rates; an empty
     // line does not divide by zero.
-    Player& b = f.teams[1].player(1);
     b = Player{};
     b.hand = 'R';
     p = Player{};
@@ -198,23 +203,11 @@ TEST(OutcomeModel, EventRateFloorsAndFallbacks) {
     EXPECT_FLOAT_EQ(r.batter.doubles, 0.001f);
     EXPECT_FLOAT_EQ(r.pitcher.homeRun, 0.0015f);
     EXPECT_TRUE(std::isfinite(r.pitcher.single));
-
-    // Walk grade scales the hit-by-pitch rate.
-    GameFixture f2;
-    FirstBatter(*f2.game);
-    float plain = ComputeEventRates(*f2.game, 1).hitByPitch;
-    f2.teams[1].player(1).walkGrade = 'A';
-    EXPECT_NEAR(ComputeEventRates(*f2.game, 1).hitByPitch, 5 * plain, 1e-6);
-    f2.teams[1].player(1).walkGrade = 'F';
-    EXPECT_NEAR(ComputeEventRates(*f2.game, 1).hitByPitch, plain / 2, 1e-6);
-    f2.teams[1].player(1).walkGrade = 'z';
-    EXPECT_NEAR(ComputeEventRates(*f2.game, 1).hitByPitch, plain / 5, 1e-6);
 }
 
 TEST(OutcomeModel, LeagueStrengthAndNormalisation) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f;
+    Game& g = f.g;
     EventRates same = ComputeEventRates(g, 1);
     f.teams[1].leagueContext.leagueIndex = 120;
     EventRates strong = ComputeEventRates(g, 1);
@@ -225,54 +218,37 @@ TEST(OutcomeModel, LeagueStrengthAndNormalisation) {
     // Normalising to an identical league changes nothing; to a league with
     // more runs per out it raises the batter's rates.
     g.options.normalizeMode = "B";
-    EventRates to_same = ComputeEventRates(g, 1);
-    EXPECT_NEAR(to_same.batter.single, same.batter.single, 1e-6);
-    EXPECT_NEAR(to_same.pitcher.single, same.pitcher.single, 1e-6);
+    EventRates toSame = ComputeEventRates(g, 1);
+    EXPECT_NEAR(toSame.batter.single, same.batter.single, 1e-6);
+    EXPECT_NEAR(toSame.pitcher.single, same.pitcher.single, 1e-6);
     f.teams[2].leagueContext.homeRuns = 4000;
-    EventRates livelier = ComputeEventRates(g, 1);
-    EXPECT_GT(livelier.batter.single, same.batter.single);
-}
-
-TEST(OutcomeModel, PitchTable) {
-    EXPECT_EQ(PitchesFor(PitchColumn::Hit, 1), 1);
-    EXPECT_EQ(PitchesFor(PitchColumn::Hit, 10), 6);
-    EXPECT_EQ(PitchesFor(PitchColumn::Strikeout, 4), 5);
-    EXPECT_EQ(PitchesFor(PitchColumn::Out, 8), 4);
-    EXPECT_EQ(PitchesFor(PitchColumn::Walk, 10), 8);
-    EXPECT_EQ(PitchesFor(PitchColumn::Walk, 0), 0);
+    EXPECT_GT(ComputeEventRates(g, 1).batter.single, same.batter.single);
 }
 
 TEST(OutcomeModel, NoStrikeoutOnTheHitAndRun) {
-    GameFixture f(7);
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f(7);
+    Game& g = f.g;
     f.teams[2].player(10).strikeouts = 400;  // a strikeout pitcher
-    int strikeouts = 0;
     for (int i = 0; i < 3000; ++i) {
-        g.state.outs = 0;
-        g.state.runnerOnFirst = g.state.runnerOnSecond = g.state.runnerOnThird = 0;
+        ClearBases(g);
         g.flags.hitAndRunCall = true;
-        g.state.errorOnPlay = false;
         ResolveOut(g);
-        if (g.state.playResult.rfind("K", 0) == 0) ++strikeouts;
+        ASSERT_NE(g.state.playResult.rfind("K", 0), 0u) << i;
     }
-    EXPECT_EQ(strikeouts, 0);
     EXPECT_EQ(g.counters.bat(kVisitors, 1).strikeouts, 0);
 
     // Without it the same pitcher strikes out a good share.
+    g.flags.hitAndRunCall = false;
     for (int i = 0; i < 1000; ++i) {
-        g.state.outs = 0;
-        g.state.runnerOnFirst = g.state.runnerOnSecond = g.state.runnerOnThird = 0;
-        g.flags.hitAndRunCall = false;
+        ClearBases(g);
         ResolveOut(g);
     }
     EXPECT_GT(g.counters.bat(kVisitors, 1).strikeouts, 300);
 }
 
 TEST(OutcomeModel, DroppedThirdStrikeOnlyWithTheBasesEmpty) {
-    GameFixture f(3);
-    Game& g = *f.game;
-    FirstBatter(g);
+    Matchup f(3);
+    Game& g = f.g;
     // A wild pitcher in a league that walks nobody: every dropped third
     // strike chance is certain.
     f.teams[2].leagueContext.walkRate = 0.0001f;
@@ -282,7 +258,6 @@ TEST(OutcomeModel, DroppedThirdStrikeOnlyWithTheBasesEmpty) {
     EXPECT_EQ(g.state.outs, 1);
 
     g.state.runnerOnFirst = 0;
-    g.state.runnerOnThird = 0;
     ResolveStrikeout(g);
     EXPECT_EQ(g.state.playResult, "K-DTS WP");
     EXPECT_EQ(g.state.outs, 1);  // the second strikeout did not count an out
@@ -295,73 +270,52 @@ TEST(OutcomeModel, DroppedThirdStrikeOnlyWithTheBasesEmpty) {
 }
 
 TEST(OutcomeModel, WalkAndHitByPitchForceRunners) {
-    GameFixture f;
-    Game& g = *f.game;
-    FirstBatter(g);
-    g.state.runnerOnFirst = 7;
-    g.state.runnerOnSecond = 8;
-    g.state.runnerOnThird = 9;
+    Matchup f;
+    Game& g = f.g;
+    testing::SetBases(g.state, 7, 8, 9);
     g.state.responsiblePitcher[kVisitors][9] = 10;
     ResolveWalk(g);
     EXPECT_EQ(g.state.score[kVisitors], 1);
-    EXPECT_EQ(g.state.runnerOnFirst, 1);
-    EXPECT_EQ(g.state.runnerOnSecond, 7);
-    EXPECT_EQ(g.state.runnerOnThird, 8);
+    EXPECT_EQ(testing::Bases(g.state), (std::array{1, 7, 8}));
     EXPECT_EQ(g.state.playResult, "BB");
     EXPECT_EQ(g.counters.bat(kVisitors, 1).atBats, -1);  // the pass adds it back
     EXPECT_EQ(g.counters.bat(kVisitors, 1).runsBattedIn, 1);
     EXPECT_EQ(g.counters.pitch(kHome, 10).earnedRuns, 1);
 
     // Runners on first and third: only the forced runner moves.
-    g.state.runnerOnFirst = 2;
-    g.state.runnerOnSecond = 0;
-    g.state.runnerOnThird = 3;
-    g.state.currentBatterSlot = 4;
-    g.state.batter = 4;
+    testing::SetBases(g.state, 2, 0, 3);
+    g.state.currentBatterSlot = g.state.batter = 4;
     ResolveHitByPitch(g);
-    EXPECT_EQ(g.state.runnerOnFirst, 4);
-    EXPECT_EQ(g.state.runnerOnSecond, 2);
-    EXPECT_EQ(g.state.runnerOnThird, 3);
+    EXPECT_EQ(testing::Bases(g.state), (std::array{4, 2, 3}));
     EXPECT_EQ(g.state.playResult, "HBP");
     EXPECT_EQ(g.counters.of(kHome).hitByPitch.count, 1);
     EXPECT_EQ(g.counters.of(kHome).hitByPitch[0], (TeamEntry{kVisitors, 4}));
 }
 
 TEST(OutcomeModel, PlateAppearancesAddUp) {
-    GameFixture f(11);
-    Game& g = *f.game;
-    FirstBatter(g);
-    int walks = 0, hits = 0, outs = 0;
-    int pitches = 0;
-    for (int i = 0; i < 4000; ++i) {
-        g.state.outs = 0;
-        g.state.runnerOnFirst = g.state.runnerOnSecond = g.state.runnerOnThird = 0;
-        g.state.pitchCount[kHome] = 0;  // a fresh pitcher every time
-        g.state.errorOnPlay = false;
-        ResolvePlateAppearance(g);
-        pitches += g.state.pitchCount[kHome];
-        if (g.state.hitType > 0)
-            ++hits;
-        else if (g.state.playResult == "BB")
-            ++walks;
-        else if (g.state.playResult != "HBP")
-            ++outs;
-    }
+    Matchup f(11);
+    Game& g = f.g;
+    // Plays 4000 plate appearances, each by a fresh pitcher or one `pitchCount` deep.
+    auto play = [&](int pitchCount, int& walks, int& hits, int& pitches) {
+        for (int i = 0; i < 4000; ++i) {
+            ClearBases(g);
+            g.state.pitchCount[kHome] = pitchCount;
+            ResolvePlateAppearance(g);
+            pitches += g.state.pitchCount[kHome] - pitchCount;
+            hits += g.state.hitType > 0;
+            walks += g.state.hitType == 0 && g.state.playResult == "BB";
+        }
+    };
+    int walks = 0, hits = 0, pitches = 0;
+    play(0, walks, hits, pitches);
     // Around the league line, with the default hit-factor terms.
     EXPECT_NEAR(walks / 4000.0, 0.08, 0.02);
     EXPECT_NEAR(hits / 4000.0, 0.21, 0.03);
     EXPECT_NEAR(pitches / 4000.0, 3.4, 0.4);
 
     // A pitcher deep into his pitch count gives up more hits.
-    int tiredHits = 0;
-    for (int i = 0; i < 4000; ++i) {
-        g.state.outs = 0;
-        g.state.runnerOnFirst = g.state.runnerOnSecond = g.state.runnerOnThird = 0;
-        g.state.pitchCount[kHome] = 200;
-        g.state.errorOnPlay = false;
-        ResolvePlateAppearance(g);
-        if (g.state.hitType > 0) ++tiredHits;
-    }
+    int tiredWalks = 0, tiredHits = 0, tiredPitches = 0;
+    play(200, tiredWalks, tiredHits, tiredPitches);
     EXPECT_GT(tiredHits, hits + 100);
 }
 

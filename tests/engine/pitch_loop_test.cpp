@@ -8,32 +8,13 @@
 namespace vrk {
 namespace {
 
+using testing::AtThePlate;
 using testing::FlagManager;
 using testing::GameFixture;
-using testing::RecordingScoreCard;
-
-// Sets up the bottom of a plate appearance loop pass: visitors batting, slot
-// `slot` at the plate as the half-inning loop would leave it.
-void AtThePlate(Game& g, int slot) {
-    GameState& s = g.state;
-    s.battingTeam = kVisitors;
-    s.fieldingTeam = kHome;
-    s.lastBatterSlot[kVisitors] = slot;
-    s.currentBatterSlot = slot;
-    s.batter = slot;
-    s.pitcher = 10;
-    s.outs = 0;
-    s.plateAppearanceContinues = false;
-    s.runnerOnFirst = s.runnerOnSecond = s.runnerOnThird = 0;
-    s.score = {0, 0, 0};
-}
 
 TEST(PitchLoop, PickoffAndThrowOverRatesForSpeedNine) {
-    GameFixture f(21);
-    Game& g = *f.game;
-    StartGame(g);
-    RecordingScoreCard card(g.state);
-    g.scoreCard = &card;
+    testing::StartedGame f(21);
+    Game& g = f.g;
     f.teams[1].player(5).speed = 9;
     const int passes = 40000;
     int pickoffs = 0, throwOvers = 0;
@@ -41,90 +22,64 @@ TEST(PitchLoop, PickoffAndThrowOverRatesForSpeedNine) {
         AtThePlate(g, 1);
         g.state.runnerOnFirst = 5;
         g.state.throwOverMade = false;
-        std::size_t before = card.lines.size();
+        std::size_t before = f.card.lines.size();
+        int atBats = g.counters.bat(kVisitors, 1).atBats;
+        int assists = g.counters.field(kHome, 10).assists;
+        int pitcherOuts = g.state.outsRecorded[kHome][10];
         PlayPass(g);
-        for (std::size_t k = before; k < card.lines.size(); ++k) {
-            if (card.lines[k].text == "1-3 PkOff") ++pickoffs;
-        }
-        if (g.state.throwOverMade) ++throwOvers;
+        throwOvers += g.state.throwOverMade;
+        if (f.card.lines.size() == before || f.card.lines[before].text != "1-3 PkOff") continue;
+        ++pickoffs;
+        // The runner is out; the batter steps back in: no at-bat, the same slot next.
+        EXPECT_EQ(f.card.lines[before].code, '1');
+        EXPECT_EQ(g.state.runnerOnFirst, 0);
+        EXPECT_EQ(g.state.outs, 1);
+        EXPECT_TRUE(g.state.plateAppearanceContinues);
+        EXPECT_EQ(g.state.lastBatterSlot[kVisitors], 0);
+        EXPECT_EQ(g.counters.bat(kVisitors, 1).atBats, atBats);
+        EXPECT_EQ(g.counters.field(kHome, 10).assists, assists + 1);
+        EXPECT_EQ(g.state.outsRecorded[kHome][10], pitcherOuts + 1);
     }
     EXPECT_NEAR(pickoffs / double(passes), 0.0045, 0.0015);
     EXPECT_NEAR(throwOvers / double(passes), 0.2205, 0.01);
 
     // A runner of speed 4 is never thrown at; nor when the game is not close.
-    f.teams[1].player(5).speed = 4;
-    for (int i = 0; i < 2000; ++i) {
-        AtThePlate(g, 1);
-        g.state.runnerOnFirst = 5;
-        g.state.throwOverMade = false;
-        PlayPass(g);
-        ASSERT_FALSE(g.state.throwOverMade);
-    }
-    f.teams[1].player(5).speed = 9;
-    for (int i = 0; i < 2000; ++i) {
-        AtThePlate(g, 1);
-        g.state.score = {0, 3, 0};
-        g.state.runnerOnFirst = 5;
-        g.state.throwOverMade = false;
-        PlayPass(g);
-        ASSERT_FALSE(g.state.throwOverMade);
-    }
-}
-
-TEST(PitchLoop, PickoffRetiresTheRunnerAndKeepsTheBatter) {
-    GameFixture f(5);
-    Game& g = *f.game;
-    StartGame(g);
-    RecordingScoreCard card(g.state);
-    g.scoreCard = &card;
-    f.teams[1].player(5).speed = 9;
-    for (int i = 0; i < 20000; ++i) {
-        AtThePlate(g, 1);
-        g.state.runnerOnFirst = 5;
-        g.state.throwOverMade = false;
-        g.counters.bat(kVisitors, 1).atBats = 0;
-        int assists = g.counters.field(kHome, 10).assists;
-        std::size_t before = card.lines.size();
-        PlayPass(g);
-        if (card.lines.size() > before && card.lines[before].text == "1-3 PkOff") {
-            EXPECT_EQ(card.lines[before].code, '1');
-            EXPECT_EQ(g.state.runnerOnFirst, 0);
-            EXPECT_EQ(g.state.outs, 1);
-            // Step back: the same slot comes up next, and no at-bat was charged.
-            EXPECT_TRUE(g.state.plateAppearanceContinues);
-            EXPECT_EQ(g.state.lastBatterSlot[kVisitors], 0);
-            EXPECT_EQ(g.counters.bat(kVisitors, 1).atBats, 0);
-            EXPECT_EQ(g.counters.field(kHome, 10).assists, assists + 1);
-            EXPECT_EQ(g.state.outsRecorded[kHome][10] > 0, true);
-            return;
+    for (auto [speed, visitorsScore] : {std::pair{4, 0}, std::pair{9, 3}}) {
+        f.teams[1].player(5).speed = speed;
+        for (int i = 0; i < 2000; ++i) {
+            AtThePlate(g, 1);
+            g.state.score = {0, visitorsScore, 0};
+            g.state.runnerOnFirst = 5;
+            g.state.throwOverMade = false;
+            PlayPass(g);
+            ASSERT_FALSE(g.state.throwOverMade) << speed;
         }
     }
-    FAIL() << "no pickoff in 20000 passes";
 }
 
 TEST(PitchLoop, FourthBallOnAWildPitchOrPitchOutIsAWalk) {
-    GameFixture f(9);
-    Game& g = *f.game;
-    StartGame(g);
+    testing::StartedGame f(9);
+    Game& g = f.g;
     FlagManager manager;
     g.managers = &manager;
     f.teams[1].player(5).speed = 1;
     // A league that hardly walks makes every pitch with a runner on wild.
     f.teams[2].leagueContext.walkRate = 0.0001f;
+    auto pass = [&](int slot, int ballsBefore, int pitchOuts = 0) {
+        AtThePlate(g, slot);
+        g.state.runnerOnFirst = 5;
+        g.state.ballsFromWildPitches = ballsBefore;
+        g.state.pitchOutsThisAppearance = pitchOuts;
+        PlayPass(g);
+    };
 
-    AtThePlate(g, 1);
-    g.state.runnerOnFirst = 5;
-    g.state.ballsFromWildPitches = 0;
-    PlayPass(g);
+    pass(1, 0);
     EXPECT_TRUE(g.state.plateAppearanceContinues);
     EXPECT_EQ(g.state.runnerOnSecond, 5);
     EXPECT_EQ(g.state.ballsFromWildPitches, 1);
     EXPECT_EQ(g.counters.wildPitches, 1);
 
-    AtThePlate(g, 1);
-    g.state.runnerOnFirst = 5;
-    g.state.ballsFromWildPitches = 3;
-    PlayPass(g);
+    pass(1, 3);
     EXPECT_FALSE(g.state.plateAppearanceContinues);
     EXPECT_EQ(g.state.playResult, "BB");
     EXPECT_EQ(g.state.runnerOnFirst, 1);
@@ -135,34 +90,24 @@ TEST(PitchLoop, FourthBallOnAWildPitchOrPitchOutIsAWalk) {
     // fewer and no running play the batter stays and the runner too.
     f.teams[2].leagueContext.walkRate = 0.0815f;
     manager.wanted.pitchOut = true;
-    AtThePlate(g, 2);
-    g.state.runnerOnFirst = 5;
-    g.state.ballsFromWildPitches = 2;
-    g.state.pitchOutsThisAppearance = 1;
-    PlayPass(g);
+    pass(2, 2, 1);
     EXPECT_EQ(g.state.playResult, "BB");
     EXPECT_EQ(g.state.runnerOnSecond, 5);
 
     for (int i = 0; i < 200; ++i) {
-        AtThePlate(g, 2);
-        g.state.runnerOnFirst = 5;
-        g.state.ballsFromWildPitches = 0;
-        g.state.pitchOutsThisAppearance = 0;
-        PlayPass(g);
-        if (g.state.pitchOutsThisAppearance == 1) {
-            EXPECT_TRUE(g.state.plateAppearanceContinues);
-            EXPECT_EQ(g.state.runnerOnFirst, 5);
-            EXPECT_EQ(g.state.outs, 0);
-            return;
-        }
+        pass(2, 0);
+        if (g.state.pitchOutsThisAppearance != 1) continue;
+        EXPECT_TRUE(g.state.plateAppearanceContinues);
+        EXPECT_EQ(g.state.runnerOnFirst, 5);
+        EXPECT_EQ(g.state.outs, 0);
+        return;
     }
     FAIL() << "the pitch-out never came";
 }
 
 TEST(PitchLoop, IntentionalWalkAndBasesEmptyPasses) {
-    GameFixture f(13);
-    Game& g = *f.game;
-    StartGame(g);
+    testing::StartedGame f(13);
+    Game& g = f.g;
     FlagManager manager;
     g.managers = &manager;
     manager.wanted.intentionalWalk = true;
@@ -184,28 +129,24 @@ TEST(PitchLoop, IntentionalWalkAndBasesEmptyPasses) {
     EXPECT_EQ(g.counters.wildPitches + g.counters.passedBalls, 0);
 }
 
-TEST(PitchLoop, HitAndRunNeverStrikesOutInTheOutcomeStep) {
-    GameFixture f(17);
-    Game& g = *f.game;
-    StartGame(g);
+TEST(PitchLoop, HitAndRunStrikeoutsComeOnlyFromTheSwingAndMiss) {
+    testing::StartedGame f(17);
+    Game& g = f.g;
     FlagManager manager;
     g.managers = &manager;
     manager.wanted.hitAndRunCall = true;
-    int strikeoutsOnHitAndRun = 0;
+    int strikeouts = 0;
     for (int i = 0; i < 2000; ++i) {
         AtThePlate(g, 6);
         g.state.runnerOnFirst = 5;
         PlayPass(g);
-        if (g.state.playResult.rfind("K", 0) == 0) {
-            ++strikeoutsOnHitAndRun;
-            // The swing-and-miss strikeout ends the plate appearance.
-            ASSERT_FALSE(g.state.plateAppearanceContinues);
-        }
+        if (g.state.playResult.rfind("K", 0) != 0) continue;
+        ++strikeouts;
+        ASSERT_FALSE(g.state.plateAppearanceContinues);
     }
-    // Strikeouts only come from the pitch loop's own swing-and-miss draw,
-    // about the batter's strikeout rate.
-    EXPECT_GT(strikeoutsOnHitAndRun, 100);
-    EXPECT_LT(strikeoutsOnHitAndRun, 500);
+    // About the batter's strikeout rate: the outcome step adds none.
+    EXPECT_GT(strikeouts, 100);
+    EXPECT_LT(strikeouts, 500);
 }
 
 // A manager that pulls the home starter before the first pitch.
@@ -221,11 +162,8 @@ struct HookToReliever final : ManagerHooks {
 };
 
 TEST(PitchLoop, PitchingChangeThroughTheManagerSeam) {
-    GameFixture f(23);
-    Game& g = *f.game;
-    StartGame(g);
-    RecordingScoreCard card(g.state);
-    g.scoreCard = &card;
+    testing::StartedGame f(23);
+    Game& g = f.g;
     HookToReliever manager;
     g.managers = &manager;
     AtThePlate(g, 1);
@@ -238,16 +176,15 @@ TEST(PitchLoop, PitchingChangeThroughTheManagerSeam) {
     EXPECT_FALSE(g.flags.changePitcher[kHome]);
     EXPECT_EQ(g.counters.pitch(kHome, 13).battersFaced, 1);
     EXPECT_LT(g.state.pitchCount[kHome], 10);  // the count starts again
-    EXPECT_EQ(card.count("[Relief] "), 1);
+    EXPECT_EQ(f.card.count("[Relief] "), 1);
     // The flag is cleared even when no reliever is left.
     PlayPass(g);
     EXPECT_EQ(g.state.pitchersUsed[kHome], 2);
 }
 
 TEST(PitchLoop, ExpectedPitchesAndFatigueText) {
-    GameFixture f;
-    Game& g = *f.game;
-    StartGame(g);
+    testing::StartedGame f;
+    Game& g = f.g;
     // 32 starts in 32 games, 200 innings: the season's pitches over games.
     EXPECT_EQ(ExpectedPitchesPerGame(g, 10, kHome), 100);
     // A reliever without starts: round(P / G), at least 15.

@@ -1,14 +1,16 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/rng.h"
 #include "engine/engine_helpers.h"
 #include "engine/game.h"
+#include "engine/test_teams.h"
 
 namespace vrk::plays_testing {
 
@@ -31,15 +33,8 @@ inline Team MakeTeam(const std::string& name) {
     for (int slot = 1; slot <= 9; ++slot) {
         Player& p = team.player(slot);
         p.playerName = "Slot" + std::to_string(slot) + ", Sam";
-        p.lineupPosition = kSlotPosition[static_cast<std::size_t>(slot)];
-        p.defaultPosition = p.lineupPosition;
-        p.atBats = 500;
-        p.hits = 135;
-        p.doubles = 25;
-        p.triples = 3;
-        p.homeRuns = 15;
-        p.walks = 50;
-        p.strikeouts = 90;
+        p.lineupPosition = p.defaultPosition = kSlotPosition[static_cast<std::size_t>(slot)];
+        testing::SetLine(p, 500, 135, 25, 3, 15, 50, 90);
         p.hand = slot % 3 == 0 ? 'L' : 'R';
         p.defense = 985;
         p.speed = 5;
@@ -49,13 +44,7 @@ inline Team MakeTeam(const std::string& name) {
         Player& p = team.player(entry);
         p.playerName = "Arm" + std::to_string(entry) + ", Al";
         p.lineupPosition = 1;
-        p.atBats = 200;  // innings pitched
-        p.hits = 190;
-        p.doubles = 35;
-        p.triples = 4;
-        p.homeRuns = 20;
-        p.walks = 65;
-        p.strikeouts = 150;
+        testing::SetLine(p, 200, 190, 35, 4, 20, 65, 150);  // 200 innings
         p.hand = entry == 11 ? 'L' : 'R';
         p.games = 32;
         p.gamesAtPosition[1] = entry == 10 ? 32 : 0;
@@ -63,55 +52,6 @@ inline Team MakeTeam(const std::string& name) {
     }
     return team;
 }
-
-// Answers questions from a script and keeps what was asked.
-class ScriptedDecisions final : public Decisions {
-  public:
-    bool answer = false;
-    std::vector<std::string> questions;
-    std::vector<double> percents;
-    bool askYesNo(int, std::string_view question, bool, double successPercent) override {
-        questions.emplace_back(question);
-        percents.push_back(successPercent);
-        return answer;
-    }
-    int pick(int, std::string_view, std::span<const std::string_view>) override { return 0; }
-};
-
-// Counts every narration call; the lines it is given are kept so that the
-// handlers can read them back.
-class CountingNarration final : public Narration {
-  public:
-    int calls = 0;
-    std::vector<std::string> lines;
-    void message(MessageKey key, int, int, int, int) override {
-        ++calls;
-        lines.push_back(key.display());
-    }
-    void text(int, std::string_view line) override {
-        ++calls;
-        lines.emplace_back(line);
-    }
-    std::string_view recentLine(int back) const override {
-        ++const_cast<CountingNarration*>(this)->calls;
-        if (back < 0 || back >= static_cast<int>(lines.size())) return {};
-        return lines[lines.size() - 1 - static_cast<std::size_t>(back)];
-    }
-    void dropRecent(int count) override {
-        ++calls;
-        for (int i = 0; i < count && !lines.empty(); ++i) lines.pop_back();
-    }
-    void startPlay() override { ++calls; }
-    void showPlay() override { ++calls; }
-    void redrawScoreboard() override { ++calls; }
-    void redrawField() override { ++calls; }
-    void markBatter(int, int) override { ++calls; }
-    void refreshAtBat() override { ++calls; }
-    void fatigue(std::string_view) override { ++calls; }
-    void window(std::string_view, std::span<const std::string_view>) override { ++calls; }
-    void closeWindow() override { ++calls; }
-    void celebrateHomeRun(bool) override { ++calls; }
-};
 
 // One game in the middle of a half inning: visitors bat, the home team's
 // entry 10 pitches, slot 1 is up.
@@ -148,23 +88,17 @@ struct PlaysFixture {
     }
 
     GameState& state() { return game->state; }
-    Team& fielding() { return teams[static_cast<std::size_t>(game->state.fieldingTeam)]; }
-    Team& batting() { return teams[static_cast<std::size_t>(game->state.battingTeam)]; }
+    Team& fielding() { return teams[game->state.fieldingTeam]; }
+    Team& batting() { return teams[game->state.battingTeam]; }
 
     // The batter in `slot` comes up with the bases as given (slots, 0 = empty).
     void Bat(int slot, int first = 0, int second = 0, int third = 0, int outs = 0) {
         GameState& s = game->state;
-        s.currentBatterSlot = slot;
-        s.batter = slot;
-        s.runnerOnFirst = first;
-        s.runnerOnSecond = second;
-        s.runnerOnThird = third;
+        s.currentBatterSlot = s.batter = slot;
+        testing::SetBases(s, first, second, third);
         s.outs = outs;
         for (int r : {first, second, third}) {
-            if (r != 0) {
-                s.responsiblePitcher[static_cast<std::size_t>(s.battingTeam)]
-                                    [static_cast<std::size_t>(r)] = s.pitcher;
-            }
+            if (r != 0) s.responsiblePitcher[s.battingTeam][r] = s.pitcher;
         }
         s.playResult.clear();
         s.errorOnPlay = false;
@@ -182,23 +116,37 @@ struct PlaysFixture {
     }
     void SetSpeed(int slot, int speed) { batting().player(slot).speed = speed; }
 
-    int TotalPutouts() {
-        int total = 0;
-        for (int entry = 1; entry <= kMaxRosterEntries; ++entry) {
-            total += game->counters.field(game->state.fieldingTeam, entry).putouts;
-        }
-        return total;
-    }
+    int TotalPutouts() { return testing::OutsSoFar(*game, game->state.fieldingTeam).putouts; }
     int PitcherOuts() {
-        const GameState& s = game->state;
-        return s.outsRecorded[static_cast<std::size_t>(s.fieldingTeam)]
-                             [static_cast<std::size_t>(s.pitcher)];
+        return game->state.outsRecorded[game->state.fieldingTeam][game->state.pitcher];
     }
-    int Runs() { return game->state.score[static_cast<std::size_t>(game->state.battingTeam)]; }
+    int Runs() { return game->state.score[game->state.battingTeam]; }
     int FielderCount(int position, int FielderCounters::*field) {
         int entry = FielderEntry(*game, position);
         return game->counters.field(game->state.fieldingTeam, entry).*field;
     }
 };
+
+// Every base state and out count over `seeds` plays: each out made is one
+// putout and one pitcher's out, and no runner is lost. `play` resolves the
+// ball (setting flags first as it likes) and returns false to skip a case.
+template <class Play>
+void ExpectBalancedBooks(std::uint64_t seeds, Play play) {
+    for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
+        PlaysFixture f(seed);
+        int bases = static_cast<int>(seed % 8);
+        int outs = static_cast<int>((seed / 8) % 3);
+        f.Bat(1, bases & 1 ? 7 : 0, bases & 2 ? 8 : 0, bases & 4 ? 9 : 0, outs);
+        int before = f.state().runnersOn() + 1;
+        if (!play(f, seed)) continue;
+        const GameState& s = f.state();
+        int made = s.outs - outs;
+        ASSERT_GE(made, 0);
+        ASSERT_LE(s.outs, 3);
+        EXPECT_EQ(f.TotalPutouts(), made) << s.playResult;
+        EXPECT_EQ(f.PitcherOuts(), made) << s.playResult;
+        EXPECT_TRUE(s.outs == 3 || s.runnersOn() + f.Runs() + made == before) << s.playResult;
+    }
+}
 
 }  // namespace vrk::plays_testing

@@ -1,8 +1,11 @@
 #pragma once
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "engine/game.h"
+#include "engine/game_flow.h"
+#include "engine/test_teams.h"
 
 namespace vrk::testing {
 
@@ -28,40 +31,68 @@ struct RecordingScoreCard final : ScoreCardSink {
     std::vector<Line> lines;
 };
 
-// Narration that keeps every line as "key" or text.
+// Narration that keeps every line as "key" or text and counts every call.
+// Wordy, it adds the telling words the handlers read back from the
+// play-by-play (depth of a fly, a slow roller, the flip to the pitcher).
 struct LoopNarration final : Narration {
-    void message(MessageKey key, int, int, int, int) override { lines.push_back(key.display()); }
-    void text(int, std::string_view line) override { lines.emplace_back(line); }
+    void message(MessageKey key, int, int, int, int) override {
+        ++calls;
+        std::string line = key.display();
+        if (wordy && key.category == 7 && key.s == '3') line += " way back, deep!";
+        if (wordy && key.category == 6 && key.s == '2')
+            line += key.detail % 2 ? " a short fly" : " routine";
+        if (wordy && key.category == 3 && key.s == '2') line += " a slow roller";
+        if (wordy && key.category == 2 && key.p == '3')
+            line += " He flips to the pitcher covering...";
+        lines.push_back(line);
+    }
+    void text(int, std::string_view line) override {
+        ++calls;
+        lines.emplace_back(line);
+    }
     std::string_view recentLine(int back) const override {
+        ++calls;
         if (back < 0 || back >= static_cast<int>(lines.size())) return {};
         return lines[lines.size() - 1 - static_cast<std::size_t>(back)];
     }
     void dropRecent(int count) override {
+        ++calls;
         while (count-- > 0 && !lines.empty()) lines.pop_back();
     }
-    void startPlay() override {}
-    void showPlay() override {}
-    void redrawScoreboard() override {}
-    void redrawField() override {}
-    void markBatter(int, int) override {}
-    void refreshAtBat() override {}
-    void fatigue(std::string_view text) override { fatigueText = std::string(text); }
+    void startPlay() override { ++calls; }
+    void showPlay() override { ++calls; }
+    void redrawScoreboard() override { ++calls; }
+    void redrawField() override { ++calls; }
+    void markBatter(int, int) override { ++calls; }
+    void refreshAtBat() override { ++calls; }
+    void fatigue(std::string_view) override { ++calls; }
     void window(std::string_view title, std::span<const std::string_view> text) override {
+        ++calls;
         windows.emplace_back(title);
         for (std::string_view l : text) lines.emplace_back(l);
     }
-    void closeWindow() override {}
-    void celebrateHomeRun(bool) override { ++celebrations; }
+    void closeWindow() override { ++calls; }
+    void celebrateHomeRun(bool) override { ++calls; }
     bool has(std::string_view line) const {
-        for (const std::string& l : lines) {
-            if (l == line) return true;
-        }
-        return false;
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
+    bool wordy = false;
+    mutable int calls = 0;
     std::vector<std::string> lines;
     std::vector<std::string> windows;
-    std::string fatigueText;
-    int celebrations = 0;
+};
+
+// Answers every question the same way and keeps what was asked.
+struct ScriptedDecisions final : Decisions {
+    bool answer = false;
+    std::vector<std::string> questions;
+    std::vector<double> percents;
+    bool askYesNo(int, std::string_view question, bool, double successPercent) override {
+        questions.emplace_back(question);
+        percents.push_back(successPercent);
+        return answer;
+    }
+    int pick(int, std::string_view, std::span<const std::string_view>) override { return 0; }
 };
 
 // A manager that sets chosen strategy flags on every pass.
@@ -77,6 +108,16 @@ struct FlagManager final : ManagerHooks {
     bool doubleSwitch(Game&, int) override { return false; }
     int replacePitcher(Game&, int) override { return 0; }
     void warmups(Game&) override {}
+};
+
+// A started game over two average teams whose score card is recorded.
+struct StartedGame : GameFixture {
+    explicit StartedGame(std::uint64_t seed = 1) : GameFixture(seed), g(*game), card(g.state) {
+        StartGame(g);
+        g.scoreCard = &card;
+    }
+    Game& g;
+    RecordingScoreCard card;
 };
 
 }  // namespace vrk::testing

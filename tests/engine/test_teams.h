@@ -21,18 +21,34 @@ inline LeagueContext AverageLeague() {
     return c;
 }
 
+// A season line: at-bats (innings for a pitcher), hits by kind, walks, strikeouts.
+inline void SetLine(Player& p, int atBats, int hits, int doubles, int triples, int homeRuns,
+                    int walks, int strikeouts) {
+    p.atBats = atBats;
+    p.hits = hits;
+    p.doubles = doubles;
+    p.triples = triples;
+    p.homeRuns = homeRuns;
+    p.walks = walks;
+    p.strikeouts = strikeouts;
+}
+
+// The bases as the slots on first, second and third (0 = empty).
+inline std::array<int, 3> Bases(const GameState& s) {
+    return {s.runnerOnFirst, s.runnerOnSecond, s.runnerOnThird};
+}
+inline void SetBases(GameState& s, int first, int second, int third) {
+    s.runnerOnFirst = first;
+    s.runnerOnSecond = second;
+    s.runnerOnThird = third;
+}
+
 // A batter of about 600 plate appearances at the league's rates.
 inline Player AverageBatter(const std::string& name, int position) {
     Player p;
     p.playerName = name;
     p.nameAsLoaded = name;
-    p.atBats = 551;
-    p.walks = 49;
-    p.hits = 131;
-    p.doubles = 23;
-    p.triples = 3;
-    p.homeRuns = 11;
-    p.strikeouts = 84;
+    SetLine(p, 551, 131, 23, 3, 11, 49, 84);
     p.runsBattedIn = 60;
     p.hand = 'R';
     p.defense = 980;
@@ -50,14 +66,8 @@ inline Player AveragePitcher(const std::string& name) {
     Player p;
     p.playerName = name;
     p.nameAsLoaded = name;
-    p.atBats = 200;  // innings pitched
-    p.hits = 187;
-    p.doubles = 33;
-    p.triples = 5;
-    p.homeRuns = 16;
-    p.walks = 69;
-    p.strikeouts = 119;
-    p.runsBattedIn = 400;  // ERA x 100
+    SetLine(p, 200, 187, 33, 5, 16, 69, 119);  // 200 innings
+    p.runsBattedIn = 400;                      // ERA x 100
     p.hand = 'R';
     p.games = 32;
     p.gamesAtPosition[1] = 32;  // games started
@@ -86,18 +96,11 @@ inline Team AverageTeam(const std::string& name, bool designatedHitter = true) {
         t.player(slot).lineupPlayer = slot;
     }
     for (int e = 10; e <= 15; ++e) {
-        t.player(e) = AveragePitcher("Pitcher, No" + std::to_string(e));
-        if (e > 10) {
-            t.player(e).atBats = 70;
-            t.player(e).hits = 65;
-            t.player(e).walks = 24;
-            t.player(e).strikeouts = 42;
-            t.player(e).doubles = 11;
-            t.player(e).triples = 2;
-            t.player(e).homeRuns = 6;
-            t.player(e).games = 60;
-            t.player(e).gamesAtPosition[1] = 0;
-        }
+        Player& p = t.player(e) = AveragePitcher("Pitcher, No" + std::to_string(e));
+        if (e == 10) continue;
+        SetLine(p, 70, 65, 11, 2, 6, 24, 42);  // relievers: 70 innings in 60 games, no starts
+        p.games = 60;
+        p.gamesAtPosition[1] = 0;
     }
     for (int e = 16; e <= 18; ++e) {
         t.player(e) = AverageBatter("Bench, No" + std::to_string(e), kLeftField);
@@ -125,5 +128,37 @@ struct GameFixture {
     Rng rng;
     std::unique_ptr<Game> game;
 };
+
+// Visitors' slot `slot` at the plate against entry 10 as the half-inning
+// loop leaves him: bases empty, nobody out, no score, no strategy.
+inline void AtThePlate(Game& g, int slot) {
+    GameState& s = g.state;
+    s.battingTeam = kVisitors;
+    s.fieldingTeam = kHome;
+    s.lastBatterSlot[kVisitors] = slot;
+    s.currentBatterSlot = slot;
+    s.batter = slot;
+    s.pitcher = 10;
+    s.outs = 0;
+    s.plateAppearanceContinues = false;
+    SetBases(s, 0, 0, 0);
+    s.score = {0, 0, 0};
+    s.playResult.clear();
+    g.flags = StrategyFlags{};
+}
+
+// Outs made by a fielding team so far: its pitchers' outs and its putouts.
+struct FieldingOuts {
+    int pitcherOuts = 0;
+    int putouts = 0;
+};
+inline FieldingOuts OutsSoFar(const Game& g, int team) {
+    FieldingOuts outs;
+    for (int e = 1; e <= kMaxRosterEntries; ++e) {
+        outs.pitcherOuts += g.state.outsRecorded[team][e];
+        outs.putouts += g.counters.fielder[team][e].putouts;
+    }
+    return outs;
+}
 
 }  // namespace vrk::testing
