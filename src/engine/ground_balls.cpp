@@ -102,6 +102,18 @@ bool ThrowToFirst(GroundBall& g) {
     return true;
 }
 
+// The runner from third is out at the plate, the catcher taking the throw;
+// the others move up and the batter reaches first.
+void RetireRunnerAtHome(GroundBall& g, const char* notation) {
+    g.s.outs += 1;
+    if (g.fielder != kCatcher) CreditAssist(g.game, g.fielder);
+    CreditPutout(g.game, kCatcher);
+    g.s.runnerOnThird = 0;
+    AdvanceRunners(g.game, 1, 1, 0);
+    PutBatterOn(g.game, 1, false);
+    AppendResult(g.game, notation);
+}
+
 // Runner on third forced out at home with the bases loaded.
 void ForceAtHome(GroundBall& g) {
     g.trace.mark('F');
@@ -109,13 +121,7 @@ void ForceAtHome(GroundBall& g) {
     SayRunner(g.game, msg::kForceHomeThrow, runner);
     SayRunner(g.game, msg::kForceHomeOut, runner);
     SayRunner(g.game, msg::kBatterSafeAtFirst, runner);
-    g.s.outs += 1;
-    if (g.fielder != kCatcher) CreditAssist(g.game, g.fielder);
-    CreditPutout(g.game, kCatcher);
-    g.s.runnerOnThird = 0;
-    AdvanceRunners(g.game, 1, 1, 0);
-    PutBatterOn(g.game, 1, false);
-    AppendResult(g.game, "-2 FO");
+    RetireRunnerAtHome(g, "-2 FO");
 }
 
 // Runner on third tagged out at the plate.
@@ -125,13 +131,7 @@ void TagAtHome(GroundBall& g) {
     SayRunner(g.game, msg::kThrowHome(g.fielder), runner);
     SayRunner(g.game, msg::kPlayAtPlate, runner);
     SayRunner(g.game, msg::kOutAtBase(4), runner);
-    g.s.outs += 1;
-    if (g.fielder != kCatcher) CreditAssist(g.game, g.fielder);
-    CreditPutout(g.game, kCatcher);
-    g.s.runnerOnThird = 0;
-    AdvanceRunners(g.game, 1, 1, 0);
-    PutBatterOn(g.game, 1, false);
-    AppendResult(g.game, "-2 FC");
+    RetireRunnerAtHome(g, "-2 FC");
 }
 
 // The throw home is too late: everybody is safe and the run scores.
