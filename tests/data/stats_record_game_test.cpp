@@ -35,21 +35,15 @@ struct RecordGameTest : ::testing::Test {
             fx.setPitchers(t, {10}, {27});
         }
     }
-    const BattingRecord& batting(int t, int e) {
-        FindResult f = FindRecord(set.batting, fx.key(t, e));
+    template <typename Table>
+    auto& find(Table& table, int t, int e) {
+        FindResult f = FindRecord(table, fx.key(t, e));
         EXPECT_NE(f.record, 0);
-        return set.batting.at(f.record);
+        return table.at(f.record);
     }
-    const PitchingRecord& pitching(int t, int e) {
-        FindResult f = FindRecord(set.pitching, fx.key(t, e));
-        EXPECT_NE(f.record, 0);
-        return set.pitching.at(f.record);
-    }
-    const FieldingRecord& fielding(int t, int e) {
-        FindResult f = FindRecord(set.fielding, fx.key(t, e));
-        EXPECT_NE(f.record, 0);
-        return set.fielding.at(f.record);
-    }
+    BattingRecord& batting(int t, int e) { return find(set.batting, t, e); }
+    const PitchingRecord& pitching(int t, int e) { return find(set.pitching, t, e); }
+    const FieldingRecord& fielding(int t, int e) { return find(set.fielding, t, e); }
 };
 
 TEST_F(RecordGameTest, NewSetAfterOneGameHoldsTheBattersInKeyOrderAndTheSentinelLast) {
@@ -89,20 +83,10 @@ TEST_F(RecordGameTest, NewSetAfterOneGameHoldsTheBattersInKeyOrderAndTheSentinel
 
 TEST_F(RecordGameTest, BattingCountersSplitsAndHandLetters) {
     BatterCounters& c = fx.bat(1, 2);  // entry 2 bats left
-    c.atBats = 4;
-    c.hits = 2;
-    c.homeRuns = 1;
-    c.vsHand[1].atBats = 3;
-    c.vsHand[1].hits = 2;
-    c.vsHand[1].homeRuns = 1;
-    c.vsHand[0].atBats = 1;
-    c.walks = 1;
-    c.vsHand[0].walks = 1;
-    c.runsBattedIn = 3;
-    c.sacrifices = 1;
-    c.sacrificeFlies = 1;
-    c.groundedIntoDoublePlays = 1;
-    c.errors = 1;
+    c.atBats = 4, c.hits = 2, c.homeRuns = 1, c.walks = 1, c.runsBattedIn = 3;
+    c.vsHand[1].atBats = 3, c.vsHand[1].hits = 2, c.vsHand[1].homeRuns = 1;
+    c.vsHand[0].atBats = 1, c.vsHand[0].walks = 1;
+    c.sacrifices = c.sacrificeFlies = c.groundedIntoDoublePlays = c.errors = 1;
     fx.teams[1].player(3).hand = 'r';
     play();
     const BattingRecord& b = batting(1, 2);
@@ -114,11 +98,9 @@ TEST_F(RecordGameTest, BattingCountersSplitsAndHandLetters) {
     EXPECT_EQ(b.homeRuns, (SplitCount{1, 1, 0}));
     EXPECT_EQ(b.walks, (SplitCount{1, 0, 1}));
     EXPECT_EQ(b.runsBattedIn, 3);
-    EXPECT_EQ(b.sacrificeHits, 1);
-    EXPECT_EQ(b.sacrificeFlies, 1);
-    EXPECT_EQ(b.groundedIntoDoublePlays, 1);
-    EXPECT_EQ(b.errors, 1);
-    EXPECT_EQ(b.hitStreak, 1);
+    for (int v :
+         {b.sacrificeHits, b.sacrificeFlies, b.groundedIntoDoublePlays, b.errors, b.hitStreak})
+        EXPECT_EQ(v, 1);
     EXPECT_EQ(batting(1, 3).hand, 'L');  // "r" bats the other way
     nextGame();
     play();
@@ -131,9 +113,7 @@ TEST_F(RecordGameTest, PlayerInTwoSlotsCountsOneGameAndHisCountersOnce) {
     // Entry 14 pinch-hits in slot 3, later takes slot 7 and centre field.
     fx.addToSlot(1, 3, 14, kPinchHitterPosition);
     fx.addToSlot(1, 7, 14, 8);
-    fx.bat(1, 14).atBats = 3;
-    fx.bat(1, 14).hits = 1;
-    fx.field(1, 14).putouts = 2;
+    fx.bat(1, 14).atBats = 3, fx.bat(1, 14).hits = 1, fx.field(1, 14).putouts = 2;
     play();
     const BattingRecord& b = batting(1, 14);
     EXPECT_EQ(b.games, 1);
@@ -159,9 +139,8 @@ TEST_F(RecordGameTest, RecordsGoUnderTheNameOfThePlayerNowInTheEntry) {
 }
 
 TEST_F(RecordGameTest, FieldingCreditsPositionsAndThePitcherCarriesHisOwn) {
-    fx.field(1, 1).putouts = 9;  // the catcher
-    fx.field(1, 1).errors = 1;
-    fx.field(1, 4).assists = 5;  // third base
+    fx.field(1, 1).putouts = 9, fx.field(1, 1).errors = 1;  // the catcher
+    fx.field(1, 4).assists = 5;                             // third base
     fx.field(1, 10).assists = 2;
     // A line-up entry listed at position 1 is only the pitcher's batting slot.
     fx.addToSlot(1, 9, 9, kPitcher);
@@ -196,12 +175,10 @@ TEST_F(RecordGameTest, RestDaysForStartersRelieversAndThirdStraightGame) {
     fx.setPitchers(2, {10, 11, 12}, {15, 6, 3});
     fx.pitch(2, 11).runs = 1;
     play();
-    const PitchingRecord& starter = pitching(1, 10);
-    EXPECT_EQ(starter.restDaysNeeded, 3);
-    EXPECT_EQ(starter.gamesStarted, 1);
-    EXPECT_EQ(starter.completeGames, 1);
-    EXPECT_EQ(starter.shutouts, 1);
-    EXPECT_EQ(starter.innings, 9);
+    const PitchingRecord& s = pitching(1, 10);
+    EXPECT_EQ(
+        std::vector({s.restDaysNeeded, s.gamesStarted, s.completeGames, s.shutouts, s.innings}),
+        std::vector({3, 1, 1, 1, 9}));
     EXPECT_EQ(pitching(2, 11).restDaysNeeded, 1);  // 2 innings: floor(sqrt 8 - 1.4)
     EXPECT_EQ(pitching(2, 11).gamesStarted, 0);
     EXPECT_EQ(pitching(2, 12).restDaysNeeded, 0);  // 1 inning
@@ -255,11 +232,9 @@ TEST_F(RecordGameTest, ScheduleDaysRestAPitcherWhoSitsOut) {
 }
 
 TEST_F(RecordGameTest, EndedHittingStreakWritesAHighlight) {
-    fx.teams[1].player(1).playerName = "Marsh, Tom";
-    fx.teams[1].player(1).nameAsLoaded = "Marsh, Tom";
+    fx.teams[1].player(1).playerName = fx.teams[1].player(1).nameAsLoaded = "Marsh, Tom";
     play();  // creates the records
-    BattingRecord& b = set.batting.at(FindRecord(set.batting, fx.key(1, 1)).record);
-    b.hitStreak = 25;
+    batting(1, 1).hitStreak = 25;
 
     nextGame();
     fx.bat(1, 1).walks = 2;  // walks only: the streak stands
@@ -280,8 +255,7 @@ TEST_F(RecordGameTest, EndedHittingStreakWritesAHighlight) {
               "3     OPlayer3, Al, 5 hits\n3     Tom Marsh, 25-game streak ends\n");
 
     // Below the minimum a streak ends quietly.
-    BattingRecord& again = set.batting.at(FindRecord(set.batting, fx.key(1, 1)).record);
-    again.hitStreak = 19;
+    batting(1, 1).hitStreak = 19;
     nextGame();
     fx.bat(1, 1).atBats = 3;
     play();

@@ -49,22 +49,18 @@ TEST(StatsRecords, BattingHandBuiltBytesDecodeFieldByField) {
     EXPECT_EQ(r.lastGame, 30);
     EXPECT_EQ(r.games, 34);
     EXPECT_EQ(r.atBats, (SplitCount{38, 42, 46}));
-    EXPECT_EQ(r.runs, 50);
     EXPECT_EQ(r.hits, (SplitCount{54, 58, 62}));
-    EXPECT_EQ(r.runsBattedIn, 66);
     EXPECT_EQ(r.doubles, (SplitCount{70, 74, 78}));
     EXPECT_EQ(r.triples, (SplitCount{82, 86, 90}));
     EXPECT_EQ(r.homeRuns, (SplitCount{94, 98, 102}));
-    EXPECT_EQ(r.stolenBases, 106);
-    EXPECT_EQ(r.caughtStealing, 110);
+
     EXPECT_EQ(r.walks, (SplitCount{114, 118, 122}));
-    EXPECT_EQ(r.hitByPitch, 126);
+
     EXPECT_EQ(r.strikeouts, (SplitCount{130, 134, 138}));
-    EXPECT_EQ(r.errors, 142);
-    EXPECT_EQ(r.hitStreak, -2);
-    EXPECT_EQ(r.groundedIntoDoublePlays, 150);
-    EXPECT_EQ(r.sacrificeHits, 154);
-    EXPECT_EQ(r.sacrificeFlies, 158);
+    EXPECT_EQ(std::vector({r.runs, r.runsBattedIn, r.stolenBases, r.caughtStealing, r.hitByPitch,
+                           r.errors, r.hitStreak, r.groundedIntoDoublePlays, r.sacrificeHits,
+                           r.sacrificeFlies}),
+              std::vector({50, 66, 106, 110, 126, 142, -2, 150, 154, 158}));
     std::vector<std::uint8_t> again(162, 0xAA);
     EncodeBatting(r, again);
     EXPECT_EQ(again, b);
@@ -92,10 +88,6 @@ TEST(StatsRecords, PitchingHandBuiltBytesDecodeFieldByField) {
     std::vector<std::uint8_t> again(126);
     EncodePitching(p, again);
     EXPECT_EQ(again, b);
-    PitchingRecord thirds;
-    thirds.innings = 4;
-    thirds.extraOuts = 2;
-    EXPECT_NEAR(thirds.inningsPitched(), 4 + 2 / 3.0, 1e-9);
 }
 
 TEST(StatsRecords, FieldingHandBuiltBytesDecodeFieldByField) {
@@ -105,15 +97,9 @@ TEST(StatsRecords, FieldingHandBuiltBytesDecodeFieldByField) {
     for (std::size_t off = 30; off < 202; off += 4) put32(b, off, static_cast<std::uint32_t>(off));
     FieldingRecord f = DecodeFielding(b);
     EXPECT_EQ(f.hand, 'S');
-    EXPECT_EQ(f.games, 30);
-    EXPECT_EQ(f.gamesAt[1], 34);
-    EXPECT_EQ(f.gamesAt[12], 34 + 44);
-    EXPECT_EQ(f.errorsAt[1], 82);
-    EXPECT_EQ(f.errorsAt[10], 118);
-    EXPECT_EQ(f.assistsAt[1], 122);
-    EXPECT_EQ(f.assistsAt[10], 158);
-    EXPECT_EQ(f.putoutsAt[1], 162);
-    EXPECT_EQ(f.putoutsAt[10], 198);
+    EXPECT_EQ(std::vector({f.games, f.gamesAt[1], f.gamesAt[12], f.errorsAt[1], f.errorsAt[10],
+                           f.assistsAt[1], f.assistsAt[10], f.putoutsAt[1], f.putoutsAt[10]}),
+              std::vector({30, 34, 78, 82, 118, 122, 158, 162, 198}));
     std::vector<std::uint8_t> again(202);
     EncodeFielding(f, again);
     EXPECT_EQ(again, b);
@@ -128,19 +114,13 @@ TEST(StatsRecords, GameRecordLayoutAndBlankSave) {
     std::vector<std::uint8_t> b(112, 0xAA);
     EncodeGame(g, b);
     EXPECT_EQ(std::string(b.begin(), b.begin() + 14), "AEHawks       ");
-    EXPECT_EQ(get32(b, 14), 5);
-    EXPECT_EQ(get32(b, 18), 9);
-    EXPECT_EQ(get32(b, 22), 1);
-    EXPECT_EQ(get32(b, 26), 7);
-    EXPECT_EQ(get32(b, 30), 2);
+    for (auto [at, v] : {std::pair{14, 5}, {18, 9}, {22, 1}, {26, 7}, {30, 2}, {48, 4}, {64, 1}})
+        EXPECT_EQ(get32(b, std::size_t(at)), v) << at;
     EXPECT_EQ(std::string(b.begin() + 34, b.begin() + 48), "NWOwls        ");
-    EXPECT_EQ(get32(b, 48), 4);
-    EXPECT_EQ(get32(b, 64), 1);
     EXPECT_EQ(std::string(b.begin() + 68, b.begin() + 82), "Marsh, Tom    ");
     EXPECT_EQ(std::string(b.begin() + 82, b.begin() + 96), "A very long pi");
     EXPECT_EQ(std::string(b.begin() + 96, b.begin() + 110), std::string(14, ' '));
-    EXPECT_EQ(b[110], 0);
-    EXPECT_EQ(b[111], 0);
+    EXPECT_EQ(b[110] | b[111], 0);
     GameRecord back = DecodeGame(b);
     EXPECT_EQ(back.visitors.teamName, "Hawks       ");
     EXPECT_EQ(back.home.doublePlays, 1);
@@ -148,21 +128,17 @@ TEST(StatsRecords, GameRecordLayoutAndBlankSave) {
 }
 
 TEST(StatsRecords, HeaderHoldsCountAndOnlyTheBattingFileTheGameCounter) {
-    std::vector<std::uint8_t> b(162, 0xAA);
+    std::vector<std::uint8_t> b(162, 0xAA), expected(162, 0);
     EncodeHeader({7, 1234}, true, b);
-    EXPECT_EQ(get32(b, 30), 7);
-    EXPECT_EQ(get32(b, 34), 1234);
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        if (i < 30 || i >= 38) {
-            EXPECT_EQ(b[i], 0) << i;
-        }
-    }
+    put32(expected, 30, 7);
+    put32(expected, 34, 1234);
+    EXPECT_EQ(b, expected);
+    EXPECT_EQ(DecodeHeader(b).count, 7);
+    EXPECT_EQ(DecodeHeader(b).gameCounter, 1234);
     std::vector<std::uint8_t> p(126, 0xAA);
     EncodeHeader({3, 99}, false, p);
     EXPECT_EQ(get32(p, 30), 3);
     EXPECT_EQ(get32(p, 34), 0);
-    EXPECT_EQ(DecodeHeader(b).count, 7);
-    EXPECT_EQ(DecodeHeader(b).gameCounter, 1234);
 }
 
 TEST(StatsRecords, WrongSizedBuffersAreRefused) {

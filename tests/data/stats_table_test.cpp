@@ -69,37 +69,5 @@ TEST(StatsTable, SerializedTableParsesBackWithCapacityByChunks) {
     EXPECT_EQ(load.table.records, t.records);
 }
 
-TEST(StatsTable, DamagedBytesAreRefusedWithAReason) {
-    BattingTable t = NewStatsTable<BattingRecord>();
-    FindOrInsert(t, Key("Mays"), 'R');
-    FindOrInsert(t, Key("Aaron"), 'R');
-    const std::vector<std::uint8_t> good = SerializeStatsTable(t, 0);
-
-    std::vector<std::uint8_t> empty;
-    EXPECT_EQ(ParseStatsTable<BattingRecord>(empty).problem, "it is empty");
-
-    std::vector<std::uint8_t> headerOnly(good.begin(), good.begin() + 162);
-    EXPECT_FALSE(ParseStatsTable<BattingRecord>(headerOnly).ok());
-
-    std::vector<std::uint8_t> torn(good.begin(), good.end() - 10);
-    EXPECT_NE(ParseStatsTable<BattingRecord>(torn).problem.find("not a whole number"),
-              std::string::npos);
-
-    std::vector<std::uint8_t> badCount = good;
-    badCount[30] = 9;
-    EXPECT_NE(ParseStatsTable<BattingRecord>(badCount).problem.find("header counts 9"),
-              std::string::npos);
-
-    std::vector<std::uint8_t> disordered = good;  // swap Aaron and Mays
-    std::swap_ranges(disordered.begin() + 162, disordered.begin() + 324, disordered.begin() + 324);
-    EXPECT_NE(ParseStatsTable<BattingRecord>(disordered).problem.find("key order"),
-              std::string::npos);
-
-    std::vector<std::uint8_t> noSentinel(good.begin(), good.end() - 162);
-    noSentinel[30] = 2;
-    EXPECT_NE(ParseStatsTable<BattingRecord>(noSentinel).problem.find("end marker"),
-              std::string::npos);
-}
-
 }  // namespace
 }  // namespace vrk

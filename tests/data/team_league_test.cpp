@@ -14,8 +14,7 @@ LeagueAverageRow row(const std::string& year, char league, float homeRunRate) {
     r.league = league;
     r.walkRate = 0.09f;
     r.strikeoutsPerOut = 0.2f;
-    r.strikeoutRate = 0.15f;
-    r.singleRate = 0.15f;
+    r.strikeoutRate = r.singleRate = 0.15f;
     r.doubleRate = 0.04f;
     r.tripleRate = 0.01f;
     r.homeRunRate = homeRunRate;
@@ -26,24 +25,21 @@ LeagueAverageRow row(const std::string& year, char league, float homeRunRate) {
     return r;
 }
 
-Config configWithRows() {
-    Config c;
-    c.leagueRows = {row("DEF ", 'A', 0.03f), row("1998", 'N', 0.02f), row("1998", 'A', 0.05f),
-                    row("1998", 'A', 0.07f)};
-    return c;
-}
+const std::vector<LeagueAverageRow> kRows = {row("DEF ", 'A', 0.03f), row("1998", 'N', 0.02f),
+                                             row("1998", 'A', 0.05f), row("1998", 'A', 0.07f)};
 
 TEST(TeamLeagueContext, SeasonRowThenDefaultRowThenBuiltIn) {
-    const Config config = configWithRows();
+    Config config;
+    config.leagueRows = kRows;
     auto lines = standardTeam();
-
     Loaded l = loadLines(lines, config);
-    EXPECT_EQ(l.team.leagueContext.rowKey, "1998A");  // the first matching row
-    EXPECT_FLOAT_EQ(l.team.leagueContext.homeRunRate, 0.05f);
-    EXPECT_EQ(l.team.leagueContext.leagueIndex, 97);
-    EXPECT_EQ(l.team.leagueContext.innings, 20000);
-    EXPECT_NEAR(l.team.leagueContext.homeRunShare, 0.05 / 0.25, 1e-6);
-    EXPECT_NEAR(l.team.leagueContext.singleShare, 0.15 / 0.25, 1e-6);
+    const LeagueContext& c = l.team.leagueContext;
+    EXPECT_EQ(c.rowKey, "1998A");  // the first matching row
+    EXPECT_FLOAT_EQ(c.homeRunRate, 0.05f);
+    EXPECT_EQ(c.leagueIndex, 97);
+    EXPECT_EQ(c.innings, 20000);
+    EXPECT_NEAR(c.homeRunShare, 0.05 / 0.25, 1e-6);
+    EXPECT_NEAR(c.singleShare, 0.15 / 0.25, 1e-6);
 
     lines[0] = headerLine('A', "1931");
     l = loadLines(lines, config);
@@ -52,14 +48,12 @@ TEST(TeamLeagueContext, SeasonRowThenDefaultRowThenBuiltIn) {
 
     lines[0] = headerLine('F', "1915");
     l = loadLines(lines, config);
-    EXPECT_FALSE(l.team.leagueContext.fromRow);
-    EXPECT_FLOAT_EQ(l.team.leagueContext.walkRate, 0.0815f);
-    EXPECT_EQ(l.team.leagueContext.innings, 23107);
-    const double sum = 0.1575 + 0.0385 + 0.0053 + 0.019;
-    EXPECT_NEAR(l.team.leagueContext.doubleShare, 0.0385 / sum, 1e-6);
-    EXPECT_NEAR(l.team.leagueContext.singleShare + l.team.leagueContext.doubleShare +
-                    l.team.leagueContext.tripleShare + l.team.leagueContext.homeRunShare,
-                1.0, 1e-6);
+    const LeagueContext& b = l.team.leagueContext;
+    EXPECT_FALSE(b.fromRow);
+    EXPECT_FLOAT_EQ(b.walkRate, 0.0815f);
+    EXPECT_EQ(b.innings, 23107);
+    EXPECT_NEAR(b.doubleShare, 0.0385 / (0.1575 + 0.0385 + 0.0053 + 0.019), 1e-6);
+    EXPECT_NEAR(b.singleShare + b.doubleShare + b.tripleShare + b.homeRunShare, 1.0, 1e-6);
     EXPECT_TRUE(l.result.warnings.empty());
 }
 
@@ -73,24 +67,21 @@ TEST(TeamLeagueContext, UnusableRowFallsBackWithAWarning) {
     EXPECT_FALSE(l.team.leagueContext.fromRow);
     EXPECT_GT(l.team.leagueContext.singleShare, 0.0f);
     ASSERT_EQ(l.result.warnings.size(), 1u);
-    EXPECT_NE(l.result.warnings[0].find("Line 1998A of BASEBALL.CFG"), std::string::npos);
+    EXPECT_TRUE(anyWarningHas(l.result, "Line 1998A of BASEBALL.CFG"));
 }
 
 TEST(TeamLeagueContext, NormalisationTarget) {
-    const Config config = configWithRows();
-    NormalizationTarget t = normalizationTarget(config.leagueRows, "1998N");
+    NormalizationTarget t = normalizationTarget(kRows, "1998N");
     EXPECT_TRUE(t.active());
     EXPECT_FLOAT_EQ(static_cast<float>(t.homeRunRate), 0.02f);
     EXPECT_DOUBLE_EQ(t.runFactor, 4.5);
     EXPECT_EQ(t.context.innings, 20000);
     EXPECT_EQ(t.context.rowKey, "1998N");
-
-    t = normalizationTarget(config.leagueRows, "1950A");  // the DEF row of A
+    t = normalizationTarget(kRows, "1950A");  // the DEF row of A
     EXPECT_TRUE(t.active());
     EXPECT_FLOAT_EQ(static_cast<float>(t.homeRunRate), 0.03f);
-
     for (const char* key : {"1950N", "H", "V", "B", "", "19X8A", "1998AB"}) {
-        t = normalizationTarget(config.leagueRows, key);
+        t = normalizationTarget(kRows, key);
         EXPECT_FALSE(t.active()) << key;
         EXPECT_DOUBLE_EQ(t.homeRunRate, 0.0) << key;
     }

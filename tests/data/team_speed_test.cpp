@@ -18,19 +18,19 @@ TEST(TeamSpeed, FormulaMatchesTheWorkedExample) {
 }
 
 TEST(TeamSpeed, StolenBasesAndCaughtStealing) {
-    auto lines = standardTeam();
     // walks + singles = 60 + 40 = 100; 400 balls in play.
-    lines[1] = batterLine({.pos = 8,
-                           .name = "Fast,Fred",
-                           .ab = 430,
-                           .h = 70,
-                           .d = 20,
-                           .t = 5,
-                           .hr = 5,
-                           .bb = 60,
-                           .so = 25,
-                           .sb = 30,
-                           .cs = 10});
+    const Batter fast{.name = "Fast,Fred",
+                      .ab = 430,
+                      .h = 70,
+                      .d = 20,
+                      .t = 5,
+                      .hr = 5,
+                      .bb = 60,
+                      .so = 25,
+                      .sb = 30,
+                      .cs = 10};
+    auto lines = standardTeam();
+    lines[1] = batterLine(fast);
     Loaded l = loadLines(lines);
     EXPECT_EQ(l.team.player(1).speed, 7);
     EXPECT_EQ(l.team.player(1).stolenBases, 30);
@@ -39,20 +39,11 @@ TEST(TeamSpeed, StolenBasesAndCaughtStealing) {
     // With only "SB" headed and no line-up batter caught, caught stealing is
     // estimated as 0.27 x SB: 30 SB then count as 8 CS.
     lines[0] = headerLine('A', "1998", " SB   ");
-    for (std::size_t i = 1; i <= 9; ++i) {
+    for (std::size_t i = 1; i <= 9; ++i)
         lines[i] = lines[i].substr(0, 67) + "  0" + lines[i].substr(70);
-    }
-    lines[1] = batterLine({.pos = 8,
-                           .name = "Fast,Fred",
-                           .ab = 430,
-                           .h = 70,
-                           .d = 20,
-                           .t = 5,
-                           .hr = 5,
-                           .bb = 60,
-                           .so = 25,
-                           .sb = 30,
-                           .cs = 0});
+    Batter noCs = fast;
+    noCs.cs = 0;
+    lines[1] = batterLine(noCs);
     l = loadLines(lines);
     EXPECT_EQ(l.team.stealColumns, 1);
     EXPECT_EQ(l.team.player(1).speed, speedFromStealing(30, 8, 100, 5, 400));
@@ -62,20 +53,16 @@ TEST(TeamSpeed, StolenBasesAndCaughtStealing) {
 TEST(TeamSpeed, RatingsFromTheFileWithoutStealColumns) {
     auto lines = standardTeam();
     lines[0] = headerLine('A', "1998", "      ");
-    auto rated = [](std::string line, const std::string& cols65to70) {
-        line.resize(100, ' ');
-        return line.replace(64, 6, cols65to70);
-    };
-    lines[1] = rated(lines[1], "  6  0");
-    lines[2] = rated(lines[2], "      ");  // blank: speed 1
-    lines[3] = rated(lines[3], " 12  0");  // beyond the scale
-    lines[4] = rated(lines[4], "9 3   ");  // col 65 is not part of the rating
+    // Columns 65-70: blank reads 1, beyond the scale 9, column 65 is no part of it.
+    const char* ratings[] = {"  6  0", "      ", " 12  0", "9 3   "};
+    for (int i = 0; i < 4; ++i) {
+        lines[std::size_t(i + 1)].resize(100, ' ');
+        lines[std::size_t(i + 1)].replace(64, 6, ratings[i]);
+    }
     const Loaded l = loadLines(lines);
     EXPECT_EQ(l.team.stealColumns, 0);
-    EXPECT_EQ(l.team.player(1).speed, 6);
-    EXPECT_EQ(l.team.player(2).speed, 1);
-    EXPECT_EQ(l.team.player(3).speed, 9);
-    EXPECT_EQ(l.team.player(4).speed, 3);
+    const int expected[] = {6, 1, 9, 3};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(l.team.player(i + 1).speed, expected[i]) << ratings[i];
     EXPECT_EQ(l.team.player(1).stolenBases, 0);
     EXPECT_EQ(l.team.player(1).caughtStealing, 0);
     EXPECT_EQ(l.team.player(10).losses(), 8);  // pitchers keep their columns
