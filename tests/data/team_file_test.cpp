@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include "core/numbering.h"
 #include "data/player_names.h"
+#include "data/show_team.h"
 #include "data/team_file.h"
 #include "team_test_support.h"
 
@@ -33,12 +35,10 @@ TEST(TeamFile, ReadsTheSampleFileAsWritten) {
     EXPECT_EQ(t.player(15).handAsLoaded, 'r');
     // A bench line with 1 in columns 7-8 is an outfielder, not a pitcher;
     // position 1 among its listed positions is removed.
-    EXPECT_EQ(t.player(17).lineupPosition, kRightField);
-    EXPECT_EQ(t.player(17).defaultPosition, kRightField);
-    EXPECT_EQ(t.player(17).positionCode[1], 4);
-    EXPECT_EQ(t.player(17).gamesAtPosition[1], 30);
-    EXPECT_EQ(t.player(17).positionCode[2], 3);
-    EXPECT_EQ(t.player(17).positionCode[3], 0);
+    const Player& p = t.player(17);
+    EXPECT_EQ(std::vector({p.lineupPosition, p.defaultPosition, p.positionCode[1],
+                           p.gamesAtPosition[1], p.positionCode[2], p.positionCode[3]}),
+              std::vector({kRightField, kRightField, 4, 30, 3, 0}));
     EXPECT_NEAR(t.appearancesPerStart, 241.0 / 86.0, 1e-9);
     EXPECT_FALSE(t.player(7).sharedLastName);
     EXPECT_TRUE(t.player(18).sharedLastName);
@@ -91,23 +91,20 @@ TEST(TeamFile, PlayerColumnsOnBatterLines) {
     EXPECT_EQ(t.player(1).playerName, "Marsh, Tom");
     EXPECT_EQ(t.player(1).atBats, 1);
     // 120 games at P in the first slot, 30 at D in the second: D moves up.
-    EXPECT_EQ(t.player(1).positionCode[1], kDesignatedHitter);
-    EXPECT_EQ(t.player(1).gamesAtPosition[1], 30);
-    EXPECT_EQ(t.player(1).positionCode[2], 0);
-    EXPECT_EQ(t.player(1).gamesAtPosition[2], 0);
+    const Player &p1 = t.player(1), &p2 = t.player(2);
+    EXPECT_EQ(std::vector({p1.positionCode[1], p1.gamesAtPosition[1], p1.positionCode[2],
+                           p1.gamesAtPosition[2]}),
+              std::vector({kDesignatedHitter, 30, 0, 0}));
     // The slot that moves in is not looked at again.
     EXPECT_EQ(t.player(2).playerName, "Marsh");
-    EXPECT_EQ(t.player(2).positionCode[1], kPitcher);
-    EXPECT_EQ(t.player(2).gamesAtPosition[1], 40);
-    EXPECT_EQ(t.player(2).positionCode[2], kSecondBase);
+    EXPECT_EQ(std::vector({p2.positionCode[1], p2.gamesAtPosition[1], p2.positionCode[2]}),
+              std::vector({kPitcher, 40, kSecondBase}));
     EXPECT_EQ(t.player(3).playerName, ",X");
     EXPECT_EQ(t.player(4).platoonMark, '*');
     EXPECT_EQ(t.player(3).platoonMark, ' ');
     EXPECT_EQ(t.player(5).hits, 0);
     EXPECT_EQ(t.player(5).positionCode[1], 0);
-    EXPECT_TRUE(t.player(1).sharedLastName);
-    EXPECT_TRUE(t.player(2).sharedLastName);
-    EXPECT_FALSE(t.player(3).sharedLastName);
+    EXPECT_TRUE(p1.sharedLastName && p2.sharedLastName && !t.player(3).sharedLastName);
 }
 
 TEST(TeamFile, LineKindsFollowTheFormatTable) {
@@ -121,14 +118,12 @@ TEST(TeamFile, LineKindsFollowTheFormatTable) {
     const Loaded l = loadLines(lines);
     ASSERT_FALSE(l.result.abort);
     EXPECT_TRUE(l.result.warnings.empty());
-    EXPECT_EQ(l.team.league, 'N');
-    EXPECT_EQ(l.team.season, "1930");
-    EXPECT_EQ(l.team.stealColumns, 0);
-    EXPECT_EQ(l.team.playerCount, 14);
-    EXPECT_EQ(l.team.lastPitcherEntry, 12);
-    EXPECT_EQ(l.team.teamColor, 0);
-    EXPECT_EQ(l.team.dhRule, 1);
-    EXPECT_TRUE(l.team.femaleTeam);
+    const Team& t = l.team;
+    EXPECT_EQ(t.league + t.season, "N1930");
+    EXPECT_EQ(
+        std::vector({t.stealColumns, t.playerCount, t.lastPitcherEntry, t.teamColor, t.dhRule}),
+        std::vector({0, 14, 12, 0, 1}));
+    EXPECT_TRUE(t.femaleTeam);
     EXPECT_EQ(findPlayer(l.team, 1, 51, "After, End"), 0);
 }
 
@@ -165,9 +160,7 @@ TEST(TeamFile, DerivedStaffValues) {
     lines[10] = pitcherLine({.name = "Starter,Sal", .hr = 0, .s = 0, .g = 30, .gs = 30});
     lines[11] = pitcherLine({.name = "Able,Al", .hr = 0, .s = 0, .g = 60, .gs = 0});
     Loaded l = loadLines(lines);
-    EXPECT_FALSE(l.team.hrAllowedData);
-    EXPECT_FALSE(l.team.savesData);
-    EXPECT_TRUE(l.team.pitcherGamesData);
+    EXPECT_TRUE(!l.team.hrAllowedData && !l.team.savesData && l.team.pitcherGamesData);
     EXPECT_DOUBLE_EQ(l.team.appearancesPerStart, 3.0);
     EXPECT_TRUE(l.team.twoWayPlayer);  // Able, Al leads off and pitches
 
@@ -205,10 +198,9 @@ TEST(TeamFile, FileLookupMissingFileAndReload) {
     TeamSlots teams;
     TeamLoadResult r = loadTeamPair(teams, "CUBS", "Cubs.txt", config);
     ASSERT_FALSE(r.abort);
-    EXPECT_EQ(teams[1].teamFileName, "CUBS.DAT");
-    EXPECT_EQ(teams[1].lastPitcherEntry, 14);
-    EXPECT_EQ(teams[2].teamFileName, "Cubs.txt");
-    EXPECT_EQ(teams[2].lastPitcherEntry, 13);
+    EXPECT_EQ(teams[1].teamFileName + " " + teams[2].teamFileName, "CUBS.DAT Cubs.txt");
+    EXPECT_EQ(std::vector({teams[1].lastPitcherEntry, teams[2].lastPitcherEntry}),
+              std::vector({14, 13}));
 
     // A missing visitors file stops the pair before the home team.
     teams[kHome].teamName = "stale";
@@ -240,6 +232,46 @@ TEST(TeamFile, FileLookupMissingFileAndReload) {
     EXPECT_EQ(team.player(13).playerName, "");
     EXPECT_EQ(team.teamColor, 0);
     EXPECT_DOUBLE_EQ(team.parkFactorA, 1.0);
+}
+
+TEST(TeamShow, PrintsTheRosterAsLoaded) {
+    Config config;
+    config.dataPath = std::string(VRK_TEST_DATA) + "/team";
+    std::ostringstream out, err;
+    ASSERT_EQ(showTeamCommand(config, "Tigers.dat", out, err), 0);
+    const std::string text = out.str();
+    EXPECT_EQ(err.str(), "");
+    for (const char* expected :
+         {"league A  division E  season 1998  team name \"98 Tigers\"",
+          "stealColumns -1  defenseIsErrors no  lastPitcherEntry 15  playerCount 18",
+          "dhRule -1  femaleTeam no  teamColor 31  parkFactorA 1.04  parkFactorB 0.98",
+          "appearancesPerStart 2.80", "League context: built-in", "Line-up (entries 1-9)",
+          "Pitchers (entries 10-15)", "Bench (entries 16-18)",
+          " 5  Gibson, Kirk       DH   L  300  80  15   1  12  40    70  45   0   2   1  90",
+          "DH 60 LF 20", "13  Jones, Todd         R   63  58   7  36  57  4.52", " E  10/2/0/1/5",
+          "17  Catalanotto, Frank RF"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+    if (::testing::Test::HasFailure()) std::cerr << text;
+}
+
+TEST(TeamShow, MissingAndBrokenFiles) {
+    TempDir dir;
+    Config config;
+    config.dataPath = dir.str() + "/";
+    std::ostringstream out, err;
+    EXPECT_EQ(showTeamCommand(config, "GHOSTS", out, err), 1);
+    EXPECT_EQ(err.str(),
+              "Team Data-File: " + dir.str() + "/GHOSTS.DAT not found!\nHit any key to Abort.\n");
+    EXPECT_EQ(out.str(), "");
+
+    auto lines = standardTeam();
+    lines.erase(lines.begin());
+    dir.write("NOHEAD.DAT", joinLines(lines));
+    std::ostringstream out2, err2;
+    EXPECT_EQ(showTeamCommand(config, "nohead", out2, err2), 0);
+    EXPECT_NE(err2.str().find("No header line"), std::string::npos);
+    EXPECT_NE(out2.str().find("League context: built-in"), std::string::npos);
 }
 
 }  // namespace
