@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -28,51 +29,58 @@ constexpr int kGames = 162;
 constexpr double kTeamTolerance = 0.08;    // a team's rate against its league's
 constexpr double kLeagueTolerance = 0.03;  // a league's summed totals against its row
 
+// Innings, hits, doubles, triples, home runs, walks, strikeouts, plate appearances.
+enum { IP, H, D, T, HR, BB, SO, PA, kFields };
+using Totals = std::array<double, kFields>;
+using Counts = std::array<int, kFields>;
+const char* const kNames[] = {"innings",   "hits",  "doubles",    "triples",
+                              "home runs", "walks", "strikeouts", "plate appearances"};
+
 // The league rows of the shipped BASEBALL.CFG (its "DEF A" and "DEF N"
-// lines, which every season of those leagues falls back to).
-struct Totals {
-    double innings = 0, hits = 0, doubles = 0, triples = 0, homeRuns = 0, walks = 0, strikeouts = 0,
-           plateAppearances = 0;
-};
-struct RowTotals {
+// lines, which every season of those leagues falls back to); no PA column.
+struct Row {
     char league;
-    int innings, hits, doubles, triples, homeRuns, walks, strikeouts;
+    Counts totals;
 };
-constexpr RowTotals kRows[] = {
-    {'A', 11600, 11760, 2320, 240, 1360, 4160, 8000},
-    {'N', 11620, 11600, 2300, 260, 1280, 4300, 8500},
+constexpr Row kRows[] = {
+    {'A', {11600, 11760, 2320, 240, 1360, 4160, 8000}},
+    {'N', {11620, 11600, 2300, 260, 1280, 4300, 8500}},
 };
 
-double battersFaced(double ip, double h, double bb, double so) {
-    return h + bb + so + 0.99 * (3 * ip - so);
+template <typename Number>
+void add(Totals& sum, const std::array<Number, kFields>& x) {
+    for (std::size_t i = 0; i < kFields; ++i) sum[i] += x[i];
 }
 
-Totals rowTotals(const RowTotals& r) {
-    return {double(r.innings),    double(r.hits),
-            double(r.doubles),    double(r.triples),
-            double(r.homeRuns),   double(r.walks),
-            double(r.strikeouts), battersFaced(r.innings, r.hits, r.walks, r.strikeouts)};
+double battersFaced(const Totals& t) {
+    return t[H] + t[BB] + t[SO] + 0.99 * (3 * t[IP] - t[SO]);
 }
 
-LeagueAverageRow configRow(const RowTotals& r) {
+Totals rowTotals(const Row& r) {
+    Totals t{};
+    add(t, r.totals);
+    t[PA] = battersFaced(t);
+    return t;
+}
+
+LeagueAverageRow configRow(const Row& r) {
     const Totals t = rowTotals(r);
     LeagueAverageRow row;
     row.year = "DEF ";
     row.league = r.league;
-    const double pa = t.plateAppearances;
-    row.walkRate = float(t.walks / pa);
-    row.strikeoutsPerOut = float(t.strikeouts / (3 * t.innings));
-    row.strikeoutRate = float(t.strikeouts / pa);
-    row.singleRate = float((t.hits - t.doubles - t.triples - t.homeRuns) / pa);
-    row.doubleRate = float(t.doubles / pa);
-    row.tripleRate = float(t.triples / pa);
-    row.homeRunRate = float(t.homeRuns / pa);
-    row.innings = r.innings;
-    row.hits = r.hits;
-    row.doubles = std::int16_t(r.doubles);
-    row.triples = std::int16_t(r.triples);
-    row.homeRuns = std::int16_t(r.homeRuns);
-    row.walks = std::int16_t(r.walks);
+    row.walkRate = float(t[BB] / t[PA]);
+    row.strikeoutsPerOut = float(t[SO] / (3 * t[IP]));
+    row.strikeoutRate = float(t[SO] / t[PA]);
+    row.singleRate = float((t[H] - t[D] - t[T] - t[HR]) / t[PA]);
+    row.doubleRate = float(t[D] / t[PA]);
+    row.tripleRate = float(t[T] / t[PA]);
+    row.homeRunRate = float(t[HR] / t[PA]);
+    row.innings = r.totals[IP];
+    row.hits = r.totals[H];
+    row.doubles = std::int16_t(r.totals[D]);
+    row.triples = std::int16_t(r.totals[T]);
+    row.homeRuns = std::int16_t(r.totals[HR]);
+    row.walks = std::int16_t(r.totals[BB]);
     return row;
 }
 
@@ -93,48 +101,34 @@ bool isBatterEntry(const Team& t, int e) {
 // Batting as the file states it: every batter line, the pitcher's slot
 // included (it carries the staff's own batting).
 Totals battingTotals(const Team& t) {
-    Totals s;
+    Totals s{};
     for (int e = 1; e <= t.playerCount; ++e) {
-        if (!isBatterEntry(t, e)) continue;
         const Player& p = t.player(e);
-        s.hits += p.hits, s.doubles += p.doubles, s.triples += p.triples;
-        s.homeRuns += p.homeRuns, s.walks += p.walks, s.strikeouts += p.strikeouts;
-        s.plateAppearances += p.atBats + p.walks;
+        if (isBatterEntry(t, e))
+            add(s, Counts{0, p.hits, p.doubles, p.triples, p.homeRuns, p.walks, p.strikeouts,
+                          p.atBats + p.walks});
     }
     return s;
 }
 
 Totals pitchingTotals(const Team& t) {
-    Totals s;
+    Totals s{};
     for (int e = kFirstPitcherEntry; e <= t.lastPitcherEntry; ++e) {
         const Player& p = t.player(e);
-        s.innings += p.inningsPitched(), s.hits += p.hits, s.doubles += p.doubles;
-        s.triples += p.triples, s.homeRuns += p.homeRuns, s.walks += p.walks;
-        s.strikeouts += p.strikeouts;
+        add(s, Counts{p.inningsPitched(), p.hits, p.doubles, p.triples, p.homeRuns, p.walks,
+                      p.strikeouts, 0});
     }
-    s.plateAppearances = battersFaced(s.innings, s.hits, s.walks, s.strikeouts);
+    s[PA] = battersFaced(s);
     return s;
-}
-
-void add(Totals& sum, const Totals& x) {
-    sum.innings += x.innings, sum.hits += x.hits, sum.doubles += x.doubles;
-    sum.triples += x.triples, sum.homeRuns += x.homeRuns, sum.walks += x.walks;
-    sum.strikeouts += x.strikeouts, sum.plateAppearances += x.plateAppearances;
 }
 
 // Each count (or, with `perPA`, each rate per plate appearance) within
 // `tolerance` of the row's.
 void expectNear(const Totals& got, const Totals& row, double tolerance, const std::string& what,
                 bool perPA) {
-    const std::pair<const char*, double Totals::*> fields[] = {
-        {"hits", &Totals::hits},       {"doubles", &Totals::doubles},
-        {"triples", &Totals::triples}, {"home runs", &Totals::homeRuns},
-        {"walks", &Totals::walks},     {"strikeouts", &Totals::strikeouts}};
-    for (const auto& [name, field] : fields) {
-        const double ratio =
-            perPA ? (got.*field / got.plateAppearances) / (row.*field / row.plateAppearances)
-                  : got.*field / row.*field;
-        EXPECT_NEAR(ratio, 1.0, tolerance) << what << " " << name;
+    for (std::size_t f = H; f <= SO; ++f) {
+        const double ratio = perPA ? (got[f] / got[PA]) / (row[f] / row[PA]) : got[f] / row[f];
+        EXPECT_NEAR(ratio, 1.0, tolerance) << what << " " << kNames[f];
     }
 }
 
@@ -272,7 +266,7 @@ TEST_F(ShippedLeague, EveryRosterIsCompleteAndConsistent) {
 TEST_F(ShippedLeague, TotalsMatchTheLeagueRows) {
     for (const auto& r : kRows) {
         const Totals row = rowTotals(r);
-        Totals batting, pitching;
+        Totals batting{}, pitching{};
         int count = 0;
         for (const Team& t : teams()) {
             if (t.league != r.league) continue;
@@ -280,8 +274,8 @@ TEST_F(ShippedLeague, TotalsMatchTheLeagueRows) {
             const Totals b = battingTotals(t), p = pitchingTotals(t);
             expectNear(b, row, kTeamTolerance, t.teamFileName + " batting", true);
             expectNear(p, row, kTeamTolerance, t.teamFileName + " pitching", true);
-            EXPECT_NEAR(p.innings / (row.innings / 8), 1.0, 0.02) << t.teamFileName << " innings";
-            EXPECT_NEAR(b.plateAppearances / (row.plateAppearances / 8), 1.0, kTeamTolerance)
+            EXPECT_NEAR(p[IP] / (row[IP] / 8), 1.0, 0.02) << t.teamFileName << " innings";
+            EXPECT_NEAR(b[PA] / (row[PA] / 8), 1.0, kTeamTolerance)
                 << t.teamFileName << " plate appearances";
             add(batting, b);
             add(pitching, p);
@@ -290,7 +284,7 @@ TEST_F(ShippedLeague, TotalsMatchTheLeagueRows) {
         const std::string name = std::string("league ") + r.league;
         expectNear(batting, row, kLeagueTolerance, name + " batting", false);
         expectNear(pitching, row, kLeagueTolerance, name + " pitching", false);
-        EXPECT_NEAR(pitching.innings / row.innings, 1.0, kLeagueTolerance) << name;
+        EXPECT_NEAR(pitching[IP] / row[IP], 1.0, kLeagueTolerance) << name;
     }
 }
 
@@ -310,9 +304,8 @@ TEST_F(ShippedLeague, RowsAgreeWithTheShippedConfiguration) {
     }
     for (const auto& r : kRows) {
         ASSERT_EQ(found.count(r.league), 1u) << r.league;
-        const std::vector<long> expected{r.innings,  r.hits,  r.doubles,   r.triples,
-                                         r.homeRuns, r.walks, r.strikeouts};
-        EXPECT_EQ(found[r.league], expected) << r.league;
+        EXPECT_EQ(found[r.league], std::vector<long>(r.totals.begin(), r.totals.begin() + PA))
+            << r.league;
     }
 }
 

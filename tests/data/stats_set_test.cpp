@@ -72,9 +72,8 @@ TEST(StatsSet, MissingFilesOpenAsEmptyTablesAndNothingIsWritten) {
     OpenStatsResult r = OpenStatsSet(set, dir.str(), "SEASON");
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_TRUE(r.notes.empty());
-    EXPECT_EQ(set.batting.count(), 1);
-    EXPECT_EQ(set.pitching.count(), 1);
-    EXPECT_EQ(set.fielding.capacity, 1020);
+    EXPECT_EQ(std::vector({set.batting.count(), set.pitching.count(), set.fielding.capacity}),
+              std::vector({1, 1, 1020}));
     EXPECT_TRUE(std::filesystem::is_empty(dir.str()));
     StatsSet none;
     EXPECT_FALSE(OpenStatsSet(none, dir.str(), "").ok);
@@ -90,8 +89,7 @@ TEST_F(SavedSetTest, SavedTablesOpenAgainUnchanged) {
     OpenStatsResult r = OpenStatsSet(again, dir.str(), "season");  // names match ignoring case
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_TRUE(r.notes.empty()) << r.notes[0];
-    EXPECT_EQ(again.savedGameCounter, 5);
-    EXPECT_EQ(again.gamesInFile, 2);
+    EXPECT_EQ(std::vector({again.savedGameCounter, again.gamesInFile}), std::vector({5, 2}));
     EXPECT_EQ(again.batting.records, set.batting.records);
     EXPECT_EQ(again.pitching.records, set.pitching.records);
     EXPECT_EQ(again.fielding.records, set.fielding.records);

@@ -42,9 +42,8 @@ TEST(TeamBadInput, VeryLongLinesAreReadWhole) {
     const Loaded l = loadLines(lines);
     ASSERT_FALSE(l.result.abort);
     EXPECT_EQ(l.team.player(1).playerName, "Able, Al");
-    EXPECT_EQ(l.team.dhRule, kTrue);
-    EXPECT_EQ(l.team.teamColor, 15 + 16 * 4);
-    EXPECT_EQ(l.team.playerCount, 16);
+    EXPECT_EQ(std::vector({l.team.dhRule, l.team.teamColor, l.team.playerCount}),
+              std::vector({int(kTrue), 15 + 16 * 4, 16}));
 }
 
 TEST(TeamBadInput, MissingHeaderUsesBuiltInLeagueValues) {
@@ -95,8 +94,8 @@ TEST(TeamBadInput, NoSeparatorMakesTheLinesAfterTheLineupPitchers) {
     // 80 player lines without a separator: the staff stops at 35.
     while (lines.size() < 81) lines.push_back(pitcherLine({}));
     l = loadLines(lines);
-    EXPECT_EQ(l.team.playerCount, kMaxRosterEntries);
-    EXPECT_EQ(l.team.lastPitcherEntry, kLastPitcherLimit);
+    EXPECT_EQ(std::vector({l.team.playerCount, l.team.lastPitcherEntry}),
+              std::vector({kMaxRosterEntries, kLastPitcherLimit}));
     EXPECT_TRUE(anyWarningHas(l.result, "Player lines 10 to 35 are taken as pitchers."));
     EXPECT_TRUE(anyWarningHas(l.result, "More than 51 player lines: 29 lines"));
 
@@ -119,12 +118,9 @@ TEST(TeamBadInput, NonNumericColumnsReadAsZero) {
     const Loaded l = loadLines(lines);
     ASSERT_FALSE(l.result.abort);
     const Player& p = l.team.player(2);
-    EXPECT_EQ(p.atBats, 1);
-    EXPECT_EQ(p.hits, 1);
-    EXPECT_EQ(p.lineupPosition, 0);
-    EXPECT_EQ(p.positionCode[1], 0);
-    EXPECT_EQ(l.team.player(3).lineupPosition, 0);
-    EXPECT_EQ(l.team.player(4).lineupPosition, 0);
+    EXPECT_EQ(std::vector({p.atBats, p.hits, p.lineupPosition, p.positionCode[1],
+                           l.team.player(3).lineupPosition, l.team.player(4).lineupPosition}),
+              std::vector({1, 1, 0, 0, 0, 0}));
     EXPECT_TRUE(anyWarningHas(l.result,
                               "Position in columns 7-8 is not 0 to 10 (read as 0) on "
                               "player line(s) 3, 4."));

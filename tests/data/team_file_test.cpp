@@ -25,14 +25,13 @@ TEST(TeamFile, ReadsTheSampleFileAsWritten) {
     EXPECT_EQ(t.centuryDigits, "19");
     EXPECT_EQ(t.teamName, "98 Tigers   ");
     EXPECT_EQ(t.wonLostText, "88-74, 2ND");
-    EXPECT_EQ(t.player(5).gamesAtPosition[2], 20);
-    const Player& jones = t.player(13);
-    EXPECT_EQ(jones.saves(), 28);
-    EXPECT_EQ(jones.pitcherBattingGrade, 'E');
-    EXPECT_EQ(jones.pitcherBattingLine.strikeouts, 5);
-    EXPECT_EQ(t.player(10).pitcherBattingLine.atBats, 0);
-    EXPECT_EQ(t.player(15).hand, 'r');
-    EXPECT_EQ(t.player(15).handAsLoaded, 'r');
+    EXPECT_EQ(std::vector({t.player(5).gamesAtPosition[2], t.player(13).saves(),
+                           t.player(13).pitcherBattingLine.strikeouts,
+                           t.player(10).pitcherBattingLine.atBats, t.player(18).lineupPlayer}),
+              std::vector({20, 28, 5, 0, 18}));
+    EXPECT_EQ(std::vector(
+                  {t.player(13).pitcherBattingGrade, t.player(15).hand, t.player(15).handAsLoaded}),
+              std::vector({'E', 'r', 'r'}));
     // A bench line with 1 in columns 7-8 is an outfielder, not a pitcher;
     // position 1 among its listed positions is removed.
     const Player& p = t.player(17);
@@ -40,9 +39,7 @@ TEST(TeamFile, ReadsTheSampleFileAsWritten) {
                            p.gamesAtPosition[1], p.positionCode[2], p.positionCode[3]}),
               std::vector({kRightField, kRightField, 4, 30, 3, 0}));
     EXPECT_NEAR(t.appearancesPerStart, 241.0 / 86.0, 1e-9);
-    EXPECT_FALSE(t.player(7).sharedLastName);
-    EXPECT_TRUE(t.player(18).sharedLastName);
-    EXPECT_EQ(t.player(18).lineupPlayer, 18);
+    EXPECT_TRUE(!t.player(7).sharedLastName && t.player(18).sharedLastName);
 }
 
 TEST(TeamFile, NamesAreStoredLastCommaFirst) {
