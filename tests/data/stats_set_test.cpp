@@ -44,25 +44,15 @@ struct SavedSetTest : ::testing::Test {
     }
 };
 
-struct FailingWrites : FileOps {
-    int writesLeft = 0;
+// File operations that fail, as a full or broken disk would, once the
+// given number of writes or renames has gone through.
+struct FailingOps : FileOps {
+    int writesLeft = 1000, renamesLeft = 1000;
     bool writeAll(int fd, std::span<const std::uint8_t> bytes) override {
-        if (writesLeft-- <= 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        return FileOps::writeAll(fd, bytes);
+        return --writesLeft >= 0 ? FileOps::writeAll(fd, bytes) : (errno = ENOSPC, false);
     }
-};
-
-struct FailingRenames : FileOps {
-    int renamesLeft = 0;
     bool rename(const std::string& from, const std::string& to) override {
-        if (renamesLeft-- <= 0) {
-            errno = EIO;
-            return false;
-        }
-        return FileOps::rename(from, to);
+        return --renamesLeft >= 0 ? FileOps::rename(from, to) : (errno = EIO, false);
     }
 };
 
@@ -191,7 +181,7 @@ TEST_F(SavedSetTest, InterruptedSaveLeavesTheLastCompleteFiles) {
     record(1);
 
     // The disk fills while the pitching file is written.
-    FailingWrites full;
+    FailingOps full;
     full.writesLeft = 1;
     set.ops = &full;
     IoResult r = SaveStatistics(set, 2);
@@ -220,7 +210,7 @@ TEST_F(SavedSetTest, InterruptedSaveLeavesTheLastCompleteFiles) {
 }
 
 TEST_F(SavedSetTest, FailedRenameIsReportedAsAPartialSave) {
-    FailingRenames renames;
+    FailingOps renames;
     renames.renamesLeft = 1;
     set.ops = &renames;
     IoResult r = SaveStatistics(set, 3);

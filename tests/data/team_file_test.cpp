@@ -247,9 +247,8 @@ TEST(TeamShow, PrintsTheRosterAsLoaded) {
           " 5  Gibson, Kirk       DH   L  300  80  15   1  12  40    70  45   0   2   1  90",
           "DH 60 LF 20", "13  Jones, Todd         R   63  58   7  36  57  4.52", " E  10/2/0/1/5",
           "17  Catalanotto, Frank RF"}) {
-        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\nin:\n" << text;
     }
-    if (::testing::Test::HasFailure()) std::cerr << text;
 }
 
 TEST(TeamShow, MissingAndBrokenFiles) {
