@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
+
+#include "data/series_file.h"
 
 namespace vrk {
 namespace {
@@ -39,41 +42,28 @@ TEST(OptionString, ValuesBareFormsAndLaterTokensWin) {
         "/P:..\\teams /PW:out\\ /SCH:season.xyz /SER:playoff /STB:vz.txt /BX:box.prn /SC:card "
         "/LS:lines /SP: /VP:R4 /HP:S3 /AUL /VBO:C /HBO:Q /FOC:Y /SPT /VSPT:N /HAM /DH:A "
         "/DEL:4 /C:C /S:X /PG /PD:N /ERA:1998A /DEBUG /NOOPT /CC:120 /CR:40 /X /T:2.5 /SEED:123");
-    EXPECT_EQ(s.dataPath, "../teams/");
-    EXPECT_EQ(s.writePath, "out/");
-    EXPECT_EQ(s.scheduleName, "SEASON.SCH");
-    EXPECT_TRUE(s.schedulePlay);
-    EXPECT_EQ(s.seriesName, "PLAYOFF.SER");
-    EXPECT_TRUE(s.seriesPlay);
-    EXPECT_EQ(s.vazaZevFile, "VZ.TXT");
-    EXPECT_EQ(s.boxScoreFile, "BOX.PRN");
-    EXPECT_EQ(s.scoreCardFile, "CARD");
-    EXPECT_EQ(s.lineScoreFile, "LINES");
-    EXPECT_EQ(s.rotationMethod, "S5");
-    EXPECT_EQ(s.teamRotation[1], "R4");
-    EXPECT_EQ(s.teamRotation[2], "S3");
-    EXPECT_EQ(s.autoLineup[1], "Y");
-    EXPECT_EQ(s.autoLineup[2], "Y");
-    EXPECT_EQ(s.battingOrder[1], "C");
-    EXPECT_EQ(s.battingOrder[2], "");  // Q is no method
-    EXPECT_EQ(s.regressionOption, "Y");
-    EXPECT_EQ(s.spotStarters, "Y");
-    EXPECT_EQ(s.teamSpotStarters[1], "N");
-    EXPECT_EQ(s.autoManager[2], "Y");
-    EXPECT_EQ(s.dhRule, "A");
-    EXPECT_EQ(s.delay, 4);
-    EXPECT_TRUE(s.delaySet);
-    EXPECT_EQ(s.fireworksColor, "C");
-    EXPECT_EQ(s.sound, "N");
-    EXPECT_EQ(s.saveEveryGame, "Y");
-    EXPECT_EQ(s.saveEachDate, "N");
-    EXPECT_EQ(s.normalizeMode, "1998A");
-    EXPECT_EQ(s.debug, "Y");
-    EXPECT_EQ(s.noOptions, "Y");
-    EXPECT_EQ(s.consoleCols, 120);
-    EXPECT_EQ(s.consoleRows, 40);
-    EXPECT_EQ(s.quiet, "Y");
-    EXPECT_TRUE(s.homeFieldFactorSet);
+    // Text settings in declaration order; "Q" is no batting-order method.
+    EXPECT_EQ((std::vector<std::string>{s.dataPath,        s.writePath,
+                                        s.scheduleName,    s.seriesName,
+                                        s.vazaZevFile,     s.boxScoreFile,
+                                        s.scoreCardFile,   s.lineScoreFile,
+                                        s.rotationMethod,  s.teamRotation[1],
+                                        s.teamRotation[2], s.autoLineup[1],
+                                        s.autoLineup[2],   s.battingOrder[1],
+                                        s.battingOrder[2], s.regressionOption,
+                                        s.spotStarters,    s.teamSpotStarters[1],
+                                        s.autoManager[2],  s.dhRule,
+                                        s.fireworksColor,  s.sound,
+                                        s.saveEveryGame,   s.saveEachDate,
+                                        s.normalizeMode,   s.debug,
+                                        s.noOptions,       s.quiet}),
+              (std::vector<std::string>{
+                  "../teams/", "out/", "SEASON.SCH", "PLAYOFF.SER", "VZ.TXT", "BOX.PRN", "CARD",
+                  "LINES",     "S5",   "R4",         "S3",          "Y",      "Y",       "C",
+                  "",          "Y",    "Y",          "N",           "Y",      "A",       "C",
+                  "N",         "Y",    "N",          "1998A",       "Y",      "Y",       "Y"}));
+    EXPECT_TRUE(s.schedulePlay && s.seriesPlay && s.delaySet && s.homeFieldFactorSet);
+    EXPECT_EQ(std::vector({s.delay, s.consoleCols, s.consoleRows}), std::vector({4, 120, 40}));
     EXPECT_DOUBLE_EQ(s.homeFieldFactor, 2.5);
     EXPECT_EQ(s.seed, 123u);
 
@@ -144,6 +134,33 @@ TEST(OptionString, GarbageIsIgnoredTokenByToken) {
         EXPECT_GE(r.delay, 0);
         EXPECT_LE(r.delay, 7);
     }
+}
+
+TEST(SeriesFile, EntriesAndGameCounting) {
+    std::istringstream in(
+        "/V:TIGERS /H:CUBS /N:3\r\n"
+        "\n"
+        "   \t \n"
+        "xx /v:cubs/h:tigers /n:12\n"
+        "/V:A /H:B\n"
+        "/V:A /H:B /N:0\n"
+        "/V:A /H:B /N:-4\n"
+        "/V:A /H:B /N:2 /N:5\n"
+        "/V:A /H:B /N:99999999999999999999");
+    const std::vector<std::string> entries = readSeriesEntries(in);
+    ASSERT_EQ(entries.size(), 7u);
+    EXPECT_EQ(entries[0], "/V:TIGERS /H:CUBS /N:3") << "the line end is not part of the entry";
+    EXPECT_EQ(seriesEntryGames(entries[0]), 3);
+    EXPECT_EQ(seriesEntryGames(entries[1]), 12) << "any letter case";
+    EXPECT_EQ(seriesEntryGames(entries[2]), 1) << "no /N: counts one game";
+    EXPECT_EQ(seriesEntryGames(entries[3]), 0);
+    EXPECT_EQ(seriesEntryGames(entries[4]), 0) << "a negative count plays nothing";
+    EXPECT_EQ(seriesEntryGames(entries[5]), 2) << "the first /N: is the one counted";
+    EXPECT_EQ(seriesEntryGames(entries[6]), 1000000) << "bounded as the option is";
+    EXPECT_EQ(countSeriesGames(entries), 3 + 12 + 1 + 0 + 0 + 2 + 1000000);
+    EXPECT_EQ(countSeriesGames({}), 0);
+
+    EXPECT_FALSE(readSeriesFile("/nonexistent/folder/NONE.SER").has_value());
 }
 
 }  // namespace

@@ -18,34 +18,41 @@ using stats_testing::readBytes;
 using stats_testing::ScratchFolder;
 using stats_testing::writeBytes;
 
-// Records one hand-filled game into a fresh set and saves it.
-void RecordAndSave(StatsSet& set, GameFixture& fx, int gameCounter) {
+// A set in a fresh folder holding one saved, hand-filled game.
+struct SavedSetTest : ::testing::Test {
+    ScratchFolder dir;
+    GameFixture fx;
+    StatsSet set;
     HighlightLists lists;
-    RecordGameResult r = RecordGame(set, lists, *fx.game, {gameCounter, std::nullopt, 20});
-    ASSERT_TRUE(r.result.ok) << r.result.message;
-    IoResult saved = SaveStatistics(set, gameCounter + 1);
-    ASSERT_TRUE(saved.ok) << saved.message;
-}
 
-struct FailingWrites : FileOps {
-    int writesLeft = 0;
-    bool writeAll(int fd, std::span<const std::uint8_t> bytes) override {
-        if (writesLeft-- <= 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        return FileOps::writeAll(fd, bytes);
+    void SetUp() override {
+        ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
+        record(0);
+        IoResult saved = SaveStatistics(set, 1);
+        ASSERT_TRUE(saved.ok) << saved.message;
+    }
+    void record(int gameCounter) {
+        RecordGameResult r = RecordGame(set, lists, *fx.game, {gameCounter, std::nullopt, 20});
+        ASSERT_TRUE(r.result.ok) << r.result.message;
+    }
+    std::vector<std::uint8_t> bytes(const char* ext) {
+        return readBytes(dir.file(std::string("SEASON.") + ext));
+    }
+    void expectNoTemporaryFiles() {
+        for (const char* ext : {"STB", "STP", "STF"})
+            EXPECT_FALSE(std::filesystem::exists(dir.file(std::string("SEASON.") + ext + ".tmp")));
     }
 };
 
-struct FailingRenames : FileOps {
-    int renamesLeft = 0;
+// File operations that fail, as a full or broken disk would, once the
+// given number of writes or renames has gone through.
+struct FailingOps : FileOps {
+    int writesLeft = 1000, renamesLeft = 1000;
+    bool writeAll(int fd, std::span<const std::uint8_t> bytes) override {
+        return --writesLeft >= 0 ? FileOps::writeAll(fd, bytes) : (errno = ENOSPC, false);
+    }
     bool rename(const std::string& from, const std::string& to) override {
-        if (renamesLeft-- <= 0) {
-            errno = EIO;
-            return false;
-        }
-        return FileOps::rename(from, to);
+        return --renamesLeft >= 0 ? FileOps::rename(from, to) : (errno = EIO, false);
     }
 };
 
@@ -55,53 +62,43 @@ TEST(StatsSet, MissingFilesOpenAsEmptyTablesAndNothingIsWritten) {
     OpenStatsResult r = OpenStatsSet(set, dir.str(), "SEASON");
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_TRUE(r.notes.empty());
-    EXPECT_EQ(set.batting.count(), 1);
-    EXPECT_EQ(set.pitching.count(), 1);
-    EXPECT_EQ(set.fielding.capacity, 1020);
+    EXPECT_EQ(std::vector({set.batting.count(), set.pitching.count(), set.fielding.capacity}),
+              std::vector({1, 1, 1020}));
     EXPECT_TRUE(std::filesystem::is_empty(dir.str()));
     StatsSet none;
     EXPECT_FALSE(OpenStatsSet(none, dir.str(), "").ok);
     EXPECT_FALSE(SaveStatistics(none, 0).ok);
 }
 
-TEST(StatsSet, SavedTablesOpenAgainUnchanged) {
-    ScratchFolder dir;
-    GameFixture fx;
+TEST_F(SavedSetTest, SavedTablesOpenAgainUnchanged) {
     fx.bat(1, 1).hits = 2;
-    StatsSet set;
-    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
-    RecordAndSave(set, fx, 4);
+    record(4);
+    ASSERT_TRUE(SaveStatistics(set, 5).ok);
     EXPECT_FALSE(set.unsaved);
     StatsSet again;
     OpenStatsResult r = OpenStatsSet(again, dir.str(), "season");  // names match ignoring case
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_TRUE(r.notes.empty()) << r.notes[0];
-    EXPECT_EQ(again.savedGameCounter, 5);
-    EXPECT_EQ(again.gamesInFile, 1);
+    EXPECT_EQ(std::vector({again.savedGameCounter, again.gamesInFile}), std::vector({5, 2}));
     EXPECT_EQ(again.batting.records, set.batting.records);
     EXPECT_EQ(again.pitching.records, set.pitching.records);
     EXPECT_EQ(again.fielding.records, set.fielding.records);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("SEASON.STB.tmp")));
+    expectNoTemporaryFiles();
 }
 
-TEST(StatsSet, OldVersionSizesAreRefusedAndLeftAlone) {
-    ScratchFolder dir;
-    GameFixture fx;
-    StatsSet set;
-    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
-    RecordAndSave(set, fx, 0);
+TEST_F(SavedSetTest, OldVersionSizesAreRefusedAndLeftAlone) {
     // A batting file one byte short stops the start even with a sound pitching file.
-    std::vector<std::uint8_t> stb = readBytes(dir.file("SEASON.STB"));
+    std::vector<std::uint8_t> stb = bytes("STB");
     stb.pop_back();
     writeBytes(dir.file("SEASON.STB"), stb);
-    const auto stp = readBytes(dir.file("SEASON.STP"));
+    const auto stp = bytes("STP");
     StatsSet reopened;
     OpenStatsResult r = OpenStatsSet(reopened, dir.str(), "SEASON");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, kOldVersionMessage);
     EXPECT_FALSE(reopened.isOpen());
-    EXPECT_EQ(readBytes(dir.file("SEASON.STB")), stb);
-    EXPECT_EQ(readBytes(dir.file("SEASON.STP")), stp);
+    EXPECT_EQ(bytes("STB"), stb);
+    EXPECT_EQ(bytes("STP"), stp);
     EXPECT_FALSE(SaveStatistics(reopened, 0).ok);  // nothing open, nothing overwritten
 
     ScratchFolder other;
@@ -109,14 +106,8 @@ TEST(StatsSet, OldVersionSizesAreRefusedAndLeftAlone) {
     EXPECT_EQ(OpenStatsSet(reopened, other.str(), "OLD").message, kOldVersionMessage);
 }
 
-TEST(StatsSet, DamagedTablesAreRefusedNamingTheFile) {
-    ScratchFolder dir;
-    GameFixture fx;
-    StatsSet set;
-    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
-    RecordAndSave(set, fx, 0);
-    const auto stb = readBytes(dir.file("SEASON.STB"));
-    const auto stf = readBytes(dir.file("SEASON.STF"));
+TEST_F(SavedSetTest, DamagedTablesAreRefusedNamingTheFile) {
+    const auto stb = bytes("STB"), stf = bytes("STF");
 
     struct Case {
         std::string file;
@@ -128,12 +119,15 @@ TEST(StatsSet, DamagedTablesAreRefusedNamingTheFile) {
     std::vector<std::uint8_t> disordered = stb;
     std::swap_ranges(disordered.begin() + 162, disordered.begin() + 324, disordered.begin() + 324);
     std::vector<std::uint8_t> tornFielding(stf.begin(), stf.end() - 1);
+    std::vector<std::uint8_t> noSentinel(stb.begin(), stb.end() - 162);
+    noSentinel[30] -= 1;
     const Case cases[] = {
         {"SEASON.STB", {}, "is empty"},
         {"SEASON.STB", std::vector<std::uint8_t>(stb.begin(), stb.begin() + 162), "no records"},
         {"SEASON.STB", badCount, "header counts"},
         {"SEASON.STB", disordered, "key order"},
         {"SEASON.STF", tornFielding, "whole number"},
+        {"SEASON.STB", noSentinel, "end marker"},
     };
     for (const Case& c : cases) {
         writeBytes(dir.file(c.file), c.bytes);
@@ -154,17 +148,11 @@ TEST(StatsSet, DamagedTablesAreRefusedNamingTheFile) {
     EXPECT_FALSE(OpenStatsSet(broken, dir.str(), "SEASON").ok);
 }
 
-TEST(StatsSet, GamesBeyondTheLastSaveAreReportedNotFatal) {
-    ScratchFolder dir;
-    GameFixture fx;
-    StatsSet set;
-    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
-    RecordAndSave(set, fx, 0);
+TEST_F(SavedSetTest, GamesBeyondTheLastSaveAreReportedNotFatal) {
     const auto saved = set.batting.records;
-    HighlightLists lists;
     // Two more games are appended, then the run dies before saving.
-    ASSERT_TRUE(RecordGame(set, lists, *fx.game, {1, std::nullopt, 20}).result.ok);
-    ASSERT_TRUE(RecordGame(set, lists, *fx.game, {2, std::nullopt, 20}).result.ok);
+    record(1);
+    record(2);
     StatsSet after;
     OpenStatsResult r = OpenStatsSet(after, dir.str(), "SEASON");
     ASSERT_TRUE(r.ok) << r.message;
@@ -174,7 +162,7 @@ TEST(StatsSet, GamesBeyondTheLastSaveAreReportedNotFatal) {
     EXPECT_EQ(after.batting.records, saved);
 
     // A torn last game record is reported and replaced by the next game.
-    std::vector<std::uint8_t> sts = readBytes(dir.file("SEASON.STS"));
+    std::vector<std::uint8_t> sts = bytes("STS");
     sts.resize(sts.size() + 40, 0x55);
     writeBytes(dir.file("SEASON.STS"), sts);
     r = OpenStatsSet(after, dir.str(), "SEASON");
@@ -186,22 +174,14 @@ TEST(StatsSet, GamesBeyondTheLastSaveAreReportedNotFatal) {
     EXPECT_EQ(std::filesystem::file_size(dir.file("SEASON.STS")), 4u * 112);
 }
 
-TEST(StatsSet, InterruptedSaveLeavesTheLastCompleteFiles) {
-    ScratchFolder dir;
-    GameFixture fx;
-    StatsSet set;
-    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
-    RecordAndSave(set, fx, 0);
-    const auto stb = readBytes(dir.file("SEASON.STB"));
-    const auto stp = readBytes(dir.file("SEASON.STP"));
-    const auto stf = readBytes(dir.file("SEASON.STF"));
+TEST_F(SavedSetTest, InterruptedSaveLeavesTheLastCompleteFiles) {
+    const auto stb = bytes("STB"), stp = bytes("STP"), stf = bytes("STF");
     const auto firstSave = set.batting.records;
-    HighlightLists lists;
     fx.bat(1, 3).hits = 4;
-    ASSERT_TRUE(RecordGame(set, lists, *fx.game, {1, std::nullopt, 20}).result.ok);
+    record(1);
 
     // The disk fills while the pitching file is written.
-    FailingWrites full;
+    FailingOps full;
     full.writesLeft = 1;
     set.ops = &full;
     IoResult r = SaveStatistics(set, 2);
@@ -209,11 +189,10 @@ TEST(StatsSet, InterruptedSaveLeavesTheLastCompleteFiles) {
     EXPECT_NE(r.message.find("not saved"), std::string::npos) << r.message;
     EXPECT_NE(r.message.find("SEASON.STP"), std::string::npos) << r.message;
     EXPECT_TRUE(set.unsaved);
-    EXPECT_EQ(readBytes(dir.file("SEASON.STB")), stb);
-    EXPECT_EQ(readBytes(dir.file("SEASON.STP")), stp);
-    EXPECT_EQ(readBytes(dir.file("SEASON.STF")), stf);
-    for (const char* ext : {"STB", "STP", "STF"})
-        EXPECT_FALSE(std::filesystem::exists(dir.file(std::string("SEASON.") + ext + ".tmp")));
+    EXPECT_EQ(bytes("STB"), stb);
+    EXPECT_EQ(bytes("STP"), stp);
+    EXPECT_EQ(bytes("STF"), stf);
+    expectNoTemporaryFiles();
 
     // A crash that left a half-written temporary file beside the tables.
     writeBytes(dir.file("SEASON.STB.tmp"), std::vector<std::uint8_t>(100, 0x7F));
@@ -230,13 +209,8 @@ TEST(StatsSet, InterruptedSaveLeavesTheLastCompleteFiles) {
     EXPECT_EQ(after.batting.records, set.batting.records);
 }
 
-TEST(StatsSet, FailedRenameIsReportedAsAPartialSave) {
-    ScratchFolder dir;
-    GameFixture fx;
-    StatsSet set;
-    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SEASON").ok);
-    RecordAndSave(set, fx, 0);
-    FailingRenames renames;
+TEST_F(SavedSetTest, FailedRenameIsReportedAsAPartialSave) {
+    FailingOps renames;
     renames.renamesLeft = 1;
     set.ops = &renames;
     IoResult r = SaveStatistics(set, 3);
@@ -245,8 +219,7 @@ TEST(StatsSet, FailedRenameIsReportedAsAPartialSave) {
     EXPECT_TRUE(set.unsaved);
     StatsSet after;
     EXPECT_TRUE(OpenStatsSet(after, dir.str(), "SEASON").ok);
-    for (const char* ext : {"STB", "STP", "STF"})
-        EXPECT_FALSE(std::filesystem::exists(dir.file(std::string("SEASON.") + ext + ".tmp")));
+    expectNoTemporaryFiles();
 }
 
 TEST(StatsSet, UnwritableFolderFailsTheGameAndTheSaveWithoutTouchingTables) {

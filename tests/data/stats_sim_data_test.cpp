@@ -21,46 +21,22 @@ struct SimDataTest : ::testing::Test {
 
 TEST_F(SimDataTest, RecordsBecomeSeasonFiguresAndOthersAreZero) {
     BattingRecord& b = bat(3);
-    b.games = 20;
-    b.atBats.total = 70;
-    b.hits.total = 21;
-    b.homeRuns.total = 4;
-    b.runsBattedIn = 15;
-    b.walks.total = 9;
-    b.strikeouts.total = 11;
-    b.hitStreak = 6;
+    b.games = 20, b.atBats.total = 70, b.hits.total = 21, b.homeRuns.total = 4;
+    b.runsBattedIn = 15, b.walks.total = 9, b.strikeouts.total = 11, b.hitStreak = 6;
     PitchingRecord& p = pit(11);
-    p.innings = 40;
-    p.extraOuts = 5;
-    p.wins = 3;
-    p.losses = 2;
-    p.saves = 1;
-    p.hits = 38;
-    p.earnedRuns = 14;
-    p.walks = 12;
-    p.strikeouts = 30;
-    p.restDaysNeeded = 2;
+    p.innings = 40, p.extraOuts = 5, p.wins = 3, p.losses = 2, p.saves = 1, p.hits = 38;
+    p.earnedRuns = 14, p.walks = 12, p.strikeouts = 30, p.restDaysNeeded = 2;
     team.player(5).sim.hits = 99;  // stale figures from elsewhere are replaced
     EXPECT_TRUE(LoadSIMData(team, batting, pitching).empty());
     const SimStats& s = team.player(3).sim;
-    EXPECT_EQ(s.games, 20);
-    EXPECT_EQ(s.atBats, 70);
-    EXPECT_EQ(s.hits, 21);
-    EXPECT_EQ(s.homeRuns, 4);
-    EXPECT_EQ(s.runsBattedIn, 15);
-    EXPECT_EQ(s.walks, 9);
-    EXPECT_EQ(s.strikeouts, 11);
-    EXPECT_EQ(s.hitStreak, 6);
+    EXPECT_EQ(std::vector({s.games, s.atBats, s.hits, s.homeRuns, s.runsBattedIn, s.walks,
+                           s.strikeouts, s.hitStreak}),
+              std::vector({20, 70, 21, 4, 15, 9, 11, 6}));
     const SimStats& q = team.player(11).sim;
     EXPECT_NEAR(q.innings, 40 + 5 / 3.0, 1e-9);
-    EXPECT_EQ(q.wins, 3);
-    EXPECT_EQ(q.losses, 2);
-    EXPECT_EQ(q.saves, 1);
-    EXPECT_EQ(q.hitsAllowed, 38);
-    EXPECT_EQ(q.earnedRuns, 14);
-    EXPECT_EQ(q.walksAllowed, 12);
-    EXPECT_EQ(q.strikeoutsPitched, 30);
-    EXPECT_EQ(team.player(11).restDaysNeeded, 2);
+    EXPECT_EQ(std::vector({q.wins, q.losses, q.saves, q.hitsAllowed, q.earnedRuns, q.walksAllowed,
+                           q.strikeoutsPitched, team.player(11).restDaysNeeded}),
+              std::vector({3, 2, 1, 38, 14, 12, 30, 2}));
     EXPECT_EQ(team.player(5).sim.hits, 0);
     EXPECT_EQ(team.player(12).restDaysNeeded, 0);
 
@@ -83,23 +59,15 @@ TEST_F(SimDataTest, FiguresFollowTheLineupReference) {
 
 TEST_F(SimDataTest, ScheduleRestCountsTheDaysSinceTheLastOuting) {
     PitchingRecord& p = pit(10);
-    p.restDaysNeeded = 3;
-    p.lastDayNumber = 100;
-    LoadSIMData(team, batting, pitching, 101);  // 3 + 1 - 1
-    EXPECT_EQ(team.player(10).restDaysNeeded, 3);
-    LoadSIMData(team, batting, pitching, 103);
-    EXPECT_EQ(team.player(10).restDaysNeeded, 1);
-    LoadSIMData(team, batting, pitching, 110);
-    EXPECT_EQ(team.player(10).restDaysNeeded, 0);
-    p.restDaysNeeded = 9;
-    LoadSIMData(team, batting, pitching, 100);
-    EXPECT_EQ(team.player(10).restDaysNeeded, 4);
-    p.lastDayNumber = 0;  // last outing outside schedule play
-    p.restDaysNeeded = 2;
-    LoadSIMData(team, batting, pitching, 50);
-    EXPECT_EQ(team.player(10).restDaysNeeded, 2);
-    LoadSIMData(team, batting, pitching);
-    EXPECT_EQ(team.player(10).restDaysNeeded, 2);
+    // {last day, days needed, today, expected}; last day 0 is outside schedule
+    // play, today 0 is no schedule day.
+    const int cases[][4] = {{100, 3, 101, 3}, {100, 3, 103, 1}, {100, 3, 110, 0},
+                            {100, 9, 100, 4}, {0, 2, 50, 2},    {0, 2, 0, 2}};
+    for (const auto& c : cases) {
+        p.lastDayNumber = c[0], p.restDaysNeeded = c[1];
+        LoadSIMData(team, batting, pitching, c[2] ? std::optional(c[2]) : std::nullopt);
+        EXPECT_EQ(team.player(10).restDaysNeeded, c[3]) << c[0] << " " << c[1] << " " << c[2];
+    }
 }
 
 TEST_F(SimDataTest, BadReferencesAreWarnedAndSkipped) {

@@ -1,8 +1,5 @@
 #pragma once
-#include <unistd.h>
-
 #include <array>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,35 +8,12 @@
 
 #include "core/rng.h"
 #include "data/stats_records.h"
+#include "data/team_test_support.h"
 #include "engine/game.h"
 
 namespace vrk::stats_testing {
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("vrk_stats_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string str() const { return path_.string(); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
+using ScratchFolder = vrk::testing::TempDir;
 
 inline std::vector<std::uint8_t> readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -4,7 +4,6 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -14,22 +13,22 @@
 
 namespace vrk::testing {
 
-// A line with texts placed at 1-based columns over blanks.
-inline std::string columns(std::initializer_list<std::pair<int, std::string>> parts) {
-    std::string line;
-    for (const auto& [col, text] : parts) {
-        const auto end = static_cast<std::size_t>(col - 1) + text.size();
-        if (line.size() < end) line.resize(end, ' ');
-        line.replace(static_cast<std::size_t>(col - 1), text.size(), text);
-    }
-    return line;
+// Places `text` at 1-based column `col`, padding with blanks.
+inline void put(std::string& line, int col, const std::string& text) {
+    const auto at = static_cast<std::size_t>(col - 1);
+    if (line.size() < at + text.size()) line.resize(at + text.size(), ' ');
+    line.replace(at, text.size(), text);
 }
 
 inline std::string rj(int value, int width) {
     std::string s = std::to_string(value);
-    return s.size() >= static_cast<std::size_t>(width)
-               ? s
-               : std::string(static_cast<std::size_t>(width) - s.size(), ' ') + s;
+    return std::string(s.size() < std::size_t(width) ? std::size_t(width) - s.size() : 0, ' ') + s;
+}
+
+// Column, value, column, value...: numbers right-justified three wide.
+inline void putNumbers(std::string& line, std::initializer_list<int> colValues) {
+    for (auto it = colValues.begin(); it != colValues.end(); it += 2)
+        put(line, it[0], rj(it[1], 3));
 }
 
 struct Batter {
@@ -42,26 +41,17 @@ struct Batter {
 };
 
 inline std::string batterLine(const Batter& b) {
-    std::string line = columns({{7, rj(b.pos, 2)},
-                                {10, b.name},
-                                {28, rj(b.ab, 3)},
-                                {32, rj(b.h, 3)},
-                                {36, rj(b.d, 3)},
-                                {40, rj(b.t, 3)},
-                                {44, rj(b.hr, 3)},
-                                {48, rj(b.bb, 3)},
-                                {52, rj(b.so, 3)},
-                                {56, rj(b.rbi, 3)},
-                                {60, std::string(1, b.hand)},
-                                {62, rj(b.def, 3)},
-                                {65, rj(b.sb, 3)},
-                                {68, rj(b.cs, 3)},
-                                {72, rj(b.g, 3)}});
+    std::string line;
+    put(line, 7, rj(b.pos, 2));
+    put(line, 10, b.name);
+    putNumbers(line, {28, b.ab, 32, b.h,   36, b.d,   40, b.t,  44, b.hr, 48, b.bb,
+                      52, b.so, 56, b.rbi, 62, b.def, 65, b.sb, 68, b.cs, 72, b.g});
+    put(line, 60, std::string(1, b.hand));
     int k = 1;
     for (const auto& [games, code] : b.positions) {
         line.resize(100, ' ');
-        line.replace(static_cast<std::size_t>(70 + 6 * k - 1), 3, rj(games, 3));
-        line[static_cast<std::size_t>(74 + 6 * k - 1)] = code;
+        put(line, 70 + 6 * k, rj(games, 3));
+        line[std::size_t(74 + 6 * k - 1)] = code;
         ++k;
     }
     return line;
@@ -76,31 +66,23 @@ struct Pitcher {
 };
 
 inline std::string pitcherLine(const Pitcher& p) {
-    return columns({{7, " 1"},
-                    {10, p.name},
-                    {28, rj(p.ip, 3)},
-                    {32, rj(p.h, 3)},
-                    {44, rj(p.hr, 3)},
-                    {48, rj(p.bb, 3)},
-                    {52, rj(p.so, 3)},
-                    {56, rj(p.era, 3)},
-                    {60, std::string(1, p.hand)},
-                    {62, rj(p.w, 3)},
-                    {65, rj(p.l, 3)},
-                    {68, rj(p.s, 3)},
-                    {72, rj(p.g, 3)},
-                    {76, rj(p.gs, 3)},
-                    {81, std::string(1, p.grade)}});
+    std::string line;
+    put(line, 7, " 1");
+    put(line, 10, p.name);
+    putNumbers(line, {28,    p.ip, 32,  p.h, 44,  p.hr, 48,  p.bb, 52,  p.so, 56,
+                      p.era, 62,   p.w, 65,  p.l, 68,   p.s, 72,   p.g, 76,   p.gs});
+    put(line, 60, std::string(1, p.hand));
+    put(line, 81, std::string(1, p.grade));
+    return line;
 }
 
 inline std::string headerLine(char league = 'A', const std::string& season = "1998",
                               const std::string& steals = " SB CS") {
-    return columns({{1, "*"},
-                    {2, std::string(1, league)},
-                    {10, "E"},
-                    {11, season},
-                    {15, " Testers"},
-                    {65, steals}});
+    std::string line = "*";
+    put(line, 2, std::string(1, league));
+    put(line, 10, "E" + season + " Testers");
+    put(line, 65, steals);
+    return line;
 }
 
 // Header, nine batters (the ninth bats for the pitcher), `pitchers`
@@ -110,12 +92,10 @@ inline std::vector<std::string> standardTeam(int pitchers = 5) {
     const char* names[] = {"Able,Al", "Baker,Bo", "Cole,Cy",  "Dunn,Di", "Eads,Ed",
                            "Fox,Flo", "Gray,Gus", "Hale,Hal", "Ives,Ira"};
     const int positions[] = {8, 6, 9, 3, 5, 7, 2, 4, 1};
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 9; ++i)
         lines.push_back(batterLine({.pos = positions[i], .name = names[i]}));
-    }
-    for (int i = 0; i < pitchers; ++i) {
+    for (int i = 0; i < pitchers; ++i)
         lines.push_back(pitcherLine({.name = "Pitcher" + std::to_string(i) + ",Pat"}));
-    }
     lines.push_back("*");
     lines.push_back(batterLine({.pos = 0, .name = "Bench,Ben"}));
     lines.push_back(batterLine({.pos = 7, .name = "Sub,Sam"}));
@@ -144,27 +124,44 @@ inline Loaded loadLines(const std::vector<std::string>& lines, const Config& con
     return loadText(joinLines(lines), config);
 }
 
-// A fresh folder under the system's temporary directory, removed afterwards.
+// Standard team plus trailing keyword lines.
+inline Loaded loadWithKeywords(std::initializer_list<std::string> keywordLines) {
+    auto lines = standardTeam();
+    lines.insert(lines.end(), keywordLines);
+    return loadLines(lines);
+}
+
+inline bool anyWarningHas(const TeamLoadResult& r, const std::string& text) {
+    for (const auto& w : r.warnings)
+        if (w.find(text) != std::string::npos) return true;
+    return false;
+}
+
+// A fresh folder under the system's temporary directory, removed afterwards
+// (made writable again first, for tests that take the permission away).
 class TempDir {
   public:
     TempDir() {
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
-                ("vrk_team_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+                ("vrk_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
     ~TempDir() {
         std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     std::string str() const { return path_.string(); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
     std::string write(const std::string& name, const std::string& content) const {
-        const auto file = path_ / name;
-        std::ofstream(file, std::ios::binary) << content;
-        return file.string();
+        std::ofstream(file(name), std::ios::binary) << content;
+        return file(name);
     }
 
   private:
