@@ -63,7 +63,7 @@ TEST(StatsSeededGames, TablesEqualTheSumOfTheGames) {
     HighlightLists lists;
     SimulationRecord simulation;
     Totals expected;
-    constexpr int kGames = 60;
+    constexpr int kGames = 500;
     for (int g = 0; g < kGames; ++g) {
         testing::GameFixture f(static_cast<std::uint64_t>(100 + g), g % 2 == 0);
         f.game->record = &simulation;
