@@ -2,6 +2,10 @@
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
+BUILD_TYPE ?= RelWithDebInfo
+# Warnings as errors: on in CI and development builds (.ci/run, sanitize), off
+# in a user's build, where another compiler version may warn differently.
+WERROR ?= OFF
 
 .PHONY: all deps build run test bench fidelity sanitize format clean
 
@@ -10,10 +14,8 @@ all: build
 deps:
 	@bash scripts/install-deps
 
-$(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-
-build: deps $(BUILD)/build.ninja
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVRK_WERROR=$(WERROR) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -31,7 +33,7 @@ fidelity: build
 	$(BUILD)/fidelity_report --out fidelity $(ARGS)
 
 sanitize: deps
-	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVRK_SANITIZE=ON -DVRK_BUILD_BENCH=OFF
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVRK_SANITIZE=ON -DVRK_BUILD_BENCH=OFF -DVRK_WERROR=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/config.h"
 #include "data/team.h"
-#include "shell/config.h"
 
 namespace vrk {
 

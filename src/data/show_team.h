@@ -2,8 +2,8 @@
 #include <ostream>
 #include <string>
 
+#include "data/config.h"
 #include "data/team.h"
-#include "shell/config.h"
 
 namespace vrk {
 

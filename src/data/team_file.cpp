@@ -6,11 +6,11 @@
 #include "core/numbering.h"
 #include "core/paths.h"
 #include "core/text_fields.h"
+#include "data/config_folders.h"
 #include "data/league_context.h"
 #include "data/team_file_derived.h"
 #include "data/team_file_keywords.h"
 #include "data/team_file_player_line.h"
-#include "shell/config_file.h"
 
 namespace vrk {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/config.h"
 #include "data/team.h"
-#include "shell/config.h"
 
 namespace vrk {
 

@@ -5,9 +5,9 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/hits_support.h"
+#include "engine/message_registry.h"
 #include "engine/running_plays.h"
 #include "engine/steals_support.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "core/rng.h"
+#include "data/config.h"
 #include "data/team.h"
 #include "engine/game_counters.h"
 #include "engine/game_seams.h"
 #include "engine/game_state.h"
-#include "shell/config.h"
 
 namespace vrk {
 

@@ -2,7 +2,7 @@
 #include <span>
 #include <string_view>
 
-#include "presentation/message_key.h"
+#include "engine/message_key.h"
 
 namespace vrk {
 

@@ -4,7 +4,7 @@
 #include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/hits_support.h"
-#include "presentation/message_registry.h"
+#include "engine/message_registry.h"
 
 namespace vrk {
 namespace {

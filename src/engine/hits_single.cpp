@@ -5,7 +5,7 @@
 #include "engine/engine_helpers.h"
 #include "engine/hits.h"
 #include "engine/hits_support.h"
-#include "presentation/message_registry.h"
+#include "engine/message_registry.h"
 
 namespace vrk {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
+#include "engine/message_registry.h"
 #include "engine/outcome_model.h"
 #include "engine/running_plays.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

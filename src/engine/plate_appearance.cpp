@@ -2,8 +2,8 @@
 // the handler of what was drawn, and the pitches it took.
 #include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
+#include "engine/message_registry.h"
 #include "engine/outcome_model.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

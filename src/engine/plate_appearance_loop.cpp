@@ -4,7 +4,7 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
-#include "presentation/message_registry.h"
+#include "engine/message_registry.h"
 
 namespace vrk {
 

@@ -7,8 +7,8 @@
 
 #include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
+#include "engine/message_registry.h"
 #include "engine/outcome_model.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "engine/engine_helpers.h"
-#include "presentation/message_registry.h"
+#include "engine/message_registry.h"
 
 namespace vrk {
 

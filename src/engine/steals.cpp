@@ -3,9 +3,9 @@
 #include <exception>
 
 #include "engine/engine_helpers.h"
+#include "engine/message_registry.h"
 #include "engine/running_plays.h"
 #include "engine/steals_support.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

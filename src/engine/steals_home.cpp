@@ -1,8 +1,8 @@
 // The steal of home, alone or as the front end of a double steal.
 #include "engine/engine_helpers.h"
+#include "engine/message_registry.h"
 #include "engine/running_plays.h"
 #include "engine/steals_support.h"
-#include "presentation/message_registry.h"
 
 namespace vrk::steals {
 

@@ -1,7 +1,7 @@
 // A strikeout, and the dropped third strike that lets the batter reach.
 #include "engine/engine_helpers.h"
+#include "engine/message_registry.h"
 #include "engine/outcome_model.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

@@ -1,7 +1,7 @@
 // Walks and hit batsmen: forced runners move up and the batter takes first.
 #include "engine/engine_helpers.h"
+#include "engine/message_registry.h"
 #include "engine/outcome_model.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

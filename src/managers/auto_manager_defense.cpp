@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "engine/engine_helpers.h"
+#include "engine/message_registry.h"
 #include "managers/auto_manager.h"
 #include "managers/auto_manager_support.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "engine/engine_helpers.h"
+#include "engine/message_registry.h"
 #include "managers/auto_manager_support.h"
 #include "managers/bullpen_state.h"
 #include "managers/roster_swap.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

@@ -4,6 +4,7 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
+#include "engine/message_registry.h"
 #include "managers/auto_manager_double_switch.h"
 #include "managers/auto_manager_support.h"
 #include "managers/pitcher_entry.h"
@@ -11,7 +12,6 @@
 #include "managers/roster_swap.h"
 #include "managers/starters.h"
 #include "managers/warmup.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

@@ -5,9 +5,9 @@
 
 #include "core/rounding.h"
 #include "engine/engine_helpers.h"
+#include "engine/message_registry.h"
 #include "managers/allowance.h"
 #include "managers/bullpen_state.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 

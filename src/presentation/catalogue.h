@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/rng.h"
+#include "engine/message_key.h"
 #include "presentation/gender_text.h"
-#include "presentation/message_key.h"
 
 namespace vrk {
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "data/config.h"
 #include "data/league_context.h"
 #include "data/run_settings.h"
 #include "engine/game.h"
@@ -11,7 +12,6 @@
 #include "managers/auto_manager_hooks.h"
 #include "managers/rotation.h"
 #include "shell/batch_rules.h"
-#include "shell/config.h"
 
 namespace vrk {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "data/config.h"
 #include "data/run_settings.h"
-#include "shell/config.h"
 
 namespace vrk {
 

@@ -3,7 +3,7 @@
 #include <unistd.h>
 
 #include "data/sim_data.h"
-#include "data/stats_record_game.h"
+#include "engine/stats_record_game.h"
 #include "shell/config_file.h"
 
 namespace vrk {

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "data/config.h"
 #include "data/run_settings.h"
-#include "data/stats_highlights.h"
 #include "data/stats_set.h"
 #include "data/team_file.h"
 #include "engine/game.h"
-#include "shell/config.h"
+#include "engine/stats_highlights.h"
 
 namespace vrk {
 

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "data/config.h"
 #include "data/run_settings.h"
-#include "shell/config.h"
 #include "shell/config_file.h"
 
 namespace vrk {

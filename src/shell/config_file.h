@@ -3,7 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/config.h"
+#include "data/config.h"
+#include "data/config_folders.h"
 
 namespace vrk {
 
@@ -42,10 +43,5 @@ void applyColorScheme(Config& config, int scheme);
 // A league-average line: its checks' warnings are appended to warnings.
 LeagueAverageRow readLeagueAverageLine(std::string_view upperLine,
                                        std::vector<std::string>& warnings);
-
-// The folders to use: the configured one (relative to the home directory
-// when not absolute), else the home directory. Always ends in '/'.
-std::string dataFolder(const Config& config);
-std::string writeFolder(const Config& config);
 
 }  // namespace vrk

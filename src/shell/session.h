@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "core/rng.h"
+#include "data/config.h"
 #include "data/run_settings.h"
 #include "presentation/catalogue.h"
 #include "presentation/console_glyphs.h"
-#include "shell/config.h"
 #include "shell/fixed_tables.h"
 
 namespace vrk {

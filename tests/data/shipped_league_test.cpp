@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include "test_paths.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kHomeDir = VRK_SOURCE_HOME;
+const std::string kHomeDir = vrk::test::sourceHome();
 constexpr int kGames = 162;
 constexpr double kTeamTolerance = 0.08;    // a team's rate against its league's
 constexpr double kLeagueTolerance = 0.03;  // a league's summed totals against its row
@@ -347,7 +348,7 @@ TEST_F(ShippedLeague, HasSpreadAndEveryLayout) {
 // The files in home/ are exactly what the generator writes for its default
 // seed, and the generator repeats itself. Needs the tool built beside vrk.
 TEST_F(ShippedLeague, GeneratorReproducesTheShippedFiles) {
-    const fs::path tool = fs::path(VRK_VRK_BINARY).parent_path() / "make_league";
+    const fs::path tool = fs::path(vrk::test::vrkBinary()).parent_path() / "make_league";
     if (!fs::exists(tool)) GTEST_SKIP() << "make_league is not built";
     const fs::path out = fs::temp_directory_path() / ("vrk_league_" + std::to_string(::getpid()));
     fs::remove_all(out);

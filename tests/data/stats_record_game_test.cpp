@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "data/stats_highlights.h"
-#include "data/stats_record_game.h"
 #include "data/stats_set.h"
 #include "data/stats_test_support.h"
+#include "engine/stats_highlights.h"
+#include "engine/stats_record_game.h"
 
 namespace vrk {
 namespace {

@@ -3,9 +3,9 @@
 #include <map>
 #include <string>
 
-#include "data/stats_record_game.h"
 #include "data/stats_set.h"
 #include "data/stats_test_support.h"
+#include "engine/stats_record_game.h"
 #include "engine/test_teams.h"
 
 namespace vrk {

@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "data/stats_record_game.h"
 #include "data/stats_set.h"
 #include "data/stats_test_support.h"
+#include "engine/stats_record_game.h"
 
 namespace vrk {
 namespace {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <sstream>
 #include "core/numbering.h"
@@ -14,7 +15,7 @@ using namespace vrk::testing;
 
 TEST(TeamFile, ReadsTheSampleFileAsWritten) {
     Config config;
-    config.dataPath = std::string(VRK_TEST_DATA) + "/team/";
+    config.dataPath = std::string(vrk::test::testDataDir()) + "/team/";
     TeamSlots teams;
     const TeamLoadResult result = loadTeamPair(teams, "tigers", "TIGERS", config);
     ASSERT_FALSE(result.abort);
@@ -233,7 +234,7 @@ TEST(TeamFile, FileLookupMissingFileAndReload) {
 
 TEST(TeamShow, PrintsTheRosterAsLoaded) {
     Config config;
-    config.dataPath = std::string(VRK_TEST_DATA) + "/team";
+    config.dataPath = std::string(vrk::test::testDataDir()) + "/team";
     std::ostringstream out, err;
     ASSERT_EQ(showTeamCommand(config, "Tigers.dat", out, err), 0);
     const std::string text = out.str();

@@ -4,9 +4,9 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
+#include "engine/message_registry.h"
 #include "engine/recording_seams.h"
 #include "engine/test_teams.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "core/rng.h"
+#include "data/config.h"
 #include "data/team.h"
 #include "engine/game.h"
-#include "shell/config.h"
 
 namespace vrk::testing {
 

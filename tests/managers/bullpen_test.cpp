@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/message_registry.h"
 #include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
 #include "managers/pitcher_entry.h"
@@ -7,7 +8,6 @@
 #include "managers/rotation.h"
 #include "managers/warmup.h"
 #include "managers_test_support.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 namespace {

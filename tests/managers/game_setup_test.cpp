@@ -1,6 +1,7 @@
 // The managers' pre-game steps on a loaded team file, in the order the game
 // set-up runs them.
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
@@ -19,7 +20,7 @@ using mgrtest::Idx;
 
 TEST(ManagersGameSetup, StartersLineupsAndOrderOnALoadedTeam) {
     Config config;
-    config.dataPath = std::string(VRK_TEST_DATA) + "/team/";
+    config.dataPath = std::string(vrk::test::testDataDir()) + "/team/";
     std::array<Team, 3> teams{};
     ASSERT_FALSE(loadTeamPair(teams, "TIGERS", "TIGERS", config).abort);
     const int lastPitcher = teams[1].lastPitcherEntry;

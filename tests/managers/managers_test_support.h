@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "test_paths.h"
 
 #include "core/rng.h"
 #include "data/team.h"
@@ -49,7 +50,7 @@ struct NamedScoreCard final : ScoreCardSink {
 
 inline Config ShippedConfig() {
     Config config;
-    config.dataPath = std::string(VRK_SOURCE_HOME) + "/";
+    config.dataPath = std::string(vrk::test::sourceHome()) + "/";
     return config;
 }
 

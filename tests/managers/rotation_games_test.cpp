@@ -2,6 +2,7 @@
 // never sends the same starter out twice running, and a staff never uses a
 // pitcher twice in one game.
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <set>
 
@@ -14,8 +15,9 @@ namespace {
 
 TEST(RotationGames, FiveManTurnNeverRepeatsAStarter) {
     Config config;
-    config.homeDir = VRK_SOURCE_HOME;
-    readConfigFile(std::string(VRK_SOURCE_HOME) + "/BASEBALL.CFG", config, ConfigReadMode::Startup);
+    config.homeDir = vrk::test::sourceHome();
+    readConfigFile(std::string(vrk::test::sourceHome()) + "/BASEBALL.CFG", config,
+                   ConfigReadMode::Startup);
     TeamSlots loaded;
     ASSERT_FALSE(loadTeamPair(loaded, "WENSTEAD", "SARFORD", config).abort);
 

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <cctype>
 #include <sstream>
 
+#include "engine/message_registry.h"
 #include "presentation/catalogue.h"
-#include "presentation/message_registry.h"
 
 namespace vrk {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 PlayByPlayCatalogue shipped() {
     PlayByPlayCatalogue catalogue;
     const CatalogueLoad outcome =
-        LoadPlayByPlay(catalogue, std::string(VRK_SOURCE_HOME) + "/BASEBALL.MSG");
+        LoadPlayByPlay(catalogue, std::string(vrk::test::sourceHome()) + "/BASEBALL.MSG");
     EXPECT_EQ(outcome.status, CatalogueLoadStatus::Loaded) << outcome.message;
     EXPECT_LE(outcome.records, kMaxCatalogueRecords);
     return catalogue;

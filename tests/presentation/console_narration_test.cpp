@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include "data/team_file.h"
 #include "presentation/catalogue.h"
@@ -13,8 +14,9 @@ namespace {
 // catalogue: every key the engine asks for must have a text.
 TEST(ConsoleNarration, ShippedGamesNeverMissAText) {
     Config config;
-    config.homeDir = VRK_SOURCE_HOME;
-    readConfigFile(std::string(VRK_SOURCE_HOME) + "/BASEBALL.CFG", config, ConfigReadMode::Startup);
+    config.homeDir = vrk::test::sourceHome();
+    readConfigFile(std::string(vrk::test::sourceHome()) + "/BASEBALL.CFG", config,
+                   ConfigReadMode::Startup);
     PlayByPlayCatalogue catalogue;
     ASSERT_EQ(LoadPlayByPlayFromHome(catalogue, config.homeDir).status,
               CatalogueLoadStatus::Loaded);

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "presentation/message_registry.h"
+#include "engine/message_registry.h"
 
 namespace vrk {
 namespace {

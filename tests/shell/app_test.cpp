@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include "core/process.h"
 
@@ -6,7 +7,7 @@ namespace vrk {
 namespace {
 
 TEST(App, DispatchExitStatuses) {
-    const std::string vrk = VRK_VRK_BINARY;
+    const std::string vrk = vrk::test::vrkBinary();
     EXPECT_EQ(runAndWait({vrk, "--help"}), 0);
     EXPECT_EQ(runAndWait({vrk, "--version"}), 0);
     EXPECT_EQ(runAndWait({vrk, "--no-such-switch"}), 2);

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 #include <vector>
+#include "test_paths.h"
 
 #include "shell/batch_run.h"
 
@@ -22,7 +23,7 @@ struct BatchHome {
                std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         fs::remove_all(dir);
         fs::create_directories(dir);
-        const fs::path home = VRK_SOURCE_HOME;
+        const fs::path home = vrk::test::sourceHome();
         for (const char* name :
              {"BASEBALL.MSG", "STADIUM.TXT", "BASEBALL.CFG", "CAMHAVEN.DAT", "FELVORA.DAT"}) {
             fs::copy_file(home / name, dir / name);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <algorithm>
 #include <sstream>
@@ -28,7 +29,7 @@ TEST(BenchRun, SignatureIsFnv1a) {
 TEST(BenchRun, SameSeedSameSignature) {
     Session session;
     StartupInputs inputs;
-    inputs.sourceHome = VRK_SOURCE_HOME;
+    inputs.sourceHome = vrk::test::sourceHome();
     ASSERT_EQ(prepareSession(inputs, session).status, StartupStatus::Ready);
     std::vector<std::string> problems;
     auto pairings =

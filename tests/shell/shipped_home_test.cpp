@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <fstream>
 #include <sstream>
@@ -9,7 +10,7 @@
 namespace vrk {
 namespace {
 
-const std::string kHome = VRK_SOURCE_HOME;
+const std::string kHome = vrk::test::sourceHome();
 
 TEST(ShippedHome, ConfigLoadsCleanWithTheTwoDefaultRows) {
     Config fresh;

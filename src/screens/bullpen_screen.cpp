@@ -1,4 +1,4 @@
-#include "managers/bullpen_screen.h"
+#include "screens/bullpen_screen.h"
 
 #include <string>
 #include <vector>
@@ -7,8 +7,8 @@
 #include "engine/game.h"
 #include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
-#include "managers/pitcher_list_screen.h"
 #include "presentation/console.h"
+#include "screens/pitcher_list_screen.h"
 
 namespace vrk {
 

@@ -1,4 +1,4 @@
-#include "managers/rotation_dialog_screen.h"
+#include "screens/rotation_dialog_screen.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "presentation/message_registry.h"
+#include "engine/message_registry.h"
 
 namespace vrk::msg {
 

@@ -11,16 +11,16 @@ namespace vrk {
 struct LeagueAverageRow {
     std::string year;  // 4 characters: a year or "DEF "
     char league = ' ';
-    float walkRate = 0;             // walks / PA
-    float strikeoutsPerOut = 0;     // strikeouts / (3 * innings)
-    float strikeoutRate = 0;        // strikeouts / PA
-    float singleRate = 0;           // singles / PA
-    float doubleRate = 0;           // doubles / PA
-    float tripleRate = 0;           // triples / PA
-    float homeRunRate = 0;          // home runs / PA
-    std::int16_t column60Value = 0; // cols 60-65
-    double runFactor = 0;           // cols 67-72
-    std::int16_t leagueIndex = 100; // cols 74-76, 0 read as 100
+    float walkRate = 0;              // walks / PA
+    float strikeoutsPerOut = 0;      // strikeouts / (3 * innings)
+    float strikeoutRate = 0;         // strikeouts / PA
+    float singleRate = 0;            // singles / PA
+    float doubleRate = 0;            // doubles / PA
+    float tripleRate = 0;            // triples / PA
+    float homeRunRate = 0;           // home runs / PA
+    std::int16_t column60Value = 0;  // cols 60-65
+    double runFactor = 0;            // cols 67-72
+    std::int16_t leagueIndex = 100;  // cols 74-76, 0 read as 100
     std::int32_t innings = 0;
     std::int32_t hits = 0;
     std::int16_t doubles = 0;
@@ -36,9 +36,9 @@ inline constexpr std::size_t kMaxLeagueAverageRows = 300;
 // The configuration record: every setting of BASEBALL.CFG plus what start-up
 // derives from it. "Y/N" settings keep the character that was read.
 struct Config {
-    std::string homeDir;       // folder of BASEBALL.MSG, STADIUM.TXT, BASEBALL.CFG
-    std::string editor;        // ends in one blank
-    std::string wordProcessor; // ends in one blank
+    std::string homeDir;        // folder of BASEBALL.MSG, STADIUM.TXT, BASEBALL.CFG
+    std::string editor;         // ends in one blank
+    std::string wordProcessor;  // ends in one blank
     char mModeSound = 'Y';
     int mModeDelay = 3;
     int rows = 44;
@@ -47,11 +47,11 @@ struct Config {
     char fireworks = 'Y';
     char displayFatigue = 'Y';
     std::string fieldPhoto = "wrigley1.jpg";
-    std::string aux;           // ends in one blank when set
+    std::string aux;  // ends in one blank when set
     std::string homeRunWav;
     int statTeamLimit = 0;
-    std::string dataPath;      // empty = home directory; ends in a separator when set
-    std::string writePath;     // as dataPath
+    std::string dataPath;   // empty = home directory; ends in a separator when set
+    std::string writePath;  // as dataPath
     std::string overrideLogoDir;
     int regulationInnings = 9;
     int colorScheme = 5;

@@ -1,4 +1,4 @@
-#include "managers/pitcher_list_screen.h"
+#include "screens/pitcher_list_screen.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "data/stats_record_game.h"
+#include "engine/stats_record_game.h"
 
 #include <algorithm>
 #include <array>

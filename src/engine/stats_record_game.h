@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "data/stats_highlights.h"
 #include "data/stats_set.h"
 #include "engine/game.h"
+#include "engine/stats_highlights.h"
 
 namespace vrk {
 

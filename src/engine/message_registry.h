@@ -2,7 +2,7 @@
 #include <string_view>
 #include <vector>
 
-#include "presentation/message_key.h"
+#include "engine/message_key.h"
 
 // Every play-by-play key that the engine and the managers look up, by name,
 // so that no code spells 07/0/0/15 by hand and so that a test can check the

@@ -1,4 +1,4 @@
-#include "presentation/message_key.h"
+#include "engine/message_key.h"
 
 namespace vrk {
 

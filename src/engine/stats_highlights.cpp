@@ -1,4 +1,4 @@
-#include "data/stats_highlights.h"
+#include "engine/stats_highlights.h"
 
 #include "core/text_fields.h"
 #include "data/player_names.h"

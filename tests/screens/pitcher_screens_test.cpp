@@ -4,17 +4,17 @@
 #include <stdexcept>
 
 #include "managers/bullpen_checks.h"
-#include "managers/bullpen_screen.h"
 #include "managers/bullpen_state.h"
-#include "managers/pitcher_list_screen.h"
+#include "managers/managers_test_support.h"
 #include "managers/rotation.h"
-#include "managers/rotation_dialog_screen.h"
-#include "managers/rotation_screen.h"
 #include "managers/starter_pick.h"
-#include "managers/starter_screen.h"
-#include "managers_test_support.h"
 #include "presentation/console_keys.h"
 #include "presentation/console_memory.h"
+#include "screens/bullpen_screen.h"
+#include "screens/pitcher_list_screen.h"
+#include "screens/rotation_dialog_screen.h"
+#include "screens/rotation_screen.h"
+#include "screens/starter_screen.h"
 
 namespace vrk {
 namespace {

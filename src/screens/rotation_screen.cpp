@@ -1,13 +1,13 @@
-#include "managers/rotation_screen.h"
+#include "screens/rotation_screen.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "data/team.h"
-#include "managers/pitcher_list_screen.h"
 #include "managers/rotation.h"
 #include "managers/starter_pick.h"
 #include "presentation/console.h"
+#include "screens/pitcher_list_screen.h"
 
 namespace vrk {
 

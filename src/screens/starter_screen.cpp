@@ -1,11 +1,11 @@
-#include "managers/starter_screen.h"
+#include "screens/starter_screen.h"
 
 #include <string>
 
 #include "data/team.h"
-#include "managers/pitcher_list_screen.h"
 #include "managers/starter_pick.h"
 #include "presentation/console.h"
+#include "screens/pitcher_list_screen.h"
 
 namespace vrk {
 
