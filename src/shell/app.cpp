@@ -13,6 +13,7 @@
 #include "shell/batch_run.h"
 #include "shell/bench_run.h"
 #include "shell/host_info.h"
+#include "shell/init_home.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/version.h"
@@ -31,6 +32,9 @@ void printHelp() {
         "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
         "                             schedule), one line per game and a summary\n"
         "  vrk --show-team NAME       print a team file's roster\n"
+        "  vrk --init DIR             make DIR a home folder of your own (settings, catalogue,\n"
+        "                             sample league); run vrk there\n"
+        "  vrk --home                 print the home folder vrk would use here\n"
         "  vrk bench                  fixed-seed games: result signature and games per second\n"
         "  vrk --help                 this text\n"
         "  vrk --version              the program's version\n"
@@ -133,6 +137,8 @@ int runApp(int argc, char** argv) {
         if (first == "bench") return runBenchCommand(argc, argv);
         // Roster print of one team file: argv[2] is its name.
         if (first == "--show-team") return runShowTeam(argc, argv);
+        if (first == "--init") return runInitCommand(argc, argv);
+        if (first == "--home") return runHomeCommand(argc, argv);
         if (first.starts_with("--")) {
             std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);
             return 2;

@@ -117,6 +117,11 @@ TEST(Startup, HomeDirectoryIsTheFirstFolderHoldingTheCatalogue) {
     root.write("src/BASEBALL.MSG", "x");
     EXPECT_EQ(findHomeDirectory(work, exe, (root.path / "src").string()),
               (root.path / "src").string());
+    // An installed program uses its own copy, whatever tree it was built in.
+    fs::create_directories(root.path / "share" / "vrk" / "home");
+    root.write("share/vrk/home/BASEBALL.MSG", "x");
+    EXPECT_EQ(findHomeDirectory(work, exe, (root.path / "src").string()),
+              (root.path / "share" / "vrk" / "home").string());
     root.write("work/BASEBALL.MSG", "x");
     EXPECT_EQ(findHomeDirectory(work, exe, (root.path / "src").string()), work);
 }
