@@ -22,6 +22,14 @@ class MemoryConsole final : public Console {
     // Appends a key code (see console_keys.h) to the script.
     void pushKey(std::string_view code);
     std::size_t keysLeft() const { return keys_.size(); }
+    // Scripts a change of the screen's size: it happens when the key reader
+    // reaches it, as a terminal's resize does, and gives no key itself.
+    void pushResize(int rows, int cols);
+    // Polls find nothing from here on until a waitKey, which goes on with
+    // the rest of the script: keys for a dialog that comes later.
+    void pushQuietPolls();
+    // Changes the size at once.
+    void resize(int rows, int cols) { resizeGrid(rows, cols); }
     // How many times waitKey found the script empty.
     int dryReads() const { return dryReads_; }
 
@@ -52,6 +60,8 @@ class MemoryConsole final : public Console {
     const std::vector<std::vector<std::string>>& foregroundRuns() const { return runs_; }
 
   private:
+    bool takeResize();
+
     std::deque<std::string> keys_;
     int dryReads_ = 0;
     long long sleptMs_ = 0;

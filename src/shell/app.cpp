@@ -12,6 +12,7 @@
 #include "presentation/console_ncurses.h"
 #include "shell/batch_run.h"
 #include "shell/bench_run.h"
+#include "shell/command_line_game.h"
 #include "shell/host_info.h"
 #include "shell/init_home.h"
 #include "shell/session.h"
@@ -96,7 +97,21 @@ int runInteractive(int argc, char** argv) {
         // be found say so in the play-by-play.
         return true;
     };
-    return runStartup(*terminal.console, inputs, session, hooks);
+    hooks.commandLineGame = playCommandLineGame;
+    // Whatever goes wrong, the terminal is given back before the message.
+    std::string failure;
+    int status = 1;
+    try {
+        status = runStartup(*terminal.console, inputs, session, hooks);
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    terminal.console.reset();
+    if (!failure.empty()) {
+        std::fprintf(stderr, "vrk: stopped by an internal error: %s\n", failure.c_str());
+        return 1;
+    }
+    return status;
 }
 
 // Prints one team file as the loader reads it, with the configuration of
