@@ -41,7 +41,12 @@ std::string MemoryConsole::waitKey() {
         if (!keys_.empty() && keys_.front() == kQuietMark) keys_.pop_front();
     }
     lastWaitScreen_.clear();
-    for (int r = 1; r <= rows(); ++r) lastWaitScreen_.push_back(rowText(r));
+    std::string joined;
+    for (int r = 1; r <= rows(); ++r) {
+        lastWaitScreen_.push_back(rowText(r));
+        joined += lastWaitScreen_.back() + "\n";
+    }
+    waitScreens_.push_back(std::move(joined));
     if (keys_.empty()) {
         if (++dryReads_ > kMaxDryReads)
             throw std::logic_error("MemoryConsole: key script exhausted");
@@ -50,6 +55,12 @@ std::string MemoryConsole::waitKey() {
     std::string key = std::move(keys_.front());
     keys_.pop_front();
     return key;
+}
+
+bool MemoryConsole::shownAtSomeWait(std::string_view text) const {
+    for (const std::string& screen : waitScreens_)
+        if (screen.find(text) != std::string::npos) return true;
+    return false;
 }
 
 std::string MemoryConsole::pollKey() {

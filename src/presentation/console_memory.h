@@ -52,6 +52,8 @@ class MemoryConsole final : public Console {
     // The screen rows as they stood when waitKey was last called: what a
     // dialog showed while it waited.
     const std::vector<std::string>& screenAtLastWait() const { return lastWaitScreen_; }
+    // True when the text was on the screen at any waitKey so far.
+    bool shownAtSomeWait(std::string_view text) const;
 
     long long sleptMs() const { return sleptMs_; }
     int sleepCalls() const { return sleepCalls_; }
@@ -69,6 +71,7 @@ class MemoryConsole final : public Console {
     int beeps_ = 0;
     std::string title_;
     std::vector<std::string> lastWaitScreen_;
+    std::vector<std::string> waitScreens_;  // each screen's rows joined by newlines
     std::vector<std::vector<std::string>> runs_;
 };
 

@@ -97,7 +97,8 @@ void drawScoreboard(Console& console, int originRow, int originCol, const Scoreb
             console.printAt(row, originCol + cellColumn(c), scoreboardCell(view, t, c),
                             current ? colours.highlight : colours.normal);
         }
-        std::snprintf(field, sizeof field, "%3d%3d%3d", view.runs[Idx(t)] % 1000,
+        // Units under the header's R, H and E, inside the frame.
+        std::snprintf(field, sizeof field, "%2d%3d%3d", view.runs[Idx(t)] % 100,
                       view.hits[Idx(t)] % 1000, view.errors[Idx(t)] % 1000);
         console.printAt(row, originCol + kRunsColumn, field, colours.normal);
     }

@@ -18,7 +18,7 @@ void run(const std::function<void()>& action, Console& console, std::string_view
         action();
         console.popScreen();
     } else {
-        tellUser(console, " " + std::string(what) + " is not available yet. ");
+        tellUser(console, " " + std::string(what) + " not available yet. ");
     }
 }
 
@@ -56,23 +56,23 @@ char barKey(Console& console, const EndOfGameBarSettings& settings, const GameBa
 BarKeyResult commonKey(Console& console, char key, const GameBarActions& actions) {
     switch (key) {
         case 'B':
-            run(actions.boxScore, console, "The box score");
+            run(actions.boxScore, console, "The box score is");
             return BarKeyResult::Stay;
         case 'C':
-            run(actions.scoreCard, console, "The score card");
+            run(actions.scoreCard, console, "The score card is");
             return BarKeyResult::Stay;
         case 'R':
-            run(actions.standings, console, "The standings");
+            run(actions.standings, console, "The standings are");
             return BarKeyResult::Stay;
         case 'S':
             if (actions.statisticsReport) {
-                run(actions.statisticsReport, console, "The statistics report");
+                run(actions.statisticsReport, console, "The statistics report is");
             } else {
                 tellUser(console, kNoStatisticsFile);
             }
             return BarKeyResult::Stay;
         case 'D':
-            run(actions.documentation, console, "The documentation");
+            run(actions.documentation, console, "The documentation is");
             return BarKeyResult::Stay;
         case 'Q':
         case kInterruptKey:

@@ -17,7 +17,7 @@ char upper(std::string_view key) {
 }
 
 void notYet(Console& console, std::string_view what) {
-    tellUser(console, " " + std::string(what) + " is not available yet. ");
+    tellUser(console, " " + std::string(what) + " not available yet. ");
 }
 
 }  // namespace
@@ -41,11 +41,11 @@ bool askYesNo(Console& console, std::string_view question, bool defaultYes) {
 }
 
 void showBoxScoreSoFar(Console& console, const Config&, Game&) {
-    notYet(console, "The box score");
+    notYet(console, "The box score is");
 }
 
 void showScoreCard(Console& console, const Config&, Game&) {
-    notYet(console, "The score card");
+    notYet(console, "The score card is");
 }
 
 void showDocumentation(Console& console, const Config& config,

@@ -30,6 +30,7 @@ void printHelp() {
         "Usage:\n"
         "  vrk [OPTIONS]              play in the terminal (start-up, then the main menu)\n"
         "  vrk /CMD:FILE              take the options from the first line of FILE\n"
+        "  vrk /V:TEAM /H:TEAM        play one game between the two teams on the screen\n"
         "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
         "                             schedule), one line per game and a summary\n"
         "  vrk --show-team NAME       print a team file's roster\n"

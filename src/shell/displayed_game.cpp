@@ -38,7 +38,7 @@ FieldColours fieldColours(const Config& config) {
 }
 
 void notAvailable(Console& console, std::string_view what) {
-    tellUser(console, " " + std::string(what) + " is not available yet. ");
+    tellUser(console, " " + std::string(what) + " not available yet. ");
 }
 
 // The watch-mode keys between passes, and the input of a user-managed
@@ -129,7 +129,7 @@ class GameKeys final : public Pacer, public ManagerHooks {
                     if (settings_.optionsWindow) {
                         settings_.optionsWindow(console_, session_, game_);
                     } else {
-                        notAvailable(console_, "The Options window");
+                        notAvailable(console_, "The Options window is");
                     }
                 });
                 return true;
@@ -140,7 +140,7 @@ class GameKeys final : public Pacer, public ManagerHooks {
                 } else if (settings_.standings) {
                     over([&] { settings_.standings(console_, session_); });
                 } else {
-                    notAvailable(console_, "The standings");
+                    notAvailable(console_, "The standings are");
                 }
                 return true;
             case 'B':
@@ -171,7 +171,7 @@ class GameKeys final : public Pacer, public ManagerHooks {
                 if (settings_.strategyWindow) {
                     settings_.strategyWindow(console_, session_, game_, team);
                 } else {
-                    notAvailable(console_, "The strategy window");
+                    notAvailable(console_, "The strategy window is");
                 }
             });
             return true;
@@ -236,7 +236,7 @@ GameBarActions barActions(Console& console, Session& session, Game* game,
     if (settings.statisticsReport)
         a.statisticsReport = [&] { settings.statisticsReport(console, session); };
     a.documentation = [&] { showDocumentation(console, session.config); };
-    if (settings.saveScheduleState)
+    if (settings.mode == GameMode::Schedule && settings.saveScheduleState)
         a.saveScheduleState = [&] { settings.saveScheduleState(console, session); };
     return a;
 }

@@ -68,5 +68,108 @@ TEST(DisplayedGame, PlaysToTheEndOfGameBarAndLeavesOnQ) {
     EXPECT_TRUE(anyWaitShowed(console, "That's the ballgame!"));
 }
 
+// A game stopped in its middle: which answers stop it, what is saved, and
+// what the caller is told to do next.
+TEST(DisplayedGame, QuitPendingDuringTheGame) {
+    const std::string ctrlC(1, kInterruptKey);
+    struct Case {
+        const char* what;
+        GameMode mode;
+        std::vector<std::string> keys;  // read in the first pass
+        bool completed;
+        AfterGame after;
+        bool quitPending;
+        int statisticsSaves, scheduleSaves;
+    };
+    const Case cases[] = {
+        {"Ctrl-C twice", GameMode::Manual, {ctrlC, ctrlC}, false, AfterGame::EndProgram, false,
+         1, 0},
+        {"Q then N", GameMode::TwoTeam, {"q", "n"}, false, AfterGame::MainMenu, false, 1, 0},
+        {"Q then another key", GameMode::Manual, {"q", "x"}, true, AfterGame::NextGame, false, 0,
+         0},
+        {"schedule: Q twice", GameMode::Schedule, {"Q", "Q"}, false, AfterGame::EndProgram, false,
+         1, 1},
+        {"schedule: finish this game", GameMode::Schedule, {"Q", " "}, true, AfterGame::NextGame,
+         true, 0, 1},
+    };
+    for (const Case& c : cases) {
+        DisplayedFixture f;
+        MemoryConsole console(24, 80);
+        for (const auto& key : c.keys) console.pushKey(key);
+        console.pushQuietPolls();
+        console.pushKey("q");  // the end-of-game bar, when the game gets there
+        int statisticsSaves = 0, scheduleSaves = 0;
+        DisplayedGameSettings settings;
+        settings.mode = c.mode;
+        settings.saveStatistics = [&](Console&, Session&) { ++statisticsSaves; };
+        settings.saveScheduleState = [&](Console&, Session&) { ++scheduleSaves; };
+        const DisplayedGameOutcome outcome = f.play(console, settings);
+        EXPECT_EQ(outcome.completed, c.completed) << c.what;
+        EXPECT_EQ(outcome.after, c.after) << c.what;
+        EXPECT_EQ(outcome.quitPending, c.quitPending) << c.what;
+        EXPECT_EQ(statisticsSaves, c.statisticsSaves) << c.what;
+        EXPECT_EQ(scheduleSaves, c.scheduleSaves) << c.what;
+        EXPECT_EQ(console.savedScreens(), 0) << c.what;
+        EXPECT_EQ(console.dryReads(), 0) << c.what;
+        // A stopped game leaves the game's seams as they were.
+        EXPECT_EQ(f.game->pacer->pollKey(), false) << c.what;
+    }
+}
+
+// "T" only at delay 0, refused while a pause-after option is set; the other
+// keys open their screens or say they are missing, and the game goes on.
+TEST(DisplayedGame, WatchKeysAndRefusals) {
+    DisplayedFixture f(0);
+    MemoryConsole console(24, 80);
+    for (const char* key : {"t", " ", "o", " ", "b", " ", "c", " ", "d", "z"}) console.pushKey(key);
+    console.pushQuietPolls();
+    console.pushKey("q");
+    DisplayedGameSettings settings;
+    settings.mode = GameMode::TwoTeam;
+    settings.pauseAfterGame = true;
+    const DisplayedGameOutcome outcome = f.play(console, settings);
+    EXPECT_TRUE(outcome.completed);
+    EXPECT_FALSE(outcome.standingsOnly);
+    EXPECT_TRUE(console.shownAtSomeWait(kStandingsModeRefused));
+    EXPECT_TRUE(console.shownAtSomeWait("The Options window is not available yet."));
+    EXPECT_TRUE(console.shownAtSomeWait("The box score is not available yet."));
+    EXPECT_TRUE(console.shownAtSomeWait("The score card is not available yet."));
+    EXPECT_TRUE(console.shownAtSomeWait("Quick Play Mode"));
+    EXPECT_TRUE(console.shownAtSomeWait("Toggle Display  Quit"));
+    EXPECT_EQ(console.keysLeft(), 0u);
+
+    // Without the pause options "T" switches to the standings-only mode.
+    DisplayedFixture g(0);
+    MemoryConsole second(24, 80);
+    second.pushKey("T");
+    second.pushQuietPolls();
+    second.pushKey("q");
+    DisplayedGameSettings plain;
+    plain.mode = GameMode::TwoTeam;
+    int standings = 0;
+    plain.standings = [&](Console&, Session&) { ++standings; };
+    const DisplayedGameOutcome switched = g.play(second, plain);
+    EXPECT_TRUE(switched.standingsOnly);
+    EXPECT_EQ(standings, 1);
+    EXPECT_TRUE(switched.completed);
+}
+
+// The screen follows the terminal: the status bar moves to the new last
+// row and the play area to the new centre.
+TEST(DisplayedGame, RedrawnAfterAResize) {
+    DisplayedFixture f;
+    MemoryConsole console(24, 80);
+    console.pushResize(40, 100);
+    console.pushQuietPolls();
+    console.pushKey("q");
+    const DisplayedGameOutcome outcome = f.play(console);
+    EXPECT_TRUE(outcome.completed);
+    ASSERT_EQ(console.rows(), 40);
+    const std::vector<std::string>& screen = console.screenAtLastWait();
+    EXPECT_EQ(screen[39].substr(10, 12), " VRK v4.9.4b");
+    EXPECT_EQ(static_cast<unsigned char>(screen[8][10]), 213);  // the scoreboard's corner
+    EXPECT_NE(screen[17].find("That's the ballgame!"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vrk
