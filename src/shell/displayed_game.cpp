@@ -276,6 +276,7 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
     SoundSink* const oldSound = game.sound;
     ManagerHooks* const oldManagers = game.managers;
     narration.attach(game);
+    narration.announcerOn = settings.announcer;
     narration.setColours(boardColours(session.config), fieldColours(session.config));
     GameKeys keys(console, session, game, narration, settings, outcome);
     game.pacer = &keys;

@@ -30,6 +30,7 @@ struct DisplayedGameSettings {
     bool continuesByItself = false;  // without a pause after each game
     bool pauseAfterGame = false;     // the pause-after options (T refuses with either)
     bool pauseAfterDate = false;
+    bool announcer = false;  // the announcer-audio switch: lines spoken while sound is on
     bool concealed = false;  // two users: strategy keys "S" (visitors) and "5" (home)
     // The computer managers, kept from game to game for their counters; a
     // game without them uses its own.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "presentation/console_keys.h"
 #include "presentation/console_memory.h"
 #include "screens/debug_statistics_screen.h"
@@ -118,6 +121,39 @@ TEST(EndOfGameBar, RefusalsAndMissingScreens) {
         EXPECT_TRUE(console.shownAtSomeWait(c.shown)) << c.key;
         EXPECT_EQ(console.keysLeft(), 0u) << c.key;
     }
+}
+
+std::vector<std::string> launched;
+bool recordLaunch(const std::vector<std::string>& argv) {
+    launched = argv;
+    return true;
+}
+
+TEST(Documentation, RtfBeforeDocOrTheMessage) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "vrk_doc_test";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    Config config;
+    config.homeDir = folder.string();
+    config.wordProcessor = "writer ";
+
+    MemoryConsole console(24, 80);
+    launched.clear();
+    showDocumentation(console, config, recordLaunch);
+    EXPECT_TRUE(console.shownAtSomeWait(kDocumentationMissing.substr(1)));
+    EXPECT_TRUE(launched.empty());
+
+    std::ofstream(folder / "BASEBALL.DOC") << "doc";
+    showDocumentation(console, config, recordLaunch);
+    ASSERT_EQ(launched.size(), 2u);
+    EXPECT_EQ(launched[0], "writer");
+    EXPECT_EQ(fs::path(launched[1]).filename(), "BASEBALL.DOC");
+
+    std::ofstream(folder / "baseball.rtf") << "rtf";
+    showDocumentation(console, config, recordLaunch);
+    EXPECT_EQ(fs::path(launched[1]).filename(), "baseball.rtf");
+    fs::remove_all(folder);
 }
 
 TEST(EndOfSimulation, QuitAsksForTheMainMenu) {

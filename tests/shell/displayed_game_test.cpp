@@ -154,6 +154,39 @@ TEST(DisplayedGame, WatchKeysAndRefusals) {
     EXPECT_TRUE(switched.completed);
 }
 
+// A side managed from the keyboard: its own key bar and strategy key, read
+// by the manager's input rather than the watch-mode poll.
+TEST(DisplayedGame, UserManagedSideKeys) {
+    DisplayedFixture f(2);
+    f.game->options.userManaged = {false, false, true};
+    MemoryConsole console(25, 80);
+    for (const char* key : {"5", " ", "r", "S"}) console.pushKey(key);
+    console.pushQuietPolls();
+    console.pushKey("q");
+    DisplayedGameSettings settings;
+    settings.concealed = true;
+    int windows = 0;
+    const DisplayedGameOutcome outcome = f.play(console, settings);
+    EXPECT_TRUE(outcome.completed);
+    EXPECT_TRUE(console.shownAtSomeWait("The strategy window is not available yet."));
+    EXPECT_TRUE(console.shownAtSomeWait("Options  Box  Card  Doc  5=Home  Quit"));
+    EXPECT_EQ(console.keysLeft(), 0u);
+
+    DisplayedFixture g(2);
+    g.game->options.userManaged = {false, true, false};
+    MemoryConsole second(24, 80);
+    second.pushKey("s");
+    second.pushQuietPolls();
+    second.pushKey("q");
+    DisplayedGameSettings withWindow;
+    withWindow.strategyWindow = [&](Console&, Session&, Game&, int team) {
+        EXPECT_EQ(team, 1);
+        ++windows;
+    };
+    EXPECT_TRUE(g.play(second, withWindow).completed);
+    EXPECT_EQ(windows, 1);
+}
+
 // The screen follows the terminal: the status bar moves to the new last
 // row and the play area to the new centre.
 TEST(DisplayedGame, RedrawnAfterAResize) {
