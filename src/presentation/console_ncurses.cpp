@@ -12,11 +12,13 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 
 #include "core/process.h"
 #include "presentation/console_glyphs.h"
@@ -32,7 +34,9 @@ namespace {
 // them into keys; the terminal settings from before ncurses are kept to be
 // put back by a crash handler.
 std::atomic<int> pendingInterrupts{0};
+std::atomic<bool> terminating{false};
 static_assert(std::atomic<int>::is_always_lock_free);
+static_assert(std::atomic<bool>::is_always_lock_free);
 termios savedTerminal{};
 volatile std::sig_atomic_t terminalSaved = 0;
 
@@ -41,7 +45,7 @@ extern "C" void onInterrupt(int) {
 }
 
 extern "C" void onTerminate(int) {
-    pendingInterrupts.fetch_add(2);
+    terminating.store(true);
 }
 
 extern "C" void onCrash(int signal) {
@@ -277,6 +281,15 @@ class NcursesConsole final : public Console {
 
     std::string readKey(bool wait) {
         refresh();
+        // Asked to end (SIGTERM, or the terminal hung up): every read is an
+        // interrupt, so the game stops the way a user's "Q Q" stops it, with
+        // its statistics saved. A screen that does not listen to it is left
+        // after a while by an exception, which still gives the terminal back.
+        if (terminating.load()) {
+            if (++terminateReads_ > kMaxTerminateReads)
+                throw std::runtime_error("stopped by a signal");
+            return std::string(kInterruptCode);
+        }
         for (;;) {
             // An interrupt reads as a key; it is checked between short waits,
             // since a signal does not always end a blocking read.
@@ -287,11 +300,20 @@ class NcursesConsole final : public Console {
             // Below the smallest size the program waits for a larger window.
             wtimeout(stdscr, wait || tooSmall_ ? 200 : 0);
             wint_t ch = 0;
+            const auto asked = std::chrono::steady_clock::now();
             const int kind = wget_wch(stdscr, &ch);
             if (kind == ERR) {
                 if (!wait && !tooSmall_) return {};
+                // A terminal that has gone away answers at once, for ever.
+                if (std::chrono::steady_clock::now() - asked < std::chrono::milliseconds(20)) {
+                    if (++instantErrors_ > kMaxInstantErrors) terminating.store(true);
+                } else {
+                    instantErrors_ = 0;
+                }
+                if (terminating.load()) return readKey(wait);
                 continue;
             }
+            instantErrors_ = 0;
             std::string key;
             if (kind == KEY_CODE_YES) {
                 if (ch == KEY_RESIZE) {
@@ -311,6 +333,10 @@ class NcursesConsole final : public Console {
     Mode mode_;
     bool wtitle_;
     bool tooSmall_ = false;
+    static constexpr int kMaxTerminateReads = 50;
+    int terminateReads_ = 0;
+    static constexpr int kMaxInstantErrors = 100;
+    int instantErrors_ = 0;
     std::array<bool, 258> pairMade_{};
 };
 
@@ -357,6 +383,7 @@ TerminalConsole openTerminalConsole() {
               nullptr);
     curs_set(0);
     pendingInterrupts.store(0);
+    terminating.store(false);
     installSignalHandlers();
     auto console = std::make_unique<NcursesConsole>(LINES, COLS);
     console->clear(7);

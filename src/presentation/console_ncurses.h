@@ -19,8 +19,8 @@ struct TerminalConsole {
 // smaller than 80 x 24. Destroying the console gives the terminal back.
 //
 // While it is open, an interrupt (Ctrl-C, or SIGINT from outside) reads as
-// the key "\x03", which the game takes as "Q"; SIGTERM and SIGHUP read as
-// two of them, so a game stops with its statistics saved. A crash signal
+// the key "\x03", which the game takes as "Q"; after SIGTERM or SIGHUP every
+// read is one, so a game stops with its statistics saved. A crash signal
 // puts the terminal back as it was before the program dies.
 TerminalConsole openTerminalConsole();
 

@@ -58,7 +58,9 @@ TEST(Scoreboard, SecondPageAndTotals) {
     v.outs = 2;
     drawScoreboard(console, 0, 0, v, colours);
     EXPECT_EQ(console.textAt(2, 12, 20), "1 2 3 4 5 6 7 8 9 10");
-    EXPECT_EQ(console.rowText(3).substr(0, 40), "\xB3" "Camhaven   1                   5 11  1\xB3");
+    EXPECT_EQ(console.rowText(3).substr(0, 40),
+              "\xB3"
+              "Camhaven   1                   5 11  1\xB3");
     EXPECT_EQ(console.textAt(4, 2, 9), "Felvora  ");
     EXPECT_EQ(console.textAt(4, 12, 4), kBlock + "   ");
     EXPECT_EQ(console.attributeAt(4, 12), 14);

@@ -78,8 +78,13 @@ TEST(EndOfGameBar, Keys) {
         {"Enter continues by itself", true, false, true, {enter}, BarChoice::Next, 0},
         {"Enter alone does nothing else", true, false, false, {enter, "Q"}, BarChoice::Next, 1},
         {"B and C stay on the bar", false, true, false, {"b", "c", " ", "Q"}, BarChoice::Next, 1},
-        {"a click on Quit", false, true, false,
-         {mouseCode({MouseKind::LeftClick, 24, 61})}, BarChoice::Next, 1},
+        {"a click on Quit",
+         false,
+         true,
+         false,
+         {mouseCode({MouseKind::LeftClick, 24, 61})},
+         BarChoice::Next,
+         1},
         {"Z is ignored", false, true, false, {"z", "Q"}, BarChoice::Next, 1},
     };
     for (const Case& c : cases) {
@@ -208,11 +213,11 @@ TEST(DebugStatistics, EveryCounterHasItsLine) {
     EXPECT_NE(line("  6 ").find("75.0"), std::string::npos);
     EXPECT_NE(line("Tot:").find("40"), std::string::npos);
     EXPECT_NE(line("AvgTeamSpeed:").find("5.00"), std::string::npos);
-    for (const char* label : {"SB Attempts by Succ.Rate", "Catcher Throw. Errs:", "WP:", "PB:",
-                              "PRun:", "Dbl-Sw:", "SacOK:", "SacFail:", "I-Walk2 (get2pit):",
-                              "I-Walk3:(regular)", "St-Att-P:", "St-Suc-P:", "PitchOut:",
-                              "Pit-p-Game(DAT):", "Start. Pit. Removal", "  Bombed early",
-                              "  PH (All)", "Pitch Arnd (get2pit):", "Pitch Arnd (other)  :"})
+    for (const char* label :
+         {"SB Attempts by Succ.Rate", "Catcher Throw. Errs:", "WP:", "PB:", "PRun:", "Dbl-Sw:",
+          "SacOK:", "SacFail:", "I-Walk2 (get2pit):", "I-Walk3:(regular)",
+          "St-Att-P:", "St-Suc-P:", "PitchOut:", "Pit-p-Game(DAT):", "Start. Pit. Removal",
+          "  Bombed early", "  PH (All)", "Pitch Arnd (get2pit):", "Pitch Arnd (other)  :"})
         EXPECT_FALSE(line(label).empty()) << label;
 
     // Shown a page at a time on an 80 x 24 screen, each line once.
