@@ -24,12 +24,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/apportion.h"
 #include "core/rng.h"
 #include "core/rounding.h"
 #include "data/team_file_writer.h"
 
 namespace {
 
+using vrk::apportion;
 using vrk::Rng;
 
 constexpr std::uint64_t kDefaultSeed = 2026;
@@ -58,30 +60,6 @@ double uniform(Rng& rng, double lo, double hi) {
 }
 int roundInt(double x) {
     return static_cast<int>(vrk::roundHalfEven(x));
-}
-
-// Splits a whole total in proportion to the weights, largest remainders
-// first, so the parts always add up to the total exactly.
-std::vector<int> apportion(int total, const std::vector<double>& weights) {
-    std::vector<int> parts(weights.size(), 0);
-    const double sum = std::accumulate(weights.begin(), weights.end(), 0.0);
-    if (weights.empty() || sum <= 0) {
-        if (!weights.empty()) parts[0] = total;
-        return parts;
-    }
-    std::vector<std::pair<double, std::size_t>> remainders;
-    int given = 0;
-    for (std::size_t i = 0; i < weights.size(); ++i) {
-        const double exact = total * weights[i] / sum;
-        parts[i] = static_cast<int>(std::floor(exact));
-        given += parts[i];
-        remainders.push_back({exact - parts[i], i});
-    }
-    std::stable_sort(remainders.begin(), remainders.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (std::size_t k = 0; given < total; ++k, ++given)
-        ++parts[remainders[k % remainders.size()].second];
-    return parts;
 }
 
 // ---------------------------------------------------------------- names

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/rounding.h"
+#include "data/club_rebuild.h"
 #include "data/league_rows.h"
 #include "data/team_file_writer.h"
 
@@ -230,6 +231,8 @@ WrittenPitcher pitcherFor(const Member& m, const DatabankSeason& season, bool ow
     return w;
 }
 
+}  // namespace
+
 std::string shortClubName(const std::string& name, const std::string& fallback) {
     // The longest tail of whole words that fits 9 characters: "Red Sox" of
     // "Boston Red Sox".
@@ -247,8 +250,6 @@ std::string shortClubName(const std::string& name, const std::string& fallback) 
         best = (name.empty() ? fallback : name.substr(name.rfind(' ') + 1)).substr(0, 9);
     return lettersOnly(plainAscii(best)).substr(0, 9);
 }
-
-}  // namespace
 
 bool designatedHitterSeason(int year, const std::string& databankLeague) {
     if (databankLeague == "AL") return year >= 1973;
@@ -407,6 +408,11 @@ ImportedTeamFile buildImportedTeam(const DatabankSeason& season, const std::stri
     add("* Bench");
     for (const Member& m : bench) add(teamBatterLine(batterFor(m, season, out.notes), true));
     add(std::string("*DH=") + (dh ? "Y" : "N"));
+    // The databank's park factors average the home and road games; the team
+    // file takes the park's own effect.
+    if (club != nullptr && club->battingParkFactor && club->pitchingParkFactor)
+        add("*PE=" + std::to_string(parkPercent(*club->battingParkFactor, ParkLine::OwnPark)) +
+            "/" + std::to_string(parkPercent(*club->pitchingParkFactor, ParkLine::OwnPark)));
     if (club != nullptr)
         add("*WL=" + std::to_string(club->wins) + "-" + std::to_string(club->losses));
     add("##");

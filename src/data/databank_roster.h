@@ -14,6 +14,10 @@ struct ImportedTeamFile {
     std::vector<std::string> notes;    // values that had to be capped
 };
 
+// A club's name in the 9 characters a team file has for it: the longest
+// tail of whole words that fits ("Red Sox" of "Boston Red Sox").
+std::string shortClubName(const std::string& name, const std::string& fallback);
+
 // Whether the season's rules put a designated hitter in this league.
 bool designatedHitterSeason(int year, const std::string& databankLeague);
 
