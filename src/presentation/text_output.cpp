@@ -35,16 +35,19 @@ bool IsPrinterName(std::string_view name) {
 }
 
 PrintOutcome PrintFile(const std::string& path, const Printer& printer) {
+    // Messages name the file, not its folder, so they fit in a message box.
+    const std::size_t slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (!printer.available || !printer.available(printer.command)) {
-        return {false, "No printer command (" + printer.command + ") was found; " + path +
+        return {false, "No printer command (" + printer.command + ") was found; " + name +
                            " was not printed."};
     }
     const int status = printer.run ? printer.run({printer.command, path}) : -1;
     if (status != 0) {
         return {false, "The printer command " + printer.command + " failed (status " +
-                           std::to_string(status) + "); " + path + " was not printed."};
+                           std::to_string(status) + "); " + name + " was not printed."};
     }
-    return {true, "Sent " + path + " to the printer."};
+    return {true, "Sent " + name + " to the printer."};
 }
 
 std::optional<std::string> WriteLines(const std::string& path,
