@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <fstream>
 #include "core/text_fields.h"
 #include "data/stats_set.h"
 #include "data/stats_table.h"
@@ -12,6 +13,7 @@
 #include "engine/test_teams.h"
 #include "presentation/box_score.h"
 #include "presentation/game_files.h"
+#include "presentation/text_output.h"
 
 namespace vrk {
 namespace {
@@ -275,6 +277,47 @@ TEST(GameFiles, EntriesHaveTheirHeaderLines) {
     EXPECT_EQ(card[3].substr(card[3].size() - 7), "R  H  E");
     EXPECT_EQ(card[7], "     Inn. 1: AAA");
     EXPECT_EQ(card[8], "x");
+}
+
+// A printer name goes to the print command through ~LIST.TMP; without one,
+// or when it fails, the lines are kept in a file of that name.
+TEST(GameFiles, PrinterNamesNeverLoseAGame) {
+    stats_testing::ScratchFolder dir;
+    const std::string folder = dir.str() + "/";
+    struct Case {
+        bool installed;
+        int status;
+        bool keptInFile;
+        bool told;
+    };
+    for (const Case c :
+         {Case{true, 0, false, false}, Case{true, 1, true, true}, Case{false, 0, true, false}}) {
+        std::filesystem::remove(folder + "lpt1");
+        std::vector<std::vector<std::string>> runs;
+        Printer printer;
+        printer.available = [&](const std::string&) { return c.installed; };
+        printer.run = [&](const std::vector<std::string>& argv) {
+            runs.push_back(argv);
+            return c.status;
+        };
+        const PerGameOutcome outcome = AppendPerGameFile("lpt1", folder, {"a", "b"}, printer);
+        EXPECT_TRUE(outcome.kept);
+        EXPECT_EQ(!outcome.message.empty(), c.told) << outcome.message;
+        EXPECT_EQ(runs.size(), c.installed ? 1u : 0u);
+        if (c.installed) {
+            EXPECT_EQ(runs[0], (std::vector<std::string>{"lpr", folder + "~LIST.TMP"}));
+        }
+        EXPECT_EQ(std::filesystem::exists(folder + (c.keptInFile ? "lpt1" : "x")), c.keptInFile);
+    }
+    // Other names are appended to, game after game.
+    Printer none;
+    EXPECT_TRUE(AppendPerGameFile("BOXES", folder, {"one"}, none).kept);
+    EXPECT_TRUE(AppendPerGameFile("BOXES", folder, {"two"}, none).kept);
+    std::ifstream in(folder + "BOXES");
+    std::string a, b;
+    std::getline(in, a), std::getline(in, b);
+    EXPECT_EQ(a + b, "onetwo");
+    EXPECT_FALSE(AppendPerGameFile("BOXES", folder + "nowhere/", {"x"}, none).kept);
 }
 
 }  // namespace
