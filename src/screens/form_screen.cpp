@@ -21,7 +21,7 @@ constexpr int kMessageAttribute = 15 + 16 * 4;
 struct Layout {
     int top, left, width, labelWidth;
     int fieldRow(int i) const { return top + 3 + i; }
-    int valueCol() const { return left + 2 + labelWidth; }
+    int valueCol() const { return left + 3 + labelWidth; }
 };
 
 bool Editable(const FormField& f) {

@@ -30,9 +30,9 @@ Layout LayoutFor(const Console& console, const ListWindow& list) {
     int width = list.width > 0 ? list.width : static_cast<int>(widest) + 4;
     width = std::clamp(width, 20, std::min(kPlayWidth, console.cols()));
     const bool prompt = !list.prompt.empty();
-    // The frame, title, rule, prompt, rule and footer take 5 or 6 rows; the
-    // list keeps to what the screen has left.
-    const int chrome = prompt ? 6 : 5;
+    // The frame, title, rule, prompt, rule, footer and frame take 6 or 7
+    // rows; the list keeps to what the screen has left.
+    const int chrome = prompt ? 7 : 6;
     const int visible = std::clamp(list.visibleLines, 1, std::max(1, console.rows() - chrome - 1));
     const int height = visible + chrome;
     const int top = std::max(1, playAreaTop(console.rows()) + 1 + std::max(0, (24 - height) / 2));
@@ -47,7 +47,7 @@ void Centred(Console& console, int row, const Layout& at, std::string_view text,
 }
 
 void DrawWindow(Console& console, const ListWindow& list, const Layout& at) {
-    const int height = at.visible + (at.prompt ? 6 : 5);
+    const int height = at.visible + (at.prompt ? 7 : 6);
     console.fillArea(at.top, at.left, height, at.width, kWindowAttribute);
     console.drawFrame(at.top, at.left, height, at.width, FrameStyle::Double, kWindowAttribute);
     Centred(console, at.top + 1, at, list.title, kTitleAttribute);

@@ -17,7 +17,7 @@ constexpr int kTitleAttribute = 14 + 16 * 1;
 constexpr int kLetterAttribute = 14 + 16 * 1;
 constexpr int kDescriptionAttribute = 11 + 16 * 1;
 constexpr int kHighlightAttribute = 1 + 16 * 7;
-constexpr int kWidth = 54;
+constexpr int kWidth = 58;
 constexpr int kItems = static_cast<int>(kMainMenuItems.size());
 // Frame, title, rule, a blank, two rows per item, a blank, rule, footer, frame.
 constexpr int kHeight = 7 + 2 * kItems;
@@ -50,7 +50,7 @@ void DrawMenu(Console& console, const Layout& at, int highlight) {
         console.printAt(row, at.left + 3, std::string(1, item.letter), kLetterAttribute);
         console.printAt(row, at.left + 6, padRight(item.label, kWidth - 10),
                         lit ? kHighlightAttribute : kWindowAttribute);
-        console.printAt(row + 1, at.left + 8, item.description, kDescriptionAttribute);
+        console.printAt(row + 1, at.left + 7, item.description, kDescriptionAttribute);
     }
 }
 

@@ -21,7 +21,7 @@ bool NormalizationEntryAccepted(std::string_view entry);
 // "Manager Options and other Preferences" of a manual game. Index 1 is the
 // visitors, 2 the home side.
 struct ManagerOptions {
-    std::array<bool, 3> computerManages{false, false, true};
+    std::array<bool, 3> computerManages{false, true, true};
     int delay = 3;
     bool sound = true;
     std::string picture = "--NONE--";

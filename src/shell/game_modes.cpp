@@ -111,10 +111,14 @@ void runTwoTeamMode(Console& console, Session& session) {
     if (end == RunEnd::Failed) return;
     console.clear();
     DrawWonLost(console, Lines(*setup, tally), tally.games, setup->twoTeam.games);
-    tellUser(console, session,
-             end == RunEnd::Finished
-                 ? "Your Two-Team game simulation is complete! |Hit any key for the Main Menu."
-                 : "The simulation was stopped.|Hit any key for the Main Menu.");
+    // Below the table, which stays in view.
+    const ScreenLayout l = layoutFor(console.rows(), console.cols());
+    console.messageBox(l.top + 16, l.left + 18,
+                       end == RunEnd::Finished
+                           ? "Your Two-Team game simulation is complete! |"
+                             "Hit any key for the Main Menu."
+                           : "The simulation was stopped.|Hit any key for the Main Menu.",
+                       15 + 16 * 4);
 }
 
 }  // namespace vrk
