@@ -31,11 +31,16 @@ TEST(FolderListing, PatternsIgnoreCase) {
         const char* pattern;
         bool matches;
     } cases[] = {
-        {"TIGERS.DAT", "*.DAT", true},   {"tigers.dat", "*.DAT", true},
-        {"TIGERS.DATA", "*.DAT", false}, {"TIGERS.SCH", "*.DAT", false},
-        {"README", "*. ", true},         {"READ.ME", "*. ", false},
-        {"READ_ME.TXT", "READ_ME.TXT", true}, {"a.b.prn", "*.PRN", true},
-        {".DAT", "*.DAT", true},         {"X.DAT", "?.DAT", true},
+        {"TIGERS.DAT", "*.DAT", true},
+        {"tigers.dat", "*.DAT", true},
+        {"TIGERS.DATA", "*.DAT", false},
+        {"TIGERS.SCH", "*.DAT", false},
+        {"README", "*. ", true},
+        {"READ.ME", "*. ", false},
+        {"READ_ME.TXT", "READ_ME.TXT", true},
+        {"a.b.prn", "*.PRN", true},
+        {".DAT", "*.DAT", true},
+        {"X.DAT", "?.DAT", true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(matchesPattern(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;

@@ -85,11 +85,13 @@ TEST(ListScreen, ScrollsPicksAndReturnsKeys) {
         int index;
     } cases[] = {
         {{std::string(kKeyPgDn), std::string(kKeyEnter)}, ListEnd::Picked, 15},
-        {{std::string(kKeyEnd), std::string(kKeyDown), std::string(kKeyEnter)}, ListEnd::Picked,
+        {{std::string(kKeyEnd), std::string(kKeyDown), std::string(kKeyEnter)},
+         ListEnd::Picked,
          39},
         {{std::string(kKeyPgUp), std::string(kKeyEnter)}, ListEnd::Picked, 0},
         {{Mouse(MouseKind::WheelDown, 5, 40), Mouse(MouseKind::WheelDown, 5, 40), "v"},
-         ListEnd::Key, 2},
+         ListEnd::Key,
+         2},
         {{std::string(kKeyDown), std::string(kKeyF4)}, ListEnd::Key, 1},
         {{std::string(kKeyDown), std::string(kKeyEscape)}, ListEnd::Escape, 1},
     };
@@ -223,9 +225,9 @@ TEST(OptionsWindows, NormalizationEntries) {
     struct Case {
         const char* typed;
         bool accepted;
-    } cases[] = {{"", true},        {" h ", true},     {"v", true},     {"B", true},
-                 {"1998a", true},   {"2026N", true},   {"98A", false},  {"AL", false},
-                 {"1998", false},   {"1998AB", false}, {"19X8A", false}, {"X", false},
+    } cases[] = {{"", true},      {" h ", true},     {"v", true},      {"B", true},
+                 {"1998a", true}, {"2026N", true},   {"98A", false},   {"AL", false},
+                 {"1998", false}, {"1998AB", false}, {"19X8A", false}, {"X", false},
                  {"1998 ", false}};
     for (const Case& c : cases)
         EXPECT_EQ(NormalizationEntryAccepted(NormalizationEntry(c.typed)), c.accepted) << c.typed;

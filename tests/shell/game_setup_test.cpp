@@ -78,10 +78,8 @@ TEST(GameSetup, ConcealmentOnlyWhenNobodyIsTheComputer) {
         bool asked, conceal;
         char visitorKey, homeKey;
     } cases[] = {
-        {true, true, "y", false, false, ' ', ' '},
-        {false, true, "y", false, false, 'S', ' '},
-        {true, false, "y", false, false, ' ', 'S'},
-        {false, false, "y", true, true, 'S', '5'},
+        {true, true, "y", false, false, ' ', ' '},  {false, true, "y", false, false, 'S', ' '},
+        {true, false, "y", false, false, ' ', 'S'}, {false, false, "y", true, true, 'S', '5'},
         {false, false, "x", true, false, 'S', 'S'},
     };
     for (const Case& c : cases) {
@@ -97,7 +95,8 @@ TEST(GameSetup, ConcealmentOnlyWhenNobodyIsTheComputer) {
         EXPECT_EQ(setup.strategyKey[1], c.visitorKey);
         EXPECT_EQ(setup.strategyKey[2], c.homeKey);
         const auto lines = strategyKeyLines(setup);
-        EXPECT_EQ(lines.size(), static_cast<std::size_t>((c.visitorKey != ' ') + (c.homeKey != ' ')));
+        EXPECT_EQ(lines.size(),
+                  static_cast<std::size_t>((c.visitorKey != ' ') + (c.homeKey != ' ')));
         if (c.conceal) {
             EXPECT_EQ(lines[0], "Visiting team: Press S to pop up Strategy window.");
             EXPECT_EQ(lines[1], "Home team    : Press 5 to pop up Strategy window.");
