@@ -13,6 +13,7 @@
 #include "shell/batch_run.h"
 #include "shell/bench_run.h"
 #include "shell/host_info.h"
+#include "shell/import_command.h"
 #include "shell/init_home.h"
 #include "shell/main_menu.h"
 #include "shell/session.h"
@@ -36,6 +37,9 @@ void printHelp() {
         "  vrk --init DIR             make DIR a home folder of your own (settings, catalogue,\n"
         "                             sample league); run vrk there\n"
         "  vrk --home                 print the home folder vrk would use here\n"
+        "  vrk --import-databank DIR YEAR [LEAGUE] OUTDIR\n"
+        "                             team files of a real season from the baseball databank's\n"
+        "                             CSV files (People, Batting, Pitching, Fielding, Teams)\n"
         "  vrk bench                  fixed-seed games: result signature and games per second\n"
         "  vrk --help                 this text\n"
         "  vrk --version              the program's version\n"
@@ -143,6 +147,7 @@ int runApp(int argc, char** argv) {
         if (first == "--show-team") return runShowTeam(argc, argv);
         if (first == "--init") return runInitCommand(argc, argv);
         if (first == "--home") return runHomeCommand(argc, argv);
+        if (first == "--import-databank") return runImportDatabankCommand(argc, argv);
         if (first.starts_with("--")) {
             std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);
             return 2;
