@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,8 +14,8 @@ namespace fs = std::filesystem;
 struct ScratchFolder {
     fs::path dir;
     ScratchFolder() {
-        dir = fs::temp_directory_path() /
-              ("vrk_listing_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        dir = fs::temp_directory_path() / ("vrk_listing_" + std::to_string(::getpid()) + "_" +
+                                           std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }

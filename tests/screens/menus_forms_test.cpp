@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -130,7 +131,8 @@ struct ScratchFolder {
     std::filesystem::path dir;
     ScratchFolder() {
         dir = std::filesystem::temp_directory_path() /
-              ("vrk_chooser_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+              ("vrk_chooser_" + std::to_string(::getpid()) + "_" +
+               std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir / "other");
         for (const char* name : {"b.DAT", "a.dat", "x.txt", "other/z.dat"})

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "core/numbering.h"
 #include "presentation/console_keys.h"
@@ -105,7 +106,7 @@ TEST(GameSetup, ConcealmentOnlyWhenNobodyIsTheComputer) {
 }
 
 struct Home {
-    testing::BatchHome home{"setup"};
+    testing::BatchHome home{"setup" + std::to_string(::getpid())};
     Session session;
     StartupInputs inputs;
     Home() {
