@@ -15,6 +15,7 @@
 #include "shell/host_info.h"
 #include "shell/import_command.h"
 #include "shell/init_home.h"
+#include "shell/main_menu.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/version.h"
@@ -99,6 +100,9 @@ int runInteractive(int argc, char** argv) {
         // A damaged catalogue is reported and play goes on: texts that cannot
         // be found say so in the play-by-play.
         return true;
+    };
+    hooks.mainMenu = [&inputs](Console& console, Session& s) {
+        return runMainMenu(console, s, inputs, MenuActions{});
     };
     return runStartup(*terminal.console, inputs, session, hooks);
 }
