@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "data/team_file.h"
+#include "data/team_test_support.h"
 
 namespace vrk {
 namespace {
@@ -31,8 +32,8 @@ DatabankTeamSeason clubOf(int year, const std::string& league) {
 }
 
 Team loadRebuilt(const RebuiltClub& club) {
-    const fs::path dir = fs::temp_directory_path() / "vrk_club_rebuild_test";
-    fs::create_directories(dir);
+    testing::TempDir temp;
+    const fs::path dir = temp.str();
     std::ofstream(dir / club.fileName, std::ios::binary) << club.text();
     Config config;
     config.dataPath = dir.string() + "/";
@@ -41,7 +42,6 @@ Team loadRebuilt(const RebuiltClub& club) {
     const TeamLoadResult r = loadTeam(team, 2, nullptr, config);
     EXPECT_FALSE(r.abort);
     EXPECT_TRUE(r.warnings.empty()) << r.warnings.front();
-    fs::remove_all(dir);
     return team;
 }
 

@@ -11,6 +11,7 @@
 #include "data/databank_players.h"
 #include "data/show_team.h"
 #include "data/team_file.h"
+#include "data/team_test_support.h"
 
 namespace vrk {
 namespace {
@@ -27,19 +28,17 @@ std::string tag(int i) {
 // player, pitchers who never batted, accented and over-long names, two
 // namesakes and one unreadable row.
 struct MiniDatabank {
-    fs::path dir = fs::temp_directory_path() / "vrk_databank_test";
+    testing::TempDir temp;
+    fs::path dir = temp.str();
     fs::path out = dir / "teams";
     std::ostringstream people, batting, pitching, fielding;
 
     MiniDatabank() {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         people << "playerID,birthYear,nameFirst,nameLast,bats,throws\n";
         batting << "playerID,yearID,stint,teamID,lgID,G,AB,R,H,2B,3B,HR,RBI,SB,CS,BB,SO,IBB,HBP\n";
         pitching << "playerID,yearID,stint,teamID,lgID,W,L,G,GS,CG,SHO,SV,IPouts,H,ER,HR,BB,SO\n";
         fielding << "playerID,yearID,stint,teamID,lgID,POS,G,GS,InnOuts,PO,A,E\n";
     }
-    ~MiniDatabank() { fs::remove_all(dir); }
 
     void person(const std::string& id, const std::string& first, const std::string& last,
                 char bats = 'R', char throws = 'R') {
