@@ -14,6 +14,7 @@
 #include "shell/bench_run.h"
 #include "shell/host_info.h"
 #include "shell/init_home.h"
+#include "shell/report_command.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/version.h"
@@ -32,6 +33,11 @@ void printHelp() {
         "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
         "                             schedule), one line per game and a summary\n"
         "  vrk --show-team NAME       print a team file's roster\n"
+        "  vrk --report SET [OPTIONS] statistics report of a set into SET.PRN, options\n"
+        "                             /STANDINGS:N /HIGHLIGHTS:N /TABLES:N /MINAB:n /RL:Y\n"
+        "                             /FIELDING:N /DETAIL:Y /LEADERS:N /PW:FOLDER\n"
+        "  vrk --report SET --csv DIR the set's standings, batting, pitching and fielding\n"
+        "                             as CSV files in DIR\n"
         "  vrk --init DIR             make DIR a home folder of your own (settings, catalogue,\n"
         "                             sample league); run vrk there\n"
         "  vrk --home                 print the home folder vrk would use here\n"
@@ -137,6 +143,7 @@ int runApp(int argc, char** argv) {
         if (first == "bench") return runBenchCommand(argc, argv);
         // Roster print of one team file: argv[2] is its name.
         if (first == "--show-team") return runShowTeam(argc, argv);
+        if (first == "--report") return runReportCommand(argc, argv);
         if (first == "--init") return runInitCommand(argc, argv);
         if (first == "--home") return runHomeCommand(argc, argv);
         if (first.starts_with("--")) {
