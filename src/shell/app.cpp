@@ -13,7 +13,9 @@
 #include "shell/batch_run.h"
 #include "shell/bench_run.h"
 #include "shell/host_info.h"
+#include "shell/import_command.h"
 #include "shell/init_home.h"
+#include "shell/main_menu.h"
 #include "shell/report_command.h"
 #include "shell/session.h"
 #include "shell/startup.h"
@@ -41,6 +43,9 @@ void printHelp() {
         "  vrk --init DIR             make DIR a home folder of your own (settings, catalogue,\n"
         "                             sample league); run vrk there\n"
         "  vrk --home                 print the home folder vrk would use here\n"
+        "  vrk --import-databank DIR YEAR [LEAGUE] OUTDIR\n"
+        "                             team files of a real season from the baseball databank's\n"
+        "                             CSV files (People, Batting, Pitching, Fielding, Teams)\n"
         "  vrk bench                  fixed-seed games: result signature and games per second\n"
         "  vrk --help                 this text\n"
         "  vrk --version              the program's version\n"
@@ -102,6 +107,9 @@ int runInteractive(int argc, char** argv) {
         // be found say so in the play-by-play.
         return true;
     };
+    hooks.mainMenu = [&inputs](Console& console, Session& s) {
+        return runMainMenu(console, s, inputs, MenuActions{});
+    };
     return runStartup(*terminal.console, inputs, session, hooks);
 }
 
@@ -146,6 +154,7 @@ int runApp(int argc, char** argv) {
         if (first == "--report") return runReportCommand(argc, argv);
         if (first == "--init") return runInitCommand(argc, argv);
         if (first == "--home") return runHomeCommand(argc, argv);
+        if (first == "--import-databank") return runImportDatabankCommand(argc, argv);
         if (first.starts_with("--")) {
             std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);
             return 2;

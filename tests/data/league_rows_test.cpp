@@ -44,7 +44,7 @@ TEST(LeagueRows, SumsEachSeasonAndLeagueAndReadsBackAsAConfigRow) {
     EXPECT_EQ(lines[0].letter, 'A');
     EXPECT_EQ(lines[0].teams, 2);
     EXPECT_EQ(lines[0].hits, 1780);
-    EXPECT_EQ(lines[0].innings, 1801);  // 5,403 outs
+    EXPECT_EQ(lines[0].innings, 1801);  // 5,403 outs: the file has no at-bats
     EXPECT_DOUBLE_EQ(lines[0].runsPerGame, 4.75);
     EXPECT_EQ(lines[1].letter, 'N');
     EXPECT_EQ(lines[2].letter, 'U');
@@ -64,6 +64,25 @@ TEST(LeagueRows, SumsEachSeasonAndLeagueAndReadsBackAsAConfigRow) {
     EXPECT_EQ(row.column60Value, 2);
     EXPECT_NEAR(row.runFactor, 4.75, 1e-9);
     EXPECT_EQ(row.leagueIndex, 100);
+}
+
+// With at-bats recorded the innings column holds the outs of at-bats, so the
+// row's estimate of plate appearances (hits + walks + its outs) comes to the
+// league's at-bats and walks, the measure the engine takes of each batter.
+TEST(LeagueRows, InningsAreTheOutsOfAtBatsWhenTheSeasonHasAtBats) {
+    const auto path = fs::temp_directory_path() / "vrk_league_rows_ab.csv";
+    std::ofstream(path) << "yearID,lgID,teamID,G,W,L,R,AB,H,2B,3B,HR,BB,SO,IPouts\n"
+                           "1998,AL,AAA,162,90,72,800,5600,1500,300,20,200,500,1100,4370\n"
+                           "1998,AL,AAB,162,72,90,700,5500,1400,280,25,150,450,1150,4355\n";
+    const DatabankTeams teams = readDatabankTeams(path.string());
+    fs::remove(path);
+    const auto lines = leagueSeasonLines(teams.seasons);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].innings, (11100 - 2900 + 1) / 3);
+    std::vector<std::string> warnings;
+    const LeagueAverageRow row = readLeagueAverageLine(formatLeagueRow(lines[0]), warnings);
+    const double estimated = row.hits + row.walks + 2250 + 0.99 * (3.0 * row.innings - 2250);
+    EXPECT_NEAR(estimated, 11100 + 950, 0.01 * (11100 + 950));
 }
 
 // The shipped configuration holds exactly the rows the databank gives, so a
