@@ -16,6 +16,7 @@
 #include "shell/import_command.h"
 #include "shell/init_home.h"
 #include "shell/main_menu.h"
+#include "shell/report_command.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/version.h"
@@ -34,6 +35,11 @@ void printHelp() {
         "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
         "                             schedule), one line per game and a summary\n"
         "  vrk --show-team NAME       print a team file's roster\n"
+        "  vrk --report SET [OPTIONS] statistics report of a set into SET.PRN, options\n"
+        "                             /STANDINGS:N /HIGHLIGHTS:N /TABLES:N /MINAB:n /RL:Y\n"
+        "                             /FIELDING:N /DETAIL:Y /LEADERS:N /PW:FOLDER\n"
+        "  vrk --report SET --csv DIR the set's standings, batting, pitching and fielding\n"
+        "                             as CSV files in DIR\n"
         "  vrk --init DIR             make DIR a home folder of your own (settings, catalogue,\n"
         "                             sample league); run vrk there\n"
         "  vrk --home                 print the home folder vrk would use here\n"
@@ -145,6 +151,7 @@ int runApp(int argc, char** argv) {
         if (first == "bench") return runBenchCommand(argc, argv);
         // Roster print of one team file: argv[2] is its name.
         if (first == "--show-team") return runShowTeam(argc, argv);
+        if (first == "--report") return runReportCommand(argc, argv);
         if (first == "--init") return runInitCommand(argc, argv);
         if (first == "--home") return runHomeCommand(argc, argv);
         if (first == "--import-databank") return runImportDatabankCommand(argc, argv);
