@@ -16,6 +16,7 @@
 #include "shell/import_command.h"
 #include "shell/init_home.h"
 #include "shell/main_menu.h"
+#include "shell/menu_actions.h"
 #include "shell/report_command.h"
 #include "shell/session.h"
 #include "shell/startup.h"
@@ -108,7 +109,7 @@ int runInteractive(int argc, char** argv) {
         return true;
     };
     hooks.mainMenu = [&inputs](Console& console, Session& s) {
-        return runMainMenu(console, s, inputs, MenuActions{});
+        return runMainMenu(console, s, inputs, standardMenuActions());
     };
     return runStartup(*terminal.console, inputs, session, hooks);
 }

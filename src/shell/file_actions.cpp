@@ -1,5 +1,7 @@
 #include "shell/file_actions.h"
 
+#include "screens/file_viewer.h"
+
 #include "core/paths.h"
 #include "core/process.h"
 #include "screens/text_pager.h"
@@ -18,8 +20,7 @@ void tellUser(Console& console, const Session& session, std::string_view text) {
 }
 
 void viewFile(Console& console, Session& session, const std::string& path) {
-    (void)session;
-    PageText(console, " " + fileNamePart(path), PagerLines(path));
+    viewTextFile(console, session.config, path);
 }
 
 void editFile(Console& console, Session& session, const std::string& path) {

@@ -9,8 +9,7 @@ namespace vrk {
 
 // What the file lists' V, E and A keys do with a file.
 
-// Shows a text file. The file viewer takes this over when it is built; for
-// now a plain pager shows it.
+// Shows a text file in the file viewer.
 void viewFile(Console& console, Session& session, const std::string& path);
 
 // Opens the file in the editor of EDITOR=, in the foreground (the screen is
