@@ -3,9 +3,11 @@
 #include <cctype>
 
 #include "core/paths.h"
-#include "core/process.h"
-#include "core/text_fields.h"
-#include "presentation/console_keys.h"
+#include "data/config_folders.h"
+#include "presentation/box_score.h"
+#include "presentation/text_output.h"
+#include "screens/file_viewer.h"
+#include "screens/score_card_viewer.h"
 
 namespace vrk {
 
@@ -14,10 +16,6 @@ namespace {
 char upper(std::string_view key) {
     if (key.size() != 1) return 0;
     return static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
-}
-
-void notYet(Console& console, std::string_view what) {
-    tellUser(console, " " + std::string(what) + " not available yet. ");
 }
 
 }  // namespace
@@ -40,26 +38,30 @@ bool askYesNo(Console& console, std::string_view question, bool defaultYes) {
     return defaultYes;
 }
 
-void showBoxScoreSoFar(Console& console, const Config&, Game&) {
-    notYet(console, "The box score is");
+void showBoxScoreSoFar(Console& console, const Config& config, const Game& game) {
+    const std::string path = writeFolder(config) + kBoxScoreFileName;
+    if (const auto problem = WriteLines(path, BoxScoreLines(game))) {
+        tellUser(console, " " + *problem + " ", kRefusalAttribute);
+        return;
+    }
+    viewTextFile(console, config, path);
 }
 
-void showScoreCard(Console& console, const Config&, Game&) {
-    notYet(console, "The score card is");
+void showScoreCard(Console& console, const Config& config, const std::vector<std::string>& lines) {
+    viewScoreCard(console, config, lines);
 }
 
 void showDocumentation(Console& console, const Config& config,
-                       bool (*launch)(const std::vector<std::string>&)) {
+                       const std::function<bool(const std::vector<std::string>&)>& launch) {
     std::optional<std::string> file = findFile(config.homeDir, "BASEBALL.RTF");
     if (!file) file = findFile(config.homeDir, "BASEBALL.DOC");
     if (!file) {
         tellUser(console, kDocumentationMissing, kRefusalAttribute);
         return;
     }
-    const std::string program(trim(config.wordProcessor));
-    const bool started =
-        !program.empty() && (launch ? launch({program, *file}) : launchDetached({program, *file}));
-    if (!started) tellUser(console, " The word processor could not be started: " + program + " ");
+    const std::string problem = launch ? openWithWordProcessor(config, *file, launch)
+                                       : openWithWordProcessor(config, *file);
+    if (!problem.empty()) tellUser(console, " " + problem + " ", kRefusalAttribute);
 }
 
 }  // namespace vrk

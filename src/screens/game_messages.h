@@ -1,6 +1,8 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/config.h"
 #include "engine/game.h"
@@ -22,17 +24,19 @@ char askKey(Console& console, std::string_view question);
 // Yes/no question: `defaultYes` is the answer for any key but Y and N.
 bool askYesNo(Console& console, std::string_view question, bool defaultYes);
 
-// The screens other parts of the program provide, called from one place
-// so that each is wired once it exists.
-void showBoxScoreSoFar(Console& console, const Config& config, Game& game);
-void showScoreCard(Console& console, const Config& config, Game& game);
+// The box score of the game as it stands, written to ~BOX.PRN in the
+// write folder and shown in the text viewer.
+void showBoxScoreSoFar(Console& console, const Config& config, const Game& game);
+// The game's score card in its viewer.
+void showScoreCard(Console& console, const Config& config, const std::vector<std::string>& lines);
 
 inline constexpr std::string_view kDocumentationMissing =
     " BASEBALL.RTF or BASEBALL.DOC not found in current directory";
 
 // Opens BASEBALL.RTF, else BASEBALL.DOC, of the home folder with the word
-// processor, or says that neither is there. `launch` starts the program.
+// processor, or says that neither is there. `launch` starts the program
+// (empty: the system's).
 void showDocumentation(Console& console, const Config& config,
-                       bool (*launch)(const std::vector<std::string>&) = nullptr);
+                       const std::function<bool(const std::vector<std::string>&)>& launch = {});
 
 }  // namespace vrk

@@ -6,6 +6,7 @@
 #include "presentation/console_keys.h"
 #include "presentation/console_narration.h"
 #include "presentation/console_sound.h"
+#include "presentation/score_card_recorder.h"
 #include "presentation/status_bar.h"
 #include "screens/debug_statistics_screen.h"
 #include "screens/end_of_game_bar.h"
@@ -37,6 +38,25 @@ FieldColours fieldColours(const Config& config) {
     return c;
 }
 
+// Keeps the game's score card for the viewer and passes every entry on to
+// the sink the caller set (the per-game files).
+class ShownScoreCard final : public ScoreCardSink {
+  public:
+    ShownScoreCard(const Game& game, ScoreCardSink& next) : recorder_(game), next_(next) {}
+    void entry(int team, int player, char code, std::string_view text) override {
+        recorder_.entry(team, player, code, text);
+        next_.entry(team, player, code, text);
+    }
+    std::vector<std::string> lines(const Game& game) const {
+        const TeamRefs teams{nullptr, &game.team(kVisitors), &game.team(kHome)};
+        return ScoreCardLines(recorder_.card(), teams);
+    }
+
+  private:
+    ScoreCardRecorder recorder_;
+    ScoreCardSink& next_;
+};
+
 void notAvailable(Console& console, std::string_view what) {
     tellUser(console, " " + std::string(what) + " not available yet. ");
 }
@@ -46,11 +66,13 @@ void notAvailable(Console& console, std::string_view what) {
 class GameKeys final : public Pacer, public ManagerHooks {
   public:
     GameKeys(Console& console, Session& session, Game& game, ConsoleNarration& narration,
-             const DisplayedGameSettings& settings, DisplayedGameOutcome& outcome)
+             const ShownScoreCard& card, const DisplayedGameSettings& settings,
+             DisplayedGameOutcome& outcome)
         : console_(console),
           session_(session),
           game_(game),
           narration_(narration),
+          card_(card),
           settings_(settings),
           outcome_(outcome) {}
 
@@ -147,7 +169,7 @@ class GameKeys final : public Pacer, public ManagerHooks {
                 over([&] { showBoxScoreSoFar(console_, session_.config, game_); });
                 return true;
             case 'C':
-                over([&] { showScoreCard(console_, session_.config, game_); });
+                over([&] { showScoreCard(console_, session_.config, card_.lines(game_)); });
                 return true;
             case 'D':
                 if (watching()) return false;
@@ -217,20 +239,24 @@ class GameKeys final : public Pacer, public ManagerHooks {
     Session& session_;
     Game& game_;
     ConsoleNarration& narration_;
+    const ShownScoreCard& card_;
     const DisplayedGameSettings& settings_;
     DisplayedGameOutcome& outcome_;
     std::vector<HotZone> zones_;
     int drawnAt_ = -1;
 };
 
-GameBarActions barActions(Console& console, Session& session, Game* game,
+GameBarActions barActions(Console& console, Session& session, const Game* game,
+                          const std::vector<std::string>* card,
                           const DisplayedGameSettings& settings) {
     GameBarActions a;
     if (game) {
         a.boxScore = [&console, &session, game] {
             showBoxScoreSoFar(console, session.config, *game);
         };
-        a.scoreCard = [&console, &session, game] { showScoreCard(console, session.config, *game); };
+    }
+    if (card) {
+        a.scoreCard = [&console, &session, card] { showScoreCard(console, session.config, *card); };
     }
     if (settings.standings) a.standings = [&] { settings.standings(console, session); };
     if (settings.statisticsReport)
@@ -275,10 +301,13 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
     ErrorSink* const oldErrors = game.errors;
     SoundSink* const oldSound = game.sound;
     ManagerHooks* const oldManagers = game.managers;
+    ScoreCardSink* const oldScoreCard = game.scoreCard;
+    ShownScoreCard card(game, *oldScoreCard);
+    game.scoreCard = &card;
     narration.attach(game);
     narration.announcerOn = settings.announcer;
     narration.setColours(boardColours(session.config), fieldColours(session.config));
-    GameKeys keys(console, session, game, narration, settings, outcome);
+    GameKeys keys(console, session, game, narration, card, settings, outcome);
     game.pacer = &keys;
     game.managers = managers;
     managers->setUserSide(&keys);
@@ -315,7 +344,8 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
         bar.simulation = settings.simulation;
         bar.lastGame = settings.lastGame;
         bar.continuesByItself = settings.continuesByItself;
-        GameBarActions actions = barActions(console, session, &game, settings);
+        const std::vector<std::string> cardLines = card.lines(game);
+        GameBarActions actions = barActions(console, session, &game, &cardLines, settings);
         actions.redraw = [&] {
             // The closing window, drawn again over the new screen.
             narration.closeWindow();
@@ -335,6 +365,7 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
     game.errors = oldErrors;
     game.sound = oldSound;
     game.managers = oldManagers;
+    game.scoreCard = oldScoreCard;
     return outcome;
 }
 
@@ -345,7 +376,7 @@ AfterGame endOfSimulation(Console& console, Session& session, const DisplayedGam
     EndOfGameBarSettings bar;
     bar.mode = std::string(modeName(settings.mode));
     bar.simulation = settings.simulation;
-    GameBarActions actions = barActions(console, session, lastGame, settings);
+    GameBarActions actions = barActions(console, session, lastGame, nullptr, settings);
     actions.redraw = [&console] { console.clear(7); };
     console.clear(7);
     return runEndOfSimulation(console, bar, actions) == SimulationEnd::MainMenu

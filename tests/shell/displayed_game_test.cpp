@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include "test_paths.h"
 
 #include "data/team_file.h"
@@ -22,10 +25,17 @@ struct DisplayedFixture {
     AutoManagerCounters counters;
     AutoManagerHooks managers{counters};
 
+    std::filesystem::path writeFolder;
+
     explicit DisplayedFixture(int delay = 1, std::uint64_t seed = 7) {
         session.config.homeDir = test::sourceHome();
         readConfigFile(std::string(test::sourceHome()) + "/BASEBALL.CFG", session.config,
                        ConfigReadMode::Startup);
+        // Files a game writes (the box score) go to a folder of the test's own.
+        writeFolder = std::filesystem::temp_directory_path() /
+                      ("vrk_displayed_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(writeFolder);
+        session.config.writePath = writeFolder.string() + "/";
         LoadPlayByPlayFromHome(session.catalogue, session.config.homeDir);
         session.rng = Rng(seed);
         EXPECT_FALSE(loadTeamPair(teams, "CAMHAVEN", "FELVORA", session.config).abort);
@@ -35,6 +45,11 @@ struct DisplayedFixture {
         game->options.sound = false;
         game->options.designatedHitter = designatedHitterGame("H", teams[1], teams[2], false) ||
                                          lineupNeedsDesignatedHitter(teams[1]);
+    }
+
+    ~DisplayedFixture() {
+        std::error_code ignored;
+        std::filesystem::remove_all(writeFolder, ignored);
     }
 
     DisplayedGameOutcome play(Console& console, DisplayedGameSettings settings = {}) {
@@ -145,7 +160,8 @@ TEST(DisplayedGame, QuitPendingDuringTheGame) {
 TEST(DisplayedGame, WatchKeysAndRefusals) {
     DisplayedFixture f(0);
     MemoryConsole console(24, 80);
-    for (const char* key : {"t", " ", "o", " ", "b", " ", "c", " ", "d", "z"}) console.pushKey(key);
+    for (const char* key : {"t", " ", "o", " ", "b", "\x1b", "c", "\x1b", "d", "z"})
+        console.pushKey(key);
     console.pushQuietPolls();
     console.pushKey("q");
     DisplayedGameSettings settings;
@@ -156,8 +172,10 @@ TEST(DisplayedGame, WatchKeysAndRefusals) {
     EXPECT_FALSE(outcome.standingsOnly);
     EXPECT_TRUE(console.shownAtSomeWait(kStandingsModeRefused));
     EXPECT_TRUE(console.shownAtSomeWait("The Options window is not available yet."));
-    EXPECT_TRUE(console.shownAtSomeWait("The box score is not available yet."));
-    EXPECT_TRUE(console.shownAtSomeWait("The score card is not available yet."));
+    // The box score so far, written to the write folder, and the score card.
+    EXPECT_TRUE(console.shownAtSomeWait("Camhaven"));
+    EXPECT_TRUE(std::filesystem::exists(f.writeFolder / "~BOX.PRN"));
+    EXPECT_TRUE(console.shownAtSomeWait("Score Card"));
     EXPECT_TRUE(console.shownAtSomeWait("Quick Play Mode"));
     EXPECT_TRUE(console.shownAtSomeWait("Toggle Display  Quit"));
     EXPECT_EQ(console.keysLeft(), 0u);
