@@ -151,8 +151,13 @@ class GameKeys final : public Pacer, public ManagerHooks {
                     if (settings_.optionsWindow) {
                         settings_.optionsWindow(console_, session_, game_);
                     } else {
-                        notAvailable(console_, "The Options window is");
+                        openInGameOptions(console_, session_, game_, outcome_.watch);
                     }
+                    // A changed scheme is applied at once; the rest is read as
+                    // the game goes on.
+                    narration_.announcerOn = outcome_.watch.announcer;
+                    narration_.setColours(boardColours(session_.config),
+                                          fieldColours(session_.config));
                 });
                 return true;
             case 'R':
@@ -202,7 +207,8 @@ class GameKeys final : public Pacer, public ManagerHooks {
     }
 
     void toggleStandingsMode() {
-        if (!outcome_.standingsOnly && (settings_.pauseAfterGame || settings_.pauseAfterDate)) {
+        if (!outcome_.standingsOnly &&
+            (outcome_.watch.pauseAfterGame || outcome_.watch.pauseAfterDate)) {
             tellUser(console_, kStandingsModeRefused, kRefusalAttribute);
             return;
         }
@@ -286,6 +292,9 @@ std::string_view modeName(GameMode mode) {
 DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game& game,
                                        const DisplayedGameSettings& settings) {
     DisplayedGameOutcome outcome;
+    outcome.watch.announcer = settings.announcer;
+    outcome.watch.pauseAfterGame = settings.pauseAfterGame;
+    outcome.watch.pauseAfterDate = settings.pauseAfterDate;
     AutoManagerCounters ownCounters;
     std::unique_ptr<AutoManagerHooks> ownManagers;
     AutoManagerHooks* managers = settings.managers;

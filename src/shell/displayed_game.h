@@ -5,6 +5,7 @@
 #include "engine/game.h"
 #include "managers/auto_manager_hooks.h"
 #include "presentation/console.h"
+#include "shell/in_game_options.h"
 #include "shell/session.h"
 
 namespace vrk {
@@ -41,9 +42,10 @@ struct DisplayedGameSettings {
     // A user-managed side's manager (the strategy menu) and its window.
     ManagerHooks* userSide = nullptr;
     std::function<void(Console&, Session&, Game&, int team)> strategyWindow;
-    std::function<void(Console&, Session&, Game&)> optionsWindow;  // O
-    std::function<void(Console&, Session&)> standings;             // R
-    std::function<void(Console&, Session&)> statisticsReport;      // S
+    // "O": the in-game Options window unless another is given here.
+    std::function<void(Console&, Session&, Game&)> optionsWindow;
+    std::function<void(Console&, Session&)> standings;         // R
+    std::function<void(Console&, Session&)> statisticsReport;  // S
     // Saves the statistics file in use (Q, N and Ctrl-C when a game stops).
     std::function<void(Console&, Session&)> saveStatistics;
     std::function<void(Console&, Session&)> saveScheduleState;
@@ -55,6 +57,8 @@ struct DisplayedGameOutcome {
     AfterGame after = AfterGame::NextGame;
     bool quitPending = false;    // the run stops after this game
     bool standingsOnly = false;  // "T" left the game in the standings-only mode
+    // The run's settings as the Options window left them (announcer, pauses).
+    WatchSettings watch;
 };
 
 inline constexpr std::string_view kStandingsModeRefused =

@@ -160,7 +160,7 @@ TEST(DisplayedGame, QuitPendingDuringTheGame) {
 TEST(DisplayedGame, WatchKeysAndRefusals) {
     DisplayedFixture f(0);
     MemoryConsole console(24, 80);
-    for (const char* key : {"t", " ", "o", " ", "b", "\x1b", "c", "\x1b", "d", "z"})
+    for (const char* key : {"t", " ", "o", "\x1b", "b", "\x1b", "c", "\x1b", "d", "z"})
         console.pushKey(key);
     console.pushQuietPolls();
     console.pushKey("q");
@@ -171,7 +171,7 @@ TEST(DisplayedGame, WatchKeysAndRefusals) {
     EXPECT_TRUE(outcome.completed);
     EXPECT_FALSE(outcome.standingsOnly);
     EXPECT_TRUE(console.shownAtSomeWait(kStandingsModeRefused));
-    EXPECT_TRUE(console.shownAtSomeWait("The Options window is not available yet."));
+    EXPECT_TRUE(console.shownAtSomeWait("Quick-Play game:"));
     // The box score so far, written to the write folder, and the score card.
     EXPECT_TRUE(console.shownAtSomeWait("Camhaven"));
     EXPECT_TRUE(std::filesystem::exists(f.writeFolder / "~BOX.PRN"));
@@ -227,6 +227,26 @@ TEST(DisplayedGame, UserManagedSideKeys) {
     };
     EXPECT_TRUE(g.play(second, withWindow).completed);
     EXPECT_EQ(windows, 1);
+}
+
+// What the Options window changes is in force at once: a new colour
+// scheme redraws the board in its colours.
+TEST(DisplayedGame, OptionsWindowAppliesTheColourScheme) {
+    DisplayedFixture f;
+    MemoryConsole console(24, 80);
+    console.pushKey("O");
+    console.pushQuietPolls();
+    console.pushKey("q");
+    DisplayedGameSettings settings;
+    int opened = 0;
+    settings.optionsWindow = [&](Console&, Session& session, Game&) {
+        ++opened;
+        session.config.fieldTextColor = 14;
+        session.config.fieldBackColor = 2;
+    };
+    f.play(console, settings);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(console.attributeAt(2, 5), 14 + 16 * 2);
 }
 
 // The screen follows the terminal: the status bar moves to the new last
