@@ -287,7 +287,8 @@ class NcursesConsole final : public Console {
         // after a while by an exception, which still gives the terminal back.
         if (terminating.load()) {
             if (++terminateReads_ > kMaxTerminateReads)
-                throw std::runtime_error("stopped by a signal");
+                throw std::runtime_error(
+                    "stopped: the terminal closed or the program was told to end");
             return std::string(kInterruptCode);
         }
         for (;;) {

@@ -124,7 +124,7 @@ int runInteractive(int argc, char** argv) {
     }
     terminal.console.reset();
     if (!failure.empty()) {
-        std::fprintf(stderr, "vrk: stopped by an internal error: %s\n", failure.c_str());
+        std::fprintf(stderr, "vrk: %s\n", failure.c_str());
         return 1;
     }
     return status;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <memory>
 
+#include "managers/warmup.h"
 #include "presentation/console_keys.h"
 #include "presentation/console_narration.h"
 #include "presentation/console_sound.h"
@@ -66,13 +67,14 @@ void notAvailable(Console& console, std::string_view what) {
 class GameKeys final : public Pacer, public ManagerHooks {
   public:
     GameKeys(Console& console, Session& session, Game& game, ConsoleNarration& narration,
-             const ShownScoreCard& card, const DisplayedGameSettings& settings,
-             DisplayedGameOutcome& outcome)
+             const ShownScoreCard& card, AutoManagerHooks& managers,
+             const DisplayedGameSettings& settings, DisplayedGameOutcome& outcome)
         : console_(console),
           session_(session),
           game_(game),
           narration_(narration),
           card_(card),
+          managers_(managers),
           settings_(settings),
           outcome_(outcome) {}
 
@@ -105,8 +107,15 @@ class GameKeys final : public Pacer, public ManagerHooks {
     int replacePitcher(Game& game, int team) override {
         return settings_.userSide ? settings_.userSide->replacePitcher(game, team) : 0;
     }
+    // The computer managers hand the warm-up clock to a user side's manager
+    // once there is one; without a strategy menu it stays theirs, so a game
+    // goes the same with or without this object in between.
     void warmups(Game& game) override {
-        if (settings_.userSide) settings_.userSide->warmups(game);
+        if (settings_.userSide) {
+            settings_.userSide->warmups(game);
+        } else {
+            WarmUpClock(game, managers_.bullpen());
+        }
     }
 
   private:
@@ -246,6 +255,7 @@ class GameKeys final : public Pacer, public ManagerHooks {
     Game& game_;
     ConsoleNarration& narration_;
     const ShownScoreCard& card_;
+    AutoManagerHooks& managers_;
     const DisplayedGameSettings& settings_;
     DisplayedGameOutcome& outcome_;
     std::vector<HotZone> zones_;
@@ -316,7 +326,7 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
     narration.attach(game);
     narration.announcerOn = settings.announcer;
     narration.setColours(boardColours(session.config), fieldColours(session.config));
-    GameKeys keys(console, session, game, narration, card, settings, outcome);
+    GameKeys keys(console, session, game, narration, card, *managers, settings, outcome);
     game.pacer = &keys;
     game.managers = managers;
     managers->setUserSide(&keys);

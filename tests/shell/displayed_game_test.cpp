@@ -7,6 +7,7 @@
 #include "data/team_file.h"
 #include "presentation/console_keys.h"
 #include "presentation/console_memory.h"
+#include "presentation/console_narration.h"
 #include "screens/quit_pending.h"
 #include "shell/batch_rules.h"
 #include "shell/config_file.h"
@@ -81,6 +82,33 @@ TEST(DisplayedGame, PlaysToTheEndOfGameBarAndLeavesOnQ) {
     EXPECT_EQ(bar.substr(0, 12), " VRK v4.9.4b");
     EXPECT_NE(bar.find("New  Box  Card  Results  Stats  Doc  Quit"), std::string::npos);
     EXPECT_TRUE(anyWaitShowed(console, "That's the ballgame!"));
+}
+
+// The screen, its keys and its score card sit between the engine and the
+// console without changing a pitch: the same seed gives the same game as
+// the plain narration does.
+TEST(DisplayedGame, PlaysTheSameGameAsThePlainNarration) {
+    for (std::uint64_t seed : {3u, 8u, 21u, 34u}) {
+        DisplayedFixture shown(1, seed);
+        shown.session.config.warmupRule = true;  // the relievers' warm-up clock counts
+        MemoryConsole console(24, 80);
+        console.pushQuietPolls();
+        console.pushKey("q");
+        const GameResult a = shown.play(console).result;
+
+        DisplayedFixture plain(1, seed);
+        plain.session.config.warmupRule = true;
+        MemoryConsole other(24, 80);
+        AnnouncerEnvironment quiet;
+        quiet.isInstalled = [](const std::string&) { return false; };
+        quiet.launch = [](const std::vector<std::string>&) { return false; };
+        ConsoleNarration narration(other, plain.session.catalogue, quiet);
+        narration.attach(*plain.game);
+        const GameResult b = PlayManagedGame(*plain.game, plain.managers);
+        EXPECT_EQ(a.score, b.score) << seed;
+        EXPECT_EQ(a.runsByInning, b.runsByInning) << seed;
+        EXPECT_EQ(a.winningPitcher, b.winningPitcher) << seed;
+    }
 }
 
 // A game stopped in its middle: which answers stop it, what is saved, and
