@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/text_fields.h"
+#include "screens/strategy_window.h"
 #include "screens/won_lost_screen.h"
 #include "shell/displayed_game.h"
 #include "shell/file_actions.h"
@@ -136,6 +137,14 @@ bool runManualMode(Console& console, Session& session) {
                                        session.config, session.rng);
     prepareGame(*game, *setup, *carry, true);
     DisplayedGameSettings settings = SettingsFor(*setup, *carry);
+    UserSideManager user(console, carry->managers);
+    if (setup->userManages(1) || setup->userManages(2)) {
+        settings.userSide = &user;
+        settings.strategyWindow = [&user](Console&, Session&, Game& g, int team) {
+            user.openStrategyWindow(g, team);
+        };
+        game->decisions = &user;
+    }
     const DisplayedGameOutcome outcome = playDisplayedGame(console, session, *game, settings);
     if (outcome.completed) ++session.completedGames;
     if (outcome.after != AfterGame::NextGame) return outcome.after != AfterGame::EndProgram;
