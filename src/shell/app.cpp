@@ -1,3 +1,4 @@
+#include "shell/schedule_csv_command.h"
 #include "shell/app.h"
 
 #include <cstdio>
@@ -31,6 +32,8 @@ void printHelp() {
         "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
         "                             schedule), one line per game and a summary\n"
         "  vrk --show-team NAME       print a team file's roster\n"
+        "  vrk --schedule-from-csv IN.csv OUT.SCH   a schedule from rows of date,visitor,home[,options]\n"
+        "  vrk --schedule-to-csv IN.SCH             a schedule's games as CSV on standard output\n"
         "  vrk bench                  fixed-seed games: result signature and games per second\n"
         "  vrk --help                 this text\n"
         "  vrk --version              the program's version\n"
@@ -133,6 +136,8 @@ int runApp(int argc, char** argv) {
         if (first == "bench") return runBenchCommand(argc, argv);
         // Roster print of one team file: argv[2] is its name.
         if (first == "--show-team") return runShowTeam(argc, argv);
+        if (first == "--schedule-from-csv") return runScheduleFromCsv(argc, argv);
+        if (first == "--schedule-to-csv") return runScheduleToCsv(argc, argv);
         if (first.starts_with("--")) {
             std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);
             return 2;

@@ -50,7 +50,6 @@ std::optional<std::string> batchRefusal(const RunSettings& s) {
         return "The next game is 'Manually-Managed'.\nvrk --batch plays both sides itself; "
                "release the team with /VM:- or /HM:-.";
     }
-    if (s.schedulePlay) return notYet("/SCH:", "schedule replay");
     if (!s.boxScoreFile.empty()) return notYet("/BX:", "box score file");
     if (!s.scoreCardFile.empty()) return notYet("/SC:", "score card file");
     if (!s.lineScoreFile.empty()) return notYet("/LS:", "line score file");
