@@ -32,10 +32,22 @@ struct LeagueTeam {
 
 // The sample league as its team files describe it.
 constexpr std::array<LeagueTeam, 16> kTeams = {{
-    {"CAMHAVEN", 'A', 'E'}, {"NEVHOLM", 'A', 'E'},  {"WENSTEAD", 'A', 'E'}, {"YSTVORA", 'A', 'E'},
-    {"DALMOUTH", 'A', 'W'}, {"HALMOUTH", 'A', 'W'}, {"QUENHOLM", 'A', 'W'}, {"TAVMERE", 'A', 'W'},
-    {"FELVORA", 'N', 'E'},  {"KORRIDGE", 'N', 'E'}, {"MARDALE", 'N', 'E'},  {"SARFORD", 'N', 'E'},
-    {"ARDMOUTH", 'N', 'W'}, {"GORWICK", 'N', 'W'},  {"LUNDALE", 'N', 'W'},  {"PRAFORD", 'N', 'W'},
+    {"CAMHAVEN", 'A', 'E'},
+    {"NEVHOLM", 'A', 'E'},
+    {"WENSTEAD", 'A', 'E'},
+    {"YSTVORA", 'A', 'E'},
+    {"DALMOUTH", 'A', 'W'},
+    {"HALMOUTH", 'A', 'W'},
+    {"QUENHOLM", 'A', 'W'},
+    {"TAVMERE", 'A', 'W'},
+    {"FELVORA", 'N', 'E'},
+    {"KORRIDGE", 'N', 'E'},
+    {"MARDALE", 'N', 'E'},
+    {"SARFORD", 'N', 'E'},
+    {"ARDMOUTH", 'N', 'W'},
+    {"GORWICK", 'N', 'W'},
+    {"LUNDALE", 'N', 'W'},
+    {"PRAFORD", 'N', 'W'},
 }};
 constexpr int kTeamCount = static_cast<int>(kTeams.size());
 
@@ -48,10 +60,14 @@ struct Series {
 // Home games of a pairing for one side, as series of two to four games.
 std::vector<int> seriesLengths(int homeGames) {
     switch (homeGames) {
-        case 11: return {4, 4, 3};
-        case 10: return {4, 3, 3};
-        case 2: return {2};
-        default: return {homeGames};
+        case 11:
+            return {4, 4, 3};
+        case 10:
+            return {4, 3, 3};
+        case 2:
+            return {2};
+        default:
+            return {homeGames};
     }
 }
 

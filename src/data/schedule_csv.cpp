@@ -103,8 +103,12 @@ CsvSchedule ScheduleFromCsv(std::istream& in) {
         if (!date) return fail("the date \"" + f[0] + "\" is not MM/DD/YY or YYYY-MM-DD");
         const auto visitor = TeamName(f[1]);
         const auto home = TeamName(f[2]);
-        if (!visitor) return fail("the visitor \"" + f[1] + "\" is not a team file name of 1 to 8 characters");
-        if (!home) return fail("the home team \"" + f[2] + "\" is not a team file name of 1 to 8 characters");
+        if (!visitor)
+            return fail("the visitor \"" + f[1] +
+                        "\" is not a team file name of 1 to 8 characters");
+        if (!home)
+            return fail("the home team \"" + f[2] +
+                        "\" is not a team file name of 1 to 8 characters");
         const std::string options = f.size() == 4 ? f[3] : "";
         if (options.size() > kScheduleOptionsWidth)
             return fail("the options \"" + options + "\" are longer than 12 characters");

@@ -15,8 +15,8 @@ namespace vrk {
 // the order the dates first appear; a date with more than 15 games goes on
 // in a further record with the same date.
 struct CsvSchedule {
-    std::vector<std::uint8_t> bytes;   // the schedule file when `problem` is empty
-    std::string problem;               // "line N: ..." for the first bad row
+    std::vector<std::uint8_t> bytes;  // the schedule file when `problem` is empty
+    std::string problem;              // "line N: ..." for the first bad row
     int games = 0;
 };
 

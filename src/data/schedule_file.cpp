@@ -32,10 +32,9 @@ std::size_t SlotOffset(int k) {
 }
 
 std::string SlotName(const ScheduleFile& file, int k) {
-    return upperCase(trim(FieldText(file.record(1), kStatsSlotsOffset +
-                                                        kScheduleStatsSlotWidth *
-                                                            static_cast<std::size_t>(k),
-                                    kScheduleStatsSlotWidth)));
+    return upperCase(trim(FieldText(
+        file.record(1), kStatsSlotsOffset + kScheduleStatsSlotWidth * static_cast<std::size_t>(k),
+        kScheduleStatsSlotWidth)));
 }
 
 }  // namespace
@@ -118,9 +117,9 @@ void SetRecordSlot(std::span<std::uint8_t> record, int k, const ScheduleSlot& sl
 }
 
 char TeamFileLeague(std::string_view name) {
-    const bool season =
-        name.size() >= 4 && std::all_of(name.begin(), name.begin() + 4,
-                                        [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    const bool season = name.size() >= 4 && std::all_of(name.begin(), name.begin() + 4, [](char c) {
+                            return std::isdigit(static_cast<unsigned char>(c));
+                        });
     const std::size_t at = season ? 4 : 2;
     return at < name.size() ? upperChar(name[at]) : ' ';
 }
@@ -136,9 +135,9 @@ bool LinkStatsSet(ScheduleFile& file, std::string_view setName, StatsLink how) {
     if (file.recordCount() < 1) return false;
     const std::string name = upperCase(trim(setName));
     auto slotAt = [&](int k) {
-        return file.record(1).subspan(kStatsSlotsOffset + kScheduleStatsSlotWidth *
-                                                              static_cast<std::size_t>(k),
-                                      kScheduleStatsSlotWidth);
+        return file.record(1).subspan(
+            kStatsSlotsOffset + kScheduleStatsSlotWidth * static_cast<std::size_t>(k),
+            kScheduleStatsSlotWidth);
     };
     int k = 0;
     while (k < kScheduleStatsSlots && !SlotName(file, k).empty() && SlotName(file, k) != name) ++k;

@@ -48,7 +48,8 @@ StandingsEntry* StandingsTeam(StandingsTable& table, char league, char division,
 bool CreditStandings(StandingsTable& table, const StandingsSide& visitors,
                      const StandingsSide& home) {
     StandingsEntry* v = StandingsTeam(table, visitors.league, visitors.division, visitors.teamName);
-    StandingsEntry* h = v ? StandingsTeam(table, home.league, home.division, home.teamName) : nullptr;
+    StandingsEntry* h =
+        v ? StandingsTeam(table, home.league, home.division, home.teamName) : nullptr;
     if (v == nullptr || h == nullptr) return false;
     if (home.runs > visitors.runs) {
         ++h->wins;
@@ -64,8 +65,8 @@ std::vector<std::uint8_t> EncodeStandings(const StandingsTable& table) {
     std::vector<std::uint8_t> bytes(table.teams.size() * kStandingsRecordSize);
     for (std::size_t i = 0; i < table.teams.size(); ++i) {
         const StandingsEntry& e = table.teams[i];
-        RecordWriter w(std::span<std::uint8_t>(bytes).subspan(i * kStandingsRecordSize,
-                                                              kStandingsRecordSize));
+        RecordWriter w(
+            std::span<std::uint8_t>(bytes).subspan(i * kStandingsRecordSize, kStandingsRecordSize));
         w.putText(0, 12, e.teamName);
         w.putInt32(12, e.wins);
         w.putInt32(16, e.losses);

@@ -38,8 +38,8 @@ IoResult JournalGame(const StatsSet& set, const JournalMark& before, std::int32_
 
 struct JournalReplay {
     IoResult result;
-    int games = 0;                       // entries applied
-    std::int32_t gameCounter = 0;        // the counter after the last one applied
+    int games = 0;                        // entries applied
+    std::int32_t gameCounter = 0;         // the counter after the last one applied
     std::optional<RestartState> restart;  // the last applied entry's, when it had one
 };
 

@@ -155,8 +155,8 @@ IoResult SaveSet(StatsSet& set, std::int32_t gameCounter, const RestartState* re
         flushed = FlushAppended(ops, StatsFilePath(folder, base, ".STH"), point.highlightBytes);
     if (!flushed.ok) {
         set.unsaved = true;
-        return {false, "Statistics were not saved (the files on disk are unchanged): " +
-                           flushed.message};
+        return {false,
+                "Statistics were not saved (the files on disk are unchanged): " + flushed.message};
     }
 
     struct Pending {
@@ -257,8 +257,8 @@ RecoveredSet RecoverSet(std::string_view folder, std::string_view baseName) {
                 std::error_code ec;
                 std::filesystem::rename(PartPath(path), path, ec);
                 if (ec) {
-                    out.result = {false, "Cannot finish the last save of " + path + ": " +
-                                             ec.message()};
+                    out.result = {false,
+                                  "Cannot finish the last save of " + path + ": " + ec.message()};
                     return out;
                 }
             }

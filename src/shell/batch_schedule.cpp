@@ -17,8 +17,8 @@
 #include "shell/batch_stats.h"
 #include "shell/command_line.h"
 #include "shell/config_file.h"
-#include "shell/startup.h"
 #include "shell/schedule_standings.h"
+#include "shell/startup.h"
 
 namespace vrk {
 
@@ -41,8 +41,8 @@ void tell(std::ostream& err, const std::string& text) {
 long gamesBefore(const ScheduleFile& file, const ScheduleFilter& filter,
                  const SchedulePosition& at) {
     long games = 0;
-    for (ScheduleCursor c = FindPlayableSlot(file, filter, 2, 1); !c.finished() && !(c == at.cursor);
-         c = NextPlayableSlot(file, filter, c)) {
+    for (ScheduleCursor c = FindPlayableSlot(file, filter, 2, 1);
+         !c.finished() && !(c == at.cursor); c = NextPlayableSlot(file, filter, c)) {
         games += ScheduleSlotGames(file.slot(c.record, c.slot));
     }
     return games + at.gamesPlayed;
@@ -106,8 +106,8 @@ struct Replay {
     RestartState stateAt(ScheduleCursor cursor, int slotGame, int slotSize, bool finished) const {
         RestartState s;
         s.inProgress = !finished;
-        s.restart = {scheduleName,  file.date(cursor.record), cursor.slot,
-                     slotGame,      slotSize,                 stats.gameCounter};
+        s.restart = {scheduleName, file.date(cursor.record), cursor.slot, slotGame,
+                     slotSize,     stats.gameCounter};
         s.rotation = EncodeRotationList(carry.rotations);
         s.standings = EncodeStandings(standings);
         s.scheduleRecord = cursor.record;
@@ -152,8 +152,8 @@ int runScheduleBatch(Session& session, BatchIo& io) {
         io.err << kScheduleNotFound << "\n";
         return 1;
     }
-    ScheduleFilter filter{session.run.filterLeague, session.run.filterTeam,
-                          session.run.filterFrom, session.run.filterTo};
+    ScheduleFilter filter{session.run.filterLeague, session.run.filterTeam, session.run.filterFrom,
+                          session.run.filterTo};
     if (const auto problem = PrepareFilter(filter, *file)) {
         io.err << "vrk --batch: " << *problem << "\n";
         return 1;
@@ -167,6 +167,15 @@ int runScheduleBatch(Session& session, BatchIo& io) {
     }
     for (const std::string& note : r.stats.notes) tell(io.err, note);
 
+    // A replay killed after its last save but before it ended must not be
+    // played a second time when the command is run again.
+    const SavePoint& point = r.stats.savePoint;
+    if (point.restartSaved && !point.restart.inProgress &&
+        scheduleKey(point.restart.restart.scheduleName) == scheduleKey(r.scheduleName)) {
+        io.err << r.scheduleName << " has been played to its end with " << session.run.statsSet
+               << "; nothing is left to play. Name a new statistics file to replay it again.\n";
+        return 0;
+    }
     const RestartState* saved = nullptr;
     if (r.stats.savedRestart && r.stats.savedRestart->inProgress) {
         saved = &*r.stats.savedRestart;
@@ -177,9 +186,8 @@ int runScheduleBatch(Session& session, BatchIo& io) {
             return 1;
         }
     }
-    const SchedulePosition start =
-        PositionSchedule(*file, filter, saved ? &saved->restart : nullptr,
-                         saved ? saved->scheduleRecord : 0);
+    const SchedulePosition start = PositionSchedule(
+        *file, filter, saved ? &saved->restart : nullptr, saved ? saved->scheduleRecord : 0);
     if (start.restartMissing) {
         io.err << "vrk --batch: the restart point of " << session.run.statsSet << " ("
                << saved->restart.date << ", slot " << saved->restart.slot << ") is not in "
@@ -214,6 +222,7 @@ int runScheduleBatch(Session& session, BatchIo& io) {
     int gamesPlayed = start.gamesPlayed;
     // A schedule with nothing left to play is finished: its restart files go.
     RestartState state;
+    state.restart.scheduleName = r.scheduleName;
     if (saved != nullptr && !cursor.finished()) state = *saved;
     while (!cursor.finished()) {
         const ScheduleSlot slot = file->slot(cursor.record, cursor.slot);
@@ -239,14 +248,15 @@ int runScheduleBatch(Session& session, BatchIo& io) {
                        << " games; run the same command again to go on.\n";
                 return r.stop(130, r.stateAt(cursor, g, settings.games, false));
             }
-            const TeamLoadResult load = loadTeamPair(teams, settings.visitor, settings.home, current);
+            const TeamLoadResult load =
+                loadTeamPair(teams, settings.visitor, settings.home, current);
             for (const std::string& w : load.warnings)
                 if (load.abort || told.insert(w).second) tell(io.err, w);
             if (load.abort) return r.stop(1, r.stateAt(cursor, g, settings.games, false));
             for (const std::string& w : attachSimData(r.stats, teams))
                 if (told.insert(w).second) tell(io.err, w);
-            auto game = std::make_unique<Game>(teams, rules.normalization.context, current,
-                                               session.rng);
+            auto game =
+                std::make_unique<Game>(teams, rules.normalization.context, current, session.rng);
             const GameResult result = playUndisplayedGame(*game, rules, r.carry);
             for (const std::string& fault : r.carry.faults.takeNew()) tell(io.err, fault);
             ++r.played;
@@ -273,8 +283,7 @@ int runScheduleBatch(Session& session, BatchIo& io) {
                 return 1;
             }
             showProgress(r);
-            const bool dateDone =
-                slotDone && (next.finished() || file->date(next.record) != date);
+            const bool dateDone = slotDone && (next.finished() || file->date(next.record) != date);
             if (dateDone && r.saveEachDate) {
                 if (const auto saveProblem = saveBatchStats(r.stats, &state)) {
                     tell(io.err, *saveProblem);
@@ -292,8 +301,9 @@ int runScheduleBatch(Session& session, BatchIo& io) {
     const int status = r.stop(0, state);
     io.out << "\n";
     printStandings(io.out, r.standings);
-    if (!quiet) io.out << "Your Schedule game simulation is complete! (" << r.played
-                       << " games this run)\n";
+    if (!quiet)
+        io.out << "Your Schedule game simulation is complete! (" << r.played
+               << " games this run)\n";
     return status;
 }
 

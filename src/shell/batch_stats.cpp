@@ -55,8 +55,7 @@ std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& set
     }
     if (replay.games > 0 || !recovered.savePoint) {
         stats.set.unsaved = true;
-        const RestartState* restart =
-            replay.restart ? &*stats.savedRestart : nullptr;
+        const RestartState* restart = replay.restart ? &*stats.savedRestart : nullptr;
         if (const auto problem = saveBatchStats(stats, restart)) return problem;
     }
     return std::nullopt;

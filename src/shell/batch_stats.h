@@ -49,7 +49,6 @@ std::optional<std::string> recordBatchGame(BatchStats& stats, const Game& game,
 
 // Saves the set when it holds unsaved games or a restart state is given
 // (which is saved with it). A message when it fails.
-std::optional<std::string> saveBatchStats(BatchStats& stats,
-                                          const RestartState* restart = nullptr);
+std::optional<std::string> saveBatchStats(BatchStats& stats, const RestartState* restart = nullptr);
 
 }  // namespace vrk

@@ -34,8 +34,7 @@ void printStandings(std::ostream& out, const StandingsTable& table) {
                           "GB");
             out << line << "\n";
         }
-        const double behind =
-            ((leader->wins - e->wins) + (e->losses - leader->losses)) / 2.0;
+        const double behind = ((leader->wins - e->wins) + (e->losses - leader->losses)) / 2.0;
         char gb[16];
         if (e == leader) {
             std::snprintf(gb, sizeof gb, "-");
