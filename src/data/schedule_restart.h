@@ -26,6 +26,8 @@ struct RestartRecord {
     int slotGame = 0;
     int slotSize = 0;
     std::int32_t gameCounter = 0;
+
+    bool operator==(const RestartRecord&) const = default;
 };
 
 std::vector<std::uint8_t> EncodeRestart(const RestartRecord& record);
