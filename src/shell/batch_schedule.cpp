@@ -13,6 +13,7 @@
 #include "data/stats_schedule_day.h"
 #include "managers/rotation_file.h"
 #include "shell/batch_game.h"
+#include "shell/batch_game_files.h"
 #include "shell/batch_plan.h"
 #include "shell/batch_stats.h"
 #include "shell/command_line.h"
@@ -215,6 +216,7 @@ int runScheduleBatch(Session& session, BatchIo& io) {
     std::set<std::string> told;
     std::vector<std::string> notes;
     TeamSlots teams;
+    BatchGameFiles files;
     const int refresh = config.refreshStandings;
     const bool quiet = session.run.quiet == "Y";
 
@@ -240,6 +242,7 @@ int runScheduleBatch(Session& session, BatchIo& io) {
             return r.stop(1, r.stateAt(cursor, gamesPlayed, settings.games, false));
         }
         const BatchRules rules = batchRulesFrom(settings, current);
+        files.use(settings, current);
         r.stats.scheduleDay = ScheduleDayNumber(date);
         const ScheduleCursor next = NextPlayableSlot(*file, filter, cursor);
         for (int g = gamesPlayed; g < settings.games; ++g) {
@@ -257,6 +260,7 @@ int runScheduleBatch(Session& session, BatchIo& io) {
                 if (told.insert(w).second) tell(io.err, w);
             auto game =
                 std::make_unique<Game>(teams, rules.normalization.context, current, session.rng);
+            files.attach(*game);
             const GameResult result = playUndisplayedGame(*game, rules, r.carry);
             for (const std::string& fault : r.carry.faults.takeNew()) tell(io.err, fault);
             ++r.played;
@@ -275,7 +279,12 @@ int runScheduleBatch(Session& session, BatchIo& io) {
             r.stats.gameCounter += r.stats.set.isOpen() ? 1 : 0;
             state = r.stateAt(cursor, g + 1, settings.games, finished);
             r.stats.gameCounter = counterBefore;
-            const auto problem = recordBatchGame(r.stats, *game, notes, &state);
+            auto problem = recordBatchGame(r.stats, *game, notes, &state);
+            if (!problem) {
+                const bool set = r.stats.set.isOpen();
+                problem = files.write(*game, set ? &r.stats.set : nullptr,
+                                      set ? r.stats.gameCounter : r.done, notes);
+            }
             for (const std::string& note : notes) tell(io.err, note);
             notes.clear();
             if (problem) {
