@@ -13,6 +13,7 @@
 #include "presentation/console_ncurses.h"
 #include "shell/batch_run.h"
 #include "shell/bench_run.h"
+#include "shell/command_line_game.h"
 #include "shell/host_info.h"
 #include "shell/import_command.h"
 #include "shell/init_home.h"
@@ -34,6 +35,7 @@ void printHelp() {
         "Usage:\n"
         "  vrk [OPTIONS]              play in the terminal (start-up, then the main menu)\n"
         "  vrk /CMD:FILE              take the options from the first line of FILE\n"
+        "  vrk /V:TEAM /H:TEAM        play one game between the two teams on the screen\n"
         "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
         "                             schedule), one line per game and a summary\n"
         "  vrk --show-team NAME       print a team file's roster\n"
@@ -115,7 +117,21 @@ int runInteractive(int argc, char** argv) {
     hooks.mainMenu = [&inputs](Console& console, Session& s) {
         return runMainMenu(console, s, inputs, standardMenuActions());
     };
-    return runStartup(*terminal.console, inputs, session, hooks);
+    hooks.commandLineGame = playCommandLineGame;
+    // Whatever goes wrong, the terminal is given back before the message.
+    std::string failure;
+    int status = 1;
+    try {
+        status = runStartup(*terminal.console, inputs, session, hooks);
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    terminal.console.reset();
+    if (!failure.empty()) {
+        std::fprintf(stderr, "vrk: %s\n", failure.c_str());
+        return 1;
+    }
+    return status;
 }
 
 // Prints one team file as the loader reads it, with the configuration of
