@@ -1,4 +1,5 @@
 #include "shell/app.h"
+#include "shell/schedule_csv_command.h"
 
 #include <cstdio>
 #include <string>
@@ -38,6 +39,9 @@ void printHelp() {
         "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
         "                             schedule), one line per game and a summary\n"
         "  vrk --show-team NAME       print a team file's roster\n"
+        "  vrk --schedule-from-csv IN.csv OUT.SCH   a schedule from rows of "
+        "date,visitor,home[,options]\n"
+        "  vrk --schedule-to-csv IN.SCH             a schedule's games as CSV on standard output\n"
         "  vrk --report SET [OPTIONS] statistics report of a set into SET.PRN, options\n"
         "                             /STANDINGS:N /HIGHLIGHTS:N /TABLES:N /MINAB:n /RL:Y\n"
         "                             /FIELDING:N /DETAIL:Y /LEADERS:N /PW:FOLDER\n"
@@ -168,6 +172,8 @@ int runApp(int argc, char** argv) {
         if (first == "bench") return runBenchCommand(argc, argv);
         // Roster print of one team file: argv[2] is its name.
         if (first == "--show-team") return runShowTeam(argc, argv);
+        if (first == "--schedule-from-csv") return runScheduleFromCsv(argc, argv);
+        if (first == "--schedule-to-csv") return runScheduleToCsv(argc, argv);
         if (first == "--report") return runReportCommand(argc, argv);
         if (first == "--init") return runInitCommand(argc, argv);
         if (first == "--home") return runHomeCommand(argc, argv);
