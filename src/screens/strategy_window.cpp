@@ -75,16 +75,13 @@ void UserSideManager::openStrategyWindow(Game& game, int team) {
         const ListResult r = RunListWindow(console_, list, highlight);
         if (r.end != ListEnd::Picked || r.index < 0) return;
         if (items[static_cast<std::size_t>(r.index)][0] == '%') continue;  // not selectable
-        if (batting) {
-            offence(game, team, r.index + 1);
-        } else {
-            defence(game, team, r.index + 1);
-        }
-        return;
+        const bool done =
+            batting ? offence(game, team, r.index + 1) : defence(game, team, r.index + 1);
+        if (done) return;
     }
 }
 
-void UserSideManager::offence(Game& game, int team, int item) {
+bool UserSideManager::offence(Game& game, int team, int item) {
     GameState& s = game.state;
     StrategyFlags& f = game.flags;
     switch (item) {
@@ -94,7 +91,7 @@ void UserSideManager::offence(Game& game, int team, int item) {
             break;
         case 2: {
             const int slot = chooseRunner(game);
-            if (slot == 0) break;
+            if (slot == 0) return !s.basesEmpty();
             if (const int entry = chooseSubstitute(game, team, slot, true))
                 CallPinchRunner(f, slot, entry);
             break;
@@ -109,20 +106,25 @@ void UserSideManager::offence(Game& game, int team, int item) {
             BullpenScreen(console_, game, managers_.bullpen(), team, false);
             break;
         case 7:
-            SetStrategyCall(f, StrategyCall::Steal);
+        case 9:
+            // Nobody to send: the refusal comes now, not as a box at the pitch
+            // that would take the user's next key.
+            if (s.basesEmpty()) {
+                tellUser(console_, kNoBaserunners, kRefusalAttribute);
+                return false;
+            }
+            SetStrategyCall(f, item == 7 ? StrategyCall::Steal : StrategyCall::HitAndRun);
             break;
         case 8:
             SetStrategyCall(f, StrategyCall::Bunt);
             break;
-        case 9:
-            SetStrategyCall(f, StrategyCall::HitAndRun);
-            break;
         default:
             break;
     }
+    return true;
 }
 
-void UserSideManager::defence(Game& game, int team, int item) {
+bool UserSideManager::defence(Game& game, int team, int item) {
     StrategyFlags& f = game.flags;
     switch (item) {
         case 1: {
@@ -158,6 +160,7 @@ void UserSideManager::defence(Game& game, int team, int item) {
         default:
             break;
     }
+    return true;
 }
 
 int UserSideManager::chooseRunner(Game& game) {
@@ -260,10 +263,10 @@ int UserSideManager::pick(int, std::string_view title, std::span<const std::stri
     ListWindow list;
     list.title = std::string(title);
     for (std::string_view o : options) list.lines.emplace_back(o);
-    list.escapeAllowed = false;
+    // ESC takes the first option, the default, so that no question holds the user.
     int highlight = 0;
     const ListResult r = RunListWindow(console_, list, highlight);
-    return r.index < 0 ? 0 : r.index;
+    return r.end != ListEnd::Picked || r.index < 0 ? 0 : r.index;
 }
 
 }  // namespace vrk

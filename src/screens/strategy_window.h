@@ -43,8 +43,9 @@ class UserSideManager final : public ManagerHooks, public Decisions {
     int pick(int team, std::string_view title, std::span<const std::string_view> options) override;
 
   private:
-    void offence(Game& game, int team, int item);
-    void defence(Game& game, int team, int item);
+    // Carry out a menu item; false when it was refused and the menu comes back.
+    bool offence(Game& game, int team, int item);
+    bool defence(Game& game, int team, int item);
     // The bench screen; the chosen entry, 0 after ESC.
     int chooseSubstitute(Game& game, int team, int slot, bool runner);
     int chooseRunner(Game& game);

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "core/text_fields.h"
 #include "data/team_file.h"
+#include "managers/user_moves.h"
 #include "presentation/console_keys.h"
 #include "presentation/console_memory.h"
 #include "screens/strategy_window.h"
@@ -113,6 +116,39 @@ TEST(UserSide, PinchHitterWithARefusalKeepsTheBooks) {
     ASSERT_TRUE(outcome.completed);
     EXPECT_TRUE(console.shownAtSomeWait("Already used as a pitcher! Try again."));
     EXPECT_TRUE(g.card.has("(for PH)"));
+    g.expectBalancedBooks(outcome.result);
+}
+
+// A steal or hit-and-run with nobody on is refused in the window itself and
+// the menu comes back; nothing waits for a key at the pitch.
+TEST(UserSide, NothingToSendIsRefusedInTheWindow) {
+    for (const int downs : {6, 8}) {
+        UserGame g;
+        MemoryConsole console(24, 80);
+        UserSideManager user(console, g.managers);
+        for (int i = 0; i < downs; ++i) console.pushKey(kKeyDown);
+        for (std::string_view k : {kKeyEnter, kKeyEnter, kKeyEscape}) console.pushKey(k);
+        user.openStrategyWindow(*g.game, kVisitors);
+        EXPECT_TRUE(console.shownAtSomeWait(std::string(trim(kNoBaserunners)))) << downs;
+        EXPECT_FALSE(g.game->flags.stealCall || g.game->flags.hitAndRunCall) << downs;
+        EXPECT_EQ(console.dryReads(), 0) << "the menu came back for the last Escape";
+    }
+}
+
+// The visitors choose Steal on the first pitch, both sides managed from
+// the keyboard: after the refusal and leaving the menu, the game plays to
+// its end bar and the books balance.
+TEST(UserSide, StealOnTheFirstPitchNeverStrandsTheUser) {
+    UserGame g;
+    MemoryConsole console(24, 80);
+    console.pushKey("s");
+    for (int i = 0; i < 6; ++i) console.pushKey(kKeyDown);
+    for (std::string_view k : {kKeyEnter, kKeyEscape, kKeyEscape}) console.pushKey(k);
+    console.pushQuietPolls();
+    console.pushKey("q");
+    const DisplayedGameOutcome outcome = g.play(console);
+    ASSERT_TRUE(outcome.completed);
+    EXPECT_EQ(console.dryReads(), 0);
     g.expectBalancedBooks(outcome.result);
 }
 
