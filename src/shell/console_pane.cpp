@@ -19,15 +19,20 @@ int ConsolePane::overflow(int ch) {
         transcript_ += current_ + "\n";
         if (current_.empty()) {
             lines_.clear();
+        } else if (restarted_) {
+            // A progress line written over itself opens the block after it.
+            lines_.assign(1, current_);
         } else {
             lines_.push_back(current_);
             const auto capacity = static_cast<std::size_t>(rows_ * columns_);
             while (lines_.size() >= capacity) lines_.pop_front();
         }
         current_.clear();
+        restarted_ = false;
         draw();
     } else if (c == '\r') {
         current_.clear();
+        restarted_ = true;
     } else {
         current_ += c;
     }
@@ -45,9 +50,14 @@ void ConsolePane::draw() {
     auto put = [&](const std::string& text) {
         const int column = static_cast<int>(i) / rows_;
         const int row = static_cast<int>(i) % rows_;
+        // Indented text gives up its leading blanks before its end would
+        // touch the next column.
+        const auto room = static_cast<std::size_t>(width_ - 1);
+        std::size_t from = 0;
+        while (text.size() - from > room && from < text.size() && text[from] == ' ') ++from;
         if (column < columns_) {
-            console_.printAt(top_ + row, left_ + column * width_,
-                             text.substr(0, static_cast<std::size_t>(width_)), attribute_);
+            console_.printAt(top_ + row, left_ + column * width_, text.substr(from, room + 1),
+                             attribute_);
         }
         ++i;
     };

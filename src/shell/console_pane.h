@@ -12,8 +12,8 @@ namespace vrk {
 // A stream that writes into a rectangle of the console the way a terminal
 // would, so that the line-based reports of an unattended run can be shown
 // on screen: lines fill the columns of the pane from top to bottom and then
-// scroll, "\r" starts the line again, and an empty line clears the pane (a
-// new block such as the standings begins).
+// scroll, "\r" starts the line again, and an empty line or a line begun
+// with "\r" starts a new block (the standings after a progress line).
 class ConsolePane final : public std::streambuf {
   public:
     ConsolePane(Console& console, int top, int left, int rows, int columnWidth, int columns,
@@ -33,6 +33,7 @@ class ConsolePane final : public std::streambuf {
     int top_, left_, rows_, width_, columns_, attribute_;
     std::deque<std::string> lines_;
     std::string current_;
+    bool restarted_ = false;  // the current line began with "\r"
     std::string transcript_;
 };
 

@@ -100,10 +100,9 @@ int playOnConsole(Console& console, Session& session, const std::string& heading
     std::ostream err(&pane);
     bool quitPending = false;
     BatchIo io{out, err, true, [&] {
-                   for (std::string key = console.pollKey(); !key.empty();
-                        key = console.pollKey()) {
-                       if (key == "q" || key == "Q" || key == kKeyEscape) quitPending = true;
-                   }
+                   // One key a game: what is typed later waits for its own turn.
+                   const std::string key = console.pollKey();
+                   if (key == "q" || key == "Q" || key == kKeyEscape) quitPending = true;
                    if (quitPending) {
                        console.printAt(top + 24, left + 60, " Quit Pending ", kQuitAttribute);
                        console.refresh();
@@ -134,6 +133,7 @@ void runScheduleItem(Console& console, Session& session) {
     chooser.actions = {{'E', noEditor}, {'N', noEditor, "", true}};
     std::string folder = dataFolder(session.config);
     int highlight = 0;
+    console.clear(kScreenAttribute);
     const auto chosen = ChooseFile(console, chooser, folder, highlight);
     if (!chosen) return;
     const auto file = ReadScheduleFile(*chosen);
@@ -142,8 +142,10 @@ void runScheduleItem(Console& console, Session& session) {
         return;
     }
     const std::string name = baseName(*chosen);
+    console.clear(kScreenAttribute);
     const std::string set =
         ChooseScheduleStatsSet(console, *chosen, name, session.config.protectSch);
+    console.clear(kScreenAttribute);
     const ScheduleFilter filter = RunScheduleFilterWindow(console, *file);
     const std::string dh = AskDesignatedHitterRule(console);
     const std::string runner = AskAutomaticRunnerRule(console);
@@ -196,8 +198,10 @@ void runSeriesItem(Console& console, Session& session) {
     };
     chooser.actions = {{'V', view}, {'E', edit}, {'N', create, "", true}};
     int highlight = 0;
+    console.clear(kScreenAttribute);
     const auto chosen = ChooseFile(console, chooser, folder, highlight);
     if (!chosen) return;
+    console.clear(kScreenAttribute);
     const std::string name = baseName(*chosen);
     const std::string set = AskStatsSetName(console, "Stat File for this series", name);
     const std::string dh = AskDesignatedHitterRule(console);
