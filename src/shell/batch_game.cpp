@@ -22,6 +22,7 @@ char firstLetter(const std::string& text) {
 BatchRules batchRulesFrom(const RunSettings& run, const Config& config) {
     BatchRules rules;
     if (!run.dhRule.empty()) rules.dhChoice = run.dhRule;
+    if (!run.autoRunnerRule.empty()) rules.autoRunnerChoice = run.autoRunnerRule;
     rules.regression = run.regressionOption == "Y";
     rules.normalizeMode = run.normalizeMode;
     rules.normalization = normalizationTarget(config.leagueRows, run.normalizeMode);

@@ -241,6 +241,10 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         const BatchEntry entry = commandLineEntry(session.run, session.config);
         return playEntries({entry}, session, io, entry.settings.games);
     }
+    return runSeriesBatch(session, io);
+}
+
+int runSeriesBatch(Session& session, BatchIo& io) {
     const auto found = findFile(dataFolder(session.config), session.run.seriesName);
     const auto lines = found ? readSeriesFile(*found) : std::nullopt;
     if (!lines) {
