@@ -12,7 +12,10 @@
 #include "presentation/console_ncurses.h"
 #include "shell/batch_run.h"
 #include "shell/bench_run.h"
+#include "shell/home_directory.h"
 #include "shell/host_info.h"
+#include "shell/option_report.h"
+#include "shell/output_check.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/version.h"
@@ -76,6 +79,9 @@ std::vector<std::string> optionWords(int argc, char** argv, int first) {
 int runInteractive(int argc, char** argv) {
     StartupInputs inputs = hostStartupInputs(argc, argv);
     inputs.args = optionWords(argc, argv, 1);
+    const std::string home =
+        findHomeDirectory(inputs.currentDir, inputs.exePath, inputs.sourceHome);
+    if (const int status = reportCommandLineOptions(inputs.args, home, std::cerr)) return status;
     TerminalConsole terminal = openTerminalConsole();
     if (!terminal.console) {
         std::fprintf(stderr, "vrk: %s\n", terminal.error.c_str());
@@ -104,6 +110,9 @@ int runShowTeam(int argc, char** argv) {
     }
     StartupInputs inputs = hostStartupInputs(argc, argv);
     inputs.args = optionWords(argc, argv, 3);
+    const std::string home =
+        findHomeDirectory(inputs.currentDir, inputs.exePath, inputs.sourceHome);
+    if (const int status = reportCommandLineOptions(inputs.args, home, std::cerr)) return status;
     Session session;
     const StartupOutcome outcome = prepareSession(inputs, session);
     for (const auto& warning : outcome.warnings) std::cerr << warning << "\n";
@@ -121,18 +130,18 @@ int runApp(int argc, char** argv) {
         const std::string_view first = argv[1];
         if (first == "--help" || first == "-h") {
             printHelp();
-            return 0;
+            return checkStandardOutput(0);
         }
         if (first == "--version") {
             std::printf("%s\n", kProgramTitle);
-            return 0;
+            return checkStandardOutput(0);
         }
         // Batch play: the option grammar without a screen.
-        if (first == "--batch") return runBatchCommand(argc, argv);
+        if (first == "--batch") return checkStandardOutput(runBatchCommand(argc, argv));
         // The fixed-seed benchmark.
-        if (first == "bench") return runBenchCommand(argc, argv);
+        if (first == "bench") return checkStandardOutput(runBenchCommand(argc, argv));
         // Roster print of one team file: argv[2] is its name.
-        if (first == "--show-team") return runShowTeam(argc, argv);
+        if (first == "--show-team") return checkStandardOutput(runShowTeam(argc, argv));
         if (first.starts_with("--")) {
             std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);
             return 2;

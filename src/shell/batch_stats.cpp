@@ -30,7 +30,13 @@ std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& set
     }
     StatsSet next;
     const OpenStatsResult opened = OpenStatsSet(next, folder, settings.statsSet);
+    if (opened.message == kOldVersionMessage) {
+        // The shell's text ends by going back to a menu batch play does not have.
+        return "vrk --batch: the statistics set " + settings.statsSet +
+               " was written by an older version of VRK and cannot be used with this version.";
+    }
     if (!opened.ok) return opened.message;
+    stats.openNotes.insert(stats.openNotes.end(), opened.notes.begin(), opened.notes.end());
     stats.set = std::move(next);
     stats.folder = folder;
     stats.gameCounter = stats.set.savedGameCounter;
@@ -51,6 +57,8 @@ std::vector<std::string> attachSimData(const BatchStats& stats, TeamSlots& teams
 std::optional<std::string> recordBatchGame(BatchStats& stats, const Game& game,
                                            std::vector<std::string>& notes) {
     if (!stats.set.isOpen()) return std::nullopt;
+    // A game stopped by a fault has no decision: it is no game of the set.
+    if (game.state.stoppedByFault) return std::nullopt;
     RecordGameContext context;
     context.gameCounter = stats.gameCounter;
     context.streakMinimum = game.config.hilite[kStreakThreshold];

@@ -21,6 +21,9 @@ struct BatchStats {
     std::string folder;            // write folder of the open set
     std::int32_t gameCounter = 0;  // games recorded in the set, this run's included
     bool saveEveryGame = false;    // /PG:Y
+    // What opening the set found that the user should know (games beyond the
+    // saved totals, an unfinished save); taken by the caller to be told.
+    std::vector<std::string> openNotes;
 };
 
 // Makes the entry's set the open one: a set already open under another name
