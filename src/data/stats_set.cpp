@@ -51,7 +51,7 @@ bool LoadTable(const std::string& path, std::string_view what, StatsTable<Record
 // are of another length, an older program's layout.
 bool CutShort(const std::string& path, std::size_t recordSize) {
     FileBytes file = ReadFileBytes(path);
-    if (!file.result.ok || file.bytes.size() < 4) return true;
+    if (!file.result.ok || file.bytes.size() < 34) return true;
     std::vector<std::uint8_t> first(recordSize, 0);
     std::copy_n(file.bytes.begin(), std::min(recordSize, file.bytes.size()), first.begin());
     const TableHeader header = DecodeHeader(first);

@@ -29,6 +29,11 @@ int reportCommandLineOptions(const std::vector<std::string>& words, const std::s
     for (const std::string& word : words) {
         if (!text.empty()) text += ' ';
         text += word;
+        // Only words that begin with "/" are options; the rest would be
+        // dropped without a word.
+        if (!word.empty() && word.front() != '/') {
+            err << "vrk: warning: \"" << word << "\" is not an option and is ignored.\n";
+        }
     }
     if (!report(checkOptionString(text, UnknownOptions::Warn), "", err)) return 2;
     const std::vector<OptionToken> tokens = tokenizeOptionString(text);

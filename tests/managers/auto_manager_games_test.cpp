@@ -102,6 +102,16 @@ TEST(AutoManagerGames, TwoThousandSeededGamesStayConsistent) {
             ASSERT_NE(result.winner, 0);
             for (const std::string& fault : faults.faults) ADD_FAILURE() << fault;
             for (int t = kVisitors; t <= kHome; ++t) {
+                // Every finished plate appearance, bunts included, is a batter faced.
+                int appearances = 0, faced = 0;
+                for (const BatterCounters& b : game.counters.batter[Idx(t)]) {
+                    appearances +=
+                        b.atBats + b.walks + b.hitByPitch + b.sacrifices + b.sacrificeFlies;
+                }
+                for (const PitcherCounters& p : game.counters.pitcher[Idx(3 - t)]) {
+                    faced += p.battersFaced;
+                }
+                EXPECT_EQ(faced, appearances) << "game " << games << " team " << t;
                 ExpectLegalField(game, t, dh);
                 EXPECT_EQ(Outs(game, t).first, Outs(game, t).second) << "game " << games;
                 relieversIn += game.state.pitchersUsed[Idx(t)] - 1;
