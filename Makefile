@@ -1,6 +1,9 @@
 # Thin wrapper over CMake so the common jobs are one word each.
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = team_file configuration catalogue options statistics_set game
 JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo
 # Warnings as errors: on in CI and development builds (.ci/run, sanitize), off
@@ -41,4 +44,4 @@ format:
 	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
