@@ -44,8 +44,8 @@ const Config& config() {
 
 // A folder of this process for the statistics files, emptied per input.
 std::filesystem::path scratch() {
-    static const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                             ("vrk_fuzz_" + std::to_string(::getpid()));
+    static const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("vrk_fuzz_" + std::to_string(::getpid()));
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
     std::filesystem::create_directories(dir, ec);
@@ -131,8 +131,8 @@ void GameAgainstShippedTeam(const std::uint8_t* data, std::size_t size) {
 
 Entry EntryNamed(std::string_view name) {
     const std::pair<std::string_view, Entry> kEntries[] = {
-        {"team_file", TeamFile},         {"configuration", Configuration},
-        {"catalogue", Catalogue},        {"options", Options},
+        {"team_file", TeamFile},           {"configuration", Configuration},
+        {"catalogue", Catalogue},          {"options", Options},
         {"statistics_set", StatisticsSet}, {"game", GameAgainstShippedTeam},
     };
     for (const auto& [n, entry] : kEntries) {

@@ -46,17 +46,19 @@ bool LoadTable(const std::string& path, std::string_view what, StatsTable<Record
     return true;
 }
 
-// A size that is not a whole number of records: a file whose own header
-// counts more records than it holds was cut short; otherwise the records
-// are of another length, an older program's layout.
+// A size that is not a whole number of records: when the header's count
+// of records divides the file evenly, they are records of another length,
+// an older program's layout; otherwise the file was cut or damaged.
 bool CutShort(const std::string& path, std::size_t recordSize) {
+    constexpr std::size_t kHeaderBytes = 38;
     FileBytes file = ReadFileBytes(path);
-    if (!file.result.ok || file.bytes.size() < 34) return true;
+    if (!file.result.ok || file.bytes.size() < kHeaderBytes) return true;
     std::vector<std::uint8_t> first(recordSize, 0);
     std::copy_n(file.bytes.begin(), std::min(recordSize, file.bytes.size()), first.begin());
     const TableHeader header = DecodeHeader(first);
-    return header.count >= 0 &&
-           (static_cast<std::uint64_t>(header.count) + 1) * recordSize > file.bytes.size();
+    if (header.count < 0) return true;
+    const auto records = static_cast<std::uint64_t>(header.count) + 1;
+    return file.bytes.size() % records != 0 || file.bytes.size() / records < kHeaderBytes;
 }
 
 // Every record of the games file must be one a game could write; random
