@@ -17,6 +17,7 @@
 #include "data/series_file.h"
 #include "data/team_file.h"
 #include "shell/batch_game.h"
+#include "shell/batch_game_files.h"
 #include "shell/batch_plan.h"
 #include "shell/batch_stats.h"
 #include "shell/config_file.h"
@@ -183,11 +184,13 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
     BatchCarry carry;
     BatchStats stats;
     TeamSlots teams;
+    BatchGameFiles files;
     std::vector<std::string> notes;
     long stopped = 0;
     int status = -1;
     walkEntries(plan, [&](const BatchEntry& e) {
         const BatchRules rules = batchRulesFrom(e.settings, e.config);
+        files.use(e.settings, e.config);
         const auto problem = useStatsSet(stats, e.settings, e.config);
         for (const std::string& note : stats.openNotes) writeMessage(io.err, note);
         stats.openNotes.clear();
@@ -214,6 +217,7 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
             }
             auto game =
                 std::make_unique<Game>(teams, rules.normalization.context, e.config, session.rng);
+            files.attach(*game);
             const GameResult result = playUndisplayedGame(*game, rules, carry);
             for (const std::string& fault : carry.faults.takeNew()) writeMessage(io.err, fault);
             if (result.stopped) {
@@ -226,7 +230,12 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
             printGame(io.out, tally.games + 1, *game, result);
             tallyGame(tally, *game, result);
             ++session.completedGames;
-            const auto problem = recordBatchGame(stats, *game, notes);
+            auto problem = recordBatchGame(stats, *game, notes);
+            if (!problem) {
+                const bool set = stats.set.isOpen();
+                problem = files.write(*game, set ? &stats.set : nullptr,
+                                      set ? stats.gameCounter : tally.games, notes);
+            }
             for (const std::string& note : notes) writeMessage(io.err, note);
             notes.clear();
             if (problem) {
