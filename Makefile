@@ -11,7 +11,7 @@ PREFIX ?= /usr/local
 # in a user's build, where another compiler version may warn differently.
 WERROR ?= OFF
 
-.PHONY: all deps build run test bench fidelity sanitize format clean install
+.PHONY: all deps build run test bench fidelity sanitize fuzz format clean install
 
 all: build
 
@@ -40,6 +40,23 @@ sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVRK_SANITIZE=ON -DVRK_BUILD_BENCH=OFF -DVRK_WERROR=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Each libFuzzer harness for FUZZ_SECONDS, from the seed corpus (-O1 with
+# line tables: quick to build, readable stacks). An input that fails is
+# written to fuzz/regressions/<harness>/ (keep it: make test replays it) and
+# stops the run.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVRK_FUZZ=ON \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" \
+	  -DCMAKE_CXX_COMPILER=clang++ -DVRK_BUILD_BENCH=OFF >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t fuzz/regressions/$$t; \
+	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=2048 \
+	    -print_final_stats=1 -artifact_prefix=fuzz/regressions/$$t/ \
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
 
 # The program, its shipped home folder under share/vrk, the manual page.
 install: build
