@@ -19,6 +19,7 @@
 #include "shell/batch_game.h"
 #include "shell/batch_game_files.h"
 #include "shell/batch_plan.h"
+#include "shell/batch_schedule.h"
 #include "shell/batch_stats.h"
 #include "shell/config_file.h"
 #include "shell/home_directory.h"
@@ -192,8 +193,8 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
         const BatchRules rules = batchRulesFrom(e.settings, e.config);
         files.use(e.settings, e.config);
         const auto problem = useStatsSet(stats, e.settings, e.config);
-        for (const std::string& note : stats.openNotes) writeMessage(io.err, note);
-        stats.openNotes.clear();
+        for (const std::string& note : stats.notes) writeMessage(io.err, note);
+        stats.notes.clear();
         if (problem) {
             writeMessage(io.err, *problem);
             status = finish(stats, io.err, 1);
@@ -278,10 +279,7 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         io.err << requested.message << "\n";
         return 1;
     }
-    if (session.run.schedulePlay) {
-        io.err << "vrk --batch: /SCH: (schedule replay) cannot be honoured in batch play yet.\n";
-        return 2;
-    }
+    if (session.run.schedulePlay) return runScheduleBatch(session, io);
 
     RunPlan plan{commandLineEntry(session.run, session.config)};
     if (!session.run.seriesPlay) return playEntries(plan, session, io, session.run.games);
