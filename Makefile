@@ -1,6 +1,9 @@
 # Thin wrapper over CMake so the common jobs are one word each.
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = team_file configuration catalogue options statistics_set game
 JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo
 PREFIX ?= /usr/local
@@ -8,7 +11,7 @@ PREFIX ?= /usr/local
 # in a user's build, where another compiler version may warn differently.
 WERROR ?= OFF
 
-.PHONY: all deps build run test bench fidelity sanitize format clean install
+.PHONY: all deps build run test bench fidelity sanitize fuzz format clean install
 
 all: build
 
@@ -38,6 +41,23 @@ sanitize: deps
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Each libFuzzer harness for FUZZ_SECONDS, from the seed corpus (-O1 with
+# line tables: quick to build, readable stacks). An input that fails is
+# written to fuzz/regressions/<harness>/ (keep it: make test replays it) and
+# stops the run.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVRK_FUZZ=ON \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" \
+	  -DCMAKE_CXX_COMPILER=clang++ -DVRK_BUILD_BENCH=OFF >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t fuzz/regressions/$$t; \
+	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=2048 \
+	    -print_final_stats=1 -artifact_prefix=fuzz/regressions/$$t/ \
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
 # The program, its shipped home folder under share/vrk, the manual page.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
@@ -46,4 +66,4 @@ format:
 	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

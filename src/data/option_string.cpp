@@ -232,6 +232,15 @@ std::vector<OptionToken> tokenizeOptionString(std::string_view text) {
     return tokens;
 }
 
+bool isKnownOption(std::string_view token) {
+    if (token.starts_with("/CMD:")) return true;
+    for (const OptionRule& rule : kRules) {
+        if (!rule.bare.empty() && token == rule.bare) return true;
+        if (!rule.name.empty() && token.starts_with(rule.name)) return true;
+    }
+    return false;
+}
+
 void parseOptionString(std::string_view text, RunSettings& settings) {
     settings.manualControl = {};
     settings.games = 1;

@@ -73,6 +73,7 @@ struct GameResult {
     TeamEntry winningPitcher;
     TeamEntry losingPitcher;
     TeamEntry savePitcher;
+    bool stopped = false;  // stopped by a fault: no decision, not to be counted or recorded
 };
 
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;

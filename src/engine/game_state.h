@@ -104,6 +104,9 @@ struct GameState {
     ErrorKind precedingError = ErrorKind::None;  // set before a hit handler runs after an error
     bool insideTheParkHomeRun = false;
     bool gameOver = false;
+    // The game was stopped because it could not end (a half inning or an
+    // inning count beyond any real game): it has no winner and is no game.
+    bool stoppedByFault = false;
 
     // Per-team park terms prepared at game start.
     std::array<double, 3> parkBattingAdjustment{};

@@ -225,6 +225,9 @@ void PitchEvent(Game& game) {
 
     if (f.buntCall) {
         ResolveBunt(game);
+        // A bunt put in play ends the batter's turn, so he was faced; one who
+        // pulled the bat back is still up.
+        if (!s.plateAppearanceContinues) AddBatterFaced(game);
         ResetBallCounts(s);
         return;
     }

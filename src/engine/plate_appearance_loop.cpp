@@ -62,7 +62,16 @@ std::string BatterGameLine(const std::string& name, const BatterCounters& c) {
 bool PlayHalfInning(Game& game) {
     GameState& s = game.state;
     int bt = s.battingTeam;
-    for (;;) {
+    for (int pass = 0;; ++pass) {
+        // A line-up that cannot be put out would bat for ever and run the
+        // score past any counter.
+        if (pass >= kHalfInningPassLimit) {
+            ReportFault(game, "Game stopped",
+                        "a half inning of " + std::to_string(kHalfInningPassLimit) +
+                            " plays could not end");
+            s.stoppedByFault = true;
+            return false;
+        }
         if (s.playDelay == 0) {
             s.soundOn = false;
         } else if (game.config.displayFatigue == 'Y' && game.displayed()) {

@@ -24,6 +24,7 @@ BatchRules batchRulesFrom(const RunSettings& run, const Config& config) {
     if (!run.dhRule.empty()) rules.dhChoice = run.dhRule;
     if (!run.autoRunnerRule.empty()) rules.autoRunnerChoice = run.autoRunnerRule;
     rules.regression = run.regressionOption == "Y";
+    rules.statisticsRecorded = !run.statsSet.empty();
     rules.normalizeMode = run.normalizeMode;
     rules.normalization = normalizationTarget(config.leagueRows, run.normalizeMode);
     if (!run.rotationMethod.empty()) rules.rotation.defaultMethod = run.rotationMethod;
@@ -64,6 +65,7 @@ GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& 
     GameOptions& o = game.options;
     o = GameOptions{};
     o.regressionOption = rules.regression;
+    o.statisticsRecorded = rules.statisticsRecorded;
     o.normalizeMode = rules.normalizeMode;
     o.normalizationHomeRunRate = rules.normalization.homeRunRate;
     o.designatedHitter = carry.designatedHitter || dhNeeded;

@@ -314,7 +314,7 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
     }
 
     ConsoleNarration narration(console, session.catalogue,
-                               DefaultAnnouncerEnvironment(session.config.homeDir));
+                               DefaultAnnouncerEnvironment(session.config.announcer));
     Narration* const oldNarration = game.narration;
     Pacer* const oldPacer = game.pacer;
     ErrorSink* const oldErrors = game.errors;
