@@ -30,7 +30,7 @@ void AnnounceBatter(Game& game, bool continuing) {
         if (c.atBats > 0) {
             SayText(game, BatterGameLine(name, c), s.battingTeam);
             if (c.homeRuns == 1) {
-                SayText(game, game.rng.chance(0.7) ? "And a Home Run!" : "Including a Homer!",
+                SayText(game, game.wording.chance(0.7) ? "And a Home Run!" : "Including a Homer!",
                         s.battingTeam);
             } else if (c.homeRuns >= 2) {
                 SayText(game, "And" + Number(c.homeRuns) + " Home Runs!", s.battingTeam);

@@ -23,6 +23,7 @@ GameResult Result(const Game& game) {
     r.winningPitcher = s.winningPitcher;
     r.losingPitcher = s.losingPitcher;
     r.savePitcher = s.savePitcher;
+    r.seed = s.seed;
     return r;
 }
 

@@ -24,7 +24,7 @@ void ResolveStrikeout(Game& game) {
             SayText(game, "Struck him out!");
             PlayEffect(game, 10);
         } else {
-            int detail = game.rng.randInt(2);
+            int detail = game.wording.randInt(2);
             SayBatter(game, msg::kStrikeout(detail));
             SayBatter(game, msg::kStrikeoutFollow(detail));
         }
