@@ -3,11 +3,12 @@ BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo
+PREFIX ?= /usr/local
 # Warnings as errors: on in CI and development builds (.ci/run, sanitize), off
 # in a user's build, where another compiler version may warn differently.
 WERROR ?= OFF
 
-.PHONY: all deps build run test bench fidelity sanitize format clean
+.PHONY: all deps build run test bench fidelity sanitize format clean install
 
 all: build
 
@@ -36,6 +37,10 @@ sanitize: deps
 	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVRK_SANITIZE=ON -DVRK_BUILD_BENCH=OFF -DVRK_WERROR=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The program, its shipped home folder under share/vrk, the manual page.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 format:
 	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i

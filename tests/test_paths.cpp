@@ -10,4 +10,7 @@ const char* testDataDir() {
 const char* vrkBinary() {
     return VRK_VRK_BINARY;
 }
+const char* databankDir() {
+    return VRK_DATABANK_DIR;
+}
 }  // namespace vrk::test

@@ -6,4 +6,5 @@ namespace vrk::test {
 const char* sourceHome();   // the shipped home/ folder
 const char* testDataDir();  // tests/data
 const char* vrkBinary();    // the built vrk program
+const char* databankDir();  // the baseball databank beside the repository (may be absent)
 }  // namespace vrk::test

@@ -13,6 +13,11 @@
 #include "shell/batch_run.h"
 #include "shell/bench_run.h"
 #include "shell/host_info.h"
+#include "shell/import_command.h"
+#include "shell/init_home.h"
+#include "shell/main_menu.h"
+#include "shell/menu_actions.h"
+#include "shell/report_command.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/version.h"
@@ -31,6 +36,17 @@ void printHelp() {
         "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
         "                             schedule), one line per game and a summary\n"
         "  vrk --show-team NAME       print a team file's roster\n"
+        "  vrk --report SET [OPTIONS] statistics report of a set into SET.PRN, options\n"
+        "                             /STANDINGS:N /HIGHLIGHTS:N /TABLES:N /MINAB:n /RL:Y\n"
+        "                             /FIELDING:N /DETAIL:Y /LEADERS:N /PW:FOLDER\n"
+        "  vrk --report SET --csv DIR the set's standings, batting, pitching and fielding\n"
+        "                             as CSV files in DIR\n"
+        "  vrk --init DIR             make DIR a home folder of your own (settings, catalogue,\n"
+        "                             sample league); run vrk there\n"
+        "  vrk --home                 print the home folder vrk would use here\n"
+        "  vrk --import-databank DIR YEAR [LEAGUE] OUTDIR\n"
+        "                             team files of a real season from the baseball databank's\n"
+        "                             CSV files (People, Batting, Pitching, Fielding, Teams)\n"
         "  vrk bench                  fixed-seed games: result signature and games per second\n"
         "  vrk --help                 this text\n"
         "  vrk --version              the program's version\n"
@@ -92,6 +108,9 @@ int runInteractive(int argc, char** argv) {
         // be found say so in the play-by-play.
         return true;
     };
+    hooks.mainMenu = [&inputs](Console& console, Session& s) {
+        return runMainMenu(console, s, inputs, standardMenuActions());
+    };
     return runStartup(*terminal.console, inputs, session, hooks);
 }
 
@@ -133,6 +152,10 @@ int runApp(int argc, char** argv) {
         if (first == "bench") return runBenchCommand(argc, argv);
         // Roster print of one team file: argv[2] is its name.
         if (first == "--show-team") return runShowTeam(argc, argv);
+        if (first == "--report") return runReportCommand(argc, argv);
+        if (first == "--init") return runInitCommand(argc, argv);
+        if (first == "--home") return runHomeCommand(argc, argv);
+        if (first == "--import-databank") return runImportDatabankCommand(argc, argv);
         if (first.starts_with("--")) {
             std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);
             return 2;

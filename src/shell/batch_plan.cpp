@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "data/option_string.h"
+#include "shell/batch_game_files.h"
 #include "shell/command_line.h"
 #include "shell/config_file.h"
 
@@ -51,10 +52,7 @@ std::optional<std::string> batchRefusal(const RunSettings& s) {
                "release the team with /VM:- or /HM:-.";
     }
     if (s.schedulePlay) return notYet("/SCH:", "schedule replay");
-    if (!s.boxScoreFile.empty()) return notYet("/BX:", "box score file");
-    if (!s.scoreCardFile.empty()) return notYet("/SC:", "score card file");
-    if (!s.lineScoreFile.empty()) return notYet("/LS:", "line score file");
-    if (!s.vazaZevFile.empty()) return notYet("/STB:", "VazaZev file");
+    if (auto problem = perGameFileProblem(s)) return problem;
     // The computer manages both sides; only turning it off cannot be done.
     if (s.autoManager[1] == "N" || s.autoManager[2] == "N") {
         return notYet("/VAM:N /HAM:N", "a side without the AutoManager");

@@ -17,6 +17,7 @@
 #include "data/series_file.h"
 #include "data/team_file.h"
 #include "shell/batch_game.h"
+#include "shell/batch_game_files.h"
 #include "shell/batch_plan.h"
 #include "shell/batch_stats.h"
 #include "shell/config_file.h"
@@ -164,9 +165,11 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
     BatchCarry carry;
     BatchStats stats;
     TeamSlots teams;
+    BatchGameFiles files;
     std::vector<std::string> notes;
     for (const BatchEntry& e : entries) {
         const BatchRules rules = batchRulesFrom(e.settings, e.config);
+        files.use(e.settings, e.config);
         if (const auto problem = useStatsSet(stats, e.settings, e.config)) {
             writeMessage(io.err, *problem);
             return finish(stats, io.err, 1);
@@ -187,12 +190,18 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
             }
             auto game =
                 std::make_unique<Game>(teams, rules.normalization.context, e.config, session.rng);
+            files.attach(*game);
             const GameResult result = playUndisplayedGame(*game, rules, carry);
             for (const std::string& fault : carry.faults.takeNew()) writeMessage(io.err, fault);
             printGame(io.out, tally.games + 1, *game, result);
             tallyGame(tally, *game, result);
             ++session.completedGames;
-            const auto problem = recordBatchGame(stats, *game, notes);
+            auto problem = recordBatchGame(stats, *game, notes);
+            if (!problem) {
+                const bool set = stats.set.isOpen();
+                problem = files.write(*game, set ? &stats.set : nullptr,
+                                      set ? stats.gameCounter : tally.games, notes);
+            }
             for (const std::string& note : notes) writeMessage(io.err, note);
             notes.clear();
             if (problem) {

@@ -99,7 +99,7 @@ std::vector<std::string> initialisationLines(const StartupInputs& in, const Conf
         "Home Directory: " + home,
         "USA midi: " + joinPath(home, "usan.mid"),
         "CAN midi: " + joinPath(home, "canada.mid"),
-        "WordPad path: " + config.wordProcessor,
+        "WordPad path: " + (config.wordProcessor.empty() ? "(none)" : config.wordProcessor),
         "Editor path: " + config.editor,
     };
 }
