@@ -29,7 +29,7 @@ void ResolveStrikeout(Game& game) {
             SayBatter(game, msg::kStrikeoutFollow(detail));
         }
     }
-    s.playResult = "K";
+    s.playResult.assign(1, 'K');
 
     if (!s.basesEmpty()) return;
     double z = game.rng.draw();

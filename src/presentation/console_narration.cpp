@@ -1,4 +1,5 @@
 #include "presentation/console_narration.h"
+#include "core/text_fields.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -188,7 +189,7 @@ bool ConsoleNarration::pollKey() {
 
 void ConsoleNarration::fault(std::string_view label, std::string_view detail) {
     std::string message(label);
-    if (!detail.empty()) message += "|" + std::string(detail);
+    if (!detail.empty()) message += concat({"|", detail});
     console_.messageBox(row(10), col(10), message, 15 + 16 * 4);
 }
 
