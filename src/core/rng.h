@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -29,7 +30,15 @@ class Rng {
     // another generator seeded with it follows this one's place, not its draws.
     std::uint64_t fingerprint() const;
 
-  private:
+    // The generator's position, so an interrupted run can go on with the very
+    // draws it would have had.
+    using State = std::array<std::uint64_t, 4>;
+    State state() const { return {state_[0], state_[1], state_[2], state_[3]}; }
+    void restore(const State& state) {
+        for (std::size_t i = 0; i < state.size(); ++i) state_[i] = state[i];
+    }
+
+private:
     std::uint64_t next();
     std::uint64_t seed_;
     std::uint64_t state_[4];

@@ -39,6 +39,9 @@ inline constexpr int kMaxHighlights = 400;
 // debug statistics. Owned by the caller across the games of a run.
 struct SimulationRecord {
     std::vector<Highlight> highlights;  // at most kMaxHighlights
+    // The last game's highlight texts in full, however many the run has had:
+    // the statistics set's highlights file takes every one.
+    std::vector<std::string> lastGameHighlights;
     int gamesCompleted = 0;
     int gamesWithDh = 0;
     int gamesWithoutDh = 0;

@@ -25,6 +25,7 @@ std::string Trimmed(const std::string& name) {
 
 void Add(Game& game, std::string text) {
     SimulationRecord& record = *game.record;
+    record.lastGameHighlights.push_back(text);
     if (static_cast<int>(record.highlights.size()) >= kMaxHighlights) return;
     if (text.size() > 40) text.resize(40);
     record.highlights.push_back({record.gamesCompleted + 1, std::move(text)});
@@ -54,6 +55,7 @@ void BatterHighlights(Game& game, int t, int entry) {
 
 void CollectHighlights(Game& game) {
     if (game.record == nullptr) return;
+    game.record->lastGameHighlights.clear();
     const GameState& s = game.state;
     const std::array<int, 7>& hi = game.config.hilite;
     for (int t = kVisitors; t <= kHome; ++t) {

@@ -51,7 +51,12 @@ std::optional<std::string> batchRefusal(const RunSettings& s) {
         return "The next game is 'Manually-Managed'.\nvrk --batch plays both sides itself; "
                "release the team with /VM:- or /HM:-.";
     }
-    if (s.schedulePlay) return notYet("/SCH:", "schedule replay");
+    // A schedule replay checks its slots with schedulePlay cleared; here a
+    // /SCH: can only come from a series line or a two-team run.
+    if (s.schedulePlay) {
+        return "vrk --batch: /SCH: replays a schedule on its own; it cannot be an entry of a "
+               "series.";
+    }
     if (auto problem = perGameFileProblem(s)) return problem;
     // The computer manages both sides; only turning it off cannot be done.
     if (s.autoManager[1] == "N" || s.autoManager[2] == "N") {

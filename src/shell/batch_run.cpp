@@ -19,6 +19,7 @@
 #include "shell/batch_game.h"
 #include "shell/batch_game_files.h"
 #include "shell/batch_plan.h"
+#include "shell/batch_schedule.h"
 #include "shell/batch_stats.h"
 #include "shell/config_file.h"
 #include "shell/session.h"
@@ -234,10 +235,7 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         io.err << requested.message << "\n";
         return 1;
     }
-    if (session.run.schedulePlay) {
-        io.err << "vrk --batch: /SCH: (schedule replay) cannot be honoured in batch play yet.\n";
-        return 2;
-    }
+    if (session.run.schedulePlay) return runScheduleBatch(session, io);
 
     if (!session.run.seriesPlay) {
         const BatchEntry entry = commandLineEntry(session.run, session.config);

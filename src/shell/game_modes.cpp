@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "core/text_fields.h"
+#include "screens/strategy_window.h"
 #include "screens/won_lost_screen.h"
+#include "shell/displayed_game.h"
 #include "shell/file_actions.h"
-#include "shell/game_standin.h"
 
 namespace vrk {
 
@@ -45,33 +46,55 @@ bool StopAsked(Console& console) {
     return false;
 }
 
+void ShowQuietTable(Console& console, const GameSetup& setup, const TwoTeamTally& tally) {
+    console.clear();
+    StatusLine(console, "Q: stop after this game");
+    DrawWonLost(console, Lines(setup, tally), tally.games, setup.twoTeam.games);
+}
+
+DisplayedGameSettings SettingsFor(const GameSetup& setup, BatchCarry& carry) {
+    DisplayedGameSettings s;
+    s.mode = setup.mode == 'M' ? GameMode::Manual : GameMode::TwoTeam;
+    s.simulation = setup.mode == 'T';
+    s.concealed = setup.conceal;
+    s.managers = &carry.managers;
+    s.counters = &carry.managerCounters;
+    s.record = &carry.record;
+    if (setup.mode == 'T') {
+        s.pauseAfterGame = setup.simulation.pauseAfterGame;
+        s.pauseAfterDate = setup.simulation.pauseAfterDate;
+        s.continuesByItself = !s.pauseAfterGame;
+    }
+    return s;
+}
+
+RunEnd EndOf(AfterGame after) {
+    return after == AfterGame::EndProgram ? RunEnd::EndProgram : RunEnd::MainMenu;
+}
+
 }  // namespace
 
 RunEnd runTwoTeamGames(Console& console, Session& session, GameSetup& setup, TwoTeamTally& tally) {
-    const bool quiet = setup.standingsOnly();
+    bool quiet = setup.standingsOnly();
     const int total = setup.twoTeam.games;
     auto carry = std::make_unique<BatchCarry>();
-    if (quiet) {
-        console.clear();
-        StatusLine(console, "Q: stop after this game");
-        DrawWonLost(console, Lines(setup, tally), 0, total);
-    }
+    DisplayedGameSettings settings = SettingsFor(setup, *carry);
+    settings.standings = [&](Console& c, Session&) {
+        c.clear();
+        DrawWonLost(c, Lines(setup, tally), tally.games, total);
+        StatusLine(c, "Hit any key to continue");
+        c.waitKey();
+    };
+    if (quiet) ShowQuietTable(console, setup, tally);
     for (int g = 1; g <= total; ++g) {
         // Teams are read afresh for every game, as each game starts from the file.
         if (g > 1 && !reloadTeams(console, session, setup)) return RunEnd::Failed;
         auto game = std::make_unique<Game>(setup.teams, setup.rules.normalization.context,
                                            session.config, session.rng);
         prepareGame(*game, setup, *carry, !quiet);
-        GameResult result;
         if (quiet) {
-            result = PlayManagedGame(*game, carry->managers);
-        } else {
-            result = playDisplayedGameStandIn(console, session, *game, carry->managers, "Two-Team",
-                                              false);
-        }
-        Count(tally, result);
-        ++session.completedGames;
-        if (quiet) {
+            Count(tally, PlayManagedGame(*game, carry->managers));
+            ++session.completedGames;
             DrawWonLost(console, Lines(setup, tally), g, total);
             if (g < total && StopAsked(console)) {
                 StatusLine(console, kQuitPending);
@@ -79,36 +102,72 @@ RunEnd runTwoTeamGames(Console& console, Session& session, GameSetup& setup, Two
             }
             continue;
         }
-        if (g == total) break;
-        if (setup.simulation.pauseAfterGame) {
-            StatusLine(console, kContinueSimulation);
-            console.waitKey();
-        } else {
-            console.sleepMs(1000 * setup.delay());
+        settings.lastGame = g == total;
+        const DisplayedGameOutcome outcome = playDisplayedGame(console, session, *game, settings);
+        if (!outcome.completed) return EndOf(outcome.after);
+        Count(tally, outcome.result);
+        ++session.completedGames;
+        settings.announcer = outcome.watch.announcer;
+        settings.pauseAfterGame = outcome.watch.pauseAfterGame;
+        settings.pauseAfterDate = outcome.watch.pauseAfterDate;
+        settings.continuesByItself = !settings.pauseAfterGame;
+        if (outcome.after != AfterGame::NextGame) return EndOf(outcome.after);
+        if (outcome.quitPending && g < total) return RunEnd::Stopped;
+        if (outcome.standingsOnly) {
+            quiet = true;
+            ShowQuietTable(console, setup, tally);
         }
+    }
+    tally.standingsOnly = quiet;
+    if (!quiet) {
+        settings.lastGame = true;
+        return EndOf(endOfSimulation(console, session, settings, nullptr)) == RunEnd::EndProgram
+                   ? RunEnd::EndProgram
+                   : RunEnd::Finished;
     }
     return RunEnd::Finished;
 }
 
-void runManualMode(Console& console, Session& session) {
+bool runManualMode(Console& console, Session& session) {
     auto setup = std::make_unique<GameSetup>();
-    if (!setUpManualGame(console, session, *setup)) return;
+    if (!setUpManualGame(console, session, *setup)) return true;
     showBeginScreen(console, session, *setup);
     auto carry = std::make_unique<BatchCarry>();
     auto game = std::make_unique<Game>(setup->teams, setup->rules.normalization.context,
                                        session.config, session.rng);
     prepareGame(*game, *setup, *carry, true);
-    playDisplayedGameStandIn(console, session, *game, carry->managers, "Manual  ", true);
-    ++session.completedGames;
+    DisplayedGameSettings settings = SettingsFor(*setup, *carry);
+    UserSideManager user(console, carry->managers);
+    if (setup->userManages(1) || setup->userManages(2)) {
+        settings.userSide = &user;
+        settings.strategyWindow = [&user](Console&, Session&, Game& g, int team) {
+            user.openStrategyWindow(g, team);
+        };
+        game->decisions = &user;
+    }
+    const DisplayedGameOutcome outcome = playDisplayedGame(console, session, *game, settings);
+    if (outcome.completed) ++session.completedGames;
+    if (outcome.after != AfterGame::NextGame) return outcome.after != AfterGame::EndProgram;
+    return endOfSimulation(console, session, settings, game.get()) != AfterGame::EndProgram;
 }
 
-void runTwoTeamMode(Console& console, Session& session) {
+bool runTwoTeamMode(Console& console, Session& session) {
     auto setup = std::make_unique<GameSetup>();
-    if (!setUpTwoTeamGames(console, session, *setup)) return;
+    if (!setUpTwoTeamGames(console, session, *setup)) return true;
     if (!setup->standingsOnly()) showBeginScreen(console, session, *setup);
     TwoTeamTally tally;
     const RunEnd end = runTwoTeamGames(console, session, *setup, tally);
-    if (end == RunEnd::Failed) return;
+    switch (end) {
+        case RunEnd::EndProgram:
+            return false;
+        case RunEnd::MainMenu:
+        case RunEnd::Failed:
+            return true;
+        case RunEnd::Finished:
+        case RunEnd::Stopped:
+            break;
+    }
+    if (!tally.standingsOnly && end == RunEnd::Finished) return true;
     console.clear();
     DrawWonLost(console, Lines(*setup, tally), tally.games, setup->twoTeam.games);
     // Below the table, which stays in view.
@@ -119,6 +178,7 @@ void runTwoTeamMode(Console& console, Session& session) {
                              "Hit any key for the Main Menu."
                            : "The simulation was stopped.|Hit any key for the Main Menu.",
                        15 + 16 * 4);
+    return true;
 }
 
 }  // namespace vrk

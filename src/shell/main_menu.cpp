@@ -42,11 +42,13 @@ bool dispatchMenuChoice(char choice, Console& console, Session& session, const S
         case 'Q':
             return false;
         case 'M':
-            runManualMode(console, session);
+        case 'T': {
+            const bool goOn =
+                choice == 'M' ? runManualMode(console, session) : runTwoTeamMode(console, session);
+            resetRun(session);
+            if (!goOn) return false;
             break;
-        case 'T':
-            runTwoTeamMode(console, session);
-            break;
+        }
         case 'P': {
             const ProgramRunner runner = [&](const std::vector<std::string>& argv) {
                 return actions.runProgram ? actions.runProgram(console, argv)

@@ -153,6 +153,9 @@ int runStartup(Console& console, const StartupInputs& in, Session& session,
     }
     if (session.run.schedulePlay && hooks.runSchedule) return hooks.runSchedule(console, session);
     if (session.run.seriesPlay && hooks.runSeries) return hooks.runSeries(console, session);
+    if (hooks.commandLineGame && !session.run.visitor.empty() && !session.run.home.empty()) {
+        if (!hooks.commandLineGame(console, session)) return 0;
+    }
     if (hooks.mainMenu) return hooks.mainMenu(console, session);
 
     // Until the main menu is there, start-up ends here.

@@ -175,8 +175,16 @@ TEST(EndToEnd, TwoTeamRunThenAWatchedManualGame) {
     t.type("x");
     ASSERT_TRUE(t.waitFor("That's the ballgame!", kScreenWait)) << t.screen().text();
     EXPECT_TRUE(t.screen().contains("WINNER: '"));
+    EXPECT_TRUE(t.screen().contains("Manual")) << "the status bar of the game";
 
-    t.type("x");
+    // The end-of-game bar: "Q" leaves it for the completion screen, whose
+    // "Q" asks for the main menu.
+    t.type("q");
+    ASSERT_TRUE(t.waitFor("Manual game simulation is complete", kScreenWait))
+        << t.screen().text();
+    t.type("q");
+    ASSERT_TRUE(t.waitFor("Return to Main Menu?", kScreenWait)) << t.screen().text();
+    t.type("y");
     ASSERT_TRUE(t.waitFor("VRK Main Menu", kScreenWait)) << t.screen().text();
     t.type("q");
     EXPECT_EQ(t.waitExit(kScreenWait), 0);

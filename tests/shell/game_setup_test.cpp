@@ -4,6 +4,7 @@
 #include "core/numbering.h"
 #include "presentation/console_keys.h"
 #include "presentation/console_memory.h"
+#include "screens/end_of_game_bar.h"
 #include "shell/batch_test_home.h"
 #include "shell/config_file.h"
 #include "shell/game_modes.h"
@@ -144,36 +145,100 @@ TEST(TwoTeamMode, StandingsOnlyRunPlaysEveryGame) {
     EXPECT_EQ(console.sleptMs(), 0) << "no pause in the standings-only mode";
 }
 
-TEST(TwoTeamMode, DisplayedGamesPauseWhenAsked) {
-    Home h;
-    MemoryConsole console;
-    // Two games; in the simulation options: era, focusing, then "pause after
-    // every game" Y.
-    Keys(console, {kKeyEnter, kKeyEnter, "2", kKeyEscape, kKeyDown, kKeyDown, "y", kKeyEscape});
-    GameSetup setup;
-    ASSERT_TRUE(setUpTwoTeamGames(console, h.session, setup));
-    EXPECT_FALSE(setup.standingsOnly());
-    TwoTeamTally tally;
-    EXPECT_EQ(runTwoTeamGames(console, h.session, setup, tally), RunEnd::Finished);
-    EXPECT_EQ(tally.games, 2);
-    bool told = false;
-    for (const std::string& row : console.screenAtLastWait())
-        told = told || row.find(kContinueSimulation) != std::string::npos;
-    EXPECT_TRUE(told);
+TEST(TwoTeamMode, DisplayedGamesCloseWithTheBarAndTheEndOfTheSimulation) {
+    // Two displayed games at delay 0; with or without the pause after every
+    // game. Each game ends at its bar, the run at the completion screen,
+    // whose "Q" asks for the main menu.
+    struct Case {
+        bool pause;
+        bool toMenu;
+    } cases[] = {{true, true}, {false, false}};
+    for (const Case& c : cases) {
+        Home h;
+        MemoryConsole console(24, 80);
+        Keys(console, {kKeyEnter, kKeyEnter, "2", kKeyEscape});
+        if (c.pause) Keys(console, {kKeyDown, kKeyDown, "y"});
+        Keys(console, {kKeyEscape});
+        GameSetup setup;
+        ASSERT_TRUE(setUpTwoTeamGames(console, h.session, setup));
+        EXPECT_NE(setup.standingsOnly(), c.pause);
+        if (!c.pause) setup.simulation.delay = 0, setup.simulation.pauseAfterDate = true;
+        console.pushQuietPolls();
+        // First bar: Enter continues when the run goes on by itself; else
+        // it is ignored, and "N" asks whether to go on, Enter says yes.
+        if (c.pause) {
+            Keys(console, {kKeyEnter, "n", kKeyEnter});
+        } else {
+            Keys(console, {kKeyEnter});
+        }
+        console.pushQuietPolls();
+        Keys(console, {"q", "q", c.toMenu ? "y" : "n"});
+        TwoTeamTally tally;
+        EXPECT_EQ(runTwoTeamGames(console, h.session, setup, tally),
+                  c.toMenu ? RunEnd::Finished : RunEnd::EndProgram);
+        EXPECT_EQ(tally.games, 2);
+        EXPECT_EQ(h.session.completedGames, 2);
+        EXPECT_FALSE(tally.standingsOnly);
+        EXPECT_EQ(console.keysLeft(), 0u) << c.pause;
+        EXPECT_EQ(console.shownAtSomeWait(kContinueSimulation), !c.pause);
+        EXPECT_TRUE(console.shownAtSomeWait("Your Two-Team game simulation is complete!"));
+        EXPECT_TRUE(console.shownAtSomeWait("That's the ballgame!"));
+    }
 }
 
-TEST(ManualMode, WatchedGameReachesTheEnd) {
+TEST(TwoTeamMode, RefusedToggleAndMainMenuInAGame) {
     Home h;
-    MemoryConsole console;
+    MemoryConsole console(24, 80);
+    // Three games at delay 0 with "pause after date" set: displayed.
+    Keys(console, {kKeyEnter, kKeyEnter, "3", kKeyEscape, kKeyEscape});
+    GameSetup setup;
+    ASSERT_TRUE(setUpTwoTeamGames(console, h.session, setup));
+    setup.simulation.pauseAfterDate = true;
+    ASSERT_FALSE(setup.standingsOnly());
+    // "T" is refused while a pause is set; the run stays displayed.
+    Keys(console, {"t", kKeyEnter});
+    console.pushQuietPolls();
+    Keys(console, {"q"});
+    // The second game: "Q" then any other key goes on; "Q" "N" returns to
+    // the main menu at once, the game not counted.
+    Keys(console, {"q", "x", "q", "n"});
+    TwoTeamTally tally;
+    EXPECT_EQ(runTwoTeamGames(console, h.session, setup, tally), RunEnd::MainMenu);
+    EXPECT_EQ(tally.games, 1);
+    EXPECT_TRUE(console.shownAtSomeWait("Can't switch to Standings Mode"));
+    EXPECT_EQ(console.keysLeft(), 0u);
+}
+
+TEST(ManualMode, WatchedGameReachesTheEndOfGameBar) {
     // Teams, both questions answered by default, both sides to the computer
-    // at delay 0, the key to begin.
-    Keys(console, {kKeyEnter, kKeyEnter, "x", "x", "y", "y", "0", kKeyEscape, "x"});
-    runManualMode(console, h.session);
-    bool ended = false;
-    for (const std::string& row : console.screenAtLastWait())
-        ended = ended || row.find("That's the ballgame!") != std::string::npos;
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(h.session.completedGames, 1);
+    // at delay 0, the key to begin; then "N" at the bar (the menu) or "Q"
+    // (the completion screen, whose "Q" with "n" ends the program).
+    struct Case {
+        std::vector<std::string_view> barKeys;
+        bool goOn;
+    } cases[] = {{{"n"}, true}, {{"q", "q", "y"}, true}, {{"q", "q", "n"}, false}};
+    for (const Case& c : cases) {
+        Home h;
+        MemoryConsole console(24, 80);
+        Keys(console, {kKeyEnter, kKeyEnter, "x", "x", "y", "y", "0", kKeyEscape, "x"});
+        console.pushQuietPolls();
+        for (std::string_view k : c.barKeys) console.pushKey(k);
+        EXPECT_EQ(runManualMode(console, h.session), c.goOn);
+        EXPECT_TRUE(console.shownAtSomeWait("That's the ballgame!"));
+        EXPECT_TRUE(console.shownAtSomeWait("ptions"));
+        EXPECT_EQ(h.session.completedGames, 1);
+        EXPECT_EQ(console.keysLeft(), 0u);
+    }
+}
+
+TEST(ManualMode, QuittingInTheGameEndsTheProgram) {
+    Home h;
+    MemoryConsole console(24, 80);
+    // "Q" twice in the first pass of the game: the statistics are saved
+    // (none here) and the program ends through the menu's dispatch.
+    Keys(console, {kKeyEnter, kKeyEnter, "x", "x", "y", "y", "0", kKeyEscape, "x", "q", "q"});
+    EXPECT_FALSE(dispatchMenuChoice('M', console, h.session, h.inputs, MenuActions{}));
+    EXPECT_EQ(h.session.completedGames, 0);
 }
 
 TEST(MainMenu, DispatchesEveryItem) {
