@@ -91,7 +91,9 @@ void FinishGame(Game& game) {
     s.gameOver = true;
     if (game.displayed()) {
         std::string winner = "WINNER: '" + game.team(s.winner).teamName;
-        std::string_view lines[] = {"That's the ballgame!", winner,
+        // The seed lets the user play the same games again (/SEED:).
+        std::string seed = "Seed: " + std::to_string(s.seed);
+        std::string_view lines[] = {"That's the ballgame!", winner, seed,
                                     "Select an Option from the Menu Bar below."};
         game.narration->window("", lines);
         if (s.soundOn) {

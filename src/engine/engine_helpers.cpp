@@ -122,7 +122,7 @@ void Pace(Game& game, int unitMs) {
 }
 
 void WriteScoreCard(Game& game, int team, int player, char code, std::string_view text) {
-    game.lastScoreCardText.assign(text);
+    game.state.afterHomeRun = false;
     game.scoreCard->entry(team, player, code, text);
 }
 

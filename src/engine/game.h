@@ -74,6 +74,7 @@ struct GameResult {
     TeamEntry losingPitcher;
     TeamEntry savePitcher;
     bool stopped = false;  // stopped by a fault: no decision, not to be counted or recorded
+    std::uint64_t seed = 0;  // the generator's seed: /SEED: with it replays the run
 };
 
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;
@@ -105,9 +106,10 @@ struct Game {
     SoundSink* sound = &nullSound;
     ManagerHooks* managers = &computerManagers;
 
-    // The last score-card text written, read by the outcome model (after a
-    // home run the next batter is pitched to more carefully).
-    std::string lastScoreCardText;
+    // The narration's own generator: which of several texts tells what the
+    // engine decided. Play never draws from it, so a shown game and the same
+    // seed unattended are the same game. Seeded at game start when displayed.
+    Rng wording{0};
 
     Team& team(int t) { return teams[static_cast<std::size_t>(t)]; }
     const Team& team(int t) const { return teams[static_cast<std::size_t>(t)]; }

@@ -54,8 +54,6 @@ void StartGame(Game& game) {
     s.playResult.swap(result);
     s.playResult.clear();
     s.playResult.reserve(48);
-    game.lastScoreCardText.clear();
-    game.lastScoreCardText.reserve(48);
     game.counters = GameCounters{};
     game.flags = StrategyFlags{};
 
@@ -66,6 +64,10 @@ void StartGame(Game& game) {
     s.soundOn = o.sound && s.playDelay > 0;
     s.userManaged = o.userManaged;
     s.inning = 1;
+    s.seed = game.rng.seed();
+    // The wording follows the game's place in the stream, so a replayed run
+    // is told the same way, without drawing from the game's generator.
+    if (o.displayed) game.wording = Rng(game.rng.fingerprint());
 
     for (int t = kVisitors; t <= kHome; ++t) {
         Team& team = game.team(t);

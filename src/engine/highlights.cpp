@@ -2,6 +2,7 @@
 // base-stealing games, cycles and low-hit games.
 #include <string>
 
+#include "core/text_fields.h"
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
 
@@ -14,7 +15,7 @@ std::size_t Idx(int i) {
 }
 
 std::string Number(int n) {
-    return " " + std::to_string(n);
+    return concat({" ", std::to_string(n)});
 }
 
 std::string Trimmed(const std::string& name) {

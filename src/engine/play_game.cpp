@@ -24,6 +24,7 @@ GameResult Result(const Game& game) {
     r.losingPitcher = s.losingPitcher;
     r.savePitcher = s.savePitcher;
     r.stopped = s.stoppedByFault;
+    r.seed = s.seed;
     return r;
 }
 

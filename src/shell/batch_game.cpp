@@ -40,7 +40,7 @@ BatchRules batchRulesFrom(const RunSettings& run, const Config& config) {
 
 void BatchFaults::fault(std::string_view label, std::string_view detail) {
     std::string text(label);
-    if (!detail.empty()) text += " " + std::string(detail);
+    if (!detail.empty()) text += concat({" ", detail});
     if (seen_.insert(text).second) fresh_.push_back(std::move(text));
 }
 

@@ -1,4 +1,5 @@
 #include "shell/displayed_game.h"
+#include "core/text_fields.h"
 
 #include <cctype>
 #include <memory>
@@ -59,7 +60,7 @@ class ShownScoreCard final : public ScoreCardSink {
 };
 
 void notAvailable(Console& console, std::string_view what) {
-    tellUser(console, " " + std::string(what) + " not available yet. ");
+    tellUser(console, concat({" ", what, " not available yet. "}));
 }
 
 // The watch-mode keys between passes, and the input of a user-managed
