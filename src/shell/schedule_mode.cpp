@@ -8,6 +8,7 @@
 #include "core/text_fields.h"
 #include "data/config_folders.h"
 #include "data/schedule_file.h"
+#include "data/schedule_option_check.h"
 #include "presentation/console_keys.h"
 #include "screens/file_chooser.h"
 #include "screens/file_viewer.h"
@@ -16,6 +17,7 @@
 #include "shell/batch_schedule.h"
 #include "shell/console_pane.h"
 #include "shell/file_actions.h"
+#include "shell/notice_window.h"
 #include "shell/startup.h"
 
 namespace vrk {
@@ -109,6 +111,9 @@ int playOnConsole(Console& console, Session& session, const std::string& heading
                    }
                    return quitPending;
                }};
+    io.notesFound = [&](const std::vector<std::string>& notes) {
+        showNotices(console, session, "About the statistics file:", notes);
+    };
     const int status = play(io);
     out.flush();
     err.flush();
@@ -147,6 +152,12 @@ void runScheduleItem(Console& console, Session& session) {
         ChooseScheduleStatsSet(console, *chosen, name, session.config.protectSch);
     console.clear(kScreenAttribute);
     const ScheduleFilter filter = RunScheduleFilterWindow(console, *file);
+    const ScheduleOptionReport options = CheckScheduleOptions(name + ".SCH", *file, filter);
+    if (options.refused) {
+        showNotices(console, session,
+                    "These games cannot be played; correct them first:", options.lines);
+        return;
+    }
     const std::string dh = AskDesignatedHitterRule(console);
     const std::string runner = AskAutomaticRunnerRule(console);
 
