@@ -180,7 +180,8 @@ TEST(EndToEnd, TwoTeamRunThenAWatchedManualGame) {
     // The end-of-game bar: "Q" leaves it for the completion screen, whose
     // "Q" asks for the main menu.
     t.type("q");
-    ASSERT_TRUE(t.waitFor("Manual game simulation is complete", kScreenWait)) << t.screen().text();
+    ASSERT_TRUE(t.waitFor("Manual game simulation is complete", kScreenWait))
+        << t.screen().text();
     t.type("q");
     ASSERT_TRUE(t.waitFor("Return to Main Menu?", kScreenWait)) << t.screen().text();
     t.type("y");
