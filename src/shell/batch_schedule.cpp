@@ -85,6 +85,14 @@ StandingsSide side(const Game& game, int t, const GameResult& r) {
     return {team.league, team.division, shownTeamName(team), r.score[static_cast<std::size_t>(t)]};
 }
 
+std::array<bool, 3> userSides(const RunSettings& s) {
+    const auto mine = [&](const std::string& team) {
+        return std::find(s.userManagedTeams.begin(), s.userManagedTeams.end(), team) !=
+               s.userManagedTeams.end();
+    };
+    return {false, mine(s.visitor), mine(s.home)};
+}
+
 // Everything the replay carries from game to game and saves with the set.
 struct Replay {
     Replay(const ScheduleFile& f, const ScheduleFilter& fl, std::string name, Session& s,
@@ -145,7 +153,7 @@ void showProgress(const Replay& r) {
 
 }  // namespace
 
-int runScheduleBatch(Session& session, BatchIo& io) {
+int runScheduleBatch(Session& session, BatchIo& io, const ScheduleHooks* hooks) {
     const Config& config = session.config;
     const auto path = findFile(dataFolder(config), session.run.scheduleName);
     const auto file = path ? ReadScheduleFile(*path) : std::nullopt;
@@ -235,6 +243,9 @@ int runScheduleBatch(Session& session, BatchIo& io) {
         applyRunSettingsToConfig(settings, current, ConfigReadMode::Reread);
         RunSettings check = settings;
         check.schedulePlay = false;
+        const std::array<bool, 3> userSide = userSides(settings);
+        const bool userGame = hooks && hooks->userGame && (userSide[1] || userSide[2]);
+        if (userGame) check.userManagedTeams.clear();
         if (const auto refusal = batchRefusal(check)) {
             tell(io.err, *refusal);
             io.err << "The replay stopped before " << date << ", slot " << cursor.slot
@@ -261,7 +272,30 @@ int runScheduleBatch(Session& session, BatchIo& io) {
             auto game =
                 std::make_unique<Game>(teams, rules.normalization.context, current, session.rng);
             files.attach(*game);
-            const GameResult result = playUndisplayedGame(*game, rules, r.carry);
+            GameResult result;
+            if (userGame) {
+                // A game left unfinished leaves no trace: the generator and the
+                // rotations go back to where they stood before it.
+                const auto rngBefore = session.rng.state();
+                const RotationTable rotationsBefore = r.carry.rotations;
+                const bool dhBefore = r.carry.designatedHitter;
+                const bool runnerBefore = r.carry.automaticRunner;
+                UserGame user{*game,   rules, r.carry,  r.done + 1,
+                              r.total, date,  userSide, r.standings};
+                const UserGameOutcome shown = hooks->userGame(user);
+                if (!shown.played) {
+                    session.rng.restore(rngBefore);
+                    r.carry.rotations = rotationsBefore;
+                    r.carry.designatedHitter = dhBefore;
+                    r.carry.automaticRunner = runnerBefore;
+                    io.err << "Stopped before game " << r.done + 1 << "; it is saved and goes on "
+                           << "from there.\n";
+                    return r.stop(130, r.stateAt(cursor, g, settings.games, false));
+                }
+                result = shown.result;
+            } else {
+                result = playUndisplayedGame(*game, rules, r.carry);
+            }
             for (const std::string& fault : r.carry.faults.takeNew()) tell(io.err, fault);
             ++r.played;
             ++r.done;
@@ -299,7 +333,10 @@ int runScheduleBatch(Session& session, BatchIo& io) {
                     return 1;
                 }
             }
-            if (io.progress && !quiet && refresh > 0 && r.played % refresh == 0 && !finished) {
+            const bool refreshDue = !quiet && refresh > 0 && r.played % refresh == 0 && !finished;
+            if (hooks && hooks->afterGame) {
+                hooks->afterGame(r.standings, r.carry.record.highlights, refreshDue);
+            } else if (io.progress && refreshDue) {
                 io.err << "\n";
                 printStandings(io.err, r.standings);
             }
