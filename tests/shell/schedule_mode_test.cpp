@@ -103,6 +103,60 @@ TEST(ScheduleMode, QuitStopsAfterTheGameInPlayAndTheNextRunGoesOn) {
     EXPECT_NE(ReadText(m.home.dir / "TINY.LOG").find("Resuming"), std::string::npos);
 }
 
+// The dates of the games a batch run printed ("    n MM/DD/YY ...").
+std::vector<std::string> PlayedDates(const std::string& out) {
+    std::vector<std::string> dates;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        int number = 0;
+        char date[16] = {};
+        if (std::sscanf(line.c_str(), "%d %8s", &number, date) == 2 && date[2] == '/')
+            dates.emplace_back(date);
+    }
+    return dates;
+}
+
+// A filter plays part of the schedule: the set goes on with the rest
+// afterwards, and the schedule is finished only when its last game is.
+TEST(ScheduleMode, AFilteredReplayLeavesTheRestToPlay) {
+    ModeHome m;
+    using Dates = std::vector<std::string>;
+    const struct {
+        std::string options;
+        Dates played;
+    } runs[] = {
+        {"/FROM:04-02-26 /TO:04-02-26", {"04/02/26", "04/02/26"}},
+        {"/FROM:12-01-98 /TO:01-31-99", {}},  // admits no game at all
+        {"/FROM:04-01-26", {}},               // before where the set stands
+        {"", {"04/03/26", "04/03/26"}},
+        {"", {}},
+    };
+    for (const auto& run : runs) {
+        const auto r = m.home.batch("/SCH:TINY /ST:PART /SEED:5 " + run.options);
+        EXPECT_EQ(r.status, 0) << run.options << r.err;
+        EXPECT_EQ(PlayedDates(r.out), run.played) << run.options << r.err;
+    }
+    const auto last = m.home.batch("/SCH:TINY /ST:PART");
+    EXPECT_NE(last.err.find("nothing is left to play"), std::string::npos) << last.err;
+
+    // A filter that admits nothing leaves a fresh set free to play it all.
+    EXPECT_TRUE(
+        PlayedDates(m.home.batch("/SCH:TINY /ST:NONE /TEAM:CAMHAVEN /FROM:05-01-26").out).empty());
+    EXPECT_EQ(PlayedDates(m.home.batch("/SCH:TINY /ST:NONE").out).size(), 6u);
+}
+
+TEST(ScheduleMode, F3InTheFilterAbandonsTheStart) {
+    ModeHome m;
+    MemoryConsole console;
+    for (const char* key : {"\r", "\r", "\x1b"}) console.pushKey(key);
+    console.pushKey(kKeyF3);
+    runScheduleItem(console, m.session);
+    EXPECT_TRUE(console.shownAtSomeWait("ESC:Continue  F3:Abort"));
+    EXPECT_FALSE(fs::exists(m.home.dir / "TINY.LOG"));
+    EXPECT_FALSE(fs::exists(m.home.dir / "TINY.STS"));
+    EXPECT_EQ(console.keysLeft(), 0u);
+}
+
 TEST(ScheduleMode, StatisticsFilesDeleteOnlyOnYes) {
     ModeHome m;
     MemoryConsole console;
