@@ -127,7 +127,14 @@ int DeleteBlankScheduleRecords(ScheduleFile& file) {
     return deleted;
 }
 
-std::optional<std::string> NormalScheduleDate(std::string_view typed) {
+namespace {
+
+struct TypedDate {
+    int month = 0, day = 0, year = 0;
+};
+
+// The three parts of M/D/YY, whatever their values.
+std::optional<TypedDate> DateParts(std::string_view typed) {
     typed = trim(typed);
     const std::size_t first = typed.find('/');
     const std::size_t second = first == std::string_view::npos ? first : typed.find('/', first + 1);
@@ -137,10 +144,28 @@ std::optional<std::string> NormalScheduleDate(std::string_view typed) {
     const std::string_view yearText = typed.substr(second + 1);
     const auto year = DatePart(yearText);
     if (!month || !day || !year || yearText.size() != 2) return std::nullopt;
-    if (*month < 1 || *month > 12 || *day < 1 ||
-        *day > kMonthDays[static_cast<std::size_t>(*month)])
-        return std::nullopt;
-    return TwoDigits(*month) + "/" + TwoDigits(*day) + "/" + TwoDigits(*year);
+    return TypedDate{*month, *day, *year};
+}
+
+bool RealDay(const TypedDate& d) {
+    return d.month >= 1 && d.month <= 12 && d.day >= 1 &&
+           d.day <= kMonthDays[static_cast<std::size_t>(d.month)];
+}
+
+}  // namespace
+
+std::optional<std::string> NormalScheduleDate(std::string_view typed) {
+    const auto d = DateParts(typed);
+    if (!d || !RealDay(*d)) return std::nullopt;
+    return TwoDigits(d->month) + "/" + TwoDigits(d->day) + "/" + TwoDigits(d->year);
+}
+
+std::string ScheduleDateProblem(std::string_view typed) {
+    const auto d = DateParts(typed);
+    if (!d || d->month < 1 || d->month > 12) return std::string(kFilterDateMessage);
+    if (!RealDay(*d))
+        return "** " + TwoDigits(d->month) + "/" + TwoDigits(d->day) + " is no day of the year **";
+    return {};
 }
 
 std::string NormalTeamName(std::string_view typed) {

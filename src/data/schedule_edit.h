@@ -46,6 +46,10 @@ int DeleteBlankScheduleRecords(ScheduleFile& file);
 // or nothing when it is no day of a year.
 std::optional<std::string> NormalScheduleDate(std::string_view typed);
 
+// Why a typed date is refused: not in the form MM/DD/YY, or no day of the
+// year (09/31); "" when it is a date.
+std::string ScheduleDateProblem(std::string_view typed);
+
 // A team file name as typed, in the form a slot holds it: capitals, cut
 // before its first ".". Empty stays empty.
 std::string NormalTeamName(std::string_view typed);

@@ -190,13 +190,14 @@ void Draw(Editor& e) {
 
 // Tidies the field being left and checks it; false keeps the user in it.
 bool LeaveField(Editor& e) {
+    e.warning.clear();
     const int f = e.field;
     const std::string value = FieldValue(e, f);
     if (f == 0) {
         if (trim(value).empty()) return true;  // a blank date is caught with the record
         const auto date = NormalScheduleDate(value);
         if (!date) {
-            Tell(e, "** Date must be in MM/DD/YY form **");
+            Tell(e, ScheduleDateProblem(value));
             e.fresh = true;
             return false;
         }
@@ -266,6 +267,7 @@ void GoToRecord(Editor& e, int index) {
         return;
     }
     e.at = index;
+    e.field = 0;
     e.fresh = true;
 }
 
@@ -406,7 +408,6 @@ bool RunScheduleEditor(Console& console, ScheduleFile& file, const ScheduleEdito
     while (true) {
         Draw(e);
         const std::string key = console.waitKey();
-        e.warning.clear();
         if (key == kKeyEscape) {
             if (Finish(e, saved)) break;
             continue;

@@ -179,7 +179,10 @@ TEST(ScheduleEdit, DatesAsTyped) {
     for (const auto& [typed, normal] : cases) {
         const auto date = NormalScheduleDate(typed);
         EXPECT_EQ(date.value_or(""), normal) << typed;
+        EXPECT_EQ(ScheduleDateProblem(typed).empty(), date.has_value()) << typed;
     }
+    EXPECT_EQ(ScheduleDateProblem("9/31/26"), "** 09/31 is no day of the year **");
+    EXPECT_EQ(ScheduleDateProblem("13/01/26"), kFilterDateMessage);
 }
 
 TEST(ScheduleEdit, SlotChecks) {
