@@ -7,8 +7,11 @@
 #include <sstream>
 
 #include "data/schedule_csv.h"
+#include "data/schedule_file.h"
+#include "data/stats_file_io.h"
 #include "presentation/console_keys.h"
 #include "presentation/console_memory.h"
+#include "screens/schedule_editor_screen.h"
 #include "shell/batch_test_home.h"
 #include "shell/console_pane.h"
 #include "shell/menu_actions.h"
@@ -155,6 +158,37 @@ TEST(ScheduleMode, F3InTheFilterAbandonsTheStart) {
     EXPECT_FALSE(fs::exists(m.home.dir / "TINY.LOG"));
     EXPECT_FALSE(fs::exists(m.home.dir / "TINY.STS"));
     EXPECT_EQ(console.keysLeft(), 0u);
+}
+
+// N on the Schedule Files list names a new file and opens the editor on
+// it; E edits the highlighted one unless schedules are protected.
+TEST(ScheduleMode, NewAndEditFromTheList) {
+    ModeHome m;
+    const std::vector<std::uint8_t> tiny = ReadFileBytes((m.home.dir / "TINY.SCH").string()).bytes;
+    {
+        MemoryConsole console;
+        // N, the name, the editor: a date and a game, saved; ESC leaves the list.
+        for (const char* key : {"N", "n", "e", "w", "\x1b", "6", "/", "1", "/", "2", "6", "\t", "c",
+                                "\t", "f", "\x1b", "y", "\x1b"}) {
+            console.pushKey(key);
+        }
+        runScheduleItem(console, m.session);
+        const auto made = ReadScheduleFile((m.home.dir / "NEW.SCH").string());
+        ASSERT_TRUE(made.has_value());
+        EXPECT_EQ(made->recordLength, kLongScheduleRecord);
+        EXPECT_EQ(made->date(2), "06/01/26");
+        EXPECT_EQ(made->slot(2, 1).home, "F");
+        EXPECT_TRUE(console.shownAtSomeWait("no team file C.DAT"));
+    }
+    m.session.config.protectSch = true;
+    for (const char* key : {"E", "N"}) {
+        MemoryConsole console;
+        for (const char* k : {key, "x", "\x1b"}) console.pushKey(k);
+        runScheduleItem(console, m.session);
+        EXPECT_TRUE(console.shownAtSomeWait("PROTECT-SCH")) << key;
+        EXPECT_FALSE(console.shownAtSomeWait(kScheduleEditorDone)) << key;
+    }
+    EXPECT_EQ(ReadFileBytes((m.home.dir / "TINY.SCH").string()).bytes, tiny);
 }
 
 TEST(ScheduleMode, StatisticsFilesDeleteOnlyOnYes) {
