@@ -89,23 +89,6 @@ TEST(ScheduleEdit, EditedScheduleReadsBackWithItsGames) {
     }
 }
 
-TEST(ScheduleEdit, DeletingMarksTheRecordWhereItIs) {
-    ScheduleFile file = Build(kLongScheduleRecord, {{"05/01/26", {{"A1", "B1", ""}}},
-                                                    {"05/02/26", {{"A2", "B2", ""}}},
-                                                    {"05/03/26", {{"A3", "B3", ""}}}});
-    const std::vector<std::uint8_t> before = file.bytes;
-    DeleteScheduleRecord(file, 3);
-    ASSERT_EQ(file.bytes.size(), before.size());
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        if (i == 2 * kLongScheduleRecord) {
-            EXPECT_EQ(file.bytes[i], 'D');
-        } else {
-            ASSERT_EQ(file.bytes[i], before[i]) << i;
-        }
-    }
-    EXPECT_EQ(LiveScheduleRecords(file), (std::vector<int>{2, 4}));
-}
-
 TEST(ScheduleEdit, SortOrdersBySeasonKeepingEqualDatesInOrder) {
     ScheduleFile file = Build(kShortScheduleRecord, {{"01/02/00", {{"Y2K", "B", ""}}},
                                                      {"", {{"NODATE", "B", ""}}},
