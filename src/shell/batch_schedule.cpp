@@ -136,8 +136,9 @@ struct Replay {
         if (auto table = DecodeStandings(s.standings)) standings = std::move(*table);
     }
 
-    int stop(int status, const RestartState& state) {
-        if (const auto problem = saveBatchStats(stats, &state)) {
+    int stop(int status, const RestartState& state) { return stop(status, &state); }
+    int stop(int status, const RestartState* state) {
+        if (const auto problem = saveBatchStats(stats, state)) {
             tell(io.err, *problem);
             return status == 0 ? 1 : status;
         }
@@ -149,6 +150,26 @@ void showProgress(const Replay& r) {
     if (!r.io.progress || (r.done % kProgressEvery != 0 && r.done != r.total)) return;
     r.io.err << "\rGame " << r.done << " of " << r.total << std::flush;
     if (r.done == r.total) r.io.err << "\r" << std::string(40, ' ') << "\r" << std::flush;
+}
+
+// What the set keeps when this run plays no game: where it stood, or, when
+// no game of the whole schedule is left after that, a finished replay (its
+// restart files go). Nothing: the restart files stay as they are. A filter
+// that admits no game does not finish the schedule.
+std::optional<RestartState> restingState(const ScheduleFile& file, const std::string& scheduleName,
+                                         const RestartState* saved) {
+    const ScheduleFilter everything;
+    RestartState finished;
+    finished.restart.scheduleName = scheduleName;
+    if (saved != nullptr) {
+        if (PositionSchedule(file, everything, &saved->restart, saved->scheduleRecord)
+                .cursor.finished()) {
+            return finished;
+        }
+        return *saved;
+    }
+    if (FindPlayableSlot(file, everything, 2, 1).finished()) return finished;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -230,10 +251,7 @@ int runScheduleBatch(Session& session, BatchIo& io, const ScheduleHooks* hooks) 
 
     ScheduleCursor cursor = start.cursor;
     int gamesPlayed = start.gamesPlayed;
-    // A schedule with nothing left to play is finished: its restart files go.
-    RestartState state;
-    state.restart.scheduleName = r.scheduleName;
-    if (saved != nullptr && !cursor.finished()) state = *saved;
+    std::optional<RestartState> state = restingState(*file, r.scheduleName, saved);
     while (!cursor.finished()) {
         const ScheduleSlot slot = file->slot(cursor.record, cursor.slot);
         const std::string date = file->date(cursor.record);
@@ -306,14 +324,15 @@ int runScheduleBatch(Session& session, BatchIo& io, const ScheduleHooks* hooks) 
                 io.err << kStandingsFullMessage << "\n";
             }
             const bool slotDone = g + 1 == settings.games;
-            const bool finished = slotDone && next.finished();
+            // A filter plays part of the schedule: the rest is still to play.
+            const bool finished = slotDone && NextPlayableSlot(*file, {}, cursor).finished();
             // Recorded with the state after it: a journaled game knows where
             // the replay goes on.
             const int counterBefore = r.stats.gameCounter;
             r.stats.gameCounter += r.stats.set.isOpen() ? 1 : 0;
             state = r.stateAt(cursor, g + 1, settings.games, finished);
             r.stats.gameCounter = counterBefore;
-            auto problem = recordBatchGame(r.stats, *game, notes, &state);
+            auto problem = recordBatchGame(r.stats, *game, notes, &*state);
             if (!problem) {
                 const bool set = r.stats.set.isOpen();
                 problem = files.write(*game, set ? &r.stats.set : nullptr,
@@ -328,7 +347,7 @@ int runScheduleBatch(Session& session, BatchIo& io, const ScheduleHooks* hooks) 
             showProgress(r);
             const bool dateDone = slotDone && (next.finished() || file->date(next.record) != date);
             if (dateDone && r.saveEachDate) {
-                if (const auto saveProblem = saveBatchStats(r.stats, &state)) {
+                if (const auto saveProblem = saveBatchStats(r.stats, &*state)) {
                     tell(io.err, *saveProblem);
                     return 1;
                 }
@@ -344,7 +363,7 @@ int runScheduleBatch(Session& session, BatchIo& io, const ScheduleHooks* hooks) 
         cursor = next;
         gamesPlayed = 0;
     }
-    const int status = r.stop(0, state);
+    const int status = r.stop(0, state ? &*state : nullptr);
     io.out << "\n";
     printStandings(io.out, r.standings);
     if (!quiet)

@@ -18,6 +18,7 @@
 #include "shell/batch_schedule.h"
 #include "shell/console_pane.h"
 #include "shell/file_actions.h"
+#include "shell/schedule_edit_action.h"
 #include "shell/schedule_standings.h"
 #include "shell/schedule_user_game.h"
 #include "shell/startup.h"
@@ -212,14 +213,10 @@ void runScheduleItem(Console& console, Session& session) {
     chooser.patterns = {"*.SCH"};
     chooser.footer = "[E]dit [N]ew  ESC:Menu";
     chooser.help = ScheduleFilesHelp();
-    const auto noEditor = [&](const std::string&) {
-        tellUser(console, session,
-                 session.config.protectSch
-                     ? " Schedule files are protected (PROTECT-SCH); they cannot be edited. "
-                     : " The schedule editor is not available in this version. ");
-    };
-    chooser.actions = {{'E', noEditor}, {'N', noEditor, "", true}};
     std::string folder = dataFolder(session.config);
+    const auto edit = [&](const std::string& path) { editScheduleFile(console, session, path); };
+    const auto create = [&](const std::string&) { newScheduleFile(console, session, folder); };
+    chooser.actions = {{'E', edit}, {'N', create, "", true}};
     int highlight = 0;
     console.clear(kScreenAttribute);
     const auto chosen = ChooseFile(console, chooser, folder, highlight);
@@ -234,7 +231,9 @@ void runScheduleItem(Console& console, Session& session) {
     const std::string set =
         ChooseScheduleStatsSet(console, *chosen, name, session.config.protectSch);
     console.clear(kScreenAttribute);
-    const ScheduleFilter filter = RunScheduleFilterWindow(console, *file);
+    const auto chosenFilter = RunScheduleFilterWindow(console, *file);
+    if (!chosenFilter) return;
+    const ScheduleFilter& filter = *chosenFilter;
     const std::string dh = AskDesignatedHitterRule(console);
     const std::string runner = AskAutomaticRunnerRule(console);
 
