@@ -9,6 +9,7 @@
 #include "core/text_fields.h"
 #include "data/option_string.h"
 #include "data/schedule_filter.h"
+#include "data/schedule_option_check.h"
 #include "data/schedule_position.h"
 #include "data/stats_schedule_day.h"
 #include "managers/rotation_file.h"
@@ -188,6 +189,11 @@ int runScheduleBatch(Session& session, BatchIo& io, const ScheduleHooks* hooks) 
         io.err << "vrk --batch: " << *problem << "\n";
         return 1;
     }
+    // A value no game can honour stops the replay before its first game,
+    // not when the replay reaches it.
+    const ScheduleOptionReport options = CheckScheduleOptions(*path, *file, filter);
+    for (const std::string& line : options.lines) io.err << "vrk: " << line << "\n";
+    if (options.refused) return 2;
 
     Replay r(*file, filter, session.run.scheduleName, session, io);
     r.saveEachDate = session.run.saveEachDate != "N";
@@ -196,6 +202,7 @@ int runScheduleBatch(Session& session, BatchIo& io, const ScheduleHooks* hooks) 
         return 1;
     }
     for (const std::string& note : r.stats.notes) tell(io.err, note);
+    if (io.notesFound && !r.stats.notes.empty()) io.notesFound(r.stats.notes);
 
     // A replay killed after its last save but before it ended must not be
     // played a second time when the command is run again.

@@ -9,6 +9,7 @@
 #include "core/text_fields.h"
 #include "data/config_folders.h"
 #include "data/schedule_file.h"
+#include "data/schedule_option_check.h"
 #include "presentation/console_keys.h"
 #include "screens/file_chooser.h"
 #include "screens/file_viewer.h"
@@ -18,6 +19,7 @@
 #include "shell/batch_schedule.h"
 #include "shell/console_pane.h"
 #include "shell/file_actions.h"
+#include "shell/notice_window.h"
 #include "shell/schedule_edit_action.h"
 #include "shell/schedule_standings.h"
 #include "shell/schedule_user_game.h"
@@ -175,6 +177,9 @@ int runReplayOnConsole(Console& console, Session& session, const std::string& he
                    if (state.quitPending) screen.showQuitPending();
                    return state.quitPending;
                }};
+    io.notesFound = [&](const std::vector<std::string>& notes) {
+        showNotices(console, session, "About the statistics file:", notes);
+    };
     ScheduleHooks hooks;
     hooks.afterGame = [&](const StandingsTable& t, const std::vector<Highlight>& h, bool refresh) {
         table = &t;
@@ -234,6 +239,12 @@ void runScheduleItem(Console& console, Session& session) {
     const auto chosenFilter = RunScheduleFilterWindow(console, *file);
     if (!chosenFilter) return;
     const ScheduleFilter& filter = *chosenFilter;
+    const ScheduleOptionReport options = CheckScheduleOptions(name + ".SCH", *file, filter);
+    if (options.refused) {
+        showNotices(console, session,
+                    "These games cannot be played; correct them first:", options.lines);
+        return;
+    }
     const std::string dh = AskDesignatedHitterRule(console);
     const std::string runner = AskAutomaticRunnerRule(console);
 

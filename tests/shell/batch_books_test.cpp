@@ -61,6 +61,7 @@ struct Books {
     std::map<std::string, long> allowed;  // what the pitchers gave up
     long games = 0, gameRuns = 0, gameHits = 0;
     long outs = 0, putouts = 0;
+    long appearances = 0, faced = 0;
 };
 
 Books ReadBooks(const fs::path& folder, const std::string& base) {
@@ -74,6 +75,11 @@ Books ReadBooks(const fs::path& folder, const std::string& base) {
         {"R", 58},   {"H", 66},  {"2B", 70}, {"3B", 74},   {"HR", 78}, {"BB", 82},
         {"HBP", 86}, {"SO", 90}, {"IP", 50}, {"outs", 54}, {"W", 94},  {"L", 98}};
     b.allowed = SumPlayerFile(folder / (base + ".STP"), 126, pitching);
+    const std::map<std::string, std::size_t> appearances = {
+        {"AB", 38}, {"BB", 114}, {"HBP", 126}, {"SH", 154}, {"SF", 158}};
+    for (const auto& [name, sum] : SumPlayerFile(folder / (base + ".STB"), 162, appearances))
+        b.appearances += sum;
+    b.faced = SumPlayerFile(folder / (base + ".STP"), 126, {{"BF", 110}})["BF"];
     b.outs = 3 * b.allowed["IP"] + b.allowed["outs"];
     b.allowed.erase("IP");
     b.allowed.erase("outs");
@@ -90,6 +96,21 @@ Books ReadBooks(const fs::path& folder, const std::string& base) {
         b.gameHits += Int32At(games, at + 18) + Int32At(games, at + 34 + 18);
     }
     return b;
+}
+
+// A team's plate appearances in one game and the batters its pitchers faced.
+long Appearances(const Game& game, int team) {
+    long n = 0;
+    for (const BatterCounters& b : game.counters.batter[static_cast<std::size_t>(team)])
+        n += b.atBats + b.walks + b.hitByPitch + b.sacrifices + b.sacrificeFlies;
+    return n;
+}
+
+long Faced(const Game& game, int team) {
+    long n = 0;
+    for (const PitcherCounters& p : game.counters.pitcher[static_cast<std::size_t>(team)])
+        n += p.battersFaced;
+    return n;
 }
 
 std::vector<std::string> ShippedTeams() {
@@ -120,6 +141,7 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
     TeamSlots slots;
     Rng rng(2026);
     std::int32_t played = 0;
+    std::vector<std::string> unbalanced;
     const char* dhChoices[] = {"H", "Y", "N"};
     for (std::size_t v = 0; v < teams.size(); ++v) {
         for (std::size_t h = 0; h < teams.size(); ++h) {
@@ -134,10 +156,23 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
                 RecordGameResult r = RecordGame(set, lists, game, {played, std::nullopt, 20});
                 ASSERT_TRUE(r.result.ok) << r.result.message;
                 ++played;
+                // Every plate appearance is a batter some pitcher faced, game by game.
+                for (int side : {kVisitors, kHome}) {
+                    const long faced = Faced(game, otherTeam(side));
+                    const long appearances = Appearances(game, side);
+                    if (faced != appearances) {
+                        unbalanced.push_back(teams[v] + " at " + teams[h] + " (" +
+                                             std::to_string(kind) +
+                                             "): " + std::to_string(appearances) +
+                                             " appearances, " + std::to_string(faced) + " faced");
+                    }
+                }
             }
         }
     }
     ASSERT_TRUE(SaveStatistics(set, played).ok);
+    EXPECT_TRUE(unbalanced.empty()) << unbalanced.size() << " unbalanced team-games, first "
+                                    << (unbalanced.empty() ? "" : unbalanced.front());
 
     const Books b = ReadBooks(dir.str(), "BOOKS");
     EXPECT_EQ(b.games, played);
@@ -150,6 +185,7 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
     allowed.erase("L");
     EXPECT_EQ(b.batting, allowed);
     EXPECT_EQ(b.putouts, b.outs);
+    EXPECT_EQ(b.faced, b.appearances);
 }
 
 }  // namespace

@@ -31,15 +31,18 @@ std::string ReadText(const fs::path& path) {
 
 // A home with the two shipped teams and a schedule of three dates, two
 // games a date.
+constexpr const char* kTinySchedule =
+    "04/01/26,CAMHAVEN,FELVORA\n04/01/26,FELVORA,CAMHAVEN\n"
+    "04/02/26,CAMHAVEN,FELVORA\n04/02/26,FELVORA,CAMHAVEN\n"
+    "04/03/26,CAMHAVEN,FELVORA\n04/03/26,FELVORA,CAMHAVEN\n";
+
 struct ModeHome {
     testing::BatchHome home{"mode"};
     Session session;
-    ModeHome() {
-        std::istringstream csv(
-            "04/01/26,CAMHAVEN,FELVORA\n04/01/26,FELVORA,CAMHAVEN\n"
-            "04/02/26,CAMHAVEN,FELVORA\n04/02/26,FELVORA,CAMHAVEN\n"
-            "04/03/26,CAMHAVEN,FELVORA\n04/03/26,FELVORA,CAMHAVEN\n");
+    explicit ModeHome(const std::string& rows = kTinySchedule) {
+        std::istringstream csv(rows);
         const CsvSchedule schedule = ScheduleFromCsv(csv);
+        EXPECT_TRUE(schedule.problem.empty()) << schedule.problem;
         home.write("TINY.SCH", std::string(schedule.bytes.begin(), schedule.bytes.end()));
         StartupInputs inputs;
         inputs.currentDir = home.dir.string();
@@ -204,6 +207,35 @@ TEST(ScheduleMode, StatisticsFilesDeleteOnlyOnYes) {
         EXPECT_EQ(fs::exists(sts), !deleted) << answer;
         EXPECT_EQ(fs::exists(m.home.dir / "TINY.STB"), !deleted) << answer;
     }
+}
+
+TEST(ScheduleMode, ABadOptionInAGameIsRefusedBeforeAnyIsPlayed) {
+    ModeHome m(
+        "04/01/26,CAMHAVEN,FELVORA\n04/02/26,FELVORA,CAMHAVEN,/DH:Q\n"
+        "04/03/26,CAMHAVEN,FELVORA,/N:2 note\n");
+    MemoryConsole console;
+    m.replay(console, {});
+    EXPECT_TRUE(console.shownAtSomeWait("04/02/26, game 1 (FELVORA at CAMHAVEN)"));
+    EXPECT_TRUE(console.shownAtSomeWait("/DH:Q"));
+    EXPECT_FALSE(fs::exists(m.home.dir / "TINY.LOG")) << "nothing was played";
+    EXPECT_FALSE(fs::exists(m.home.dir / "TINY.STS"));
+}
+
+// What reopening the set finds is shown in a window before the games, and
+// still goes to the log.
+TEST(ScheduleMode, ReopenedSetTellsWhatItFoundOnScreen) {
+    ModeHome m;
+    MemoryConsole first;
+    m.replay(first, {});
+    EXPECT_FALSE(first.shownAtSomeWait("About the statistics file:"));
+    std::ofstream(m.home.dir / "TINY.STS", std::ios::binary | std::ios::app) << "half a game";
+
+    MemoryConsole again;
+    m.replay(again, {});
+    EXPECT_TRUE(again.shownAtSomeWait("About the statistics file:"));
+    EXPECT_TRUE(again.shownAtSomeWait("Games played after the last save of TINY"));
+    EXPECT_NE(ReadText(m.home.dir / "TINY.LOG").find("taken out of its games file"),
+              std::string::npos);
 }
 
 TEST(ConsolePane, LinesFillColumnsAndNewBlocksClear) {
