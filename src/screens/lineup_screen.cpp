@@ -16,8 +16,16 @@ namespace vrk {
 
 namespace {
 
-constexpr int kWidth = 66;
-constexpr const char* kHeader = "  #  Pos Name                 AB  Hit  HR  RBI  Avg";
+constexpr int kWidth = 72;
+constexpr const char* kHeader = "  #  Pos Name                 AB  Hit  HR  RBI   Avg";
+
+// ".266", as averages are written.
+std::string Average(int hits, int atBats) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%.3f",
+                  atBats > 0 ? static_cast<double>(hits) / atBats : 0.0);
+    return buffer[0] == '0' ? std::string(buffer + 1) : std::string(buffer);
+}
 
 std::string PlayerLine(int number, const Team& team, int entry, bool out) {
     const Player& p = team.player(entry);
@@ -31,10 +39,9 @@ std::string PlayerLine(int number, const Team& team, int entry, bool out) {
                       number, position.c_str(), p.playerName.c_str(), p.inningsPitched(), p.wins(),
                       p.losses(), p.eraTimes100() / 100.0);
     } else {
-        const double average = p.atBats > 0 ? static_cast<double>(p.hits) / p.atBats : 0.0;
-        std::snprintf(buffer, sizeof buffer, "%3d. %-3s %-18.18s %4d %4d %3d %4d  %.3f", number,
+        std::snprintf(buffer, sizeof buffer, "%3d. %-3s %-18.18s %4d %4d %3d %4d  %s", number,
                       position.c_str(), p.playerName.c_str(), p.atBats, p.hits, p.homeRuns,
-                      p.runsBattedIn, average);
+                      p.runsBattedIn, Average(p.hits, p.atBats).c_str());
     }
     std::string line(buffer);
     if (out) line += "  (out)";
@@ -51,7 +58,7 @@ struct ScreenParts {
 void Run(Console& console, const Team& team, const ScreenParts& parts) {
     ListWindow list;
     list.title = "Lineup for '" + std::string(trim(team.teamName)) + "'";
-    list.prompt = kHeader;
+    list.prompt = padRight(kHeader, kWidth - 4);
     list.footer = kLineupFooter;
     list.keys = {"S", "M"};
     list.width = kWidth;

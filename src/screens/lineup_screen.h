@@ -7,7 +7,7 @@ class Console;
 class Rng;
 
 inline constexpr const char* kLineupFooter =
-    "\u2191\u2193:SCROLL  [S]wap  [M]ore Lineups  ESC:Continue";
+    "\x18\x19:SCROLL  [S]wap  [M]ore Lineups  ESC:Continue";
 inline constexpr const char* kSwapTitle = "Player Numbers to Swap";
 inline constexpr const char* kSwapFooter = "ESC:Continue F3:Cancel";
 inline constexpr const char* kBenchTitle = " Bench ";

@@ -25,10 +25,9 @@ std::string Item(std::string_view text) {
     return padRight(std::string(text), kItemWidth);
 }
 
+// The console writes code-page-437 text: 196 is the horizontal line.
 std::string Separator() {
-    std::string line;
-    for (std::size_t i = 0; i < kItemWidth; ++i) line += "\u2500";
-    return line;
+    return std::string(kItemWidth, '\xC4');
 }
 
 std::string BenchLine(const Player& p) {
@@ -383,7 +382,8 @@ void UserSideManager::warmups(Game& game) {
 bool UserSideManager::askYesNo(int, std::string_view question, bool defaultYes,
                                double successPercent) {
     std::string text(question);
-    if (successPercent >= 0) {
+    // Most questions carry their chance already.
+    if (successPercent >= 0 && text.find('%') == std::string::npos) {
         char chance[32];
         std::snprintf(chance, sizeof chance, " (%d%%)", static_cast<int>(successPercent + 0.5));
         text += chance;
