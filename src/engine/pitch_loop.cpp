@@ -314,8 +314,9 @@ void PitchEvent(Game& game) {
 
     if (game.config.warmupRule) game.managers->warmups(game);
 
-    AddBatterFaced(game);
     ResolvePlateAppearance(game);
+    // A dropped foul fly leaves the batter up; he is faced once, when his turn ends.
+    if (!s.plateAppearanceContinues) AddBatterFaced(game);
     ResetBallCounts(s);
     if (game.paced()) game.narration->refreshAtBat();
 }

@@ -50,7 +50,7 @@ std::vector<std::string> BatchFaults::takeNew() {
     return out;
 }
 
-GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry) {
+void prepareUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry) {
     const Team& visitors = game.team(kVisitors);
     const Team& home = game.team(kHome);
     carry.designatedHitter =
@@ -83,6 +83,10 @@ GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& 
         const bool changed = rules.autoLineup[Idx(t)] && AUTOLINEUP(game, t);
         BattingOrder(game, t, rules.battingOrder[Idx(t)], changed);
     }
+}
+
+GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry) {
+    prepareUndisplayedGame(game, rules, carry);
     return PlayManagedGame(game, carry.managers);
 }
 

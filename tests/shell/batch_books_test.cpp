@@ -27,6 +27,21 @@ namespace fs = std::filesystem;
 using testing::Books;
 using testing::ReadBooks;
 
+// A team's plate appearances in one game and the batters its pitchers faced.
+long Appearances(const Game& game, int team) {
+    long n = 0;
+    for (const BatterCounters& b : game.counters.batter[static_cast<std::size_t>(team)])
+        n += b.atBats + b.walks + b.hitByPitch + b.sacrifices + b.sacrificeFlies;
+    return n;
+}
+
+long Faced(const Game& game, int team) {
+    long n = 0;
+    for (const PitcherCounters& p : game.counters.pitcher[static_cast<std::size_t>(team)])
+        n += p.battersFaced;
+    return n;
+}
+
 std::vector<std::string> ShippedTeams() {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(vrk::test::sourceHome())) {
@@ -55,6 +70,7 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
     TeamSlots slots;
     Rng rng(2026);
     std::int32_t played = 0;
+    std::vector<std::string> unbalanced;
     const char* dhChoices[] = {"H", "Y", "N"};
     for (std::size_t v = 0; v < teams.size(); ++v) {
         for (std::size_t h = 0; h < teams.size(); ++h) {
@@ -69,10 +85,23 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
                 RecordGameResult r = RecordGame(set, lists, game, {played, std::nullopt, 20});
                 ASSERT_TRUE(r.result.ok) << r.result.message;
                 ++played;
+                // Every plate appearance is a batter some pitcher faced, game by game.
+                for (int side : {kVisitors, kHome}) {
+                    const long faced = Faced(game, otherTeam(side));
+                    const long appearances = Appearances(game, side);
+                    if (faced != appearances) {
+                        unbalanced.push_back(teams[v] + " at " + teams[h] + " (" +
+                                             std::to_string(kind) +
+                                             "): " + std::to_string(appearances) +
+                                             " appearances, " + std::to_string(faced) + " faced");
+                    }
+                }
             }
         }
     }
     ASSERT_TRUE(SaveStatistics(set, played).ok);
+    EXPECT_TRUE(unbalanced.empty()) << unbalanced.size() << " unbalanced team-games, first "
+                                    << (unbalanced.empty() ? "" : unbalanced.front());
 
     const Books b = ReadBooks(dir.str(), "BOOKS");
     EXPECT_EQ(b.games, played);
@@ -85,6 +114,7 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
     allowed.erase("L");
     EXPECT_EQ(b.batting, allowed);
     EXPECT_EQ(b.putouts, b.outs);
+    EXPECT_EQ(b.faced, b.appearances);
 }
 
 }  // namespace

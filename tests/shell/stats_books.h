@@ -52,6 +52,7 @@ struct Books {
     std::map<std::string, long> allowed;  // what the pitchers gave up
     long games = 0, gameRuns = 0, gameHits = 0;
     long outs = 0, putouts = 0;
+    long appearances = 0, faced = 0;
 };
 
 inline Books ReadBooks(const fs::path& folder, const std::string& base) {
@@ -65,6 +66,11 @@ inline Books ReadBooks(const fs::path& folder, const std::string& base) {
         {"R", 58},   {"H", 66},  {"2B", 70}, {"3B", 74},   {"HR", 78}, {"BB", 82},
         {"HBP", 86}, {"SO", 90}, {"IP", 50}, {"outs", 54}, {"W", 94},  {"L", 98}};
     b.allowed = SumPlayerFile(folder / (base + ".STP"), 126, pitching);
+    const std::map<std::string, std::size_t> appearances = {
+        {"AB", 38}, {"BB", 114}, {"HBP", 126}, {"SH", 154}, {"SF", 158}};
+    for (const auto& [name, sum] : SumPlayerFile(folder / (base + ".STB"), 162, appearances))
+        b.appearances += sum;
+    b.faced = SumPlayerFile(folder / (base + ".STP"), 126, {{"BF", 110}})["BF"];
     b.outs = 3 * b.allowed["IP"] + b.allowed["outs"];
     b.allowed.erase("IP");
     b.allowed.erase("outs");

@@ -457,6 +457,7 @@ TEST(UserSideGames, EachMoveIsMadeAndTheBooksBalance) {
     allowed.erase("L");
     EXPECT_EQ(b.batting, allowed);
     EXPECT_EQ(b.putouts, b.outs);
+    EXPECT_EQ(b.appearances, b.faced);
 }
 
 }  // namespace
