@@ -72,6 +72,15 @@ struct GameResult {
     TeamEntry savePitcher;
 };
 
+// Pitch limits of the game's pitchers, worked out on first use: a pure
+// function of a pitcher's line and whether he is still the starter, asked for
+// on nearly every pitch. Cleared at game start; an exchange of two entries
+// exchanges their cells.
+struct PitchLimitCache {
+    // [team][entry][0 in relief, 1 as the starter]; 0 = not worked out yet.
+    std::array<std::array<std::array<int, 2>, kRosterSize>, 3> pitches{};
+};
+
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;
 // `normalization` is the league context of slot 3.
 struct Game {
@@ -100,6 +109,9 @@ struct Game {
     Pacer* pacer = &nullPacer;
     SoundSink* sound = &nullSound;
     ManagerHooks* managers = &computerManagers;
+
+    // Derived from the teams' lines during this game only.
+    mutable PitchLimitCache pitchLimits;
 
     // The last score-card text written, read by the outcome model (after a
     // home run the next batter is pitched to more carefully).

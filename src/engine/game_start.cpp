@@ -53,6 +53,7 @@ void StartGame(Game& game) {
     game.lastScoreCardText.clear();
     game.lastScoreCardText.reserve(48);
     game.counters = GameCounters{};
+    game.pitchLimits = PitchLimitCache{};
     game.flags = StrategyFlags{};
 
     s.regulationInnings = game.config.regulationInnings > 0 ? game.config.regulationInnings : 9;
