@@ -175,6 +175,8 @@ const OptionRule kRules[] = {
          s.homeFieldFactorSet = true;
      }},
     {"/SEED:", "", [](RunSettings& s, const OptionValue& v) { s.seed = seedNumber(v.text); }},
+    {"/REPEAT:", "", [](RunSettings& s, const OptionValue& v) { s.repeat = v.text; }},
+    {"/JOBS:", "", [](RunSettings& s, const OptionValue& v) { s.jobs = v.text; }},
 };
 
 void applyToken(const OptionToken& token, RunSettings& settings) {

@@ -59,6 +59,8 @@ struct RunSettings {
     double homeFieldFactor = 3;  // /T   "Y" = 3, "N" = 0, else the number
 
     std::uint64_t seed = 0;   // /SEED: 0 = seed from the time of day
+    std::string repeat;       // /REPEAT: seasons to project (batch only); empty = none
+    std::string jobs;         // /JOBS: worker threads of a projection; empty = all cores
     std::string commandFile;  // /CMD: when it is the whole string
 };
 

@@ -52,7 +52,18 @@ void StartGame(Game& game) {
     s.playResult.reserve(48);
     game.lastScoreCardText.clear();
     game.lastScoreCardText.reserve(48);
-    game.counters = GameCounters{};
+    // Only the two teams' counters are ever written: clearing slot 0 as
+    // well would add half as much again to the cost of starting a game.
+    GameCounters& c = game.counters;
+    for (int t = kVisitors; t <= kHome; ++t) {
+        c.batter[Idx(t)] = {};
+        c.pitcher[Idx(t)] = {};
+        c.fielder[Idx(t)] = {};
+        c.team[Idx(t)] = TeamCounters{};
+    }
+    c.wildPitches = 0;
+    c.passedBalls = 0;
+    c.doubleSwitches = 0;
     game.pitchLimits = PitchLimitCache{};
     game.flags = StrategyFlags{};
 

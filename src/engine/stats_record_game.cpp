@@ -300,7 +300,9 @@ RecordGameResult RecordGame(StatsSet& set, HighlightLists& lists, const Game& ga
                             const RecordGameContext& context,
                             std::span<const std::string> gameHighlights) {
     RecordGameResult result;
-    result.result = AppendGameRecord(set, MakeGameRecord(game));
+    // A set that is not open lives in memory only (a projected season): its
+    // tables are kept up to date and no file is written.
+    if (set.isOpen()) result.result = AppendGameRecord(set, MakeGameRecord(game));
     if (!result.result.ok) {
         result.result.message = "The game was not recorded: " + result.result.message;
         return result;

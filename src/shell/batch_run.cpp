@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 
 #include <cstdio>
@@ -15,11 +16,13 @@
 
 #include "core/paths.h"
 #include "data/series_file.h"
+#include "data/team_cache.h"
 #include "data/team_file.h"
 #include "shell/batch_game.h"
 #include "shell/batch_plan.h"
 #include "shell/batch_stats.h"
 #include "shell/config_file.h"
+#include "shell/projection.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 
@@ -122,8 +125,8 @@ void showProgress(const BatchIo& io, long done, long total) {
 
 // Everything that can be found wrong before the first game: options that
 // cannot be honoured, folders, team files.
-bool checkEntries(const std::vector<BatchEntry>& entries, std::set<std::string>& told,
-                  std::ostream& err) {
+bool checkEntries(const std::vector<BatchEntry>& entries, TeamFileCache& files,
+                  std::set<std::string>& told, std::ostream& err) {
     for (const BatchEntry& e : entries) {
         if (const auto refusal = batchRefusal(e.settings)) {
             err << *refusal << "\n";
@@ -139,8 +142,8 @@ bool checkEntries(const std::vector<BatchEntry>& entries, std::set<std::string>&
             return false;
         }
         TeamSlots scratch;
-        if (!reportLoad(loadTeamPair(scratch, e.settings.visitor, e.settings.home, e.config), told,
-                        err)) {
+        if (!reportLoad(files.loadPair(scratch, e.settings.visitor, e.settings.home, e.config),
+                        told, err)) {
             return false;
         }
     }
@@ -158,7 +161,8 @@ int finish(BatchStats& stats, std::ostream& err, int status) {
 
 int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchIo& io, long total) {
     std::set<std::string> told;
-    if (!checkEntries(entries, told, io.err)) return 1;
+    TeamFileCache files;
+    if (!checkEntries(entries, files, told, io.err)) return 1;
 
     RunTally tally;
     BatchCarry carry;
@@ -177,8 +181,9 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
                 io.err << "vrk --batch: stopped after " << tally.games << " games.\n";
                 return finish(stats, io.err, 130);
             }
-            // Teams are read afresh before every game, as the program does.
-            if (!reportLoad(loadTeamPair(teams, e.settings.visitor, e.settings.home, e.config),
+            // Every game starts from the teams as a fresh load gives them;
+            // a file is parsed again only when it changed.
+            if (!reportLoad(files.loadPair(teams, e.settings.visitor, e.settings.home, e.config),
                             told, io.err)) {
                 return finish(stats, io.err, 1);
             }
@@ -206,6 +211,39 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
     return finish(stats, io.err, 0);
 }
 
+// /REPEAT: plays the whole run many times in memory and tells what the
+// seasons add up to; nothing is recorded.
+int projectEntries(const std::vector<BatchEntry>& entries, Session& session, BatchIo& io) {
+    for (const BatchEntry& e : entries) {
+        if (!e.settings.statsSet.empty()) {
+            io.err << "vrk --batch: /REPEAT: projects seasons in memory and records nothing: "
+                      "leave out /ST:.\n";
+            return 2;
+        }
+    }
+    ProjectionPlan plan;
+    if (const auto problem = readProjectionCounts(session.run.repeat, session.run.jobs, plan)) {
+        io.err << *problem << "\n";
+        return 2;
+    }
+    std::set<std::string> told;
+    TeamFileCache files;
+    if (!checkEntries(entries, files, told, io.err)) return 1;
+    plan.seed = session.seed;
+    const auto start = std::chrono::steady_clock::now();
+    const ProjectionResult result = projectSeasons(entries, plan);
+    if (!result.problem.empty()) {
+        writeMessage(io.err, result.problem);
+        return 1;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    printProjection(io.out, result);
+    io.out << "Seed " << session.seed << "\n";
+    io.err << plan.seasons << " seasons on " << plan.jobs << " threads in " << seconds << " s\n";
+    return 0;
+}
+
 }  // namespace
 
 int runBatch(const StartupInputs& inputs, BatchIo io) {
@@ -230,8 +268,10 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         return 2;
     }
 
+    const bool projection = !session.run.repeat.empty();
     if (!session.run.seriesPlay) {
         const BatchEntry entry = commandLineEntry(session.run, session.config);
+        if (projection) return projectEntries({entry}, session, io);
         return playEntries({entry}, session, io, entry.settings.games);
     }
     const auto found = findFile(dataFolder(session.config), session.run.seriesName);
@@ -243,6 +283,7 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
     // The series' own lines name the games; the command line's settings are
     // where they start from.
     const std::vector<BatchEntry> entries = seriesEntries(*lines, session.run, session.config);
+    if (projection) return projectEntries(entries, session, io);
     return playEntries(entries, session, io, countSeriesGames(*lines));
 }
 
