@@ -1,6 +1,8 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/rng.h"
@@ -27,10 +29,25 @@ struct GameOptions {
     std::array<int, 3> starter{};  // starting pitcher per team; 0 = the first of the staff
 };
 
+// A highlight's text, at most 40 characters, kept in place: highlights are
+// written during a game, and a game allocates nothing.
+struct HighlightText {
+    std::array<char, 40> chars{};
+    std::size_t size = 0;
+
+    HighlightText() = default;
+    HighlightText(std::string_view text) : size(std::min(text.size(), chars.size())) {
+        text.copy(chars.data(), size);
+    }
+    std::string_view view() const { return {chars.data(), size}; }
+    operator std::string_view() const { return view(); }
+    bool operator==(std::string_view other) const { return view() == other; }
+};
+
 // One highlight line of a simulation, with the game it came from.
 struct Highlight {
     int gameNumber = 0;
-    std::string text;  // at most 40 characters
+    HighlightText text;
 };
 
 inline constexpr int kMaxHighlights = 400;

@@ -292,7 +292,7 @@ GameRecord MakeGameRecord(const Game& game) {
 std::vector<std::string> GameHighlightTexts(const SimulationRecord& record, int gameNumber) {
     std::vector<std::string> texts;
     for (const Highlight& h : record.highlights)
-        if (h.gameNumber == gameNumber) texts.push_back(h.text);
+        if (h.gameNumber == gameNumber) texts.emplace_back(h.text.view());
     return texts;
 }
 

@@ -18,6 +18,9 @@ constexpr std::size_t kStreakThreshold = 6;
 std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& settings,
                                        const Config& config) {
     stats.saveEveryGame = settings.saveEveryGame == "Y";
+    // Without /PG:Y the set is saved at the end of the run (or entry): forcing
+    // each game to the disk on the way bought nothing but time.
+    stats.set.syncEachGame = stats.saveEveryGame;
     if (settings.statsSet.empty()) return std::nullopt;
     const std::string folder = writeFolder(config);
     if (stats.set.isOpen() && stats.set.baseName == settings.statsSet && stats.folder == folder) {
@@ -32,6 +35,7 @@ std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& set
     const OpenStatsResult opened = OpenStatsSet(next, folder, settings.statsSet);
     if (!opened.ok) return opened.message;
     stats.set = std::move(next);
+    stats.set.syncEachGame = stats.saveEveryGame;
     stats.folder = folder;
     stats.gameCounter = stats.set.savedGameCounter;
     return std::nullopt;
