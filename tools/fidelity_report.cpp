@@ -15,6 +15,7 @@
 
 #include "core/text_fields.h"
 #include "engine/engine_helpers.h"
+#include "reports/scatter_svg.h"
 #include "shell/bench_run.h"
 #include "shell/config_file.h"
 #include "shell/session.h"
@@ -316,54 +317,6 @@ std::string csvText(const std::string& s) {
     return out + "\"";
 }
 
-void writeSvg(const std::string& path, const std::vector<std::pair<double, double>>& points) {
-    double lo = 1, hi = 0;
-    for (const auto& [x, y] : points) {
-        lo = std::min({lo, x, y});
-        hi = std::max({hi, x, y});
-    }
-    if (points.empty()) lo = 0.2, hi = 0.35;
-    lo = std::floor(lo * 40) / 40;
-    hi = std::ceil(hi * 40) / 40;
-    if (hi <= lo) hi = lo + 0.025;
-    const double size = 480, margin = 60;
-    auto px = [&](double v) { return margin + (v - lo) / (hi - lo) * size; };
-    auto py = [&](double v) { return margin + size - (v - lo) / (hi - lo) * size; };
-    std::ofstream svg(path);
-    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << size + 2 * margin
-        << "\" height=\"" << size + 2 * margin
-        << "\" font-family=\"sans-serif\" font-size=\"12\">\n"
-        << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n"
-        << "<text x=\"" << margin + size / 2 << "\" y=\"24\" text-anchor=\"middle\" "
-        << "font-size=\"15\">Batting average per batter: team file against simulation</text>\n";
-    for (double v = lo; v <= hi + 1e-9; v += 0.025) {
-        svg << "<line x1=\"" << px(v) << "\" y1=\"" << py(lo) << "\" x2=\"" << px(v) << "\" y2=\""
-            << py(lo) + 5 << "\" stroke=\"black\"/>\n"
-            << "<text x=\"" << px(v) << "\" y=\"" << py(lo) + 18 << "\" text-anchor=\"middle\">"
-            << fmt("%.3f", v) << "</text>\n"
-            << "<line x1=\"" << px(lo) - 5 << "\" y1=\"" << py(v) << "\" x2=\"" << px(lo)
-            << "\" y2=\"" << py(v) << "\" stroke=\"black\"/>\n"
-            << "<text x=\"" << px(lo) - 8 << "\" y=\"" << py(v) + 4 << "\" text-anchor=\"end\">"
-            << fmt("%.3f", v) << "</text>\n";
-    }
-    svg << "<line x1=\"" << px(lo) << "\" y1=\"" << py(lo) << "\" x2=\"" << px(hi) << "\" y2=\""
-        << py(lo) << "\" stroke=\"black\"/>\n"
-        << "<line x1=\"" << px(lo) << "\" y1=\"" << py(lo) << "\" x2=\"" << px(lo) << "\" y2=\""
-        << py(hi) << "\" stroke=\"black\"/>\n"
-        << "<line x1=\"" << px(lo) << "\" y1=\"" << py(lo) << "\" x2=\"" << px(hi) << "\" y2=\""
-        << py(hi) << "\" stroke=\"grey\" stroke-dasharray=\"6,4\"/>\n"
-        << "<text x=\"" << margin + size / 2 << "\" y=\"" << size + margin + 42
-        << "\" text-anchor=\"middle\">team file AVG</text>\n"
-        << "<text x=\"16\" y=\"" << margin + size / 2
-        << "\" text-anchor=\"middle\" transform=\"rotate(-90 16 " << margin + size / 2
-        << ")\">simulated AVG</text>\n";
-    for (const auto& [x, y] : points) {
-        svg << "<circle cx=\"" << px(x) << "\" cy=\"" << py(y)
-            << "\" r=\"3.5\" fill=\"steelblue\" fill-opacity=\"0.75\"/>\n";
-    }
-    svg << "</svg>\n";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -549,7 +502,13 @@ int main(int argc, char** argv) {
         }
     }
     const auto svgPath = (std::filesystem::path(o.out) / "batting_average.svg").string();
-    writeSvg(svgPath, points);
+    ScatterPlot plot;
+    plot.title = "Batting average per batter: team file against simulation";
+    plot.xLabel = "team file AVG";
+    plot.yLabel = "simulated AVG";
+    if (points.empty()) points.push_back({0.2, 0.2});
+    plot.points = points;
+    writeScatterSvg(svgPath, plot);
     std::cout << "\nWrote " << (std::filesystem::path(o.out) / "fidelity.csv").string() << " and "
               << svgPath << "\n";
     return 0;

@@ -24,11 +24,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/apportion.h"
 #include "core/rng.h"
 #include "core/rounding.h"
+#include "data/team_file_writer.h"
 
 namespace {
 
+using vrk::apportion;
 using vrk::Rng;
 
 constexpr std::uint64_t kDefaultSeed = 2026;
@@ -58,68 +61,6 @@ double uniform(Rng& rng, double lo, double hi) {
 int roundInt(double x) {
     return static_cast<int>(vrk::roundHalfEven(x));
 }
-
-// Splits a whole total in proportion to the weights, largest remainders
-// first, so the parts always add up to the total exactly.
-std::vector<int> apportion(int total, const std::vector<double>& weights) {
-    std::vector<int> parts(weights.size(), 0);
-    const double sum = std::accumulate(weights.begin(), weights.end(), 0.0);
-    if (weights.empty() || sum <= 0) {
-        if (!weights.empty()) parts[0] = total;
-        return parts;
-    }
-    std::vector<std::pair<double, std::size_t>> remainders;
-    int given = 0;
-    for (std::size_t i = 0; i < weights.size(); ++i) {
-        const double exact = total * weights[i] / sum;
-        parts[i] = static_cast<int>(std::floor(exact));
-        given += parts[i];
-        remainders.push_back({exact - parts[i], i});
-    }
-    std::stable_sort(remainders.begin(), remainders.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (std::size_t k = 0; given < total; ++k, ++given)
-        ++parts[remainders[k % remainders.size()].second];
-    return parts;
-}
-
-// One fixed-column line, 1-based inclusive columns as the team loader
-// reads them. A value that does not fit its columns is a generator fault,
-// never silently cut.
-class ColumnLine {
-  public:
-    ColumnLine() : text_(100, ' ') {}
-    void number(int first, int last, long value) {
-        const std::string digits = std::to_string(value);
-        const int width = last - first + 1;
-        if (static_cast<int>(digits.size()) > width)
-            fail("value " + digits + " does not fit columns " + std::to_string(first) + "-" +
-                 std::to_string(last));
-        place(last - static_cast<int>(digits.size()) + 1, digits);
-    }
-    void text(int first, int last, std::string_view value) {
-        if (static_cast<int>(value.size()) > last - first + 1)
-            fail("text \"" + std::string(value) + "\" does not fit columns " +
-                 std::to_string(first) + "-" + std::to_string(last));
-        place(first, value);
-    }
-    void rightText(int first, int last, std::string_view value) {
-        if (static_cast<int>(value.size()) > last - first + 1) fail("heading too wide");
-        place(last - static_cast<int>(value.size()) + 1, value);
-    }
-    void letter(int col, char c) { place(col, std::string_view(&c, 1)); }
-    std::string str() const {
-        const auto end = text_.find_last_not_of(' ');
-        return end == std::string::npos ? std::string() : text_.substr(0, end + 1);
-    }
-
-  private:
-    void place(int col, std::string_view value) {
-        if (col < 1 || col - 1 + value.size() > text_.size()) fail("column out of range");
-        text_.replace(static_cast<std::size_t>(col - 1), value.size(), value);
-    }
-    std::string text_;
-};
 
 // ---------------------------------------------------------------- names
 
@@ -819,96 +760,63 @@ void settleRecords(Rng& rng, std::vector<TeamPlan>& teams) {
 // way a season's team is shown everywhere (standings, box scores,
 // statistics keys), and leaves room for eight letters of place.
 std::string headerLine(const TeamPlan& team) {
-    ColumnLine line;
-    line.letter(1, '*');
-    line.letter(2, team.league);
-    line.letter(10, team.division);
-    line.text(11, 24, "2026 " + team.place);
-    line.rightText(28, 30, "AB");
-    line.rightText(32, 34, "H");
-    line.rightText(36, 38, "2B");
-    line.rightText(40, 42, "3B");
-    line.rightText(44, 46, "HR");
-    line.rightText(48, 50, "BB");
-    line.rightText(52, 54, "SO");
-    line.rightText(56, 58, "RBI");
-    line.letter(60, 'B');
-    line.text(62, 64, team.errorsLayout ? "ERR" : "DEF");
-    if (team.stealHeadings) {
-        line.rightText(65, 67, "SB");
-        line.rightText(68, 70, "CS");
-    } else {
-        line.rightText(65, 67, "SP");
-    }
-    line.rightText(72, 74, "G");
-    for (int k = 0; k < 4; ++k) {
-        line.rightText(76 + 6 * k, 78 + 6 * k, "G");
-        line.letter(80 + 6 * k, 'P');
-    }
-    return line.str();
+    vrk::WrittenHeader h;
+    h.league = team.league;
+    h.division = team.division;
+    h.seasonAndName = "2026 " + team.place;
+    h.errorsLayout = team.errorsLayout;
+    h.stealHeadings = team.stealHeadings;
+    return vrk::teamHeaderLine(h);
 }
 
 std::string batterLine(const TeamPlan& team, const Batter& b, bool onBench) {
-    ColumnLine line;
-    line.letter(5, b.platoon);
-    const int pos = onBench ? (b.primary == 'D' ? 10 : b.primary - '0') : b.slotPosition;
-    line.number(7, 8, pos);
-    line.text(10, 27, b.name);
-    line.number(28, 30, b.ab);
-    line.number(32, 34, b.h);
-    line.number(36, 38, b.d);
-    line.number(40, 42, b.t);
-    line.number(44, 46, b.hr);
-    line.number(48, 50, b.bb);
-    line.number(52, 54, b.k);
-    line.number(56, 58, b.rbi);
-    line.letter(60, b.hand);
-    if (b.slotPosition != 1) {
-        line.number(62, 64, b.defense);
-        if (team.stealHeadings) {
-            line.number(65, 67, b.sb);
-            line.number(68, 70, b.cs);
-        } else {
-            line.number(66, 67, b.speedRating);
-        }
-    }
-    line.number(72, 74, b.g);
-    for (int k = 0; k < 4; ++k) {
-        const auto& p = b.positions[static_cast<std::size_t>(k)];
-        if (p.games <= 0) continue;
-        line.number(76 + 6 * k, 78 + 6 * k, p.games);
-        line.letter(80 + 6 * k, p.code);
-    }
-    return line.str();
+    vrk::WrittenBatter w;
+    w.name = b.name;
+    w.position = onBench ? (b.primary == 'D' ? 10 : b.primary - '0') : b.slotPosition;
+    w.platoon = b.platoon;
+    w.ab = b.ab;
+    w.h = b.h;
+    w.d = b.d;
+    w.t = b.t;
+    w.hr = b.hr;
+    w.bb = b.bb;
+    w.k = b.k;
+    w.rbi = b.rbi;
+    w.hand = b.hand;
+    w.defense = b.defense;
+    w.sb = b.sb;
+    w.cs = b.cs;
+    w.speedRating = b.speedRating;
+    w.g = b.g;
+    for (std::size_t k = 0; k < 4; ++k)
+        w.positions[k] = {b.positions[k].games, b.positions[k].code};
+    return vrk::teamBatterLine(w, team.stealHeadings);
 }
 
 std::string pitcherLine(const Pitcher& p) {
-    ColumnLine line;
-    line.number(7, 8, 1);
-    line.text(10, 27, p.name);
-    line.number(28, 30, p.ip);
-    line.number(32, 34, p.h);
-    line.number(36, 38, p.d);
-    line.number(40, 42, p.t);
-    line.number(44, 46, p.hr);
-    line.number(48, 50, p.bb);
-    line.number(52, 54, p.k);
-    line.number(56, 58, p.era100);
-    line.letter(60, p.hand);
-    line.number(62, 64, p.w);
-    line.number(65, 67, p.l);
-    line.number(68, 70, p.sv);
-    line.number(72, 74, p.g);
-    line.number(76, 78, p.gs);
-    line.letter(81, p.battingGrade);
-    if (p.batAb > 0) {
-        line.number(83, 85, p.batAb);
-        line.number(87, 89, p.batH);
-        line.number(91, 92, p.batHr);
-        line.number(94, 96, p.batBb);
-        line.number(98, 100, p.batK);
-    }
-    return line.str();
+    vrk::WrittenPitcher w;
+    w.name = p.name;
+    w.ip = p.ip;
+    w.h = p.h;
+    w.d = p.d;
+    w.t = p.t;
+    w.hr = p.hr;
+    w.bb = p.bb;
+    w.k = p.k;
+    w.era100 = p.era100;
+    w.hand = p.hand;
+    w.w = p.w;
+    w.l = p.l;
+    w.sv = p.sv;
+    w.g = p.g;
+    w.gs = p.gs;
+    w.battingGrade = p.battingGrade;
+    w.batAb = p.batAb;
+    w.batH = p.batH;
+    w.batHr = p.batHr;
+    w.batBb = p.batBb;
+    w.batK = p.batK;
+    return vrk::teamPitcherLine(w);
 }
 
 std::string teamText(const TeamPlan& team, std::uint64_t seed) {
@@ -920,8 +828,7 @@ std::string teamText(const TeamPlan& team, std::uint64_t seed) {
         ".");
     add(headerLine(team));
     for (const auto& b : team.lineup) add(batterLine(team, b, false));
-    add(";      Pitchers           IP   H  2B  3B  HR  BB  SO ERA T   W  L SV   G  GS B   AB  H  "
-        "HR  BB  SO");
+    add(std::string(vrk::teamPitcherHeadings()));
     for (const auto& p : team.staff) add(pitcherLine(p));
     add("* Bench");
     for (const auto& b : team.bench) add(batterLine(team, b, true));

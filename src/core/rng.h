@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -25,6 +26,14 @@ public:
     std::size_t weightedChoice(std::span<const double> weights);
 
     std::uint64_t seed() const { return seed_; }
+
+    // The generator's position, so an interrupted run can go on with the very
+    // draws it would have had.
+    using State = std::array<std::uint64_t, 4>;
+    State state() const { return {state_[0], state_[1], state_[2], state_[3]}; }
+    void restore(const State& state) {
+        for (std::size_t i = 0; i < state.size(); ++i) state_[i] = state[i];
+    }
 
 private:
     std::uint64_t next();

@@ -11,7 +11,7 @@ namespace vrk {
 struct LeagueSeasonLine {
     int year = 0;
     char letter = ' ';
-    long innings = 0;
+    long innings = 0;  // the outs of at-bats / 3 (innings pitched where at-bats are missing)
     long hits = 0;
     long doubles = 0;
     long triples = 0;

@@ -56,6 +56,14 @@ std::string yesOrNo(std::string_view value) {
     return value == "Y" ? "Y" : "N";
 }
 
+// A date written with "-" or "." between its parts, as the schedule keeps it.
+std::string slashDate(std::string_view value) {
+    std::string date(value);
+    for (char& c : date)
+        if (c == '-' || c == '.') c = '/';
+    return date;
+}
+
 bool isOrderMethod(std::string_view value) {
     return value == "Y" || value == "C" || value == "F";
 }
@@ -177,6 +185,11 @@ const OptionRule kRules[] = {
     {"/SEED:", "", [](RunSettings& s, const OptionValue& v) { s.seed = seedNumber(v.text); }},
     {"/REPEAT:", "", [](RunSettings& s, const OptionValue& v) { s.repeat = v.text; }},
     {"/JOBS:", "", [](RunSettings& s, const OptionValue& v) { s.jobs = v.text; }},
+    {"/LEAGUE:", "", [](RunSettings& s, const OptionValue& v) { s.filterLeague = v.text; }},
+    {"/TEAM:", "",
+     [](RunSettings& s, const OptionValue& v) { s.filterTeam = teamFileName(v.text); }},
+    {"/FROM:", "", [](RunSettings& s, const OptionValue& v) { s.filterFrom = slashDate(v.text); }},
+    {"/TO:", "", [](RunSettings& s, const OptionValue& v) { s.filterTo = slashDate(v.text); }},
 };
 
 void applyToken(const OptionToken& token, RunSettings& settings) {

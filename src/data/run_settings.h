@@ -58,6 +58,14 @@ struct RunSettings {
     bool homeFieldFactorSet = false;
     double homeFieldFactor = 3;  // /T   "Y" = 3, "N" = 0, else the number
 
+    // Which games of a schedule are replayed: /LEAGUE: letter, /TEAM: team
+    // file name, /FROM: and /TO: dates (written MM-DD-YY, since "/" starts
+    // an option; held as MM/DD/YY). Empty = all.
+    std::string filterLeague;
+    std::string filterTeam;
+    std::string filterFrom;
+    std::string filterTo;
+
     std::uint64_t seed = 0;   // /SEED: 0 = seed from the time of day
     std::string repeat;       // /REPEAT: seasons to project (batch only); empty = none
     std::string jobs;         // /JOBS: worker threads of a projection; empty = all cores

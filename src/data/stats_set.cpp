@@ -11,8 +11,9 @@ namespace vrk {
 
 namespace {
 
-constexpr std::array<std::string_view, 8> kSetExtensions = {".STS", ".STB", ".STF", ".STP",
-                                                            ".STH", ".RES", ".ROT", ".STD"};
+// With the save point and the per-game journal the save keeps beside them.
+constexpr std::array<std::string_view, 10> kSetExtensions = {
+    ".STS", ".STB", ".STF", ".STP", ".STH", ".RES", ".ROT", ".STD", ".SAV", ".JNL"};
 
 template <typename Record>
 bool LoadTable(const std::string& path, std::string_view what, StatsTable<Record>& table,
@@ -189,7 +190,7 @@ IoResult DeleteStatsSet(std::string_view folder, std::string_view baseName) {
     if (baseName.empty()) return result;
     for (std::string_view extension : kSetExtensions) {
         std::string name = std::string(baseName) + std::string(extension);
-        for (const std::string& candidate : {name, name + ".tmp"}) {
+        for (const std::string& candidate : {name, name + ".tmp", name + ".part"}) {
             auto found = findFile(folder, candidate);
             if (!found) continue;
             std::error_code ec;

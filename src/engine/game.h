@@ -29,14 +29,15 @@ struct GameOptions {
     std::array<int, 3> starter{};  // starting pitcher per team; 0 = the first of the staff
 };
 
-// A highlight's text, at most 40 characters, kept in place: highlights are
-// written during a game, and a game allocates nothing.
-struct HighlightText {
-    std::array<char, 40> chars{};
+// A text of at most N characters kept in place: highlights are written
+// during a game, and a game allocates nothing.
+template <std::size_t N>
+struct FixedText {
+    std::array<char, N> chars{};
     std::size_t size = 0;
 
-    HighlightText() = default;
-    HighlightText(std::string_view text) : size(std::min(text.size(), chars.size())) {
+    FixedText() = default;
+    FixedText(std::string_view text) : size(std::min(text.size(), chars.size())) {
         text.copy(chars.data(), size);
     }
     std::string_view view() const { return {chars.data(), size}; }
@@ -44,10 +45,14 @@ struct HighlightText {
     bool operator==(std::string_view other) const { return view() == other; }
 };
 
+// A highlight as the run's list keeps it; in full, as the last game left it.
+using RunHighlightText = FixedText<40>;
+using FullHighlightText = FixedText<120>;
+
 // One highlight line of a simulation, with the game it came from.
 struct Highlight {
     int gameNumber = 0;
-    HighlightText text;
+    RunHighlightText text;
 };
 
 inline constexpr int kMaxHighlights = 400;
@@ -56,6 +61,9 @@ inline constexpr int kMaxHighlights = 400;
 // debug statistics. Owned by the caller across the games of a run.
 struct SimulationRecord {
     std::vector<Highlight> highlights;  // at most kMaxHighlights
+    // The last game's highlight texts in full, however many the run has had:
+    // the statistics set's highlights file takes every one.
+    std::vector<FullHighlightText> lastGameHighlights;
     int gamesCompleted = 0;
     int gamesWithDh = 0;
     int gamesWithoutDh = 0;

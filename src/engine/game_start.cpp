@@ -29,9 +29,13 @@ void ParkTerms(Game& game) {
             s.parkBattingAdjustment[Idx(t)] =
                 home.parkFactorA * 2 / (team.parkFactorA + (n - team.parkFactorA) / (n - 1)) - 1;
         }
+        // The batting term moves a batter from the parks his line was made in
+        // to this one; the pitching term only takes the pitcher's own parks out
+        // of his line. Both terms carrying this park would count it twice, as
+        // the rates of batter and pitcher are multiplied together.
         if (pitching) {
             s.parkPitchingAdjustment[Idx(t)] =
-                home.parkFactorB * 2 / (team.parkFactorB + (n - team.parkFactorB) / (n - 1)) - 1;
+                2 / (team.parkFactorB + (n - team.parkFactorB) / (n - 1)) - 1;
         }
     }
 }

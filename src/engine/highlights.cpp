@@ -18,23 +18,24 @@ std::string_view Trimmed(std::string_view name) {
     return e == std::string_view::npos ? std::string_view() : name.substr(0, e + 1);
 }
 
-// The run keeps at most kMaxHighlights: once they are there, nothing is even
-// put together (a run of many games would build texts only to drop them).
+// The run keeps at most kMaxHighlights.
 bool Room(const Game& game) {
     return static_cast<int>(game.record->highlights.size()) < kMaxHighlights;
 }
 
 void Add(Game& game, std::string_view text) {
     SimulationRecord& record = *game.record;
+    // Both lists keep their room from game to game: no game allocates.
+    if (record.lastGameHighlights.capacity() < 64) record.lastGameHighlights.reserve(64);
+    record.lastGameHighlights.push_back(FullHighlightText(text));
     if (!Room(game)) return;
     // The run's whole list at once: the first highlight of a run takes it.
     if (record.highlights.capacity() < kMaxHighlights) record.highlights.reserve(kMaxHighlights);
-    record.highlights.push_back({record.gamesCompleted + 1, HighlightText(text)});
+    record.highlights.push_back({record.gamesCompleted + 1, RunHighlightText(text)});
 }
 
 // "Name, 4 hits": the name, the number (none when negative), then the words.
 void PlayerLine(Game& game, const Player& p, int number, std::string_view words) {
-    if (!Room(game)) return;
     CardText text;
     text << Trimmed(p.playerName) << ",";
     if (number >= 0) text << " " << number;
@@ -61,6 +62,7 @@ void BatterHighlights(Game& game, int t, int entry) {
 
 void CollectHighlights(Game& game) {
     if (game.record == nullptr) return;
+    game.record->lastGameHighlights.clear();
     const GameState& s = game.state;
     const std::array<int, 7>& hi = game.config.hilite;
     for (int t = kVisitors; t <= kHome; ++t) {
@@ -79,7 +81,6 @@ void CollectHighlights(Game& game) {
         int hits = s.teamHits[Idx(t)];
         if (hits > hi[4]) continue;
         int other = otherTeam(t);
-        if (!Room(game)) break;
         CardText text;
         if (s.pitchersUsed[Idx(other)] == 1) {
             const Player& p = game.team(other).player(s.pitcherList[Idx(other)][1]);

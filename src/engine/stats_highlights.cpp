@@ -39,7 +39,7 @@ std::string StreakEndsText(std::string_view playerName, int streak) {
 IoResult AddHighlight(const StatsSet* set, HighlightLists& lists, int gameNumber,
                       std::string_view text) {
     if (static_cast<int>(lists.run.size()) < kMaxHighlights) {
-        lists.run.push_back({gameNumber, HighlightText(text.substr(0, kHighlightListTextWidth))});
+        lists.run.push_back({gameNumber, RunHighlightText(text.substr(0, kHighlightListTextWidth))});
     }
     if (static_cast<int>(lists.recent.size()) < kMaxRecentHighlights)
         lists.recent.emplace_back(text);

@@ -142,7 +142,8 @@ int AutoManagerHooks::substitutions(Game& game) {
             Pace(game, 1500);
         }
     }
-    if (computer(game, bt)) {
+    // A user side's picks are carried out the same way as the computer's.
+    {
         if (f.pinchHitCall && f.pinchHitter > 0) pinchHit(game, bt, f.pinchHitter);
         if (f.pinchRunCall && f.pinchRunner > 0 && f.pinchRunnerSlot > 0) {
             pinchRun(game, bt, f.pinchRunnerSlot, f.pinchRunner);
@@ -173,11 +174,11 @@ void AutoManagerHooks::restorePitcherSlot(Game& game, int team) {
 }
 
 int AutoManagerHooks::replacePitcher(Game& game, int team) {
+    completeEntries(game);
+    restorePitcherSlot(game, team);
     if (!computer(game, team)) {
         return userSide_ != nullptr ? userSide_->replacePitcher(game, team) : 0;
     }
-    completeEntries(game);
-    restorePitcherSlot(game, team);
     int reliever = ComputerBullpen(game, bullpen_, rotations_, team);
     if (reliever > 0) ++counters_.pitcherReplacements;
     return reliever;

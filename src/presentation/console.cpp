@@ -132,11 +132,15 @@ std::string Console::messageBox(int row, int col, std::string_view text, int att
     showCursor(false);
 
     std::string key;
+    const int resizesBefore = resizeCount_;
     if (seconds > 0) {
         sleepMs(seconds * 1000);
     } else {
         key = waitKey();
     }
+    // After a resize the copy no longer fits the grid: the screen's owner
+    // draws it again.
+    if (resizeCount_ != resizesBefore) return key;
 
     for (int r = top; r < top + height; ++r)
         for (int c = left; c < left + width; ++c)
@@ -163,6 +167,39 @@ void Console::popScreen() {
     cursorRow_ = top.cursorRow;
     cursorCol_ = top.cursorCol;
     cursorVisible_ = top.cursorVisible;
+}
+
+namespace {
+std::vector<Cell> moveCells(const std::vector<Cell>& from, int oldRows, int oldCols, int rows,
+                            int cols) {
+    std::vector<Cell> to(static_cast<std::size_t>(rows * cols));
+    const int dr = playAreaTop(rows) - playAreaTop(oldRows);
+    const int dc = playAreaLeft(cols) - playAreaLeft(oldCols);
+    for (int r = 1; r <= oldRows; ++r) {
+        const int nr = r + dr;
+        if (nr < 1 || nr > rows) continue;
+        for (int c = 1; c <= oldCols; ++c) {
+            const int nc = c + dc;
+            if (nc < 1 || nc > cols) continue;
+            to[static_cast<std::size_t>((nr - 1) * cols + (nc - 1))] =
+                from[static_cast<std::size_t>((r - 1) * oldCols + (c - 1))];
+        }
+    }
+    return to;
+}
+}  // namespace
+
+void Console::resizeGrid(int rows, int cols) {
+    rows = std::max(rows, 1);
+    cols = std::max(cols, 1);
+    if (rows == rows_ && cols == cols_) return;
+    cells_ = moveCells(cells_, rows_, cols_, rows, cols);
+    for (SavedScreen& s : saved_) s.cells = moveCells(s.cells, rows_, cols_, rows, cols);
+    rows_ = rows;
+    cols_ = cols;
+    dirty_.assign(static_cast<std::size_t>(rows_ + 1), true);
+    setCursor(cursorRow_, cursorCol_);
+    ++resizeCount_;
 }
 
 void Console::setCursor(int row, int col) {

@@ -80,6 +80,10 @@ class Console {
     // The cell at (row, col); a blank for positions off the screen.
     Cell cellAt(int row, int col) const;
 
+    // Counts the times the screen changed size; a screen that keeps what it
+    // drew compares it with the count it last drew at and draws again.
+    int resizeCount() const { return resizeCount_; }
+
     // Next key, waiting for it: see console_keys.h for the codes.
     virtual std::string waitKey() = 0;
     // Next key when one is waiting, else "" at once.
@@ -100,6 +104,10 @@ class Console {
     Console(int rows, int cols);
 
     bool rowChanged(int row) const { return dirty_[static_cast<std::size_t>(row)]; }
+    // The terminal took a new size. What was on the screen and on the saved
+    // screens moves with the centre of the play area, so a window over it
+    // still lines up; what falls outside is lost.
+    void resizeGrid(int rows, int cols);
     void markClean();
     void markAllChanged();
 
@@ -118,6 +126,7 @@ class Console {
     int cursorRow_ = 1, cursorCol_ = 1;
     bool cursorVisible_ = false;
     std::vector<SavedScreen> saved_;
+    int resizeCount_ = 0;
 };
 
 }  // namespace vrk

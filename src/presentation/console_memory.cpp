@@ -12,9 +12,41 @@ void MemoryConsole::pushKey(std::string_view code) {
     keys_.emplace_back(code);
 }
 
+namespace {
+// A scripted resize: a byte no key code starts with, then "rows,cols".
+constexpr char kResizeMark = '\x01';
+constexpr std::string_view kQuietMark{"\x02quiet", 6};
+}  // namespace
+
+void MemoryConsole::pushQuietPolls() {
+    keys_.emplace_back(kQuietMark);
+}
+
+void MemoryConsole::pushResize(int rows, int cols) {
+    keys_.push_back(std::string(1, kResizeMark) + std::to_string(rows) + "," +
+                    std::to_string(cols));
+}
+
+bool MemoryConsole::takeResize() {
+    if (keys_.empty() || keys_.front().size() < 2 || keys_.front()[0] != kResizeMark) return false;
+    const std::string code = keys_.front().substr(1);
+    keys_.pop_front();
+    const auto comma = code.find(',');
+    resizeGrid(std::stoi(code.substr(0, comma)), std::stoi(code.substr(comma + 1)));
+    return true;
+}
+
 std::string MemoryConsole::waitKey() {
+    while (takeResize() || (!keys_.empty() && keys_.front() == kQuietMark)) {
+        if (!keys_.empty() && keys_.front() == kQuietMark) keys_.pop_front();
+    }
     lastWaitScreen_.clear();
-    for (int r = 1; r <= rows(); ++r) lastWaitScreen_.push_back(rowText(r));
+    std::string joined;
+    for (int r = 1; r <= rows(); ++r) {
+        lastWaitScreen_.push_back(rowText(r));
+        joined += lastWaitScreen_.back() + "\n";
+    }
+    waitScreens_.push_back(std::move(joined));
     if (keys_.empty()) {
         if (++dryReads_ > kMaxDryReads)
             throw std::logic_error("MemoryConsole: key script exhausted");
@@ -25,8 +57,15 @@ std::string MemoryConsole::waitKey() {
     return key;
 }
 
+bool MemoryConsole::shownAtSomeWait(std::string_view text) const {
+    for (const std::string& screen : waitScreens_)
+        if (screen.find(text) != std::string::npos) return true;
+    return false;
+}
+
 std::string MemoryConsole::pollKey() {
-    if (keys_.empty()) return {};
+    if (takeResize()) return {};
+    if (keys_.empty() || keys_.front() == kQuietMark) return {};
     return waitKey();
 }
 

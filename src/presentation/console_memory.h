@@ -22,6 +22,14 @@ class MemoryConsole final : public Console {
     // Appends a key code (see console_keys.h) to the script.
     void pushKey(std::string_view code);
     std::size_t keysLeft() const { return keys_.size(); }
+    // Scripts a change of the screen's size: it happens when the key reader
+    // reaches it, as a terminal's resize does, and gives no key itself.
+    void pushResize(int rows, int cols);
+    // Polls find nothing from here on until a waitKey, which goes on with
+    // the rest of the script: keys for a dialog that comes later.
+    void pushQuietPolls();
+    // Changes the size at once.
+    void resize(int rows, int cols) { resizeGrid(rows, cols); }
     // How many times waitKey found the script empty.
     int dryReads() const { return dryReads_; }
 
@@ -44,6 +52,8 @@ class MemoryConsole final : public Console {
     // The screen rows as they stood when waitKey was last called: what a
     // dialog showed while it waited.
     const std::vector<std::string>& screenAtLastWait() const { return lastWaitScreen_; }
+    // True when the text was on the screen at any waitKey so far.
+    bool shownAtSomeWait(std::string_view text) const;
 
     long long sleptMs() const { return sleptMs_; }
     int sleepCalls() const { return sleepCalls_; }
@@ -52,6 +62,8 @@ class MemoryConsole final : public Console {
     const std::vector<std::vector<std::string>>& foregroundRuns() const { return runs_; }
 
   private:
+    bool takeResize();
+
     std::deque<std::string> keys_;
     int dryReads_ = 0;
     long long sleptMs_ = 0;
@@ -59,6 +71,7 @@ class MemoryConsole final : public Console {
     int beeps_ = 0;
     std::string title_;
     std::vector<std::string> lastWaitScreen_;
+    std::vector<std::string> waitScreens_;  // each screen's rows joined by newlines
     std::vector<std::vector<std::string>> runs_;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine/engine_helpers.h"
 #include "presentation/celebration.h"
 
 namespace vrk {
@@ -24,6 +25,9 @@ void ConsoleNarration::attach(Game& game) {
     game.errors = this;
     ClearPlayByPlay(queue_);
     windowOpen_ = false;
+    ballAt_ = 0;
+    markedSlot_ = 0;
+    fatigue_.clear();
 }
 
 TeamRefs ConsoleNarration::teamRefs() const {
@@ -73,6 +77,7 @@ void ConsoleNarration::dropRecent(int count) {
 
 void ConsoleNarration::startPlay() {
     ClearPlayByPlay(queue_);
+    ballAt_ = 0;
 }
 
 void ConsoleNarration::showPlay() {
@@ -91,58 +96,90 @@ void ConsoleNarration::showPlay() {
     settings.homeRunOnPlay = s.hitType == 4;
     settings.originRow = playAreaTop(console_.rows());
     settings.originCol = playAreaLeft(console_.cols());
-    settings.attribute = kPlainAttribute;
+    settings.attribute = boardColours_.normal;
+    settings.redrawBall = [this] {
+        ballAt_ = game_->state.currentFielder;
+        drawField();
+    };
     ShowPlay(queue_, settings, console_, announcer_);
 }
 
-// A compact line score left of the play-by-play panel.
+void ConsoleNarration::setColours(const ScoreboardColours& board, const FieldColours& field) {
+    boardColours_ = board;
+    fieldColours_ = field;
+}
+
+void ConsoleNarration::drawScreen() {
+    if (!game_) return;
+    // Everything above the status bar: play rows 1..23 of an 80 x 24 screen.
+    console_.fillArea(1, 1, std::max(console_.rows() - 1, 1), console_.cols(), kPlainAttribute);
+    drawScoreboardFrame(console_, row(0), col(0), boardColours_);
+    redrawScoreboard();
+    drawField();
+}
+
 void ConsoleNarration::redrawScoreboard() {
     if (!game_) return;
     const GameState& s = game_->state;
-    char buffer[64];
-    console_.printAt(row(1), col(1), "              1  2  3  4  5  6  7  8  9 10   R", 14);
+    ScoreboardView view;
     for (int t = 1; t <= 2; ++t) {
-        std::string line = std::string(game_->team(t).teamName).substr(0, 12);
-        line.resize(13, ' ');
-        for (int c = 1; c <= 10; ++c) {
-            const bool played = c < s.scoreboardInning ||
-                                (c == s.scoreboardInning && (t == 1 || s.battingTeam == 2));
-            if (played) {
-                std::snprintf(buffer, sizeof buffer, "%3d", s.lineScore[t][c]);
-                line += buffer;
-            } else {
-                line += "   ";
-            }
-        }
-        std::snprintf(buffer, sizeof buffer, "%4d", s.score[t]);
-        line += buffer;
-        console_.printAt(row(1 + t), col(1), line, t == s.battingTeam ? 15 : kPlainAttribute);
+        const auto i = static_cast<std::size_t>(t);
+        view.names[i] = game_->team(t).teamName;
+        view.hits[i] = game_->counters.team[i].hits;
+        view.errors[i] = game_->counters.team[i].errors;
     }
+    view.lineScore = s.lineScore;
+    view.column = s.scoreboardInning;
+    view.battingTeam = s.battingTeam;
+    view.outs = s.outs;
+    view.runs = s.score;
+    drawScoreboard(console_, row(0), col(0), view, boardColours_);
+}
+
+void ConsoleNarration::drawField() {
+    if (!game_) return;
+    const GameState& s = game_->state;
+    FieldView view;
+    view.inning = s.inning;
+    view.battingTeam = s.battingTeam;
+    view.runnerOn = {false, s.runnerOnFirst != 0, s.runnerOnSecond != 0, s.runnerOnThird != 0};
+    view.ballAt = ballAt_;
+    const Team& batting = game_->team(s.battingTeam);
+    view.battingClub = scoreboardName(batting.teamName);
+    if (s.batter > 0) view.batter = PlayerFullName(batting.player(s.batter).playerName);
+    const int pitcher = s.currentPitcher[static_cast<std::size_t>(s.fieldingTeam)];
+    if (pitcher > 0)
+        view.pitcher = PlayerFullName(game_->team(s.fieldingTeam).player(pitcher).playerName);
+    view.pitchCount = s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)];
+    const int ownPitcher = s.currentPitcher[static_cast<std::size_t>(s.battingTeam)];
+    for (int slot = 1; slot <= 9; ++slot) {
+        // A batting pitcher's slot holds a place-holder line; show who pitches.
+        int entry = SlotPlayer(*game_, s.battingTeam, slot);
+        if (batting.player(slot).lineupPosition == kPitcher && ownPitcher > 0) entry = ownPitcher;
+        if (entry > 0)
+            view.lineup[static_cast<std::size_t>(slot)] =
+                PlayerFullName(batting.player(entry).playerName);
+    }
+    view.batterSlot = markedSlot_ > 0 ? markedSlot_ : s.currentBatterSlot;
+    view.fatigue = fatigue_;
+    ::vrk::drawField(console_, row(0), col(0), view, fieldColours_);
 }
 
 void ConsoleNarration::redrawField() {
-    if (!game_) return;
-    const GameState& s = game_->state;
-    char buffer[80];
-    std::snprintf(buffer, sizeof buffer, "%s %d  Outs: %d  Bases: %c %c %c     ",
-                  s.battingTeam == 1 ? "Top" : "Bot", s.inning, s.outs, s.runnerOnFirst ? '1' : '-',
-                  s.runnerOnSecond ? '2' : '-', s.runnerOnThird ? '3' : '-');
-    console_.printAt(row(5), col(1), buffer, kPlainAttribute);
+    drawField();
 }
 
-void ConsoleNarration::markBatter(int, int) {}
+void ConsoleNarration::markBatter(int, int slot) {
+    markedSlot_ = slot;
+}
 
 void ConsoleNarration::refreshAtBat() {
-    if (!game_) return;
-    std::string line = "At bat: " + game_->batterPlayer().playerName;
-    line.resize(40, ' ');
-    console_.printAt(row(6), col(1), line, kPlainAttribute);
+    drawField();
 }
 
 void ConsoleNarration::fatigue(std::string_view text) {
-    std::string line(text.substr(0, 40));
-    line.resize(40, ' ');
-    console_.printAt(row(7), col(1), line, kPlainAttribute);
+    fatigue_ = std::string(text.substr(0, 40));
+    drawField();
 }
 
 void ConsoleNarration::window(std::string_view title, std::span<const std::string_view> lines) {

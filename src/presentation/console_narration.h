@@ -5,7 +5,9 @@
 #include "presentation/announcer.h"
 #include "presentation/catalogue.h"
 #include "presentation/console.h"
+#include "presentation/field_display.h"
 #include "presentation/play_by_play_queue.h"
+#include "presentation/scoreboard.h"
 
 namespace vrk {
 
@@ -19,6 +21,12 @@ class ConsoleNarration final : public Narration, public Pacer, public ErrorSink 
 
     // Points every seam of the game at this object.
     void attach(Game& game);
+
+    // The colours of the scoreboard and the field (the colour scheme).
+    void setColours(const ScoreboardColours& board, const FieldColours& field);
+    // Draws the whole game screen again from the game: frames, scoreboard,
+    // field and batting order (at the start and after a window or a resize).
+    void drawScreen();
 
     // Narration
     void message(MessageKey key, int player1, int team1, int player2, int team2) override;
@@ -50,6 +58,7 @@ class ConsoleNarration final : public Narration, public Pacer, public ErrorSink 
 
   private:
     TeamRefs teamRefs() const;
+    void drawField();
     int row(int playRow) const;
     int col(int playCol) const;
 
@@ -59,6 +68,11 @@ class ConsoleNarration final : public Narration, public Pacer, public ErrorSink 
     Game* game_ = nullptr;
     PlayByPlayQueue queue_;
     bool windowOpen_ = false;
+    ScoreboardColours boardColours_;
+    FieldColours fieldColours_;
+    int ballAt_ = 0;
+    int markedSlot_ = 0;
+    std::string fatigue_;
     int missingTexts_ = 0;
     int linesQueued_ = 0;
 };

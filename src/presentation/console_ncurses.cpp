@@ -8,11 +8,17 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <termios.h>
+
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 
 #include "core/process.h"
 #include "presentation/console_glyphs.h"
@@ -21,6 +27,56 @@
 namespace vrk {
 
 namespace {
+
+// What the signal handlers need, and nothing more. A handler may only touch
+// lock-free atomics and call async-signal-safe functions (write, tcsetattr,
+// signal, raise), so it counts interrupts here and the key reader turns
+// them into keys; the terminal settings from before ncurses are kept to be
+// put back by a crash handler.
+std::atomic<int> pendingInterrupts{0};
+std::atomic<bool> terminating{false};
+static_assert(std::atomic<int>::is_always_lock_free);
+static_assert(std::atomic<bool>::is_always_lock_free);
+termios savedTerminal{};
+volatile std::sig_atomic_t terminalSaved = 0;
+
+extern "C" void onInterrupt(int) {
+    pendingInterrupts.fetch_add(1);
+}
+
+extern "C" void onTerminate(int) {
+    terminating.store(true);
+}
+
+extern "C" void onCrash(int signal) {
+    if (terminalSaved) tcsetattr(STDIN_FILENO, TCSANOW, &savedTerminal);
+    // Leave the alternate screen, show the cursor, stop mouse reports.
+    static const char kReset[] = "\033[?1000l\033[?1002l\033[?1006l\033[?25h\033[?1049l\r\n";
+    [[maybe_unused]] const auto written = write(STDOUT_FILENO, kReset, sizeof kReset - 1);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void installSignalHandlers() {
+    struct sigaction action {};
+    sigemptyset(&action.sa_mask);
+    action.sa_handler = onInterrupt;
+    sigaction(SIGINT, &action, nullptr);
+    action.sa_handler = onTerminate;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+    action.sa_handler = onCrash;
+    action.sa_flags = static_cast<int>(SA_RESETHAND);
+    for (int sig : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) sigaction(sig, &action, nullptr);
+}
+
+void restoreSignalHandlers() {
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL})
+        std::signal(sig, SIG_DFL);
+    terminalSaved = 0;
+}
+
+constexpr std::string_view kInterruptCode{"\x03", 1};
 
 // PC colour order to curses colour numbers (PC 1 is blue, curses 1 is red).
 constexpr std::array<short, 8> kCursesColour{COLOR_BLACK, COLOR_BLUE,    COLOR_GREEN,  COLOR_CYAN,
@@ -110,7 +166,10 @@ class NcursesConsole final : public Console {
         mode_ = !has_colors() ? Mode::Mono : manyColours ? Mode::Sixteen : Mode::Eight;
         wtitle_ = std::getenv("TERM") && std::strncmp(std::getenv("TERM"), "linux", 5) != 0;
     }
-    ~NcursesConsole() override { endwin(); }
+    ~NcursesConsole() override {
+        endwin();
+        restoreSignalHandlers();
+    }
 
     std::string waitKey() override { return readKey(true); }
     std::string pollKey() override { return readKey(false); }
@@ -134,6 +193,7 @@ class NcursesConsole final : public Console {
     }
 
     void refresh() override {
+        if (tooSmall_) return;
         for (int r = 1; r <= rows(); ++r) {
             if (!rowChanged(r)) continue;
             for (int c = 1; c <= cols(); ++c) drawCell(r, c);
@@ -200,29 +260,72 @@ class NcursesConsole final : public Console {
         return static_cast<short>(pair);
     }
 
+    // The terminal's new size: the grid follows it, or, below 80 x 24, a
+    // message asks for a larger window and nothing else is drawn until then.
+    void resized() {
+        if (LINES < kMinTerminalRows || COLS < kMinTerminalCols) {
+            tooSmall_ = true;
+            werase(stdscr);
+            const std::string text = "The terminal is " + std::to_string(COLS) + " x " +
+                                     std::to_string(LINES) + "; please make it at least 80 x 24.";
+            mvwaddnstr(stdscr, 0, 0, text.c_str(), COLS);
+            wrefresh(stdscr);
+            return;
+        }
+        tooSmall_ = false;
+        resizeGrid(LINES, COLS);
+        markAllChanged();
+        clearok(stdscr, TRUE);
+        refresh();
+    }
+
     std::string readKey(bool wait) {
         refresh();
-        wtimeout(stdscr, wait ? -1 : 0);
+        // Asked to end (SIGTERM, or the terminal hung up): every read is an
+        // interrupt, so the game stops the way a user's "Q Q" stops it, with
+        // its statistics saved. A screen that does not listen to it is left
+        // after a while by an exception, which still gives the terminal back.
+        if (terminating.load()) {
+            if (++terminateReads_ > kMaxTerminateReads)
+                throw std::runtime_error(
+                    "stopped: the terminal closed or the program was told to end");
+            return std::string(kInterruptCode);
+        }
         for (;;) {
+            // An interrupt reads as a key; it is checked between short waits,
+            // since a signal does not always end a blocking read.
+            int pending = pendingInterrupts.load();
+            while (pending > 0 && !pendingInterrupts.compare_exchange_weak(pending, pending - 1)) {
+            }
+            if (pending > 0) return std::string(kInterruptCode);
+            // Below the smallest size the program waits for a larger window.
+            wtimeout(stdscr, wait || tooSmall_ ? 200 : 0);
             wint_t ch = 0;
+            const auto asked = std::chrono::steady_clock::now();
             const int kind = wget_wch(stdscr, &ch);
             if (kind == ERR) {
-                if (!wait) return {};
+                if (!wait && !tooSmall_) return {};
+                // A terminal that has gone away answers at once, for ever.
+                if (std::chrono::steady_clock::now() - asked < std::chrono::milliseconds(20)) {
+                    if (++instantErrors_ > kMaxInstantErrors) terminating.store(true);
+                } else {
+                    instantErrors_ = 0;
+                }
+                if (terminating.load()) return readKey(wait);
                 continue;
             }
+            instantErrors_ = 0;
             std::string key;
             if (kind == KEY_CODE_YES) {
                 if (ch == KEY_RESIZE) {
-                    // Our screen keeps its size; show it again as it stands.
-                    markAllChanged();
-                    clearok(stdscr, TRUE);
-                    refresh();
+                    resized();
                     continue;
                 }
                 key = ch == KEY_MOUSE ? keyForMouse() : keyForCurses(static_cast<int>(ch));
             } else {
                 key = keyForCharacter(ch);
             }
+            if (tooSmall_) continue;
             if (!key.empty()) return key;
             if (!wait) return {};
         }
@@ -230,6 +333,11 @@ class NcursesConsole final : public Console {
 
     Mode mode_;
     bool wtitle_;
+    bool tooSmall_ = false;
+    static constexpr int kMaxTerminateReads = 50;
+    int terminateReads_ = 0;
+    static constexpr int kMaxInstantErrors = 100;
+    int instantErrors_ = 0;
     std::array<bool, 258> pairMade_{};
 };
 
@@ -245,20 +353,21 @@ TerminalConsole openTerminalConsole() {
         (size.ws_row < kMinTerminalRows || size.ws_col < kMinTerminalCols)) {
         return {nullptr, "The terminal is " + std::to_string(size.ws_col) + " columns by " +
                              std::to_string(size.ws_row) +
-                             " rows; Varkon Simulator needs at least 80 columns by 25 rows. "
+                             " rows; Varkon Simulator needs at least 80 columns by 24 rows. "
                              "Please enlarge the window and start again."};
     }
     // Only the character type: number formatting and parsing elsewhere must
     // keep the "C" decimal point whatever the user's language.
     std::setlocale(LC_CTYPE, "");
     if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+    if (tcgetattr(STDIN_FILENO, &savedTerminal) == 0) terminalSaved = 1;
     if (initscr() == nullptr) return {nullptr, "The terminal could not be opened."};
     if (LINES < kMinTerminalRows || COLS < kMinTerminalCols) {
         const int rows = LINES, cols = COLS;
         endwin();
         return {nullptr, "The terminal is " + std::to_string(cols) + " columns by " +
                              std::to_string(rows) +
-                             " rows; Varkon Simulator needs at least 80 columns by 25 rows. "
+                             " rows; Varkon Simulator needs at least 80 columns by 24 rows. "
                              "Please enlarge the window and start again."};
     }
     raw();
@@ -274,6 +383,9 @@ TerminalConsole openTerminalConsole() {
               ,
               nullptr);
     curs_set(0);
+    pendingInterrupts.store(0);
+    terminating.store(false);
+    installSignalHandlers();
     auto console = std::make_unique<NcursesConsole>(LINES, COLS);
     console->clear(7);
     console->refresh();

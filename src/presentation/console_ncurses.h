@@ -6,7 +6,7 @@
 
 namespace vrk {
 
-inline constexpr int kMinTerminalRows = 25;
+inline constexpr int kMinTerminalRows = 24;
 inline constexpr int kMinTerminalCols = 80;
 
 struct TerminalConsole {
@@ -16,7 +16,12 @@ struct TerminalConsole {
 
 // Takes over the terminal (ncursesw) at its real size. Refuses, with a
 // message and the terminal untouched, when there is no terminal or it is
-// smaller than 80 x 25. Destroying the console gives the terminal back.
+// smaller than 80 x 24. Destroying the console gives the terminal back.
+//
+// While it is open, an interrupt (Ctrl-C, or SIGINT from outside) reads as
+// the key "\x03", which the game takes as "Q"; after SIGTERM or SIGHUP every
+// read is one, so a game stops with its statistics saved. A crash signal
+// puts the terminal back as it was before the program dies.
 TerminalConsole openTerminalConsole();
 
 }  // namespace vrk

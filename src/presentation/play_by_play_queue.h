@@ -51,7 +51,8 @@ struct ShowPlaySettings {
 inline constexpr int kPanelColumn = 42;
 inline constexpr int kPanelFirstRow = 2;
 inline constexpr int kPanelRows = 3;
-inline constexpr int kPanelWidth = 80 - kPanelColumn + 1;
+// Inside the panel's frame, whose right side is column 80.
+inline constexpr int kPanelWidth = 80 - kPanelColumn;
 
 // Shows the queued lines three at a time in the panel right of the
 // scoreboard, paced by the play delay, and hands each to the announcer.

@@ -30,7 +30,8 @@ std::string teamName(const TeamRefs& teams, int side) {
 }
 
 std::string line(const ScoreCardRecord& r, const TeamRefs& teams) {
-    const std::string name = rosterName(teams, r.side, r.player);
+    const int nameSide = r.code == 'A' ? 3 - r.side : r.side;
+    const std::string name = r.name.empty() ? rosterName(teams, nameSide, r.player) : r.name;
     const std::string text10 = padRight(r.text, 10);
     const std::string marks = r.onThird + r.onSecond + r.onFirst + r.runs;
     const auto fitted = [&](std::size_t width) { return ScoreCardName(name, width); };
@@ -56,8 +57,7 @@ std::string line(const ScoreCardRecord& r, const TeamRefs& teams) {
         case '0':
             return fitted(17) + " " + text10;
         case 'A':  // the pitcher belongs to the side in the field
-            return std::string(trim(r.text)) + " " +
-                   std::string(trim(rosterName(teams, 3 - r.side, r.player)));
+            return std::string(trim(r.text)) + " " + std::string(trim(name));
         default:
             return "- " + fitted(16) + text10 + marks;
     }

@@ -20,6 +20,10 @@ struct ScoreCardRecord {
     std::string text;  // 30 characters
     std::string onFirst, onSecond, onThird;  // " X" or " ."
     std::string runs;  // runs since the last snapshot, right-aligned in 2, or blanks
+    // The player's name when the record was made; empty = look it up by
+    // entry when the lines are built. Entries change hands with every
+    // substitution, so a card kept over a whole game stores the name.
+    std::string name;
 };
 
 struct ScoreCard {

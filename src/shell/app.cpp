@@ -1,4 +1,5 @@
 #include "shell/app.h"
+#include "shell/schedule_csv_command.h"
 
 #include <cstdio>
 #include <string>
@@ -12,8 +13,13 @@
 #include "presentation/console_ncurses.h"
 #include "shell/batch_run.h"
 #include "shell/bench_run.h"
+#include "shell/command_line_game.h"
 #include "shell/host_info.h"
+#include "shell/import_command.h"
 #include "shell/init_home.h"
+#include "shell/main_menu.h"
+#include "shell/menu_actions.h"
+#include "shell/report_command.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/version.h"
@@ -29,12 +35,24 @@ void printHelp() {
         "Usage:\n"
         "  vrk [OPTIONS]              play in the terminal (start-up, then the main menu)\n"
         "  vrk /CMD:FILE              take the options from the first line of FILE\n"
+        "  vrk /V:TEAM /H:TEAM        play one game between the two teams on the screen\n"
         "  vrk --batch OPTIONS        play games without a screen (two teams, a series or a\n"
         "                             schedule), one line per game and a summary\n"
         "  vrk --show-team NAME       print a team file's roster\n"
+        "  vrk --schedule-from-csv IN.csv OUT.SCH   a schedule from rows of "
+        "date,visitor,home[,options]\n"
+        "  vrk --schedule-to-csv IN.SCH             a schedule's games as CSV on standard output\n"
+        "  vrk --report SET [OPTIONS] statistics report of a set into SET.PRN, options\n"
+        "                             /STANDINGS:N /HIGHLIGHTS:N /TABLES:N /MINAB:n /RL:Y\n"
+        "                             /FIELDING:N /DETAIL:Y /LEADERS:N /PW:FOLDER\n"
+        "  vrk --report SET --csv DIR the set's standings, batting, pitching and fielding\n"
+        "                             as CSV files in DIR\n"
         "  vrk --init DIR             make DIR a home folder of your own (settings, catalogue,\n"
         "                             sample league); run vrk there\n"
         "  vrk --home                 print the home folder vrk would use here\n"
+        "  vrk --import-databank DIR YEAR [LEAGUE] OUTDIR\n"
+        "                             team files of a real season from the baseball databank's\n"
+        "                             CSV files (People, Batting, Pitching, Fielding, Teams)\n"
         "  vrk bench                  fixed-seed games: result signature and games per second\n"
         "  vrk --help                 this text\n"
         "  vrk --version              the program's version\n"
@@ -96,7 +114,24 @@ int runInteractive(int argc, char** argv) {
         // be found say so in the play-by-play.
         return true;
     };
-    return runStartup(*terminal.console, inputs, session, hooks);
+    hooks.mainMenu = [&inputs](Console& console, Session& s) {
+        return runMainMenu(console, s, inputs, standardMenuActions());
+    };
+    hooks.commandLineGame = playCommandLineGame;
+    // Whatever goes wrong, the terminal is given back before the message.
+    std::string failure;
+    int status = 1;
+    try {
+        status = runStartup(*terminal.console, inputs, session, hooks);
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    terminal.console.reset();
+    if (!failure.empty()) {
+        std::fprintf(stderr, "vrk: %s\n", failure.c_str());
+        return 1;
+    }
+    return status;
 }
 
 // Prints one team file as the loader reads it, with the configuration of
@@ -137,8 +172,12 @@ int runApp(int argc, char** argv) {
         if (first == "bench") return runBenchCommand(argc, argv);
         // Roster print of one team file: argv[2] is its name.
         if (first == "--show-team") return runShowTeam(argc, argv);
+        if (first == "--schedule-from-csv") return runScheduleFromCsv(argc, argv);
+        if (first == "--schedule-to-csv") return runScheduleToCsv(argc, argv);
+        if (first == "--report") return runReportCommand(argc, argv);
         if (first == "--init") return runInitCommand(argc, argv);
         if (first == "--home") return runHomeCommand(argc, argv);
+        if (first == "--import-databank") return runImportDatabankCommand(argc, argv);
         if (first.starts_with("--")) {
             std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);
             return 2;

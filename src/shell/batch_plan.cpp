@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "data/option_string.h"
+#include "shell/batch_game_files.h"
 #include "shell/command_line.h"
 #include "shell/config_file.h"
 
@@ -50,11 +51,13 @@ std::optional<std::string> batchRefusal(const RunSettings& s) {
         return "The next game is 'Manually-Managed'.\nvrk --batch plays both sides itself; "
                "release the team with /VM:- or /HM:-.";
     }
-    if (s.schedulePlay) return notYet("/SCH:", "schedule replay");
-    if (!s.boxScoreFile.empty()) return notYet("/BX:", "box score file");
-    if (!s.scoreCardFile.empty()) return notYet("/SC:", "score card file");
-    if (!s.lineScoreFile.empty()) return notYet("/LS:", "line score file");
-    if (!s.vazaZevFile.empty()) return notYet("/STB:", "VazaZev file");
+    // A schedule replay checks its slots with schedulePlay cleared; here a
+    // /SCH: can only come from a series line or a two-team run.
+    if (s.schedulePlay) {
+        return "vrk --batch: /SCH: replays a schedule on its own; it cannot be an entry of a "
+               "series.";
+    }
+    if (auto problem = perGameFileProblem(s)) return problem;
     // The computer manages both sides; only turning it off cannot be done.
     if (s.autoManager[1] == "N" || s.autoManager[2] == "N") {
         return notYet("/VAM:N /HAM:N", "a side without the AutoManager");

@@ -19,7 +19,9 @@
 #include "data/team_cache.h"
 #include "data/team_file.h"
 #include "shell/batch_game.h"
+#include "shell/batch_game_files.h"
 #include "shell/batch_plan.h"
+#include "shell/batch_schedule.h"
 #include "shell/batch_stats.h"
 #include "shell/config_file.h"
 #include "shell/projection.h"
@@ -161,16 +163,18 @@ int finish(BatchStats& stats, std::ostream& err, int status) {
 
 int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchIo& io, long total) {
     std::set<std::string> told;
-    TeamFileCache files;
-    if (!checkEntries(entries, files, told, io.err)) return 1;
+    TeamFileCache teamFiles;
+    if (!checkEntries(entries, teamFiles, told, io.err)) return 1;
 
     RunTally tally;
     BatchCarry carry;
     BatchStats stats;
     TeamSlots teams;
+    BatchGameFiles files;
     std::vector<std::string> notes;
     for (const BatchEntry& e : entries) {
         const BatchRules rules = batchRulesFrom(e.settings, e.config);
+        files.use(e.settings, e.config);
         if (const auto problem = useStatsSet(stats, e.settings, e.config)) {
             writeMessage(io.err, *problem);
             return finish(stats, io.err, 1);
@@ -183,8 +187,9 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
             }
             // Every game starts from the teams as a fresh load gives them;
             // a file is parsed again only when it changed.
-            if (!reportLoad(files.loadPair(teams, e.settings.visitor, e.settings.home, e.config),
-                            told, io.err)) {
+            if (!reportLoad(
+                    teamFiles.loadPair(teams, e.settings.visitor, e.settings.home, e.config), told,
+                    io.err)) {
                 return finish(stats, io.err, 1);
             }
             for (const std::string& w : attachSimData(stats, teams)) {
@@ -192,12 +197,18 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
             }
             auto game =
                 std::make_unique<Game>(teams, rules.normalization.context, e.config, session.rng);
+            files.attach(*game);
             const GameResult result = playUndisplayedGame(*game, rules, carry);
             for (const std::string& fault : carry.faults.takeNew()) writeMessage(io.err, fault);
             printGame(io.out, tally.games + 1, *game, result);
             tallyGame(tally, *game, result);
             ++session.completedGames;
-            const auto problem = recordBatchGame(stats, *game, notes);
+            auto problem = recordBatchGame(stats, *game, notes);
+            if (!problem) {
+                const bool set = stats.set.isOpen();
+                problem = files.write(*game, set ? &stats.set : nullptr,
+                                      set ? stats.gameCounter : tally.games, notes);
+            }
             for (const std::string& note : notes) writeMessage(io.err, note);
             notes.clear();
             if (problem) {
@@ -263,12 +274,14 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         io.err << requested.message << "\n";
         return 1;
     }
-    if (session.run.schedulePlay) {
-        io.err << "vrk --batch: /SCH: (schedule replay) cannot be honoured in batch play yet.\n";
+    const bool projection = !session.run.repeat.empty();
+    if (session.run.schedulePlay && projection) {
+        io.err << "vrk --batch: /REPEAT: projects a series (/SER:); schedules are not projected "
+                  "yet.\n";
         return 2;
     }
+    if (session.run.schedulePlay) return runScheduleBatch(session, io);
 
-    const bool projection = !session.run.repeat.empty();
     if (!session.run.seriesPlay) {
         const BatchEntry entry = commandLineEntry(session.run, session.config);
         if (projection) return projectEntries({entry}, session, io);

@@ -12,6 +12,7 @@ namespace {
 
 // Shortest hitting streak that makes a highlight.
 constexpr std::size_t kStreakThreshold = 6;
+constexpr int kJournalFoldGames = 250;
 
 }  // namespace
 
@@ -31,13 +32,36 @@ std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& set
     if (access(folder.c_str(), W_OK) != 0) {
         return "vrk --batch: the write folder " + folder + " cannot be written.";
     }
+    RecoveredSet recovered = RecoverSet(folder, settings.statsSet);
+    if (!recovered.result.ok) return recovered.result.message;
     StatsSet next;
     const OpenStatsResult opened = OpenStatsSet(next, folder, settings.statsSet);
     if (!opened.ok) return opened.message;
+    stats.notes = std::move(recovered.notes);
     stats.set = std::move(next);
     stats.set.syncEachGame = stats.saveEveryGame;
     stats.folder = folder;
     stats.gameCounter = stats.set.savedGameCounter;
+    stats.savePoint = recovered.savePoint.value_or(SavePoint{});
+    stats.journalGames = 0;
+    stats.savedRestart = SavedRestart(folder, settings.statsSet, recovered.savePoint);
+
+    // Games a crash left in the journal are taken in and saved at once; a
+    // set without a save point gets one, so the journal always follows one.
+    JournalReplay replay = ReplayJournal(stats.set, stats.gameCounter);
+    if (!replay.result.ok) return replay.result.message;
+    if (replay.games > 0) {
+        stats.gameCounter = replay.gameCounter;
+        if (replay.restart) stats.savedRestart = replay.restart;
+        stats.notes.push_back(std::to_string(replay.games) +
+                              " game(s) saved game by game were taken into " + settings.statsSet +
+                              ".");
+    }
+    if (replay.games > 0 || !recovered.savePoint) {
+        stats.set.unsaved = true;
+        const RestartState* restart = replay.restart ? &*stats.savedRestart : nullptr;
+        if (const auto problem = saveBatchStats(stats, restart)) return problem;
+    }
     return std::nullopt;
 }
 
@@ -53,27 +77,44 @@ std::vector<std::string> attachSimData(const BatchStats& stats, TeamSlots& teams
 }
 
 std::optional<std::string> recordBatchGame(BatchStats& stats, const Game& game,
-                                           std::vector<std::string>& notes) {
+                                           std::vector<std::string>& notes,
+                                           const RestartState* restart) {
     if (!stats.set.isOpen()) return std::nullopt;
+    const JournalMark mark = MarkJournal(stats.set);
     RecordGameContext context;
     context.gameCounter = stats.gameCounter;
+    context.scheduleDay = stats.scheduleDay;
     context.streakMinimum = game.config.hilite[kStreakThreshold];
     std::vector<std::string> highlights;
     if (game.record != nullptr) {
-        highlights = GameHighlightTexts(*game.record, game.record->gamesCompleted);
+        for (const FullHighlightText& text : game.record->lastGameHighlights) {
+            highlights.emplace_back(text.view());
+        }
     }
     RecordGameResult recorded = RecordGame(stats.set, stats.lists, game, context, highlights);
     if (!recorded.result.ok) return recorded.result.message;
     for (std::string& w : recorded.warnings) notes.push_back(std::move(w));
     ++stats.gameCounter;
-    if (stats.saveEveryGame) return saveBatchStats(stats);
+    if (!stats.saveEveryGame) return std::nullopt;
+    std::vector<TeamKeyPrefix> teams;
+    for (int t = kVisitors; t <= kHome; ++t)
+        teams.push_back(TeamPrefix(game.team(t).league, game.team(t).teamName));
+    const IoResult journaled = JournalGame(stats.set, mark, stats.gameCounter, teams, restart);
+    if (!journaled.ok) return journaled.message;
+    // The journal holds whole teams per game; folding it now and then keeps
+    // it, and the replay after a crash, short.
+    if (++stats.journalGames >= kJournalFoldGames) return saveBatchStats(stats, restart);
     return std::nullopt;
 }
 
-std::optional<std::string> saveBatchStats(BatchStats& stats) {
-    if (!stats.set.isOpen() || !stats.set.unsaved) return std::nullopt;
-    const IoResult saved = SaveStatistics(stats.set, stats.gameCounter);
+std::optional<std::string> saveBatchStats(BatchStats& stats, const RestartState* restart) {
+    if (!stats.set.isOpen() || (!stats.set.unsaved && restart == nullptr)) return std::nullopt;
+    const IoResult saved = SaveSet(stats.set, stats.gameCounter, restart, stats.savePoint);
     if (!saved.ok) return saved.message;
+    if (restart != nullptr) stats.savedRestart = *restart;
+    stats.journalGames = 0;
+    const IoResult cleared = ClearJournal(stats.set);
+    if (!cleared.ok) return cleared.message;
     return std::nullopt;
 }
 

@@ -6,6 +6,8 @@
 
 #include "data/config.h"
 #include "data/run_settings.h"
+#include "data/stats_journal.h"
+#include "data/stats_save.h"
 #include "data/stats_set.h"
 #include "data/team_file.h"
 #include "engine/game.h"
@@ -20,7 +22,13 @@ struct BatchStats {
     HighlightLists lists;
     std::string folder;            // write folder of the open set
     std::int32_t gameCounter = 0;  // games recorded in the set, this run's included
-    bool saveEveryGame = false;    // /PG:Y
+    bool saveEveryGame = false;    // /PG:Y: every game goes to the journal
+    SavePoint savePoint;           // the set's last save
+    int journalGames = 0;          // games in the journal since that save
+    // The restart state the set was saved (or its journal replayed) with.
+    std::optional<RestartState> savedRestart;
+    std::vector<std::string> notes;  // what opening the set found and mended
+    std::optional<int> scheduleDay;  // day number of the schedule date being played
 };
 
 // Makes the entry's set the open one: a set already open under another name
@@ -32,13 +40,15 @@ std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& set
 // before a game; returns the loader's warnings.
 std::vector<std::string> attachSimData(const BatchStats& stats, TeamSlots& teams);
 
-// Records a finished game and, with /PG:Y, saves the set. A message when the
-// game could not be recorded or saved; notes (unwritten highlights) go to
-// `notes`.
+// Records a finished game and, with /PG:Y, journals it with the restart
+// state after it. A message when the game could not be recorded or
+// journaled; notes (unwritten highlights) go to `notes`.
 std::optional<std::string> recordBatchGame(BatchStats& stats, const Game& game,
-                                           std::vector<std::string>& notes);
+                                           std::vector<std::string>& notes,
+                                           const RestartState* restart = nullptr);
 
-// Writes the tables when they hold unsaved games. A message when it fails.
-std::optional<std::string> saveBatchStats(BatchStats& stats);
+// Saves the set when it holds unsaved games or a restart state is given
+// (which is saved with it). A message when it fails.
+std::optional<std::string> saveBatchStats(BatchStats& stats, const RestartState* restart = nullptr);
 
 }  // namespace vrk

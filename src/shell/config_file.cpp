@@ -201,7 +201,9 @@ EditorDefaults chooseEditors(std::string_view envEditor, bool nanoAvailable,
     } else {
         out.editor = nanoAvailable ? "nano " : "vi ";
     }
-    out.wordProcessor = xdgOpenAvailable ? "xdg-open " : out.editor;
+    // A text editor cannot open a word-processor file: without xdg-open the
+    // viewer says so instead.
+    out.wordProcessor = xdgOpenAvailable ? "xdg-open " : "";
     return out;
 }
 

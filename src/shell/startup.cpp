@@ -99,7 +99,7 @@ std::vector<std::string> initialisationLines(const StartupInputs& in, const Conf
         "Home Directory: " + home,
         "USA midi: " + joinPath(home, "usan.mid"),
         "CAN midi: " + joinPath(home, "canada.mid"),
-        "WordPad path: " + config.wordProcessor,
+        "WordPad path: " + (config.wordProcessor.empty() ? "(none)" : config.wordProcessor),
         "Editor path: " + config.editor,
     };
 }
@@ -153,6 +153,9 @@ int runStartup(Console& console, const StartupInputs& in, Session& session,
     }
     if (session.run.schedulePlay && hooks.runSchedule) return hooks.runSchedule(console, session);
     if (session.run.seriesPlay && hooks.runSeries) return hooks.runSeries(console, session);
+    if (hooks.commandLineGame && !session.run.visitor.empty() && !session.run.home.empty()) {
+        if (!hooks.commandLineGame(console, session)) return 0;
+    }
     if (hooks.mainMenu) return hooks.mainMenu(console, session);
 
     // Until the main menu is there, start-up ends here.

@@ -31,6 +31,9 @@ struct StartupHooks {
     // Runs the schedule or series the command line named; returns the exit status.
     std::function<int(Console&, Session&)> runSchedule;
     std::function<int(Console&, Session&)> runSeries;
+    // One displayed game between the teams the command line names (/V: and
+    // /H:); returns true to go on to the main menu afterwards.
+    std::function<bool(Console&, Session&)> commandLineGame;
     // The main menu loop; returns the exit status. While it is absent,
     // start-up ends at the initialisation screen after a key.
     std::function<int(Console&, Session&)> mainMenu;

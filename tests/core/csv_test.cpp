@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace vrk {
 namespace {
 
@@ -19,7 +21,8 @@ TEST(Csv, SplitsQuotedFieldsAndRefusesAnOpenQuote) {
 }
 
 TEST(Csv, ReadsHeaderRowsAndLineNumbers) {
-    const auto path = std::filesystem::temp_directory_path() / "vrk_csv_test.csv";
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("vrk_csv_test_" + std::to_string(::getpid()) + ".csv");
     {
         std::ofstream out(path, std::ios::binary);
         out << "\xEF\xBB\xBFyearID,teamID\r\n1998,NYA\r\n\r\n1999,\"BOS\n2000,CHA\n";

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "data/team_test_support.h"
 #include "shell/config_file.h"
 #include "test_paths.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path writeTeams(const std::string& body) {
-    const auto path = fs::temp_directory_path() / "vrk_league_rows_Teams.csv";
+fs::path writeTeams(const testing::TempDir& temp, const std::string& body) {
+    const fs::path path = temp.file("Teams.csv");
     std::ofstream out(path, std::ios::binary);
     out << "yearID,lgID,teamID,G,W,L,R,H,2B,3B,HR,BB,SO,IPouts,BPF\n" << body;
     return path;
@@ -24,13 +25,14 @@ fs::path writeTeams(const std::string& body) {
 TEST(LeagueRows, SumsEachSeasonAndLeagueAndReadsBackAsAConfigRow) {
     // 1884: the American Association, the National League and the Union
     // Association side by side; one row of junk in between.
-    const auto path = writeTeams(
-        "1884,AA,AAA,100,60,40,500,900,150,50,20,200,300,2700,101\n"
-        "1884,AA,AAB,100,40,60,450,880,140,40,10,210,310,2703,99\n"
-        "1884,NL,NLA,110,55,55,600,1000,160,60,30,250,400,2970,100\n"
-        "1884,UA,UAA,50,25,25,260,420,60,20,5,90,150,1350,\n"
-        "1884,XX,,oops,1,1\n"
-        "2019,AL,ALA,162,90,72,800,1400,280,20,220,520,1400,4370,102\n");
+    testing::TempDir temp;
+    const auto path = writeTeams(temp,
+                                 "1884,AA,AAA,100,60,40,500,900,150,50,20,200,300,2700,101\n"
+                                 "1884,AA,AAB,100,40,60,450,880,140,40,10,210,310,2703,99\n"
+                                 "1884,NL,NLA,110,55,55,600,1000,160,60,30,250,400,2970,100\n"
+                                 "1884,UA,UAA,50,25,25,260,420,60,20,5,90,150,1350,\n"
+                                 "1884,XX,,oops,1,1\n"
+                                 "2019,AL,ALA,162,90,72,800,1400,280,20,220,520,1400,4370,102\n");
     const DatabankTeams teams = readDatabankTeams(path.string());
     fs::remove(path);
     ASSERT_EQ(teams.problems.size(), 1u);
@@ -44,7 +46,7 @@ TEST(LeagueRows, SumsEachSeasonAndLeagueAndReadsBackAsAConfigRow) {
     EXPECT_EQ(lines[0].letter, 'A');
     EXPECT_EQ(lines[0].teams, 2);
     EXPECT_EQ(lines[0].hits, 1780);
-    EXPECT_EQ(lines[0].innings, 1801);  // 5,403 outs
+    EXPECT_EQ(lines[0].innings, 1801);  // 5,403 outs: the file has no at-bats
     EXPECT_DOUBLE_EQ(lines[0].runsPerGame, 4.75);
     EXPECT_EQ(lines[1].letter, 'N');
     EXPECT_EQ(lines[2].letter, 'U');
@@ -64,6 +66,26 @@ TEST(LeagueRows, SumsEachSeasonAndLeagueAndReadsBackAsAConfigRow) {
     EXPECT_EQ(row.column60Value, 2);
     EXPECT_NEAR(row.runFactor, 4.75, 1e-9);
     EXPECT_EQ(row.leagueIndex, 100);
+}
+
+// With at-bats recorded the innings column holds the outs of at-bats, so the
+// row's estimate of plate appearances (hits + walks + its outs) comes to the
+// league's at-bats and walks, the measure the engine takes of each batter.
+TEST(LeagueRows, InningsAreTheOutsOfAtBatsWhenTheSeasonHasAtBats) {
+    testing::TempDir temp;
+    const fs::path path = temp.file("Teams.csv");
+    std::ofstream(path) << "yearID,lgID,teamID,G,W,L,R,AB,H,2B,3B,HR,BB,SO,IPouts\n"
+                           "1998,AL,AAA,162,90,72,800,5600,1500,300,20,200,500,1100,4370\n"
+                           "1998,AL,AAB,162,72,90,700,5500,1400,280,25,150,450,1150,4355\n";
+    const DatabankTeams teams = readDatabankTeams(path.string());
+    fs::remove(path);
+    const auto lines = leagueSeasonLines(teams.seasons);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].innings, (11100 - 2900 + 1) / 3);
+    std::vector<std::string> warnings;
+    const LeagueAverageRow row = readLeagueAverageLine(formatLeagueRow(lines[0]), warnings);
+    const double estimated = row.hits + row.walks + 2250 + 0.99 * (3.0 * row.innings - 2250);
+    EXPECT_NEAR(estimated, 11100 + 950, 0.01 * (11100 + 950));
 }
 
 // The shipped configuration holds exactly the rows the databank gives, so a

@@ -54,7 +54,7 @@ TEST(BatchRun, RefusesWhatItCannotDo) {
     EXPECT_NE(managed.err.find("The next game is 'Manually-Managed'."), std::string::npos);
     EXPECT_EQ(managed.out, "");
 
-    for (const char* option : {"/BX:BOX.PRN", "/SCH:NOSUCH", "/VAM:N"}) {
+    for (const char* option : {"/SCH:NOSUCH", "/VAM:N"}) {
         auto refused = home.batch(std::string("/V:CAMHAVEN /H:FELVORA ") + option);
         EXPECT_NE(refused.status, 0) << option;
         EXPECT_FALSE(refused.err.empty()) << option;

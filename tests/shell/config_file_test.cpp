@@ -28,7 +28,7 @@ TEST(ConfigFile, EditorDiscoveryPrefersEnvironmentThenNanoThenVi) {
     EXPECT_EQ(chooseEditors("", true, false).editor, "nano ");
     EXPECT_EQ(chooseEditors("", false, false).editor, "vi ");
     EXPECT_EQ(chooseEditors("", false, true).wordProcessor, "xdg-open ");
-    EXPECT_EQ(chooseEditors("", false, false).wordProcessor, "vi ");
+    EXPECT_EQ(chooseEditors("", false, false).wordProcessor, "");
 }
 
 TEST(ConfigFile, KeysAreMatchedWhateverTheCaseAndValuesKeepTheirForm) {

@@ -1,0 +1,320 @@
+#include "data/club_rebuild.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/apportion.h"
+#include "core/rng.h"
+#include "core/rounding.h"
+#include "data/databank_roster.h"
+#include "data/league_rows.h"
+
+namespace vrk {
+
+namespace {
+
+int whole(long v) {
+    return static_cast<int>(std::clamp<long>(v, 0, 1'000'000));
+}
+
+double between(Rng& rng, double lo, double hi) {
+    return lo + (hi - lo) * rng.draw();
+}
+
+std::vector<double> times(const std::vector<int>& a, const std::vector<double>& b) {
+    std::vector<double> out(a.size());
+    for (std::size_t i = 0; i < a.size(); ++i) out[i] = a[i] * b[i];
+    return out;
+}
+
+std::vector<int> minus(const std::vector<int>& a, const std::vector<int>& b) {
+    std::vector<int> out(a.size());
+    for (std::size_t i = 0; i < a.size(); ++i) out[i] = a[i] - b[i];
+    return out;
+}
+
+// The talents that spread a club's totals over its batters.
+struct BatterTalent {
+    double playingTime = 1, contact = 1, power = 1, eye = 1, whiff = 1, speed = 1;
+};
+
+// Positions of the regulars (2-9, 10 = DH) and the bench, with the talent
+// each position tends to bring.
+constexpr std::array<int, 8> kFieldPositions{2, 3, 4, 5, 6, 7, 8, 9};
+constexpr std::array<int, 5> kBenchPositions{2, 6, 4, 8, 3};
+
+BatterTalent talentFor(Rng& rng, int position, bool regular) {
+    BatterTalent t;
+    t.playingTime = regular ? between(rng, 0.82, 1.0) : between(rng, 0.12, 0.32);
+    t.contact = between(rng, 0.88, 1.12);
+    const bool slugger = position == 3 || position == 7 || position == 9 || position == 10;
+    const bool middle = position == 4 || position == 6 || position == 8;
+    t.power = std::exp(between(rng, -0.6, 0.6)) * (slugger         ? 1.5
+                                                   : middle        ? 0.7
+                                                   : position == 2 ? 0.8
+                                                                   : 1.0);
+    t.eye = between(rng, 0.7, 1.35) * (slugger ? 1.1 : 1.0);
+    t.whiff = between(rng, 0.75, 1.25) * std::sqrt(t.power);
+    t.speed = std::exp(between(rng, -0.9, 0.9)) * (middle          ? 1.6
+                                                   : position == 2 ? 0.4
+                                                   : slugger       ? 0.7
+                                                                   : 1.0);
+    return t;
+}
+
+double errorWeight(int position) {
+    switch (position) {
+        case 6:
+            return 1.6;
+        case 5:
+            return 1.3;
+        case 4:
+            return 1.0;
+        case 2:
+            return 0.8;
+        case 3:
+            return 0.6;
+        case 10:
+            return 0.0;
+        default:
+            return 0.5;
+    }
+}
+
+struct PitcherBatting {
+    int ab = 0, h = 0, d = 0, t = 0, hr = 0, bb = 0, so = 0;
+};
+
+// Where pitchers bat, their share of the club's batting: about one at-bat in
+// seventeen, hitting about half as well as the league, seldom for power.
+PitcherBatting pitchersShare(const DatabankTeamSeason& c) {
+    PitcherBatting p;
+    const long ab = c.atBats.value_or(0);
+    if (ab <= 0) return p;
+    const double average = double(c.hits.value_or(0)) / double(ab);
+    p.ab = whole(std::lround(0.06 * double(ab)));
+    p.h = whole(std::lround(p.ab * average * 0.55));
+    p.hr = whole(std::lround(p.ab * double(c.homeRuns.value_or(0)) / double(ab) * 0.2));
+    p.bb = whole(std::lround(p.ab * double(c.walks.value_or(0)) / double(ab) * 0.4));
+    p.so = whole(std::min<long>(
+        p.ab - p.h,
+        std::lround(p.ab * std::min(0.45, 2.3 * double(c.strikeouts.value_or(0)) / double(ab)))));
+    p.hr = std::min(p.hr, p.h);
+    return p;
+}
+
+}  // namespace
+
+int parkPercent(long factor, ParkLine park) {
+    if (park == ParkLine::OwnPark) return static_cast<int>(std::clamp(2 * factor - 100, 20L, 500L));
+    return static_cast<int>(factor);
+}
+
+RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& options) {
+    Rng rng(options.seed);
+    RebuiltClub out;
+    const bool dh = !options.pitchersBat;
+    const char letter = leagueLetter(c.league);
+    out.fileName = std::to_string(c.year) + std::string(1, letter) + c.teamId.substr(0, 3) + ".DAT";
+    out.header.league = letter;
+    out.header.division = c.division.empty() ? ' ' : c.division[0];
+    out.header.seasonAndName = std::to_string(c.year) + " " + shortClubName(c.name, c.teamId);
+    out.header.errorsLayout = true;
+    out.header.stealHeadings = true;
+
+    // ---- batters: the pitchers' share first, the rest over the position players
+    const PitcherBatting pitchers = options.pitchersBat ? pitchersShare(c) : PitcherBatting{};
+    std::vector<int> positions(kFieldPositions.begin(), kFieldPositions.end());
+    if (dh) positions.push_back(10);
+    const std::size_t regulars = positions.size();
+    positions.insert(positions.end(), kBenchPositions.begin(), kBenchPositions.end());
+    std::vector<BatterTalent> talent;
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        talent.push_back(talentFor(rng, positions[i], i < regulars));
+    auto weights = [&](auto field) {
+        std::vector<double> w;
+        for (const auto& t : talent) w.push_back(field(t));
+        return w;
+    };
+    const std::size_t n = positions.size();
+    const int ab = whole(c.atBats.value_or(0) - pitchers.ab);
+    const int hr = whole(c.homeRuns.value_or(0) - pitchers.hr);
+    const int triples = whole(c.triples.value_or(0));
+    const int doubles = whole(c.doubles.value_or(0));
+    const int singles = whole(c.hits.value_or(0) - c.doubles.value_or(0) - c.triples.value_or(0) -
+                              c.homeRuns.value_or(0) - (pitchers.h - pitchers.hr));
+    // Every batter has an at-bat: a line of 0 would read as 1.
+    std::vector<int> abs =
+        apportion(std::max(0, ab - int(n)), weights([](auto& t) { return t.playingTime; }));
+    for (auto& a : abs) a += 1;
+    const std::vector<int> noRoomLeft(n, 0);
+    const std::vector<int> hrs = apportionCapped(
+        hr, times(abs, weights([](auto& t) { return std::pow(t.power, 1.5); })), abs);
+    const std::vector<int> tps = apportionCapped(
+        triples, times(abs, weights([](auto& t) { return t.speed; })), minus(abs, hrs));
+    std::vector<int> room = minus(minus(abs, hrs), tps);
+    const std::vector<int> dbs = apportionCapped(
+        doubles, times(abs, weights([](auto& t) { return std::sqrt(t.power); })), room);
+    room = minus(room, dbs);
+    const std::vector<int> sgs =
+        apportionCapped(singles, times(abs, weights([](auto& t) { return t.contact; })), room);
+    std::vector<int> hits(n);
+    for (std::size_t i = 0; i < n; ++i) hits[i] = sgs[i] + dbs[i] + tps[i] + hrs[i];
+    const int so = whole(c.strikeouts.value_or(0) - pitchers.so);
+    const std::vector<int> sos =
+        apportionCapped(so, times(abs, weights([](auto& t) { return t.whiff; })), minus(abs, hits));
+    const std::vector<int> bbs = apportion(whole(c.walks.value_or(0) - pitchers.bb),
+                                           times(abs, weights([](auto& t) { return t.eye; })));
+    const std::vector<int> sbs =
+        apportion(whole(c.stolenBases.value_or(0)),
+                  times(abs, weights([](auto& t) { return t.speed * t.speed; })));
+    const std::vector<int> css = apportion(whole(c.caughtStealing.value_or(0)),
+                                           times(abs, weights([](auto& t) { return t.speed; })));
+    std::vector<double> runValue(n);
+    for (std::size_t i = 0; i < n; ++i)
+        runValue[i] = hits[i] + 2.0 * hrs[i] + 0.5 * (dbs[i] + tps[i]) + 0.1;
+    const std::vector<int> rbis =
+        apportion(whole(std::lround(0.93 * double(c.runs.value_or(0)))), runValue);
+    std::vector<double> errorWeights(n);
+    for (std::size_t i = 0; i < n; ++i) errorWeights[i] = abs[i] * errorWeight(positions[i]) + 1e-6;
+    const std::vector<int> errs = apportion(whole(c.errors.value_or(0)), errorWeights);
+
+    std::vector<WrittenBatter> batters;
+    for (std::size_t i = 0; i < n; ++i) {
+        WrittenBatter b;
+        b.position = positions[i];
+        b.ab = abs[i], b.h = hits[i], b.d = dbs[i], b.t = tps[i], b.hr = hrs[i];
+        b.bb = bbs[i], b.k = sos[i], b.rbi = rbis[i], b.sb = sbs[i], b.cs = css[i];
+        b.defense = errs[i];
+        const double draw = rng.draw();
+        b.hand = draw < 0.58 ? 'R' : draw < 0.88 ? 'L' : 'S';
+        b.g = std::clamp<long>(std::lround(abs[i] / 3.9), 1, c.games);
+        if (b.position != 10)
+            b.positions[0] = {static_cast<int>(b.g), static_cast<char>('0' + b.position)};
+        else
+            b.positions[0] = {static_cast<int>(b.g), 'D'};
+        b.name = std::string(i < regulars ? "Regular" : "Bench") + "," + static_cast<char>('A' + i);
+        batters.push_back(b);
+    }
+    // On-base men lead off, power bats third to fifth, the rest by on-base
+    // plus slugging.
+    auto obp = [](const WrittenBatter& b) { return double(b.h + b.bb) / double(b.ab + b.bb); };
+    auto slg = [](const WrittenBatter& b) {
+        return double(b.h + b.d + 2 * b.t + 3 * b.hr) / double(b.ab);
+    };
+    auto ops = [&](const WrittenBatter& b) { return obp(b) + slg(b); };
+    std::vector<WrittenBatter> byOps(batters.begin(), batters.begin() + long(regulars));
+    std::stable_sort(byOps.begin(), byOps.end(),
+                     [&](const auto& a, const auto& b) { return ops(a) > ops(b); });
+    std::vector<WrittenBatter> rest(byOps.begin() + 3, byOps.end());
+    std::stable_sort(rest.begin(), rest.end(),
+                     [&](const auto& a, const auto& b) { return obp(a) > obp(b); });
+    std::vector<WrittenBatter> starting{rest[0], rest[1], byOps[0], byOps[1], byOps[2]};
+    std::stable_sort(rest.begin() + 2, rest.end(),
+                     [&](const auto& a, const auto& b) { return ops(a) > ops(b); });
+    starting.insert(starting.end(), rest.begin() + 2, rest.end());
+    out.lineup = starting;
+    if (options.pitchersBat) {
+        WrittenBatter slot;
+        slot.name = "Pitcher";
+        slot.position = 1;
+        slot.ab = pitchers.ab, slot.h = pitchers.h, slot.hr = pitchers.hr;
+        slot.bb = pitchers.bb, slot.k = pitchers.so, slot.g = c.games;
+        out.lineup.push_back(slot);
+    }
+    out.bench.assign(batters.begin() + long(regulars), batters.end());
+
+    // ---- pitchers: five starters, a bullpen sized by the era's complete games
+    const double completeShare =
+        c.completeGames && c.games > 0 ? double(*c.completeGames) / double(c.games) : 0.15;
+    const int relievers = completeShare > 0.5 ? 3 : completeShare > 0.2 ? 5 : 7;
+    const std::size_t staffSize = 5 + std::size_t(relievers);
+    std::vector<double> workload, quality, power;
+    for (std::size_t i = 0; i < staffSize; ++i) {
+        const double starterShare = 0.62 + 0.33 * completeShare;
+        workload.push_back(i < 5 ? starterShare * (1.12 - 0.06 * double(i)) / 5
+                                 : (1 - starterShare) * (i == 5 ? 1.2 : between(rng, 0.7, 1.1)) /
+                                       relievers);
+        quality.push_back(between(rng, 0.88, 1.12));
+        power.push_back(between(rng, 0.75, 1.3));
+    }
+    const int innings = whole(std::lround(double(c.outsPitched.value_or(0)) / 3.0));
+    std::vector<int> ip = apportion(std::max(0, innings - int(staffSize)), workload);
+    for (auto& v : ip) v += 1;
+    const std::vector<int> has = apportion(whole(c.hitsAllowed.value_or(0)), times(ip, quality));
+    const std::vector<int> hras =
+        apportion(whole(c.homeRunsAllowed.value_or(0)), times(ip, quality));
+    const std::vector<int> bbas = apportion(whole(c.walksAllowed.value_or(0)), times(ip, quality));
+    const std::vector<int> soas =
+        apportion(whole(c.strikeoutsByPitchers.value_or(0)), times(ip, power));
+    const std::vector<int> ers = apportion(whole(c.earnedRuns.value_or(0)), times(ip, quality));
+    std::vector<double> winWeight(staffSize), lossWeight(staffSize), saveWeight(staffSize, 0.0);
+    for (std::size_t i = 0; i < staffSize; ++i) {
+        winWeight[i] = ip[i] * (2.2 - quality[i]) * (i < 5 ? 1.0 : 0.6);
+        lossWeight[i] = ip[i] * quality[i] * (i < 5 ? 1.0 : 0.6);
+        saveWeight[i] = i == 5 ? 7.0 : i == 6 ? 1.5 : i > 6 ? 0.4 : 0.0;
+    }
+    const std::vector<int> wins = apportion(whole(c.wins), winWeight);
+    const std::vector<int> losses = apportion(whole(c.losses), lossWeight);
+    const std::vector<int> saves = apportion(whole(c.saves.value_or(0)), saveWeight);
+    const std::vector<int> starts = apportion(whole(c.games), {1.08, 1.04, 1.0, 0.96, 0.92});
+    const double appearancesPerGame = 1 + (1 - completeShare) * 2.3;
+    std::vector<double> reliefWeight(staffSize, 0.0);
+    for (std::size_t i = 5; i < staffSize; ++i) reliefWeight[i] = i == 5 ? 1.3 : 1.0;
+    const std::vector<int> reliefGames =
+        apportion(whole(std::lround(double(c.games) * (appearancesPerGame - 1))), reliefWeight);
+    // The pitchers' own batting, mostly the starters'.
+    std::vector<double> batWeight(staffSize);
+    for (std::size_t i = 0; i < staffSize; ++i) batWeight[i] = ip[i] * (i < 5 ? 1.0 : 0.3);
+    const std::vector<int> pab = apportion(pitchers.ab, batWeight);
+    const std::vector<int> phr = apportionCapped(pitchers.hr, batWeight, pab);
+    const std::vector<int> ph1 =
+        apportionCapped(pitchers.h - pitchers.hr, batWeight, minus(pab, phr));
+    std::vector<int> ph(staffSize);
+    for (std::size_t i = 0; i < staffSize; ++i) ph[i] = ph1[i] + phr[i];
+    const std::vector<int> pso = apportionCapped(pitchers.so, batWeight, minus(pab, ph));
+    const std::vector<int> pbb = apportion(pitchers.bb, batWeight);
+
+    for (std::size_t i = 0; i < staffSize; ++i) {
+        WrittenPitcher p;
+        p.name = std::string(i < 5 ? "Starter" : "Reliever") + "," + static_cast<char>('A' + i);
+        p.ip = ip[i], p.h = has[i], p.hr = hras[i], p.bb = bbas[i], p.k = soas[i];
+        p.era100 = std::lround(double(ers[i]) * 900.0 / double(ip[i]));
+        p.hand = rng.draw() < 0.7 ? 'R' : 'L';
+        p.w = wins[i], p.l = losses[i], p.sv = saves[i];
+        p.gs = i < 5 ? starts[i] : 0;
+        p.g = p.gs + reliefGames[i];
+        p.battingGrade = 'D';
+        if (options.pitchersBat && pab[i] > 0) {
+            p.batAb = pab[i], p.batH = ph[i], p.batHr = phr[i], p.batBb = pbb[i], p.batK = pso[i];
+        }
+        out.staff.push_back(p);
+        out.earnedRuns.push_back(ers[i]);
+    }
+
+    out.keywords.push_back(std::string("*DH=") + (dh ? "Y" : "N"));
+    out.keywords.push_back("*WL=" + std::to_string(c.wins) + "-" + std::to_string(c.losses));
+    if (options.park != ParkLine::None && c.battingParkFactor && c.pitchingParkFactor)
+        out.keywords.push_back(
+            "*PE=" + std::to_string(parkPercent(*c.battingParkFactor, options.park)) + "/" +
+            std::to_string(parkPercent(*c.pitchingParkFactor, options.park)));
+    return out;
+}
+
+std::string RebuiltClub::text() const {
+    std::string t;
+    auto add = [&](const std::string& line) { t += line + "\n"; };
+    add("; A club rebuilt from its season totals for a replay; the players are placeholders.");
+    add(teamHeaderLine(header));
+    for (const auto& b : lineup) add(teamBatterLine(b, header.stealHeadings));
+    add(std::string(teamPitcherHeadings()));
+    for (const auto& p : staff) add(teamPitcherLine(p));
+    add("* Bench");
+    for (const auto& b : bench) add(teamBatterLine(b, header.stealHeadings));
+    for (const auto& k : keywords) add(k);
+    add("##");
+    return t;
+}
+
+}  // namespace vrk

@@ -1,0 +1,44 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/databank_teams.h"
+#include "data/team_file_writer.h"
+
+namespace vrk {
+
+// How a rebuilt club's park is written: not at all, the databank's batting
+// and pitching park factors as they stand (averaged over home and road
+// games), or the park's own effect (the home half only) derived from them.
+enum class ParkLine { None, Averaged, OwnPark };
+
+struct ClubRebuildOptions {
+    bool pitchersBat = true;
+    ParkLine park = ParkLine::OwnPark;
+    std::uint64_t seed = 1;
+};
+
+// A club of a real season as players whose lines add up to the club's
+// totals: the batters' AB, H, 2B, 3B, HR, BB, SO, SB and CS (with the
+// pitchers' own batting, where pitchers bat, a part of them), and the
+// staff's innings (whole innings of the club's outs), hits, home runs,
+// walks, strikeouts, earned runs, wins, losses and saves. Columns the season
+// did not record are 0.
+struct RebuiltClub {
+    std::string fileName;  // season, league letter, club id: "1998ANYA.DAT"
+    WrittenHeader header;
+    std::vector<WrittenBatter> lineup;  // batting order
+    std::vector<WrittenPitcher> staff;  // five starters first, then the closer
+    std::vector<WrittenBatter> bench;
+    std::vector<long> earnedRuns;       // per pitcher: the ERA column is rounded
+    std::vector<std::string> keywords;  // "*DH=N" ...
+    std::string text() const;           // the whole team file
+};
+
+RebuiltClub rebuildClub(const DatabankTeamSeason& club, const ClubRebuildOptions& options);
+
+// The PE= value (in percent) a park line writes for a databank factor.
+int parkPercent(long databankFactor, ParkLine park);
+
+}  // namespace vrk

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace vrk {
+
+// vrk --import-databank DIR YEAR [LEAGUE] OUTDIR
+int runImportDatabankCommand(int argc, char** argv);
+
+}  // namespace vrk

@@ -1,0 +1,14 @@
+#pragma once
+#include "shell/main_menu.h"
+
+namespace vrk {
+
+// The main-menu items that open other parts of the program: the statistics
+// report of a chosen set, and the file viewer over the reports, logs and
+// documents of the write folder.
+MenuActions standardMenuActions();
+
+void runReportsItem(Console& console, Session& session);
+void runFileViewerItem(Console& console, Session& session);
+
+}  // namespace vrk

@@ -1,0 +1,12 @@
+#pragma once
+#include <ostream>
+
+#include "data/schedule_restart.h"
+
+namespace vrk {
+
+// The running standings of a schedule replay as text: one block per league
+// and division, teams by winning percentage, games behind the leader.
+void printStandings(std::ostream& out, const StandingsTable& table);
+
+}  // namespace vrk

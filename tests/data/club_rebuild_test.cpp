@@ -1,0 +1,110 @@
+#include "data/club_rebuild.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "data/team_file.h"
+#include "data/team_test_support.h"
+
+namespace vrk {
+namespace {
+
+namespace fs = std::filesystem;
+
+DatabankTeamSeason clubOf(int year, const std::string& league) {
+    DatabankTeamSeason c;
+    c.year = year;
+    c.league = league;
+    c.teamId = "TST";
+    c.division = "E";
+    c.name = "Testville Testers";
+    c.games = 162, c.wins = 90, c.losses = 72;
+    c.runs = 780, c.atBats = 5540, c.hits = 1480, c.doubles = 290, c.triples = 31;
+    c.homeRuns = 170, c.walks = 560, c.strikeouts = 1050, c.stolenBases = 98;
+    c.caughtStealing = 41, c.runsAllowed = 700, c.earnedRuns = 640, c.completeGames = 9;
+    c.shutouts = 10, c.saves = 44, c.outsPitched = 4355, c.hitsAllowed = 1420;
+    c.homeRunsAllowed = 160, c.walksAllowed = 530, c.strikeoutsByPitchers = 1100;
+    c.errors = 105, c.battingParkFactor = 104, c.pitchingParkFactor = 103;
+    return c;
+}
+
+Team loadRebuilt(const RebuiltClub& club) {
+    testing::TempDir temp;
+    const fs::path dir = temp.str();
+    std::ofstream(dir / club.fileName, std::ios::binary) << club.text();
+    Config config;
+    config.dataPath = dir.string() + "/";
+    Team team;
+    team.teamFileName = club.fileName;
+    const TeamLoadResult r = loadTeam(team, 2, nullptr, config);
+    EXPECT_FALSE(r.abort);
+    EXPECT_TRUE(r.warnings.empty()) << r.warnings.front();
+    return team;
+}
+
+// Read back through the team-file loader, the players of a rebuilt club add
+// up to the club's totals, in either league kind and from any seed.
+TEST(ClubRebuild, PlayersAddUpToTheClubsTotals) {
+    for (const auto& [year, league] : {std::pair{1998, "AL"}, {1998, "NL"}, {1908, "NL"}}) {
+        for (std::uint64_t seed : {1, 2, 3}) {
+            DatabankTeamSeason c = clubOf(year, league);
+            if (year == 1908) c.completeGames = 110, c.homeRuns = 20, c.homeRunsAllowed = 18;
+            ClubRebuildOptions options;
+            options.pitchersBat = league == std::string("NL");
+            options.seed = seed;
+            const RebuiltClub club = rebuildClub(c, options);
+            const Team t = loadRebuilt(club);
+            long ab = 0, h = 0, d = 0, tr = 0, hr = 0, bb = 0, so = 0, sb = 0, cs = 0;
+            long ip = 0, ha = 0, hra = 0, bba = 0, soa = 0, er = 0, w = 0, l = 0, sv = 0, gs = 0;
+            for (int e = 1; e <= t.playerCount; ++e) {
+                const Player& p = t.player(e);
+                if (e >= 10 && e <= t.lastPitcherEntry) {
+                    ip += p.inningsPitched(), ha += p.hits, hra += p.homeRuns, bba += p.walks;
+                    soa += p.strikeouts, w += p.wins(), l += p.losses(), sv += p.saves();
+                    gs += p.gamesStarted();
+                    er += std::lround(p.eraTimes100() * p.inningsPitched() / 900.0);
+                    continue;
+                }
+                ab += p.atBats, h += p.hits, d += p.doubles, tr += p.triples, hr += p.homeRuns;
+                bb += p.walks, so += p.strikeouts, sb += p.stolenBases, cs += p.caughtStealing;
+                EXPECT_LE(p.hits, p.atBats);
+                EXPECT_LE(p.doubles + p.triples + p.homeRuns, p.hits);
+            }
+            const std::string what =
+                std::to_string(year) + league + " seed " + std::to_string(seed);
+            EXPECT_EQ(ab, *c.atBats) << what;
+            EXPECT_EQ(h, *c.hits) << what;
+            EXPECT_EQ(d, *c.doubles) << what;
+            EXPECT_EQ(tr, *c.triples) << what;
+            EXPECT_EQ(hr, *c.homeRuns) << what;
+            EXPECT_EQ(bb, *c.walks) << what;
+            EXPECT_EQ(so, *c.strikeouts) << what;
+            EXPECT_EQ(sb, *c.stolenBases) << what;
+            EXPECT_EQ(cs, *c.caughtStealing) << what;
+            EXPECT_EQ(ip, std::lround(*c.outsPitched / 3.0)) << what;
+            EXPECT_EQ(ha, *c.hitsAllowed) << what;
+            EXPECT_EQ(hra, *c.homeRunsAllowed) << what;
+            EXPECT_EQ(bba, *c.walksAllowed) << what;
+            EXPECT_EQ(soa, *c.strikeoutsByPitchers) << what;
+            EXPECT_EQ(er, *c.earnedRuns) << what;
+            EXPECT_EQ(w, c.wins) << what;
+            EXPECT_EQ(l, c.losses) << what;
+            EXPECT_EQ(sv, *c.saves) << what;
+            EXPECT_EQ(gs, c.games) << what;
+            EXPECT_EQ(t.dhRule, options.pitchersBat ? 1 : -1) << what;
+        }
+    }
+}
+
+TEST(ClubRebuild, ParkLinesUndoTheDatabanksHomeAndRoadAverage) {
+    EXPECT_EQ(parkPercent(104, ParkLine::Averaged), 104);
+    EXPECT_EQ(parkPercent(104, ParkLine::OwnPark), 108);
+    EXPECT_EQ(parkPercent(90, ParkLine::OwnPark), 80);
+    EXPECT_EQ(parkPercent(30, ParkLine::OwnPark), 20);  // the loader's lower limit
+}
+
+}  // namespace
+}  // namespace vrk

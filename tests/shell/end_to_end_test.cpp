@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include "test_paths.h"
+
+#include "shell/vt_screen.h"
+
+namespace vrk {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// The real program in a pseudo-terminal of 80 x 25, started in a copy of the
+// shipped home folder; keys are typed into it and its screen is read back.
+class Terminal {
+  public:
+    static constexpr int kRows = 25;
+    static constexpr int kCols = 80;
+
+    explicit Terminal(const fs::path& home) : screen_(kRows, kCols) {
+        winsize size{};
+        size.ws_row = kRows;
+        size.ws_col = kCols;
+        pid_ = forkpty(&master_, nullptr, nullptr, &size);
+        if (pid_ == 0) {
+            if (chdir(home.c_str()) != 0) _exit(126);
+            setenv("TERM", "xterm", 1);
+            setenv("LANG", "C.UTF-8", 1);
+            unsetenv("LC_ALL");
+            execl(vrk::test::vrkBinary(), "vrk", "/SEED:5", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        if (pid_ > 0) tcgetattr(master_, &before_);
+    }
+    ~Terminal() {
+        if (pid_ > 0 && !exited_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (master_ >= 0) close(master_);
+    }
+    bool started() const { return pid_ > 0; }
+
+    void type(const std::string& keys) {
+        // One key at a time, as a person types: the escape key must not run
+        // into the next key and read as an escape sequence.
+        for (char c : keys) {
+            ASSERT_EQ(write(master_, &c, 1), 1);
+            readFor(std::chrono::milliseconds(c == '\x1b' ? 80 : 15));
+        }
+    }
+
+    // Reads the screen until the text shows (true) or the time is up.
+    bool waitFor(const std::string& text, std::chrono::milliseconds limit) {
+        const auto end = Clock::now() + limit;
+        while (Clock::now() < end) {
+            if (screen_.contains(text)) return true;
+            readFor(std::chrono::milliseconds(50));
+        }
+        return screen_.contains(text);
+    }
+
+    // Waits for the program to end; its exit status, or -1.
+    int waitExit(std::chrono::milliseconds limit) {
+        const auto end = Clock::now() + limit;
+        while (Clock::now() < end) {
+            readFor(std::chrono::milliseconds(50));
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                exited_ = true;
+                readFor(std::chrono::milliseconds(50));
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+        }
+        return -1;
+    }
+
+    bool modesRestored() const {
+        termios after{};
+        if (tcgetattr(master_, &after) != 0) return false;
+        const tcflag_t local = ICANON | ECHO | ISIG;
+        return (after.c_lflag & local) == (before_.c_lflag & local) &&
+               (after.c_iflag & ICRNL) == (before_.c_iflag & ICRNL) &&
+               (after.c_oflag & OPOST) == (before_.c_oflag & OPOST);
+    }
+
+    const testing::VtScreen& screen() const { return screen_; }
+
+  private:
+    void readFor(std::chrono::milliseconds span) {
+        const auto end = Clock::now() + span;
+        char buffer[4096];
+        while (true) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+            if (left <= 0) return;
+            pollfd fd{master_, POLLIN, 0};
+            if (poll(&fd, 1, static_cast<int>(left)) <= 0) return;
+            const ssize_t n = read(master_, buffer, sizeof buffer);
+            if (n <= 0) return;
+            screen_.feed(std::string(buffer, static_cast<std::size_t>(n)));
+        }
+    }
+
+    int master_ = -1;
+    pid_t pid_ = -1;
+    bool exited_ = false;
+    termios before_{};
+    testing::VtScreen screen_;
+};
+
+struct HomeCopy {
+    fs::path dir;
+    HomeCopy() {
+        dir = fs::temp_directory_path() / ("vrk_e2e_" + std::to_string(getpid()) + "_" +
+                                           std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        fs::remove_all(dir);
+        fs::copy(vrk::test::sourceHome(), dir, fs::copy_options::recursive);
+    }
+    ~HomeCopy() {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+constexpr auto kScreenWait = std::chrono::milliseconds(4000);
+
+TEST(EndToEnd, TwoTeamRunThenAWatchedManualGame) {
+    HomeCopy home;
+    Terminal t(home.dir);
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("VRK Main Menu", kScreenWait)) << t.screen().text();
+    EXPECT_TRUE(t.screen().alternateScreen());
+
+    // Two-Team: the first two teams, 3 games, the simulation options as they
+    // stand (delay 0, no pause): the standings-only run.
+    t.type("t");
+    ASSERT_TRUE(t.waitFor("VISITING TEAM", kScreenWait)) << t.screen().text();
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("HOME TEAM", kScreenWait)) << t.screen().text();
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("How many games", kScreenWait)) << t.screen().text();
+    t.type("3\x1b");
+    ASSERT_TRUE(t.waitFor("More Simulation Options", kScreenWait)) << t.screen().text();
+    t.type("\x1b");
+    ASSERT_TRUE(t.waitFor("simulation is complete", kScreenWait)) << t.screen().text();
+    EXPECT_TRUE(t.screen().contains("Game 3 of 3")) << t.screen().text();
+
+    // Back at the menu; a Manual game, both sides to the computer at delay 0.
+    t.type("x");
+    ASSERT_TRUE(t.waitFor("VRK Main Menu", kScreenWait)) << t.screen().text();
+    t.type("m");
+    ASSERT_TRUE(t.waitFor("VISITING TEAM", kScreenWait)) << t.screen().text();
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("HOME TEAM", kScreenWait));
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("Use Designated Hitter?", kScreenWait)) << t.screen().text();
+    t.type("x");
+    ASSERT_TRUE(t.waitFor("Use Automatic Runner?", kScreenWait)) << t.screen().text();
+    t.type("x");
+    ASSERT_TRUE(t.waitFor("Manager Options and other Preferences", kScreenWait))
+        << t.screen().text();
+    t.type("yy0\x1b");
+    ASSERT_TRUE(t.waitFor("Hit/Click Any Key to Begin", kScreenWait)) << t.screen().text();
+    EXPECT_TRUE(t.screen().contains("Tip: Click on any empty area"));
+    t.type("x");
+    ASSERT_TRUE(t.waitFor("That's the ballgame!", kScreenWait)) << t.screen().text();
+    EXPECT_TRUE(t.screen().contains("WINNER: '"));
+    EXPECT_TRUE(t.screen().contains("Manual")) << "the status bar of the game";
+
+    // The end-of-game bar: "Q" leaves it for the completion screen, whose
+    // "Q" asks for the main menu.
+    t.type("q");
+    ASSERT_TRUE(t.waitFor("Manual game simulation is complete", kScreenWait))
+        << t.screen().text();
+    t.type("q");
+    ASSERT_TRUE(t.waitFor("Return to Main Menu?", kScreenWait)) << t.screen().text();
+    t.type("y");
+    ASSERT_TRUE(t.waitFor("VRK Main Menu", kScreenWait)) << t.screen().text();
+    t.type("q");
+    EXPECT_EQ(t.waitExit(kScreenWait), 0);
+    EXPECT_FALSE(t.screen().alternateScreen()) << "the alternate screen is left";
+    EXPECT_EQ(t.screen().alternateEntries(), 1);
+    EXPECT_TRUE(t.modesRestored()) << "echo and line mode are back";
+}
+
+}  // namespace
+}  // namespace vrk
