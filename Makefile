@@ -3,6 +3,9 @@ BUILD ?= build
 SAN_BUILD ?= build-sanitize
 REL_BUILD ?= build-release
 TSAN_BUILD ?= build-tsan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = team_file configuration catalogue options statistics_set game
 JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo
 PREFIX ?= /usr/local
@@ -10,7 +13,7 @@ PREFIX ?= /usr/local
 # in a user's build, where another compiler version may warn differently.
 WERROR ?= OFF
 
-.PHONY: all deps build release run test bench fidelity sanitize tsan format clean install
+.PHONY: all deps build release run test bench fidelity sanitize tsan fuzz format clean install
 
 all: build
 
@@ -51,6 +54,23 @@ tsan: deps
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target vrk_tests
 	$(TSAN_BUILD)/vrk_tests --gtest_filter='Projection*'
 
+# Each libFuzzer harness for FUZZ_SECONDS, from the seed corpus (-O1 with
+# line tables: quick to build, readable stacks). An input that fails is
+# written to fuzz/regressions/<harness>/ (keep it: make test replays it) and
+# stops the run.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVRK_FUZZ=ON \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" \
+	  -DCMAKE_CXX_COMPILER=clang++ -DVRK_BUILD_BENCH=OFF >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t fuzz/regressions/$$t; \
+	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=2048 \
+	    -print_final_stats=1 -artifact_prefix=fuzz/regressions/$$t/ \
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
 # The program, its shipped home folder under share/vrk, the manual page.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
@@ -59,4 +79,4 @@ format:
 	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(REL_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(REL_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)

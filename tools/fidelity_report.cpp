@@ -332,7 +332,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<std::string> problems;
-    const std::vector<std::string> teams = leagueTeamFiles(dataFolder(session.config));
+    const std::vector<std::string>& teams = sampleLeagueTeams();
     auto pairings = loadPairings(roundRobin(teams), session.config, problems);
     if (pairings.empty()) {
         for (const auto& p : problems) std::cerr << p << "\n";

@@ -12,7 +12,9 @@ std::uint64_t splitMix(std::uint64_t& x) {
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     return z ^ (z >> 31);
 }
-std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+std::uint64_t rotl(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 }  // namespace
 
 Rng::Rng(std::uint64_t seed) : seed_(seed) {
@@ -27,9 +29,8 @@ std::uint64_t Rng::timeOfDaySeed() {
     std::tm local{};
     localtime_r(&t, &local);
     auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-    return static_cast<std::uint64_t>((local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) *
-                                          1000 +
-                                      ms);
+    return static_cast<std::uint64_t>(
+        (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 1000 + ms);
 }
 
 // xoshiro256**: small, fast and good enough for a game; chosen over
@@ -46,7 +47,16 @@ std::uint64_t Rng::next() {
     return result;
 }
 
-double Rng::draw() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+std::uint64_t Rng::fingerprint() const {
+    std::uint64_t mix = seed_;
+    std::uint64_t h = 0;
+    for (std::uint64_t word : state_) h = splitMix(mix) ^ (h * 0x100000001B3ULL) ^ word;
+    return splitMix(h);
+}
+
+double Rng::draw() {
+    return static_cast<double>(next() >> 11) * 0x1.0p-53;
+}
 
 int Rng::randInt(int n) {
     if (n < 1) return 1;

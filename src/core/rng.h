@@ -9,7 +9,7 @@ namespace vrk {
 // "a fresh draw below p", so the stream of draws is the whole story of a
 // game: the same seed replays the same games.
 class Rng {
-public:
+  public:
     explicit Rng(std::uint64_t seed);
 
     // Seed taken from the time of day (milliseconds since midnight).
@@ -26,6 +26,9 @@ public:
     std::size_t weightedChoice(std::span<const double> weights);
 
     std::uint64_t seed() const { return seed_; }
+    // A number that names where the stream stands, without drawing from it:
+    // another generator seeded with it follows this one's place, not its draws.
+    std::uint64_t fingerprint() const;
 
     // The generator's position, so an interrupted run can go on with the very
     // draws it would have had.

@@ -67,20 +67,31 @@ std::string_view trimLeft(std::string_view text) {
     return text;
 }
 
-std::string_view trim(std::string_view text) { return trimLeft(trimRight(text)); }
+std::string_view trim(std::string_view text) {
+    return trimLeft(trimRight(text));
+}
 
 char upperChar(char c) {
     if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
     switch (static_cast<unsigned char>(c)) {
-        case 0x87: return static_cast<char>(0x80);  // c cedilla
-        case 0x81: return static_cast<char>(0x9A);  // u diaeresis
-        case 0x82: return static_cast<char>(0x90);  // e acute
-        case 0x84: return static_cast<char>(0x8E);  // a diaeresis
-        case 0x86: return static_cast<char>(0x8F);  // a ring
-        case 0x91: return static_cast<char>(0x92);  // ae
-        case 0x94: return static_cast<char>(0x99);  // o diaeresis
-        case 0xA4: return static_cast<char>(0xA5);  // n tilde
-        default: return c;
+        case 0x87:
+            return static_cast<char>(0x80);  // c cedilla
+        case 0x81:
+            return static_cast<char>(0x9A);  // u diaeresis
+        case 0x82:
+            return static_cast<char>(0x90);  // e acute
+        case 0x84:
+            return static_cast<char>(0x8E);  // a diaeresis
+        case 0x86:
+            return static_cast<char>(0x8F);  // a ring
+        case 0x91:
+            return static_cast<char>(0x92);  // ae
+        case 0x94:
+            return static_cast<char>(0x99);  // o diaeresis
+        case 0xA4:
+            return static_cast<char>(0xA5);  // n tilde
+        default:
+            return c;
     }
 }
 
@@ -99,6 +110,15 @@ std::string padRight(std::string_view text, std::size_t width) {
 std::string_view chompCr(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
+}
+
+std::string concat(std::initializer_list<std::string_view> parts) {
+    std::size_t size = 0;
+    for (std::string_view part : parts) size += part.size();
+    std::string out;
+    out.reserve(size);
+    for (std::string_view part : parts) out.append(part);
+    return out;
 }
 
 }  // namespace vrk

@@ -39,6 +39,7 @@ struct Config {
     std::string homeDir;        // folder of BASEBALL.MSG, STADIUM.TXT, BASEBALL.CFG
     std::string editor;         // ends in one blank
     std::string wordProcessor;  // ends in one blank
+    std::string announcer;      // ANNOUNCER=: the speech program; empty = the system's own
     char mModeSound = 'Y';
     int mModeDelay = 3;
     int rows = 44;

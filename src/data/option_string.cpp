@@ -68,6 +68,12 @@ bool isOrderMethod(std::string_view value) {
     return value == "Y" || value == "C" || value == "F";
 }
 
+// A one-letter setting built by count and letter: assigning a short text of
+// known length makes GCC 12 at -O3 warn of a false overlap (-Wrestrict).
+std::string letter(char c) {
+    return std::string(1, c);
+}
+
 // What a matched option hands to its setter: the value in capitals, and in
 // the user's case for folders.
 struct OptionValue {
@@ -124,15 +130,15 @@ const OptionRule kRules[] = {
     {"/HAL:", "/HAL", [](RunSettings& s, const OptionValue& v) { s.autoLineup[2] = v.text; }},
     {"/ABO:", "/ABO",
      [](RunSettings& s, const OptionValue& v) {
-         if (isOrderMethod(v.text)) s.battingOrder[1] = s.battingOrder[2] = v.text;
+         if (isOrderMethod(v.text)) s.battingOrder[1] = s.battingOrder[2] = letter(v.text[0]);
      }},
     {"/VBO:", "/VBO",
      [](RunSettings& s, const OptionValue& v) {
-         if (isOrderMethod(v.text)) s.battingOrder[1] = v.text;
+         if (isOrderMethod(v.text)) s.battingOrder[1] = letter(v.text[0]);
      }},
     {"/HBO:", "/HBO",
      [](RunSettings& s, const OptionValue& v) {
-         if (isOrderMethod(v.text)) s.battingOrder[2] = v.text;
+         if (isOrderMethod(v.text)) s.battingOrder[2] = letter(v.text[0]);
      }},
     {"/FOC:", "/FOC", [](RunSettings& s, const OptionValue& v) { s.regressionOption = v.text; }},
     {"/SPT:", "/SPT", [](RunSettings& s, const OptionValue& v) { s.spotStarters = v.text; }},
@@ -157,8 +163,8 @@ const OptionRule kRules[] = {
      [](RunSettings& s, const OptionValue& v) { s.saveEveryGame = yesOrNo(v.text); }},
     {"/PD:", "/PD", [](RunSettings& s, const OptionValue& v) { s.saveEachDate = yesOrNo(v.text); }},
     {"/ERA:", "", [](RunSettings& s, const OptionValue& v) { s.normalizeMode = v.text; }},
-    {"", "/DEBUG", [](RunSettings& s, const OptionValue&) { s.debug = "Y"; }},
-    {"", "/NOOPT", [](RunSettings& s, const OptionValue&) { s.noOptions = "Y"; }},
+    {"", "/DEBUG", [](RunSettings& s, const OptionValue&) { s.debug = letter('Y'); }},
+    {"", "/NOOPT", [](RunSettings& s, const OptionValue&) { s.noOptions = letter('Y'); }},
     {"/CC:", "",
      [](RunSettings& s, const OptionValue& v) {
          const int n = boundedNumber(v.text, -1, 1000);
@@ -232,6 +238,15 @@ std::vector<OptionToken> tokenizeOptionString(std::string_view text) {
         i = end;
     }
     return tokens;
+}
+
+bool isKnownOption(std::string_view token) {
+    if (token.starts_with("/CMD:")) return true;
+    for (const OptionRule& rule : kRules) {
+        if (!rule.bare.empty() && token == rule.bare) return true;
+        if (!rule.name.empty() && token.starts_with(rule.name)) return true;
+    }
+    return false;
 }
 
 void parseOptionString(std::string_view text, RunSettings& settings) {

@@ -24,4 +24,8 @@ std::vector<OptionToken> tokenizeOptionString(std::string_view text);
 // turn, later tokens winning. Unknown tokens are ignored.
 void parseOptionString(std::string_view text, RunSettings& settings);
 
+// Whether an upper-cased token is one of the options (any value), /CMD:
+// included.
+bool isKnownOption(std::string_view token);
+
 }  // namespace vrk

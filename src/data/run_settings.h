@@ -43,6 +43,7 @@ struct RunSettings {
     std::vector<std::string> userManagedTeams;  // team file names under the user's control
 
     std::string dhRule;          // /DH  "Y", "H", "A", "E" or "N"
+    std::string autoRunnerRule;  // the start's answer: "Y", "H" or "N"; no option sets it
     int delay = 0;               // /DEL: 0..7
     bool delaySet = false;       // this entry's /DEL: was given
     std::string fireworksColor;  // /C   "C" = random bright colours

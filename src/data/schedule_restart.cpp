@@ -47,9 +47,11 @@ StandingsEntry* StandingsTeam(StandingsTable& table, char league, char division,
 
 bool CreditStandings(StandingsTable& table, const StandingsSide& visitors,
                      const StandingsSide& home) {
+    if (StandingsTeam(table, visitors.league, visitors.division, visitors.teamName) == nullptr)
+        return false;
+    StandingsEntry* h = StandingsTeam(table, home.league, home.division, home.teamName);
+    // Adding the home team may move the table: the visitors are found again.
     StandingsEntry* v = StandingsTeam(table, visitors.league, visitors.division, visitors.teamName);
-    StandingsEntry* h =
-        v ? StandingsTeam(table, home.league, home.division, home.teamName) : nullptr;
     if (v == nullptr || h == nullptr) return false;
     if (home.runs > visitors.runs) {
         ++h->wins;

@@ -7,14 +7,28 @@
 
 namespace vrk {
 
-std::vector<std::string> readSeriesEntries(std::istream& in) {
-    std::vector<std::string> entries;
+std::vector<SeriesLine> readSeriesLines(std::istream& in) {
+    std::vector<SeriesLine> entries;
     std::string line;
+    int number = 0;
     while (std::getline(in, line)) {
+        ++number;
         const std::string_view text = chompCr(line);
         if (text.find_first_not_of(" \t") == std::string_view::npos) continue;
-        entries.emplace_back(text);
+        entries.push_back({number, std::string(text)});
     }
+    return entries;
+}
+
+std::optional<std::vector<SeriesLine>> readSeriesLinesFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return readSeriesLines(in);
+}
+
+std::vector<std::string> readSeriesEntries(std::istream& in) {
+    std::vector<std::string> entries;
+    for (SeriesLine& line : readSeriesLines(in)) entries.push_back(std::move(line.text));
     return entries;
 }
 

@@ -11,6 +11,14 @@ namespace vrk {
 // Lines of blanks only are not entries.
 std::vector<std::string> readSeriesEntries(std::istream& in);
 
+// An entry with the number of its line in the file, for messages.
+struct SeriesLine {
+    int number = 0;
+    std::string text;
+};
+std::vector<SeriesLine> readSeriesLines(std::istream& in);
+std::optional<std::vector<SeriesLine>> readSeriesLinesFile(const std::string& path);
+
 // The entries of the file at path; nothing when it cannot be opened.
 std::optional<std::vector<std::string>> readSeriesFile(const std::string& path);
 

@@ -146,7 +146,9 @@ int showTeamCommand(const Config& config, const std::string& name, std::ostream&
     }
     if (result.abort) return 1;
     printTeam(team, out);
-    return 0;
+    // Printed so the figures can be checked, but a file with problems is not
+    // a team file the program will play unattended.
+    return result.problem ? 1 : 0;
 }
 
 }  // namespace vrk

@@ -1,11 +1,15 @@
 #include "data/stats_set.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
+#include <span>
 
 #include "core/paths.h"
+#include "data/stats_ranges.h"
 
 namespace vrk {
 
@@ -33,9 +37,47 @@ bool LoadTable(const std::string& path, std::string_view what, StatsTable<Record
                          " cannot be used: " + load.problem + ". It was left as it is.";
         return false;
     }
+    if (const auto damage = damagedRecord(load.table)) {
+        result.message = "The " + std::string(what) + " file " + path + " is damaged: " + *damage +
+                         ". It was left as it is.";
+        return false;
+    }
     table = std::move(load.table);
     if (gameCounter != nullptr) *gameCounter = load.gameCounter;
     return true;
+}
+
+// A size that is not a whole number of records: when the header's count
+// of records divides the file evenly, they are records of another length,
+// an older program's layout; otherwise the file was cut or damaged.
+bool CutShort(const std::string& path, std::size_t recordSize) {
+    constexpr std::size_t kHeaderBytes = 38;
+    FileBytes file = ReadFileBytes(path);
+    if (!file.result.ok || file.bytes.size() < kHeaderBytes) return true;
+    std::vector<std::uint8_t> first(recordSize, 0);
+    std::copy_n(file.bytes.begin(), std::min(recordSize, file.bytes.size()), first.begin());
+    const TableHeader header = DecodeHeader(first);
+    if (header.count < 0) return true;
+    const auto records = static_cast<std::uint64_t>(header.count) + 1;
+    return file.bytes.size() % records != 0 || file.bytes.size() / records < kHeaderBytes;
+}
+
+// Every record of the games file must be one a game could write; random
+// bytes or another file's content are refused rather than counted.
+std::optional<std::string> GamesFileProblem(const std::string& path) {
+    FileBytes file = ReadFileBytes(path);
+    if (!file.result.ok) return file.result.message;
+    const std::size_t whole = file.bytes.size() / GameRecord::kSize;
+    const std::span<const std::uint8_t> all(file.bytes);
+    for (std::size_t i = 0; i < whole; ++i) {
+        if (!plausibleGame(DecodeGame(all.subspan(i * GameRecord::kSize, GameRecord::kSize)))) {
+            return "The games file " + path + " cannot be used: its record " +
+                   std::to_string(i + 1) +
+                   " is not a game. It was left as it is; move it away (or delete the set) to "
+                   "start the set's games afresh.";
+        }
+    }
+    return std::nullopt;
 }
 
 // A save that was cut short leaves its temporary file; the real file beside
@@ -49,8 +91,8 @@ void DropUnfinishedSave(const std::string& path, OpenStatsResult& result) {
                            ") was found and discarded; the last complete save is used.");
 }
 
-int RecordedWins(const PitchingTable& pitching) {
-    int wins = 0;
+std::int64_t RecordedWins(const PitchingTable& pitching) {
+    std::int64_t wins = 0;
     for (int n = 1; n < pitching.count(); ++n) wins += pitching.at(n).wins;
     return wins;
 }
@@ -82,7 +124,8 @@ OpenStatsResult OpenStatsSet(StatsSet& set, std::string_view folder, std::string
         std::string path = StatsFilePath(folder, baseName, extension);
         auto size = std::filesystem::file_size(path, ec);
         if (!ec && size % recordSize != 0) {
-            result.message = std::string(kOldVersionMessage);
+            result.message =
+                std::string(CutShort(path, recordSize) ? kDamagedSetMessage : kOldVersionMessage);
             return result;
         }
     }
@@ -106,6 +149,10 @@ OpenStatsResult OpenStatsSet(StatsSet& set, std::string_view folder, std::string
     std::error_code ec;
     auto gamesSize = std::filesystem::file_size(gamesPath, ec);
     if (!ec) {
+        if (const auto problem = GamesFileProblem(gamesPath)) {
+            result.message = *problem;
+            return result;
+        }
         loaded.gamesInFile = static_cast<int>(gamesSize / GameRecord::kSize);
         if (gamesSize % GameRecord::kSize != 0) {
             result.notes.push_back("The games file " + gamesPath +
@@ -119,16 +166,20 @@ OpenStatsResult OpenStatsSet(StatsSet& set, std::string_view folder, std::string
 
     // Every game credits exactly one win, so the pitching totals say how many
     // games the tables hold.
-    int tableGames = RecordedWins(loaded.pitching);
+    const std::int64_t tableGames = RecordedWins(loaded.pitching);
     if (loaded.gamesInFile > tableGames) {
         result.notes.push_back(
             std::to_string(loaded.gamesInFile - tableGames) +
             " game(s) in the games file are missing from the player totals: they were played "
-            "after the last save of an interrupted run.");
+            "after the last save of an interrupted run. They count in the standings but not in "
+            "the players' figures; to have both agree, delete the set and play the run again "
+            "(/PG:Y saves after every game).");
     } else if (loaded.gamesInFile < tableGames) {
         result.notes.push_back("The player totals hold " +
                                std::to_string(tableGames - loaded.gamesInFile) +
-                               " game(s) more than the games file " + gamesPath + ".");
+                               " game(s) more than the games file " + gamesPath +
+                               ": its last games were lost. The standings miss them; the "
+                               "players' figures are complete.");
     }
     set = std::move(loaded);
     result.ok = true;

@@ -13,6 +13,10 @@ namespace vrk {
 inline constexpr std::string_view kOldVersionMessage =
     " Hmmm. The stat file you selected appears to have been | generated from an older version "
     "of VRK and cannot be used | with this version. Returning to the main menu.";
+// A batting or pitching file cut short inside its records is damaged, not old.
+inline constexpr std::string_view kDamagedSetMessage =
+    " The stat file you selected is damaged: its batting or pitching | file ends inside a "
+    "record and cannot be used. ";
 inline constexpr std::string_view kSavingStatsText = "Saving stats to disk...";
 
 // An open statistics set: the three player tables in memory, the games

@@ -57,6 +57,7 @@ const TeamFileCache::Entry* TeamFileCache::fetch(std::string_view name, int slot
     entry->stamp = stamp;
     entry->team = std::move(team);
     entry->warnings = std::move(result.warnings);
+    entry->problem = result.problem;
     return entry;
 }
 
@@ -69,6 +70,7 @@ TeamLoadResult TeamFileCache::loadPair(TeamSlots& teams, std::string_view visito
     if (home == nullptr) {
         result.warnings.insert(result.warnings.begin(), visitors->warnings.begin(),
                                visitors->warnings.end());
+        result.problem = result.problem || visitors->problem;
         return result;
     }
     // A colour beyond what the home team's record keeps: load the pair as is.
@@ -84,6 +86,7 @@ TeamLoadResult TeamFileCache::loadPair(TeamSlots& teams, std::string_view visito
         home->team.visitorColorChecks.test(static_cast<std::size_t>(v.teamColor))) {
         v.teamColor = kClashColor;
     }
+    result.problem = visitors->problem || home->problem;
     result.warnings = visitors->warnings;
     result.warnings.insert(result.warnings.end(), home->warnings.begin(), home->warnings.end());
     return result;

@@ -35,6 +35,7 @@ class TeamFileCache {
         Stamp stamp;
         Team team;
         std::vector<std::string> warnings;
+        bool problem = false;
     };
     // The entry for a file in a slot, read when missing or changed; null
     // with `failure` filled when the load aborts.

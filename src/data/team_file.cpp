@@ -8,6 +8,7 @@
 #include "core/text_fields.h"
 #include "data/config_folders.h"
 #include "data/league_context.h"
+#include "data/team_file_checks.h"
 #include "data/team_file_derived.h"
 #include "data/team_file_keywords.h"
 #include "data/team_file_player_line.h"
@@ -38,8 +39,13 @@ std::string joinNumbers(const std::vector<int>& numbers) {
     return out;
 }
 
+// At most this many findings of each kind are listed; the rest are counted.
+constexpr std::size_t kFindingsListed = 8;
+
 struct ReadState {
     int entries = 0;
+    int lineNumber = 0;
+    TeamFileFindings findings;
     bool headerSeen = false;
     int ignoredPlayerLines = 0;
     std::vector<int> namelessLines;
@@ -77,17 +83,25 @@ void readStarLine(Team& team, int slot, Team* visitors, std::string_view line, c
         team.lastPitcherEntry = state.entries;
     } else if (team.lastPitcherEntry > 0) {
         applyKeywordLine(team, slot, visitors, line.substr(1), config);
+        for (const std::string& item : splitKeywordItems(line.substr(1))) {
+            if (const auto problem = keywordItemProblem(item)) {
+                state.findings.notes.push_back("line " + std::to_string(state.lineNumber) + ": " +
+                                               *problem);
+            }
+        }
     }
     // A "*" line among the first nine players is ignored: the staff cannot
     // end before the line-up is complete.
 }
 
-void readPlayer(Team& team, std::string_view line, ReadState& state) {
+void readPlayer(Team& team, std::string_view line, std::string_view asWritten, ReadState& state) {
     if (state.entries >= kMaxRosterEntries) {
         ++state.ignoredPlayerLines;
         return;
     }
     const int entry = ++state.entries;
+    const bool batterLine = entry <= kLineupSize || team.lastPitcherEntry > 0;
+    checkPlayerFields(asWritten, state.lineNumber, batterLine, state.findings);
     const PlayerLineProblems problems =
         readPlayerLine(team.player(entry), line, entry, team.lastPitcherEntry > 0);
     if (problems.emptyName) state.namelessLines.push_back(entry);
@@ -98,18 +112,21 @@ void readPlayer(Team& team, std::string_view line, ReadState& state) {
 void checkRoster(Team& team, const ReadState& state, const std::string& path,
                  TeamLoadResult& result) {
     if (!state.headerSeen) {
+        result.problem = true;
         team.leagueContext = leagueContextFrom(nullptr);
         result.warnings.push_back(prefix(path) +
                                   "|No header line (a '*' line before the first player).|"
                                   "The built-in league averages are used.");
     }
     if (team.lastPitcherEntry == 0) {
+        result.problem = true;
         team.lastPitcherEntry = std::min(team.playerCount, kLastPitcherLimit);
         result.warnings.push_back(prefix(path) +
                                   "|No '*' line after the pitchers ends the pitching staff.|" +
                                   "Player lines 10 to " + std::to_string(team.lastPitcherEntry) +
                                   " are taken as pitchers.");
     } else if (team.lastPitcherEntry > kLastPitcherLimit) {
+        result.problem = true;
         result.warnings.push_back(prefix(path) + "|The pitching staff ends at player line " +
                                   std::to_string(team.lastPitcherEntry) +
                                   "; it must end by line 35.");
@@ -120,14 +137,38 @@ void checkRoster(Team& team, const ReadState& state, const std::string& path,
                                   " lines after the 51st are ignored.");
     }
     if (!state.namelessLines.empty()) {
+        // Nameless players would share one key in the statistics files.
+        result.problem = true;
         result.warnings.push_back(prefix(path) + "|No name in columns 10-27 of player line(s) " +
                                   joinNumbers(state.namelessLines) + ".");
     }
     if (!state.badPositionLines.empty()) {
+        result.problem = true;
         result.warnings.push_back(prefix(path) +
                                   "|Position in columns 7-8 is not 0 to 10 (read as 0) on "
                                   "player line(s) " +
                                   joinNumbers(state.badPositionLines) + ".");
+    }
+}
+
+std::string listed(const std::vector<std::string>& lines) {
+    std::string out;
+    for (std::size_t i = 0; i < lines.size() && i < kFindingsListed; ++i) out += "|" + lines[i];
+    if (lines.size() > kFindingsListed) {
+        out += "|... and " + std::to_string(lines.size() - kFindingsListed) + " more.";
+    }
+    return out;
+}
+
+void reportFindings(const TeamFileFindings& findings, const std::string& path,
+                    TeamLoadResult& result) {
+    if (!findings.problems.empty()) {
+        result.problem = true;
+        result.warnings.push_back(prefix(path) + listed(findings.problems) +
+                                  "|This is a problem. Please correct the .DAT file.");
+    }
+    if (!findings.notes.empty()) {
+        result.warnings.push_back(prefix(path) + listed(findings.notes));
     }
 }
 
@@ -157,6 +198,7 @@ TeamLoadResult readTeamFile(Team& team, int slot, Team* visitors, std::istream& 
     ReadState state;
     std::string raw;
     while (std::getline(in, raw)) {
+        ++state.lineNumber;
         const std::string_view line = chompCr(raw);
         if (line.empty() || isBlankLine(line)) continue;
         if (line.find('\0') != std::string_view::npos) {
@@ -164,12 +206,13 @@ TeamLoadResult readTeamFile(Team& team, int slot, Team* visitors, std::istream& 
         }
         if (line.front() == ';') continue;
         if (line.substr(0, 2) == "##") break;
+        checkLineBytes(line, state.lineNumber, state.findings);
         const std::string padded =
             line.size() < kLineWidth ? padRight(line, kLineWidth) : std::string(line);
         if (line.front() == '*') {
             readStarLine(team, slot, visitors, padded, config, state, result);
         } else {
-            readPlayer(team, padded, state);
+            readPlayer(team, padded, line, state);
         }
     }
     if (in.bad()) return refuse(displayPath, "The file could not be read.");
@@ -181,13 +224,26 @@ TeamLoadResult readTeamFile(Team& team, int slot, Team* visitors, std::istream& 
                                        "at least one pitcher.");
     }
     checkRoster(team, state, displayPath, result);
+    reportFindings(state.findings, displayPath, result);
+    if (const auto reason = unplayableLineup(team)) {
+        result.abort = true;
+        result.warnings.push_back(prefix(displayPath) + "|" + *reason + "|Hit any key to Abort.");
+        return result;
+    }
 
     computeStaffFlags(team);
     computeSpeedRatings(team);
     markSharedLastNames(team);
     findTwoWayPlayer(team);
 
+    if (lineupHasTwoPitchers(team)) {
+        result.problem = true;
+        result.warnings.push_back(prefix(displayPath) +
+                                  "|More than one line-up line has position 1 (the pitcher's "
+                                  "batting slot) in columns 7-8.");
+    }
     if (!lineupHasPitcherOrDh(team)) {
+        result.problem = true;
         result.warnings.push_back(prefix(displayPath) + "|" + "No pitcher or DH in Lineup|" +
                                   "This is a problem. Please correct the .DAT file.|" +
                                   "(Make sure a '1' is in column 8 in the pitcher's batting|" +
@@ -231,6 +287,7 @@ TeamLoadResult loadTeamPair(TeamSlots& teams, std::string_view visitorsFile,
     if (result.abort) return result;
     TeamLoadResult home = loadTeam(teams, kHome, config);
     result.abort = home.abort;
+    result.problem = result.problem || home.problem;
     result.warnings.insert(result.warnings.end(), home.warnings.begin(), home.warnings.end());
     return result;
 }

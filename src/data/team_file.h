@@ -16,8 +16,12 @@ using TeamSlots = std::array<Team, 3>;
 // The outcome of loading a team file. Loading never talks to the user: the
 // caller shows each warning in a message box ("|" starts a new line) and
 // goes back to the main menu when abort is set.
+// `problem` marks a file whose figures cannot be right (a tab, hits above
+// at-bats, a nameless player...): shown like any warning, but unattended play
+// stops on it rather than play a team nobody looked at.
 struct TeamLoadResult {
     bool abort = false;
+    bool problem = false;
     std::vector<std::string> warnings;
 };
 

@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "core/text_fields.h"
 #include "engine/engine_helpers.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"
@@ -178,7 +179,7 @@ void PoppedUp(Game& game, int fielder) {
     CreditPutout(game, fielder);
     ++s.outs;
     AddPitcherOut(game);
-    s.playResult = "B" + Digit(fielder);
+    s.playResult = concat({"B", Digit(fielder)});
 }
 
 void Bunt(Game& game) {

@@ -71,6 +71,18 @@ void DecidePitchersOfRecord(Game& game) {
 
 void FinishGame(Game& game) {
     GameState& s = game.state;
+    if (s.stoppedByFault) {
+        // No winner, no pitchers of record, nothing for the simulation's totals.
+        s.winner = 0;
+        s.winningPitcher = s.losingPitcher = s.savePitcher = {};
+        s.gameOver = true;
+        if (game.displayed()) {
+            std::string_view lines[] = {"The game was stopped: it could not end.",
+                                        "Select an Option from the Menu Bar below."};
+            game.narration->window("", lines);
+        }
+        return;
+    }
     AddTotals(game);
     s.winner = s.score[kVisitors] < s.score[kHome] ? kHome : kVisitors;
     DecidePitchersOfRecord(game);
@@ -79,7 +91,9 @@ void FinishGame(Game& game) {
     s.gameOver = true;
     if (game.displayed()) {
         std::string winner = "WINNER: '" + game.team(s.winner).teamName;
-        std::string_view lines[] = {"That's the ballgame!", winner,
+        // The seed lets the user play the same games again (/SEED:).
+        std::string seed = "Seed: " + std::to_string(s.seed);
+        std::string_view lines[] = {"That's the ballgame!", winner, seed,
                                     "Select an Option from the Menu Bar below."};
         game.narration->window("", lines);
         if (s.soundOn) {

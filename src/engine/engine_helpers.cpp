@@ -130,7 +130,7 @@ CardText& CardText::operator<<(int number) {
 }
 
 void WriteScoreCard(Game& game, int team, int player, char code, std::string_view text) {
-    game.lastScoreCardText.assign(text);
+    game.state.afterHomeRun = false;
     game.scoreCard->entry(team, player, code, text);
 }
 

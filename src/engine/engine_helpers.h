@@ -68,7 +68,8 @@ void PlayWav(Game& game, std::string_view fileName);
 // Pause of `units` x delay milliseconds (nothing with delay 0).
 void Pace(Game& game, int unitMs);
 
-// Score-card line for a player of a team; remembers the text for the outcome model.
+// Score-card line for a player of a team. It clears the after-a-home-run
+// mark; the pass that hit the home run sets it again after its own entry.
 void WriteScoreCard(Game& game, int team, int player, char code, std::string_view text);
 
 // A score-card text put together from pieces without allocating (a game

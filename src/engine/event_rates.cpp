@@ -131,7 +131,7 @@ OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, f
     float walk =
         static_cast<float>(CombineRates(rates.pitcher.walk, rates.batter.walk, league.walkRate));
     float hbp = rates.hitByPitch;
-    bool afterHomeRun = game.lastScoreCardText.rfind("HR", 0) == 0;
+    bool afterHomeRun = game.state.afterHomeRun;
     if (game.flags.pitchAround) {
         if (walk < 0.3f) {
             w = 1.5f;

@@ -25,6 +25,29 @@ struct AirBall {
 
 constexpr int kBallInAirSound = 6;
 
+// Variants of the long description: 1 a deep drive, 2 a soft fly.
+constexpr int kDeepFly = 1;
+constexpr int kSoftFly = 2;
+
+// Tells an outfield fly as deep as it was decided: a deep one ends on a
+// deep-fly line, another one on a short-fly line or the plain settling
+// line. The choice among fitting texts is the narration's.
+void TellOutfieldFly(Game& game, int n, bool deep) {
+    const double wording = game.wording.draw();
+    if (deep) {
+        SayBatter(game, wording < 0.3 ? msg::kLongFly(n, kDeepFly) : msg::kFlyBall(n));
+        SayBatter(game, msg::kLongFlyChase(n, kDeepFly));
+        SayBatter(game, msg::kLongFlyEnd(n, kDeepFly));
+    } else if (wording < 0.11) {
+        SayBatter(game, msg::kLongFly(n, kSoftFly));
+        SayBatter(game, msg::kLongFlyChase(n, kSoftFly));
+        SayBatter(game, msg::kLongFlyEnd(n, kSoftFly));
+    } else {
+        SayBatter(game, msg::kFlyBall(n));
+        SayBatter(game, msg::kFlyBallSettles(n));
+    }
+}
+
 AirBall KindOfBall(Game& game) {
     GameState& s = game.state;
     PlayEffect(game, kBallInAirSound);
@@ -51,24 +74,12 @@ AirBall KindOfBall(Game& game) {
         if (game.displayed()) {
             SayBatter(game, msg::kLongDrive(n));
             SayBatter(game,
-                      game.rng.draw() < 0.1 ? msg::kLongDriveWall(n) : msg::kLongDriveChase(n));
+                      game.wording.draw() < 0.1 ? msg::kLongDriveWall(n) : msg::kLongDriveChase(n));
         }
         return ball;
     }
-    if (game.displayed()) {
-        // Only the wording depends on these draws; depth is read from it below.
-        int d = game.rng.randInt(2);
-        if (game.rng.draw() < 0.11) {
-            SayBatter(game, msg::kLongFly(n, d));
-            SayBatter(game, msg::kLongFlyChase(n, d));
-            SayBatter(game, msg::kLongFlyEnd(n, d));
-        } else {
-            SayBatter(game, msg::kFlyBall(n));
-            SayBatter(game, msg::kFlyBallSettles(n));
-        }
-    } else {
-        ball.deep = game.rng.draw() < 0.38;
-    }
+    ball.deep = game.rng.draw() < 0.38;
+    if (game.displayed()) TellOutfieldFly(game, n, ball.deep);
     return ball;
 }
 
@@ -117,33 +128,17 @@ void NotCaught(Game& game, const AirBall& ball) {
     DroppedFairBall(game, n);
 }
 
-// Depth of an outfield fly as the play-by-play told it.
-enum class Depth { Deep, Normal, Shallow };
-
-Depth ToldDepth(const Game& game) {
-    std::string_view line = game.narration->recentLine(0);
-    if (line.find("eep") != std::string_view::npos || line.find("ong") != std::string_view::npos) {
-        return Depth::Deep;
-    }
-    static constexpr std::string_view kShallowWords[] = {"loop",    "litt", "dump", "slap",
-                                                         "shallow", "shot", "short"};
-    for (std::string_view word : kShallowWords) {
-        if (line.find(word) != std::string_view::npos) return Depth::Shallow;
-    }
-    return Depth::Normal;
-}
-
+// A deep fly scores the runner from third by itself; on any other the
+// runner may try, against the throw.
 void TagFromThird(Game& game, bool deep) {
     GameState& s = game.state;
-    // A highlighted catch is deep however it was told.
-    Depth depth = deep ? Depth::Deep : game.displayed() ? ToldDepth(game) : Depth::Normal;
-    if (depth == Depth::Deep) {
+    if (deep) {
         ResolveSacrificeFly(game);
         return;
     }
     int runner = s.runnerOnThird;
     int speed = RunnerSpeed(game, runner);
-    double q = TagFromThirdOutChance(speed, depth == Depth::Shallow);
+    double q = TagFromThirdOutChance(speed);
     bool send;
     if (HumanBattingSide(game)) {
         double p = std::min(100.0 * (1 - q), 99.9);
@@ -163,19 +158,13 @@ void TagFromThird(Game& game, bool deep) {
     }
 }
 
+// Only a deep fly lets the runner on second try for third.
 void TagFromSecond(Game& game, bool deep) {
     GameState& s = game.state;
-    int depthClass = 0;
-    if (deep) {
-        depthClass = 1;
-    } else if (game.displayed()) {
-        std::string_view line = game.narration->recentLine(0);
-        depthClass = (LineContains(line, "deep") || LineContains(line, "long")) ? 1 : 2;
-    }
-    if (depthClass == 0) return;
+    if (!deep) return;
     int runner = s.runnerOnSecond;
     int speed = RunnerSpeed(game, runner);
-    double q = TagFromSecondOutChance(speed, depthClass);
+    double q = TagFromSecondOutChance(speed);
     bool send;
     if (HumanBattingSide(game)) {
         double p = std::clamp(100.0 * (1 - q), 0.0, 99.9);
@@ -222,14 +211,12 @@ void PlayAirBall(Game& game) {
 
 }  // namespace
 
-double TagFromThirdOutChance(int speed, bool shallow) {
-    double a = shallow ? 60 : 18;
-    double b = shallow ? 3 : 2;
-    return std::max(0.0, (a - b * speed) / 100.0);
+double TagFromThirdOutChance(int speed) {
+    return std::max(0.0, (18 - 2 * speed) / 100.0);
 }
 
-double TagFromSecondOutChance(int speed, int depthClass) {
-    return 0.1 * depthClass + 0.15 - (speed - 1) / 40.0;
+double TagFromSecondOutChance(int speed) {
+    return 0.25 - (speed - 1) / 40.0;
 }
 
 void ResolveAirBall(Game& game) {

@@ -12,10 +12,11 @@ void ResolveSacrificeFly(Game& game);
 // The runner on third tags and is thrown out at home.
 void ResolveOutAtPlate(Game& game);
 
-// Chance in [0, 1] that a runner tagging from third is thrown out.
-double TagFromThirdOutChance(int speed, bool shallow);
-// Chance that a runner tagging from second is thrown out at third; depth class
-// 1 for a deep fly, 2 otherwise.
-double TagFromSecondOutChance(int speed, int depthClass);
+// Chance in [0, 1] that a runner tagging from third on a fly that is not
+// deep is thrown out (on a deep one he scores by himself).
+double TagFromThirdOutChance(int speed);
+// Chance that a runner tagging from second on a deep fly is thrown out at
+// third (on a shorter one he stays).
+double TagFromSecondOutChance(int speed);
 
 }  // namespace vrk

@@ -95,6 +95,8 @@ struct GameResult {
     TeamEntry winningPitcher;
     TeamEntry losingPitcher;
     TeamEntry savePitcher;
+    bool stopped = false;  // stopped by a fault: no decision, not to be counted or recorded
+    std::uint64_t seed = 0;  // the generator's seed: /SEED: with it replays the run
 };
 
 // Pitch limits of the game's pitchers, worked out on first use: a pure
@@ -138,9 +140,10 @@ struct Game {
     // Derived from the teams' lines during this game only.
     mutable PitchLimitCache pitchLimits;
 
-    // The last score-card text written, read by the outcome model (after a
-    // home run the next batter is pitched to more carefully).
-    std::string lastScoreCardText;
+    // The narration's own generator: which of several texts tells what the
+    // engine decided. Play never draws from it, so a shown game and the same
+    // seed unattended are the same game. Seeded at game start when displayed.
+    Rng wording{0};
 
     Team& team(int t) { return teams[static_cast<std::size_t>(t)]; }
     const Team& team(int t) const { return teams[static_cast<std::size_t>(t)]; }

@@ -18,6 +18,7 @@ struct HandSplit {
     int hitByPitch = 0;
     int strikeouts = 0;
     int sacrificeFlies = 0;
+    bool operator==(const HandSplit&) const = default;
 };
 
 struct BatterCounters {
@@ -38,6 +39,7 @@ struct BatterCounters {
     int groundedIntoDoublePlays = 0;
     int errors = 0;
     std::array<HandSplit, 2> vsHand{};
+    bool operator==(const BatterCounters&) const = default;
 };
 
 struct PitcherCounters {
@@ -55,18 +57,21 @@ struct PitcherCounters {
     int wildPitches = 0;
     int pitches = 0;  // outs recorded live in GameState::outsRecorded
     bool started = false;
+    bool operator==(const PitcherCounters&) const = default;
 };
 
 struct FielderCounters {
     int putouts = 0;
     int assists = 0;
     int errors = 0;
+    bool operator==(const FielderCounters&) const = default;
 };
 
 // One player who held a batting-order slot, with the position he took.
 struct SlotOccupant {
     int entry = 0;
     int position = 0;
+    bool operator==(const SlotOccupant&) const = default;
 };
 
 // Fixed-capacity list so that substitutions never allocate during a game.
@@ -84,6 +89,7 @@ struct BoundedList {
     const T* end() const { return items.data() + count; }
     const T& operator[](int i) const { return items[static_cast<std::size_t>(i)]; }
     bool empty() const { return count == 0; }
+    bool operator==(const BoundedList&) const = default;
 };
 
 struct TeamCounters {
@@ -100,6 +106,7 @@ struct TeamCounters {
     BoundedList<int, 64> wildPitches;       // pitcher entries
     BoundedList<int, 64> passedBalls;       // catcher entries
     int stolenBaseAttempts = 0;
+    bool operator==(const TeamCounters&) const = default;
 };
 
 // Per-game counters read by the box score and the statistics files;
@@ -114,6 +121,8 @@ struct GameCounters {
     int wildPitches = 0;
     int passedBalls = 0;
     int doubleSwitches = 0;
+
+    bool operator==(const GameCounters&) const = default;
 
     BatterCounters& bat(int team, int entry) {
         return batter[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];

@@ -15,6 +15,9 @@ void StartGame(Game& game);
 // the plate appearances, the end. Returns false when the game ended inside.
 void StartHalfInning(Game& game);
 bool PlayHalfInning(Game& game);
+// Passes of the plate-appearance loop after which a half inning is stopped
+// as a fault (the game then has no decision).
+inline constexpr int kHalfInningPassLimit = 2000;
 void EndHalfInning(Game& game);
 // Column 1..10 of an inning on its scoreboard page.
 int ScoreboardColumn(int inning);

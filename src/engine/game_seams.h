@@ -10,6 +10,7 @@ struct Game;
 
 // Where the play-by-play goes. Engine code calls it only when the game is
 // displayed (showPlayByPlay), so an undisplayed game does no text work at all.
+// It only tells: nothing told is ever read back to decide a play.
 class Narration {
   public:
     virtual ~Narration() = default;
@@ -18,10 +19,6 @@ class Narration {
                          int team2 = 0) = 0;
     // A line of the program's own text; team selects the pronoun conversion (0 = none).
     virtual void text(int team, std::string_view line) = 0;
-    // The queued line `back` places before the newest (0 = newest); empty when absent.
-    virtual std::string_view recentLine(int back) const = 0;
-    // Removes the newest `count` queued lines (a description that is re-told).
-    virtual void dropRecent(int count) = 0;
     // A new play starts: the queue is emptied.
     virtual void startPlay() = 0;
     // Shows the queued lines at the set pace.
@@ -112,8 +109,6 @@ class NullNarration final : public Narration {
   public:
     void message(MessageKey, int, int, int, int) override {}
     void text(int, std::string_view) override {}
-    std::string_view recentLine(int) const override { return {}; }
-    void dropRecent(int) override {}
     void startPlay() override {}
     void showPlay() override {}
     void redrawScoreboard() override {}

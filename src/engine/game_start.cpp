@@ -57,8 +57,6 @@ void StartGame(Game& game) {
     s.playResult.swap(result);
     s.playResult.clear();
     s.playResult.reserve(48);
-    game.lastScoreCardText.clear();
-    game.lastScoreCardText.reserve(128);  // no score-card text is longer
     // Only the two teams' counters are ever written: clearing slot 0 as
     // well would add half as much again to the cost of starting a game.
     GameCounters& c = game.counters;
@@ -71,6 +69,9 @@ void StartGame(Game& game) {
     c.wildPitches = 0;
     c.passedBalls = 0;
     c.doubleSwitches = 0;
+    // A counter added to the record must be cleared above as well.
+    static_assert(sizeof(GameCounters) == sizeof(c.batter) + sizeof(c.pitcher) + sizeof(c.fielder) +
+                                              sizeof(c.team) + 3 * sizeof(int));
     game.pitchLimits = PitchLimitCache{};
     game.flags = StrategyFlags{};
 
@@ -81,6 +82,10 @@ void StartGame(Game& game) {
     s.soundOn = o.sound && s.playDelay > 0;
     s.userManaged = o.userManaged;
     s.inning = 1;
+    s.seed = game.rng.seed();
+    // The wording follows the game's place in the stream, so a replayed run
+    // is told the same way, without drawing from the game's generator.
+    if (o.displayed) game.wording = Rng(game.rng.fingerprint());
 
     for (int t = kVisitors; t <= kHome; ++t) {
         Team& team = game.team(t);

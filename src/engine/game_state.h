@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "core/numbering.h"
@@ -104,6 +105,14 @@ struct GameState {
     ErrorKind precedingError = ErrorKind::None;  // set before a hit handler runs after an error
     bool insideTheParkHomeRun = false;
     bool gameOver = false;
+    // The game was stopped because it could not end (a half inning or an
+    // inning count beyond any real game): it has no winner and is no game.
+    bool stoppedByFault = false;
+    // The last score-card entry was a home run: the next batter is pitched
+    // to more carefully. Any other entry clears it.
+    bool afterHomeRun = false;
+    // The seed of the generator the game was played from (replays the run).
+    std::uint64_t seed = 0;
 
     // Per-team park terms prepared at game start.
     std::array<double, 3> parkBattingAdjustment{};

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/rounding.h"
+#include "core/text_fields.h"
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
 
@@ -33,7 +34,7 @@ std::string FatigueText(const Game& game) {
     int ft = s.fieldingTeam;
     int expected = ExpectedPitchesPerGame(game, s.currentPitcher[static_cast<std::size_t>(ft)], ft);
     long pct = roundHalfEven(100.0 * s.pitchCount[static_cast<std::size_t>(ft)] / expected);
-    std::string t = "(" + std::to_string(pct) + "%)";
+    std::string t = concat({"(", std::to_string(pct), "%)"});
     if (t.size() < 6) t.append(6 - t.size(), ' ');
     return t;
 }

@@ -9,8 +9,8 @@
 namespace vrk {
 namespace {
 
-// Chance that the pitcher, not the first baseman himself, takes the throw
-// when the first baseman fields the ball (undisplayed games only).
+// Chance that the first baseman takes the ball to the bag himself rather
+// than flip to the pitcher covering, by how the play developed.
 constexpr double kCoverAfterThrow = 0.67;
 constexpr double kCoverRunnerHolds = 0.85;
 constexpr double kCoverRunConceded = 0.75;
@@ -47,19 +47,6 @@ void Describe(GroundBall& g) {
     if (g.special) {
         SayBatter(g.game, msg::kSpecialGrounder(g.fielder, g.detail));
         SayBatter(g.game, msg::kSpecialGrounderPlay(g.fielder, g.detail));
-        // A fielder charging a slow roller is told with the charging texts.
-        static constexpr std::string_view kSlowWords[] = {"SLOW",  "CHOP", "DRIBBLE",
-                                                          "SQUIB", "KNUB", "TAP"};
-        std::string_view last = g.game.narration->recentLine(0);
-        for (std::string_view word : kSlowWords) {
-            if (LineContains(last, word)) {
-                int e = g.rng().randInt(2);
-                g.game.narration->dropRecent(2);
-                SayBatter(g.game, msg::kSpecialGrounder(g.fielder, e));
-                SayBatter(g.game, msg::kSpecialGrounderPlay(g.fielder, e));
-                break;
-            }
-        }
     } else {
         SayBatter(g.game, msg::kGroundBall(g.fielder));
     }
@@ -398,25 +385,23 @@ void ForceOrThrow(GroundBall& g) {
     }
 }
 
-// Plays the first baseman made himself: unassisted, or to the pitcher covering.
+// Plays the first baseman made himself: unassisted, or to the pitcher
+// covering. The flip is decided here and then told.
 void Close(GroundBall& g) {
     if (!g.firstBaseAlone) return;
     GameState& s = g.s;
-    bool flip;
-    if (g.game.displayed()) {
-        flip = RecentLinesContain(g.game, 3, "HE FLIPS");
-    } else {
-        flip = g.rng().draw() > g.coverChance;
-    }
+    bool flip = g.rng().draw() > g.coverChance;
     if (s.playResult != "3-3") {
         CreditPutout(g.game, kFirstBase);
         return;
     }
     if (flip) {
+        SayText(g.game, "He flips to the pitcher covering...");
         s.playResult = "3-1";
         CreditAssist(g.game, kFirstBase);
         CreditPutout(g.game, kPitcher);
     } else {
+        SayText(g.game, "He takes it to the bag himself.");
         s.playResult = "3UN";
         CreditPutout(g.game, kFirstBase);
     }

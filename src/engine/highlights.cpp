@@ -2,6 +2,7 @@
 // base-stealing games, cycles and low-hit games.
 #include <string>
 
+#include "core/text_fields.h"
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
 

@@ -115,9 +115,9 @@ void DescribeExtraBaseHit(Game& game, int fielder) {
     PlayEffect(game, kHitSound);
     int d;
     if (fielder == kCenterField) {
-        d = game.rng.randInt(3);
+        d = game.wording.randInt(3);
     } else {
-        double r = game.rng.draw();
+        double r = game.wording.draw();
         d = r < 0.33 ? 1 : r < 0.67 ? (fielder == kLeftField ? 3 : 2) : 4;
     }
     if (d == 4) {

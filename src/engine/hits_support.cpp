@@ -81,21 +81,6 @@ std::string TenthsPercent(double value) {
     return buffer;
 }
 
-bool LineContains(std::string_view line, std::string_view word) {
-    auto it = std::search(line.begin(), line.end(), word.begin(), word.end(), [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) ==
-               std::toupper(static_cast<unsigned char>(b));
-    });
-    return !word.empty() && it != line.end();
-}
-
-bool RecentLinesContain(const Game& game, int count, std::string_view word) {
-    for (int back = 0; back < count; ++back) {
-        if (LineContains(game.narration->recentLine(back), word)) return true;
-    }
-    return false;
-}
-
 int OutfielderBehind(int infielder) {
     switch (infielder) {
         case kThirdBase:

@@ -41,11 +41,6 @@ bool AskSide(Game& game, int team, std::string_view question, double percent);
 std::string WholePercent(int value);
 std::string TenthsPercent(double value);
 
-// Case-insensitive search in a play-by-play line.
-bool LineContains(std::string_view line, std::string_view word);
-// One of the last `count` queued play-by-play lines contains the word.
-bool RecentLinesContain(const Game& game, int count, std::string_view word);
-
 // The outfielder who backs up an infielder on a ball through the infield.
 int OutfielderBehind(int infielder);
 

@@ -124,8 +124,8 @@ bool HitThrowError(Game& game, int position) {
     if (game.rng.draw() < f + 0.5 * (1 - f)) return false;
     ChargeError(game, position, true);
     if (game.displayed()) {
-        Say(game, game.rng.draw() < 0.5 ? msg::kHitThrowError(position)
-                                        : msg::kHitThrowErrorBounce(position));
+        Say(game, game.wording.draw() < 0.5 ? msg::kHitThrowError(position)
+                                            : msg::kHitThrowErrorBounce(position));
         Say(game, game.state.runnersOn() > 1 ? msg::kRunnersMoveUp : msg::kRunnerMovesUp);
     }
     AdvanceOnError(game, 1, 1, 1);

@@ -43,10 +43,11 @@ bool BothComputerManaged(const GameState& s) {
 void Windup(Game& game) {
     const GameState& s = game.state;
     int on = s.runnersOn();
-    if (game.rng.chance(0.3)) Say(game, msg::kWindup);
-    if (game.rng.chance(0.2) && on > 0)
+    Rng& wording = game.wording;
+    if (wording.chance(0.3)) Say(game, msg::kWindup);
+    if (wording.chance(0.2) && on > 0)
         Say(game, on == 1 ? msg::kCheckOneRunner : msg::kCheckRunners);
-    if (game.rng.chance(0.2)) Say(game, on > 0 ? msg::kSetRunnersOn : msg::kSetBasesEmpty);
+    if (wording.chance(0.2)) Say(game, on > 0 ? msg::kSetRunnersOn : msg::kSetBasesEmpty);
     Say(game, on > 0 ? msg::kDeliveryRunnersOn : msg::kDeliveryBasesEmpty);
     game.narration->showPlay();
     Pace(game, 450);
@@ -79,7 +80,7 @@ void WildPitch(Game& game) {
     if (game.displayed() && s.playDelay != 0) {
         Say(game, msg::kWildPitch);
         RunnersMoveUpText(game);
-        if (s.soundOn && game.rng.chance(0.33)) {
+        if (s.soundOn && game.wording.chance(0.33)) {
             game.pacer->wait(1000);
             PlayWav(game, "15533.wav");
         }
@@ -111,26 +112,33 @@ void PassedBall(Game& game) {
     StepBack(game);
 }
 
-// Long foul down a line; only ever told, it never changes the game.
-bool LongFoul(Game& game) {
+// A long foul down a line before the pitch that decides the plate
+// appearance, told in paced games. It is only told: the narration's own
+// generator chooses it, the game's state is left as it was, and the plate
+// appearance goes on in the same pass, so a watched game stays the game.
+void TellLongFoul(Game& game) {
     const Player& batter = game.batterPlayer();
-    if (batter.atBats <= 0) return false;
-    if (!game.rng.chance(batter.homeRuns / (15.0 * batter.atBats))) return false;
+    if (batter.atBats <= 0) return;
+    Rng& wording = game.wording;
+    if (!wording.chance(batter.homeRuns / (15.0 * batter.atBats))) return;
     char throws =
         static_cast<char>(std::toupper(static_cast<unsigned char>(game.pitcherPlayer().hand)));
     int fielder = kLeftField;
     if (batter.hand == 'L') fielder = kRightField;
     if (batter.hand == 'S' || batter.hand == 'B')
         fielder = throws == 'L' ? kLeftField : kRightField;
-    if (game.rng.chance(0.15)) fielder = fielder == kLeftField ? kRightField : kLeftField;
+    if (wording.chance(0.15)) fielder = fielder == kLeftField ? kRightField : kLeftField;
+    // The texts name the fielder through the current-fielder field.
+    const int fielderBefore = game.state.currentFielder;
     game.state.currentFielder = fielder;
     PlayEffect(game, 5);
     SayBatter(game, msg::kLongDrive(fielder));
-    Say(game, game.rng.chance(0.1) ? msg::kLongDriveWall(fielder) : msg::kLongDriveChase(fielder),
+    Say(game, wording.chance(0.1) ? msg::kLongDriveWall(fielder) : msg::kLongDriveChase(fielder),
         FielderEntry(game, fielder), game.state.fieldingTeam);
     SayText(game, "Foul ball!");
-    StepBack(game);
-    return true;
+    game.narration->showPlay();
+    Pace(game, 450);
+    game.state.currentFielder = fielderBefore;
 }
 
 void HitAndRunStrikeout(Game& game) {
@@ -178,7 +186,10 @@ void Substitutions(Game& game) {
     }
 }
 
-// Steps 8 to 19 of the pass; returns after the event that the pass plays.
+// The pitch-level events in the order they are checked: intentional walk,
+// pickoff and throw-over, pitch-out, bunt, steal, hit-and-run, wild pitch and
+// passed ball; else the plate appearance itself. Returns after the one event
+// the pass plays.
 void PitchEvent(Game& game) {
     GameState& s = game.state;
     StrategyFlags& f = game.flags;
@@ -225,6 +236,9 @@ void PitchEvent(Game& game) {
 
     if (f.buntCall) {
         ResolveBunt(game);
+        // A bunt put in play ends the batter's turn, so he was faced; one who
+        // pulled the bat back is still up.
+        if (!s.plateAppearanceContinues) AddBatterFaced(game);
         ResetBallCounts(s);
         return;
     }
@@ -293,7 +307,7 @@ void PitchEvent(Game& game) {
         }
     }
 
-    if (game.paced() && LongFoul(game)) return;
+    if (game.paced()) TellLongFoul(game);
 
     if (game.config.warmupRule) game.managers->warmups(game);
 
@@ -315,6 +329,7 @@ void Tail(Game& game) {
                            SlotPlayer(game, s.battingTeam, s.secondaryRunnerSlot), ' ',
                            s.playResult);
         }
+        s.afterHomeRun = s.homeRunThisPass;
     }
     b.atBats += 1;
     b.vsHand[Idx(handIndex(game.pitcherPlayer().hand))].atBats += 1;

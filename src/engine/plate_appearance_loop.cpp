@@ -2,6 +2,7 @@
 // batter and his announcement, then one pass of the pitch loop.
 #include <string>
 
+#include "core/text_fields.h"
 #include "engine/engine_helpers.h"
 #include "engine/game_flow.h"
 #include "engine/message_registry.h"
@@ -15,7 +16,7 @@ std::size_t Idx(int i) {
 }
 
 std::string Number(int n) {
-    return " " + std::to_string(n);
+    return concat({" ", std::to_string(n)});
 }
 
 void AnnounceBatter(Game& game, bool continuing) {
@@ -30,7 +31,7 @@ void AnnounceBatter(Game& game, bool continuing) {
         if (c.atBats > 0) {
             SayText(game, BatterGameLine(name, c), s.battingTeam);
             if (c.homeRuns == 1) {
-                SayText(game, game.rng.chance(0.7) ? "And a Home Run!" : "Including a Homer!",
+                SayText(game, game.wording.chance(0.7) ? "And a Home Run!" : "Including a Homer!",
                         s.battingTeam);
             } else if (c.homeRuns >= 2) {
                 SayText(game, "And" + Number(c.homeRuns) + " Home Runs!", s.battingTeam);
@@ -62,7 +63,16 @@ std::string BatterGameLine(const std::string& name, const BatterCounters& c) {
 bool PlayHalfInning(Game& game) {
     GameState& s = game.state;
     int bt = s.battingTeam;
-    for (;;) {
+    for (int pass = 0;; ++pass) {
+        // A line-up that cannot be put out would bat for ever and run the
+        // score past any counter.
+        if (pass >= kHalfInningPassLimit) {
+            ReportFault(game, "Game stopped",
+                        "a half inning of " + std::to_string(kHalfInningPassLimit) +
+                            " plays could not end");
+            s.stoppedByFault = true;
+            return false;
+        }
         if (s.playDelay == 0) {
             s.soundOn = false;
         } else if (game.config.displayFatigue == 'Y' && game.displayed()) {

@@ -23,6 +23,8 @@ GameResult Result(const Game& game) {
     r.winningPitcher = s.winningPitcher;
     r.losingPitcher = s.losingPitcher;
     r.savePitcher = s.savePitcher;
+    r.stopped = s.stoppedByFault;
+    r.seed = s.seed;
     return r;
 }
 
@@ -46,15 +48,16 @@ GameResult PlayGame(Game& game) {
                 break;
             }
             StartHalfInning(game);
-            if (!PlayHalfInning(game)) {
+            if (!PlayHalfInning(game) || s.stoppedByFault) {
                 over = true;
                 break;
             }
             EndHalfInning(game);
         }
         if (over) break;
-        if (s.inning >= kInningLimit) {
+        if (s.inning >= kInningLimit && s.score[kVisitors] == s.score[kHome]) {
             ReportFault(game, "Game stopped", "no decision after 99 innings");
+            s.stoppedByFault = true;
             break;
         }
         ++s.inning;

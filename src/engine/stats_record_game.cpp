@@ -88,14 +88,51 @@ bool DesignatedHitterUsed(const Game& game, int t) {
     return false;
 }
 
-// Step B. Counters are added once per player and game, however many slots
-// he batted in: the counters already hold his whole game.
-void RecordBatter(Recorder& r, int t, int e, EntryFlags& handled) {
-    if (e < 1 || e > kMaxRosterEntries || handled[Idx(e)]) return;
-    handled[Idx(e)] = true;
-    const Player& p = r.player(t, e);
-    BattingRecord& rec = FindOrInsert(r.set.batting, r.key(t, e), BattingHand(p.hand));
-    const BatterCounters& c = r.bat(t, e);
+bool TookPart(const BatterCounters& c) {
+    return c.atBats != 0 || c.runs != 0 || c.walks != 0 || c.hitByPitch != 0 || c.sacrifices != 0 ||
+           c.sacrificeFlies != 0 || c.stolenBases != 0 || c.caughtStealing != 0 || c.errors != 0 ||
+           c.runsBattedIn != 0;
+}
+
+void AddSplits(HandSplit& to, const HandSplit& from) {
+    to.atBats += from.atBats;
+    to.hits += from.hits;
+    to.singles += from.singles;
+    to.doubles += from.doubles;
+    to.triples += from.triples;
+    to.homeRuns += from.homeRuns;
+    to.walks += from.walks;
+    to.hitByPitch += from.hitByPitch;
+    to.strikeouts += from.strikeouts;
+    to.sacrificeFlies += from.sacrificeFlies;
+}
+
+void AddCounters(BatterCounters& to, const BatterCounters& from) {
+    to.atBats += from.atBats;
+    to.runs += from.runs;
+    to.hits += from.hits;
+    to.doubles += from.doubles;
+    to.triples += from.triples;
+    to.homeRuns += from.homeRuns;
+    to.runsBattedIn += from.runsBattedIn;
+    to.walks += from.walks;
+    to.hitByPitch += from.hitByPitch;
+    to.strikeouts += from.strikeouts;
+    to.stolenBases += from.stolenBases;
+    to.caughtStealing += from.caughtStealing;
+    to.sacrifices += from.sacrifices;
+    to.sacrificeFlies += from.sacrificeFlies;
+    to.groundedIntoDoublePlays += from.groundedIntoDoublePlays;
+    to.errors += from.errors;
+    for (std::size_t i = 0; i < to.vsHand.size(); ++i) AddSplits(to.vsHand[i], from.vsHand[i]);
+}
+
+// One batting line per player and game. The player's figures may sit on
+// more than one entry: the pitcher's batting slot is a stand-in entry that
+// bears the name of whoever pitches and bats for him until he leaves, so a
+// player's line is the sum over the entries carrying his name.
+void RecordBatter(Recorder& r, const BatterCounters& c, const Player& p, const PlayerKey& key) {
+    BattingRecord& rec = FindOrInsert(r.set.batting, key, BattingHand(p.hand));
     rec.lastGame = r.context.gameCounter;
     rec.games += 1;
     AddSplit(rec.atBats, c.atBats, c.vsHand, &HandSplit::atBats);
@@ -124,17 +161,44 @@ void RecordBatter(Recorder& r, int t, int e, EntryFlags& handled) {
     }
 }
 
+// Who gets a batting line: every entry a slot history lists, the pitchers
+// when a designated hitter batted for them, and any entry that batted or ran
+// without being listed (the stand-in of the pitcher's slot is never listed).
 void RecordBatting(Recorder& r, int t) {
-    EntryFlags handled{};
+    std::array<int, kRosterSize> order{};
+    int count = 0;
+    EntryFlags listed{};
+    auto list = [&](int e) {
+        if (e < 1 || e > kMaxRosterEntries || listed[Idx(e)]) return;
+        listed[Idx(e)] = true;
+        order[Idx(count++)] = e;
+    };
     const TeamCounters& tc = r.game.counters.team[Idx(t)];
     for (int slot = 1; slot <= kLineupSize; ++slot) {
-        for (const SlotOccupant& o : tc.slotHistory[Idx(slot)])
-            RecordBatter(r, t, o.entry, handled);
+        for (const SlotOccupant& o : tc.slotHistory[Idx(slot)]) list(o.entry);
     }
     if (DesignatedHitterUsed(r.game, t)) {
         const GameState& s = r.game.state;
         for (int k = 1; k <= s.pitchersUsed[Idx(t)] && k <= kMaxRosterEntries; ++k)
-            RecordBatter(r, t, s.pitcherList[Idx(t)][Idx(k)], handled);
+            list(s.pitcherList[Idx(t)][Idx(k)]);
+    }
+    for (int e = 1; e <= kMaxRosterEntries; ++e) {
+        if (TookPart(r.bat(t, e))) list(e);
+    }
+
+    EntryFlags done{};
+    for (int i = 0; i < count; ++i) {
+        int e = order[Idx(i)];
+        if (done[Idx(e)]) continue;
+        PlayerKey key = r.key(t, e);
+        BatterCounters line{};
+        for (int j = i; j < count; ++j) {
+            int other = order[Idx(j)];
+            if (done[Idx(other)] || !(r.key(t, other) == key)) continue;
+            done[Idx(other)] = true;
+            AddCounters(line, r.bat(t, other));
+        }
+        RecordBatter(r, line, r.player(t, e), key);
     }
 }
 
@@ -144,7 +208,8 @@ int RestNeeded(bool starter, int outs) {
     return std::max(0, static_cast<int>(std::floor(std::sqrt(4 * ip) - 1.4)));
 }
 
-// Step P.
+// One pitcher's game: his figures, his decision, and the rest he needs after
+// it, by his outs (a starter needs more).
 void RecordPitcher(Recorder& r, int t, int e, bool starter) {
     const GameState& s = r.game.state;
     const PitcherCounters& c = r.pitch(t, e);
@@ -184,7 +249,8 @@ void RecordPitcher(Recorder& r, int t, int e, bool starter) {
     }
 }
 
-// Step R.
+// A staff pitcher who did not pitch: one game's rest off what he still
+// needs, or the days since he last pitched in schedule play.
 void RestPitcher(Recorder& r, int t, int e) {
     FindResult found = FindRecord(r.set.pitching, r.key(t, e));
     if (found.record == 0) return;
@@ -233,7 +299,7 @@ Participation CollectParticipation(const Game& game, int t) {
     return part;
 }
 
-// Step F, for every position the entry took part at. The game counts a
+// Games at every position the entry took part at. The game counts a
 // player's putouts, assists and errors for the whole game; they are credited
 // at the first position he fielded.
 void RecordFielding(Recorder& r, int t) {

@@ -24,12 +24,12 @@ void ResolveStrikeout(Game& game) {
             SayText(game, "Struck him out!");
             PlayEffect(game, 10);
         } else {
-            int detail = game.rng.randInt(2);
+            int detail = game.wording.randInt(2);
             SayBatter(game, msg::kStrikeout(detail));
             SayBatter(game, msg::kStrikeoutFollow(detail));
         }
     }
-    s.playResult = "K";
+    s.playResult.assign(1, 'K');
 
     if (!s.basesEmpty()) return;
     double z = game.rng.draw();

@@ -1,28 +1,54 @@
 #include "presentation/announcer.h"
 
-#include "core/paths.h"
+#include <unistd.h>
+
+#include <cstdlib>
+
 #include "core/process.h"
 #include "core/text_fields.h"
 
 namespace vrk {
 
-AnnouncerEnvironment DefaultAnnouncerEnvironment(std::string homeDirectory) {
+AnnouncerEnvironment DefaultAnnouncerEnvironment(std::string configuredProgram) {
     AnnouncerEnvironment env;
-    env.homeDirectory = std::move(homeDirectory);
-    env.isInstalled = [](const std::string& name) { return programAvailable(name); };
+    env.configured = std::move(configuredProgram);
+    env.locate = [](const std::string& name) {
+        const char* path = std::getenv("PATH");
+        return LocateOnSearchPath(name, path != nullptr ? path : "");
+    };
     env.launch = [](const std::vector<std::string>& argv) { return launchDetached(argv); };
     return env;
 }
 
-std::string ChooseAnnouncer(const AnnouncerEnvironment& environment) {
-    for (const char* name : {"voxcall", "voxchat"}) {
-        if (auto path = findFile(environment.homeDirectory, name)) {
-            // A bare name would be looked up on PATH instead of here.
-            return path->find('/') == std::string::npos ? "./" + *path : *path;
+std::optional<std::string> LocateOnSearchPath(const std::string& name,
+                                              std::string_view searchPath) {
+    if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
+    while (true) {
+        const std::size_t colon = searchPath.find(':');
+        const std::string_view dir = searchPath.substr(0, colon);
+        if (!dir.empty() && dir.front() == '/') {
+            std::string candidate(dir);
+            candidate += "/" + name;
+            if (access(candidate.c_str(), X_OK) == 0) return candidate;
         }
+        if (colon == std::string_view::npos) return std::nullopt;
+        searchPath.remove_prefix(colon + 1);
     }
-    if (environment.isInstalled && environment.isInstalled("espeak-ng")) return "espeak-ng";
-    return {};
+}
+
+std::string ChooseAnnouncer(const AnnouncerEnvironment& environment) {
+    const std::string& configured = environment.configured;
+    if (!configured.empty()) {
+        // Only a full path names a file directly; "./say" would depend on the
+        // folder the program was started from.
+        if (configured.front() == '/') {
+            return access(configured.c_str(), X_OK) == 0 ? configured : std::string{};
+        }
+        if (configured.find('/') != std::string::npos || !environment.locate) return {};
+        return environment.locate(configured).value_or("");
+    }
+    if (!environment.locate) return {};
+    return environment.locate("espeak-ng").value_or("");
 }
 
 std::string SpokenText(std::string_view line) {

@@ -100,8 +100,8 @@ std::vector<std::string> Notes(const Game& game, const StatsSet* set, int t) {
             if (!labelled) add(category.label);
             labelled = true;
             std::string line =
-                " " + std::string(trimRight(Cut(NameOf(game.team(t).player(e)), kNameWidth)));
-            if (count > 1) line += " " + std::to_string(count);
+                concat({" ", trimRight(Cut(NameOf(game.team(t).player(e)), kNameWidth))});
+            if (count > 1) line += concat({" ", std::to_string(count)});
             if (const BattingRecord* season = SeasonBatting(game, set, t, e)) {
                 line += " (" + std::to_string(category.seasonTotal(*season)) + ")";
             }
@@ -209,12 +209,14 @@ std::string Decision(const Game& game, const StatsSet* set, int t, int e) {
     const PitchingRecord* season = SeasonPitching(game, set, t, e);
     const auto record = [&] {
         if (season == nullptr) return std::string();
-        return "(" + std::to_string(season->wins) + "-" + std::to_string(season->losses) + ")";
+        return concat(
+            {"(", std::to_string(season->wins), "-", std::to_string(season->losses), ")"});
     };
-    if (s.winningPitcher == me) return " W" + record();
-    if (s.losingPitcher == me) return " L" + record();
+    if (s.winningPitcher == me) return concat({" W", record()});
+    if (s.losingPitcher == me) return concat({" L", record()});
     if (s.savePitcher == me) {
-        return " S" + (season ? "(" + std::to_string(season->saves) + ")" : std::string());
+        if (season == nullptr) return " S";
+        return concat({" S(", std::to_string(season->saves), ")"});
     }
     return {};
 }
@@ -243,7 +245,7 @@ std::vector<std::string> Closing(std::string_view label,
     bool first = true;
     for (const auto& [name, count] : who) {
         std::string item = std::string(trimRight(Cut(name, kNameWidth)));
-        if (count > 1) item += " " + std::to_string(count);
+        if (count > 1) item += concat({" ", std::to_string(count)});
         const std::string joined = line + (first ? " " : ", ") + item;
         if (!first && joined.size() > kPitcherWidth) {
             lines.push_back(line + ",");
@@ -366,8 +368,8 @@ std::vector<std::string> BoxScoreLines(const Game& game, const BoxScoreOptions& 
     }
 
     out.emplace_back();
-    out.emplace_back("~" + SideBySide("Pitcher           IP      H  R ER BB SO",
-                                      "Pitcher           IP      H  R ER BB SO"));
+    out.emplace_back(concat({"~", SideBySide("Pitcher           IP      H  R ER BB SO",
+                                             "Pitcher           IP      H  R ER BB SO")}));
     const std::vector<int> visitors = PitchersUsed(game.state, kVisitors);
     const std::vector<int> home = PitchersUsed(game.state, kHome);
     for (std::size_t k = 0; k < std::max(visitors.size(), home.size()); ++k) {

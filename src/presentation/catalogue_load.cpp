@@ -17,7 +17,7 @@ struct ListLimits {
 // "3" -> "03", "123" -> "23": the last two characters, zero-padded.
 std::string twoCharacterCode(std::string_view code) {
     if (code.size() >= 2) return std::string(code.substr(code.size() - 2));
-    return "0" + std::string(code);
+    return concat({"0", code});
 }
 
 bool isBlank(char c) {

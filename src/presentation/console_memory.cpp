@@ -1,4 +1,5 @@
 #include "presentation/console_memory.h"
+#include "core/text_fields.h"
 
 #include <stdexcept>
 
@@ -23,8 +24,8 @@ void MemoryConsole::pushQuietPolls() {
 }
 
 void MemoryConsole::pushResize(int rows, int cols) {
-    keys_.push_back(std::string(1, kResizeMark) + std::to_string(rows) + "," +
-                    std::to_string(cols));
+    keys_.push_back(concat(
+        {std::string_view(&kResizeMark, 1), std::to_string(rows), ",", std::to_string(cols)}));
 }
 
 bool MemoryConsole::takeResize() {

@@ -1,4 +1,5 @@
 #include "presentation/console_narration.h"
+#include "core/text_fields.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,7 +56,7 @@ void ConsoleNarration::message(MessageKey key, int player1, int team1, int playe
     context.quickPlay =
         game_->state.playDelay == 0 && !game_->state.userManaged[1] && !game_->state.userManaged[2];
     const std::string line =
-        PlayByPlayText(catalogue_, key, player1, team1, player2, team2, context, game_->rng);
+        PlayByPlayText(catalogue_, key, player1, team1, player2, team2, context, game_->wording);
     if (line.find(kNotFound) != std::string::npos) ++missingTexts_;
     text(team1, line);
 }
@@ -63,16 +64,6 @@ void ConsoleNarration::message(MessageKey key, int player1, int team1, int playe
 void ConsoleNarration::text(int team, std::string_view line) {
     AddPlayByPlayLine(queue_, teamRefs(), team, line);
     ++linesQueued_;
-}
-
-std::string_view ConsoleNarration::recentLine(int back) const {
-    const int index = queue_.count - 1 - back;
-    if (back < 0 || index < 0) return {};
-    return queue_.lines[static_cast<std::size_t>(index)];
-}
-
-void ConsoleNarration::dropRecent(int count) {
-    queue_.count = std::max(0, queue_.count - std::max(0, count));
 }
 
 void ConsoleNarration::startPlay() {
@@ -218,7 +209,7 @@ void ConsoleNarration::celebrateHomeRun(bool fireworks) {
     settings.soundOn = game_->state.soundOn;
     settings.fireworks = fireworks;
     console_.pushScreen();
-    showHomeRunCelebration(console_, settings, game_->rng, [this](const std::string& line) {
+    showHomeRunCelebration(console_, settings, game_->wording, [this](const std::string& line) {
         text(0, line);
         showPlay();
     });
@@ -235,7 +226,7 @@ bool ConsoleNarration::pollKey() {
 
 void ConsoleNarration::fault(std::string_view label, std::string_view detail) {
     std::string message(label);
-    if (!detail.empty()) message += "|" + std::string(detail);
+    if (!detail.empty()) message += concat({"|", detail});
     console_.messageBox(row(10), col(10), message, 15 + 16 * 4);
 }
 

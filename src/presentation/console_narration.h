@@ -31,8 +31,6 @@ class ConsoleNarration final : public Narration, public Pacer, public ErrorSink 
     // Narration
     void message(MessageKey key, int player1, int team1, int player2, int team2) override;
     void text(int team, std::string_view line) override;
-    std::string_view recentLine(int back) const override;
-    void dropRecent(int count) override;
     void startPlay() override;
     void showPlay() override;
     void redrawScoreboard() override;

@@ -17,7 +17,7 @@ namespace {
 constexpr double kLeastShown = 0.001;
 
 template <typename Record>
-struct ListSpec {
+struct LeaderRule {
     std::string title;
     LeaderFormat format;
     bool lowestFirst;
@@ -26,20 +26,20 @@ struct ListSpec {
 };
 
 template <typename Record>
-LeaderList Rank(const ListSpec<Record>& spec, const std::vector<const Record*>& records,
+LeaderList Rank(const LeaderRule<Record>& rule, const std::vector<const Record*>& records,
                 const std::function<bool(const Record&)>& qualifies) {
-    LeaderList list{spec.title, spec.format, spec.lowestFirst, {}};
+    LeaderList list{rule.title, rule.format, rule.lowestFirst, {}};
     for (const Record* r : records) {
-        if (spec.qualifiedOnly && !qualifies(*r)) continue;
-        double v = spec.value(*r);
+        if (rule.qualifiedOnly && !qualifies(*r)) continue;
+        double v = rule.value(*r);
         // Lowest-first lists keep a real zero (a perfect ERA leads); only
         // places nobody holds stay blank there.
-        if (!spec.lowestFirst && !(v > kLeastShown)) continue;
+        if (!rule.lowestFirst && !(v > kLeastShown)) continue;
         list.places.push_back({KeyPlayerName(r->key), KeyTeamName(r->key), v});
     }
     std::stable_sort(list.places.begin(), list.places.end(),
                      [&](const LeaderPlace& a, const LeaderPlace& b) {
-                         return spec.lowestFirst ? a.value < b.value : a.value > b.value;
+                         return rule.lowestFirst ? a.value < b.value : a.value > b.value;
                      });
     if (list.places.size() > kLeaderPlaces) list.places.resize(kLeaderPlaces);
     return list;
@@ -71,11 +71,11 @@ std::string ValueText(LeaderFormat format, double value) {
 }  // namespace
 
 std::vector<LeaderList> BattingLeaders(const ReportLeague& league, long qualifyingPA) {
-    using Spec = ListSpec<BattingRecord>;
+    using Rule = LeaderRule<BattingRecord>;
     const auto count = [](auto field) {
         return [field](const BattingRecord& b) { return static_cast<double>(field(b)); };
     };
-    const std::vector<Spec> specs = {
+    const std::vector<Rule> rules = {
         {"Batting Avg (Based on " + std::to_string(qualifyingPA) + " PA) ====", LeaderFormat::Rate,
          false, true, BattingAverage},
         {"Runs ================================", LeaderFormat::Count, false, false,
@@ -104,16 +104,16 @@ std::vector<LeaderList> BattingLeaders(const ReportLeague& league, long qualifyi
         return PlateAppearances(b) >= qualifyingPA;
     };
     std::vector<LeaderList> lists;
-    for (const Spec& spec : specs) lists.push_back(Rank(spec, batters, qualifies));
+    for (const Rule& rule : rules) lists.push_back(Rank(rule, batters, qualifies));
     return lists;
 }
 
 std::vector<LeaderList> PitchingLeaders(const ReportLeague& league, long qualifyingInnings) {
-    using Spec = ListSpec<PitchingRecord>;
+    using Rule = LeaderRule<PitchingRecord>;
     const auto count = [](auto field) {
         return [field](const PitchingRecord& p) { return static_cast<double>(field(p)); };
     };
-    const std::vector<Spec> specs = {
+    const std::vector<Rule> rules = {
         {"Innings ============================", LeaderFormat::Innings, false, false,
          [](const PitchingRecord& p) { return p.innings + p.extraOuts / 3.0; }},
         {"Wins ================================", LeaderFormat::Count, false, false,
@@ -136,7 +136,7 @@ std::vector<LeaderList> PitchingLeaders(const ReportLeague& league, long qualify
             return p.innings + p.extraOuts / 3.0 >= static_cast<double>(qualifyingInnings);
         };
     std::vector<LeaderList> lists;
-    for (const Spec& spec : specs) lists.push_back(Rank(spec, pitchers, qualifies));
+    for (const Rule& rule : rules) lists.push_back(Rank(rule, pitchers, qualifies));
     return lists;
 }
 

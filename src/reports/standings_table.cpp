@@ -54,7 +54,7 @@ std::string ScreenPctKey(int wins, int losses) {
 
 std::string ScreenPctText(const std::string& key) {
     if (key > "0998") return "1.00";
-    return "." + key.substr(key.size() >= 3 ? key.size() - 3 : 0);
+    return concat({".", std::string_view(key).substr(key.size() >= 3 ? key.size() - 3 : 0)});
 }
 
 std::string LeagueName(char league) {

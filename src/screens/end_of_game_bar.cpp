@@ -1,4 +1,5 @@
 #include "screens/end_of_game_bar.h"
+#include "core/text_fields.h"
 
 #include <cctype>
 
@@ -18,7 +19,7 @@ void run(const std::function<void()>& action, Console& console, std::string_view
         action();
         console.popScreen();
     } else {
-        tellUser(console, " " + std::string(what) + " not available yet. ");
+        tellUser(console, concat({" ", what, " not available yet. "}));
     }
 }
 

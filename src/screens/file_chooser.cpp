@@ -1,5 +1,7 @@
 #include "screens/file_chooser.h"
 
+#include <algorithm>
+
 #include "core/folder_listing.h"
 #include "core/paths.h"
 #include "presentation/console.h"
@@ -11,6 +13,18 @@ namespace vrk {
 namespace {
 constexpr int kMessageAttribute = 15 + 16 * 4;
 constexpr int kListWidth = 60;
+constexpr int kHelpAttribute = 0 + 16 * 7;
+
+// The help box sits on the last rows of the play area.
+void DrawHelp(Console& console, const std::vector<std::string>& help, int rows) {
+    const int top = playAreaTop(console.rows()) + 25 - rows;
+    const int left = playAreaLeft(console.cols()) + 3;
+    console.fillArea(top, left, rows, 76, kHelpAttribute);
+    console.drawFrame(top, left, rows, 76, FrameStyle::Single, kHelpAttribute);
+    for (std::size_t i = 0; i < help.size(); ++i)
+        console.printAt(top + 1 + static_cast<int>(i), left + 2, help[i].substr(0, 72),
+                        kHelpAttribute);
+}
 
 std::string Shown(const std::string& folder, std::size_t width) {
     if (folder.size() <= width) return folder;
@@ -60,8 +74,15 @@ std::optional<std::string> ChooseFile(Console& console, const FileChooser& choos
         list.lines = files.names;
         list.footer = chooser.footer + "  F4:Folder";
         list.keys = {std::string(kKeyF4)};
-        for (const FileChooser::Action& a : chooser.actions) list.keys.emplace_back(1, a.letter);
+        for (const FileChooser::Action& a : chooser.actions)
+            list.keys.push_back(a.key.empty() ? std::string(1, a.letter) : a.key);
         list.width = kListWidth;
+        if (!chooser.help.empty()) {
+            // The list moves up and shortens so the help fits below it.
+            const int helpRows = static_cast<int>(chooser.help.size()) + 2;
+            list.visibleLines = std::max(3, 15 - helpRows - 3);
+            DrawHelp(console, chooser.help, helpRows);
+        }
         const ListResult r = RunListWindow(console, list, highlight);
         if (r.end == ListEnd::Escape) break;
         if (r.end == ListEnd::Picked) {
@@ -76,10 +97,15 @@ std::optional<std::string> ChooseFile(Console& console, const FileChooser& choos
             }
             continue;
         }
-        if (r.index < 0) continue;
         for (const FileChooser::Action& a : chooser.actions) {
-            if (r.key.size() == 1 && r.key[0] == a.letter && a.run)
+            const bool hit =
+                a.key.empty() ? r.key.size() == 1 && r.key[0] == a.letter : r.key == a.key;
+            if (!hit || !a.run) continue;
+            if (r.index >= 0) {
                 a.run(joinPath(folder, list.lines[static_cast<std::size_t>(r.index)]));
+            } else if (a.withoutFile) {
+                a.run("");
+            }
         }
     }
     console.popScreen();

@@ -20,8 +20,12 @@ struct FileChooser {
     struct Action {
         char letter;  // upper case
         std::function<void(const std::string& path)> run;
+        std::string key = {};      // a key code (Del) taken instead of the letter
+        bool withoutFile = false;  // also on an empty list, given "" (N for a new file)
     };
     std::vector<Action> actions;
+    // Lines shown in a box under the list (what these files are for).
+    std::vector<std::string> help;
     int limit = -1;  // -1: the usual limit of a list
 };
 

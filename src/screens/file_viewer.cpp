@@ -35,7 +35,8 @@ void Draw(Console& console, TextFileView& view, const ViewPosition& at, const st
     const int cols = console.cols();
     console.fillArea(1, 1, rows, cols, kTextAttribute);
     console.drawFrame(1, 1, rows, cols, FrameStyle::Double, kFrameAttribute);
-    const std::string shownTitle = " " + title.substr(0, static_cast<std::size_t>(cols - 6)) + " ";
+    const std::string shownTitle =
+        concat({" ", std::string_view(title).substr(0, static_cast<std::size_t>(cols - 6)), " "});
     console.printAt(1, (cols - static_cast<int>(shownTitle.size())) / 2 + 1, shownTitle,
                     kFrameAttribute);
     for (int r = 0; r < at.height; ++r) {

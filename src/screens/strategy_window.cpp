@@ -46,8 +46,8 @@ std::vector<std::string> OffenceMenu(bool warmupRule) {
             Item(" Pinch Run "),
             Item(" View Lineup "),
             Item(" View Opponent "),
-            (warmupRule ? "" : "%") + Item(" Call Bullpen "),
-            "%" + Separator(),
+            concat({warmupRule ? "" : "%", Item(" Call Bullpen ")}),
+            concat({"%", Separator()}),
             Item(" Steal "),
             Item(" Bunt/Squeeze "),
             Item(" Hit and Run ")};
@@ -55,7 +55,7 @@ std::vector<std::string> OffenceMenu(bool warmupRule) {
 
 std::vector<std::string> DefenceMenu() {
     return {Item(" Visit Mound "),      Item(" Player Substitution "), Item(" Swap Positions "),
-            Item(" View Line-up "),     Item(" View Opponent "),       "%" + Separator(),
+            Item(" View Line-up "),     Item(" View Opponent "),       concat({"%", Separator()}),
             Item(" Intentional Walk "), Item(" Infield Tight "),       Item(" Pitch-Out "),
             Item(" Pitch-Around ")};
 }
@@ -179,7 +179,7 @@ int UserSideManager::chooseRunner(Game& game) {
     const Team& team = game.team(game.state.battingTeam);
     for (std::size_t b = 0; b < 3; ++b) {
         if (runners[b] == 0) continue;
-        text += "|" + std::string(kBases[b]) + team.player(runners[b]).playerName;
+        text += concat({"|", kBases[b], team.player(runners[b]).playerName});
     }
     text += "|Indicate by base number who you are running for [1 2 3]: ";
     for (;;) {

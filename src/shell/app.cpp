@@ -14,11 +14,14 @@
 #include "shell/batch_run.h"
 #include "shell/bench_run.h"
 #include "shell/command_line_game.h"
+#include "shell/home_directory.h"
 #include "shell/host_info.h"
 #include "shell/import_command.h"
 #include "shell/init_home.h"
 #include "shell/main_menu.h"
 #include "shell/menu_actions.h"
+#include "shell/option_report.h"
+#include "shell/output_check.h"
 #include "shell/report_command.h"
 #include "shell/session.h"
 #include "shell/startup.h"
@@ -98,6 +101,9 @@ std::vector<std::string> optionWords(int argc, char** argv, int first) {
 int runInteractive(int argc, char** argv) {
     StartupInputs inputs = hostStartupInputs(argc, argv);
     inputs.args = optionWords(argc, argv, 1);
+    const std::string home =
+        findHomeDirectory(inputs.currentDir, inputs.exePath, inputs.sourceHome);
+    if (const int status = reportCommandLineOptions(inputs.args, home, std::cerr)) return status;
     TerminalConsole terminal = openTerminalConsole();
     if (!terminal.console) {
         std::fprintf(stderr, "vrk: %s\n", terminal.error.c_str());
@@ -143,6 +149,9 @@ int runShowTeam(int argc, char** argv) {
     }
     StartupInputs inputs = hostStartupInputs(argc, argv);
     inputs.args = optionWords(argc, argv, 3);
+    const std::string home =
+        findHomeDirectory(inputs.currentDir, inputs.exePath, inputs.sourceHome);
+    if (const int status = reportCommandLineOptions(inputs.args, home, std::cerr)) return status;
     Session session;
     const StartupOutcome outcome = prepareSession(inputs, session);
     for (const auto& warning : outcome.warnings) std::cerr << warning << "\n";
@@ -160,23 +169,23 @@ int runApp(int argc, char** argv) {
         const std::string_view first = argv[1];
         if (first == "--help" || first == "-h") {
             printHelp();
-            return 0;
+            return checkStandardOutput(0);
         }
         if (first == "--version") {
             std::printf("%s\n", kProgramTitle);
-            return 0;
+            return checkStandardOutput(0);
         }
         // Batch play: the option grammar without a screen.
-        if (first == "--batch") return runBatchCommand(argc, argv);
+        if (first == "--batch") return checkStandardOutput(runBatchCommand(argc, argv));
         // The fixed-seed benchmark.
-        if (first == "bench") return runBenchCommand(argc, argv);
+        if (first == "bench") return checkStandardOutput(runBenchCommand(argc, argv));
         // Roster print of one team file: argv[2] is its name.
-        if (first == "--show-team") return runShowTeam(argc, argv);
+        if (first == "--show-team") return checkStandardOutput(runShowTeam(argc, argv));
         if (first == "--schedule-from-csv") return runScheduleFromCsv(argc, argv);
-        if (first == "--schedule-to-csv") return runScheduleToCsv(argc, argv);
-        if (first == "--report") return runReportCommand(argc, argv);
+        if (first == "--schedule-to-csv") return checkStandardOutput(runScheduleToCsv(argc, argv));
+        if (first == "--report") return checkStandardOutput(runReportCommand(argc, argv));
         if (first == "--init") return runInitCommand(argc, argv);
-        if (first == "--home") return runHomeCommand(argc, argv);
+        if (first == "--home") return checkStandardOutput(runHomeCommand(argc, argv));
         if (first == "--import-databank") return runImportDatabankCommand(argc, argv);
         if (first.starts_with("--")) {
             std::fprintf(stderr, "vrk: unknown option %s (see vrk --help)\n", argv[1]);

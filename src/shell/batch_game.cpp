@@ -22,7 +22,9 @@ char firstLetter(const std::string& text) {
 BatchRules batchRulesFrom(const RunSettings& run, const Config& config) {
     BatchRules rules;
     if (!run.dhRule.empty()) rules.dhChoice = run.dhRule;
+    if (!run.autoRunnerRule.empty()) rules.autoRunnerChoice = run.autoRunnerRule;
     rules.regression = run.regressionOption == "Y";
+    rules.statisticsRecorded = !run.statsSet.empty();
     rules.normalizeMode = run.normalizeMode;
     rules.normalization = normalizationTarget(config.leagueRows, run.normalizeMode);
     if (!run.rotationMethod.empty()) rules.rotation.defaultMethod = run.rotationMethod;
@@ -38,7 +40,7 @@ BatchRules batchRulesFrom(const RunSettings& run, const Config& config) {
 
 void BatchFaults::fault(std::string_view label, std::string_view detail) {
     std::string text(label);
-    if (!detail.empty()) text += " " + std::string(detail);
+    if (!detail.empty()) text += concat({" ", detail});
     if (seen_.insert(text).second) fresh_.push_back(std::move(text));
 }
 
@@ -63,6 +65,7 @@ GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& 
     GameOptions& o = game.options;
     o = GameOptions{};
     o.regressionOption = rules.regression;
+    o.statisticsRecorded = rules.statisticsRecorded;
     o.normalizeMode = rules.normalizeMode;
     o.normalizationHomeRunRate = rules.normalization.homeRunRate;
     o.designatedHitter = carry.designatedHitter || dhNeeded;

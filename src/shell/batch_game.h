@@ -27,6 +27,7 @@ struct BatchRules {
     RotationSettings rotation;
     std::array<bool, 3> autoLineup{};                 // /AUL /VAL /HAL
     std::array<char, 3> battingOrder{' ', ' ', ' '};  // /ABO /VBO /HBO
+    bool statisticsRecorded = false;                  // /ST: streaks and focusing apply
 };
 
 BatchRules batchRulesFrom(const RunSettings& run, const Config& config);

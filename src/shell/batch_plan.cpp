@@ -33,17 +33,9 @@ BatchEntry commandLineEntry(const RunSettings& run, const Config& config) {
     return {run, config};
 }
 
-std::vector<BatchEntry> seriesEntries(const std::vector<std::string>& lines, const RunSettings& run,
-                                      const Config& config) {
-    std::vector<BatchEntry> entries;
-    RunSettings settings = run;
-    Config current = config;
-    for (const std::string& line : lines) {
-        parseOptionString(line, settings);
-        applyRunSettingsToConfig(settings, current, ConfigReadMode::Reread);
-        entries.push_back({settings, current});
-    }
-    return entries;
+void applySeriesLine(const std::string& line, BatchEntry& entry) {
+    parseOptionString(line, entry.settings);
+    applyRunSettingsToConfig(entry.settings, entry.config, ConfigReadMode::Reread);
 }
 
 std::optional<std::string> batchRefusal(const RunSettings& s) {

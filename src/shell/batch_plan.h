@@ -18,10 +18,10 @@ struct BatchEntry {
 // The two-team entry of the command line's own options.
 BatchEntry commandLineEntry(const RunSettings& run, const Config& config);
 
-// One entry per series line, each line's option string applied on top of
-// the settings left by the lines before it.
-std::vector<BatchEntry> seriesEntries(const std::vector<std::string>& lines, const RunSettings& run,
-                                      const Config& config);
+// Applies one series line's option string on top of the entry left by the
+// lines before it. A run walks its series with one entry, so a long series
+// never holds a copy of the settings and configuration per line.
+void applySeriesLine(const std::string& line, BatchEntry& entry);
 
 // Why batch play cannot do what the entry asks, or nothing when it can.
 // Options that only concern the screen (delay, sound, colours, console size)

@@ -24,6 +24,8 @@
 #include "shell/batch_schedule.h"
 #include "shell/batch_stats.h"
 #include "shell/config_file.h"
+#include "shell/home_directory.h"
+#include "shell/option_report.h"
 #include "shell/projection.h"
 #include "shell/session.h"
 #include "shell/startup.h"
@@ -63,13 +65,15 @@ void writeMessage(std::ostream& err, const std::string& text) {
     }
 }
 
-// Loader messages: an abort ends the run; other warnings are told once,
-// however often the team is reloaded.
+// Loader messages: an abort or a problem in the file ends the run (nobody is
+// there to decide whether such a team should play); other warnings are told
+// once, however often the team is reloaded.
 bool reportLoad(const TeamLoadResult& load, std::set<std::string>& told, std::ostream& err) {
+    const bool stop = load.abort || load.problem;
     for (const std::string& warning : load.warnings) {
-        if (load.abort || told.insert(warning).second) writeMessage(err, warning);
+        if (stop || told.insert(warning).second) writeMessage(err, warning);
     }
-    return !load.abort;
+    return !stop;
 }
 
 void printGame(std::ostream& out, long number, const Game& game, const GameResult& r) {
@@ -125,31 +129,45 @@ void showProgress(const BatchIo& io, long done, long total) {
     if (done == total) io.err << "\r" << std::string(40, ' ') << "\r" << std::flush;
 }
 
-// Everything that can be found wrong before the first game: options that
-// cannot be honoured, folders, team files.
-bool checkEntries(const std::vector<BatchEntry>& entries, TeamFileCache& files,
-                  std::set<std::string>& told, std::ostream& err) {
-    for (const BatchEntry& e : entries) {
-        if (const auto refusal = batchRefusal(e.settings)) {
-            err << *refusal << "\n";
-            return false;
-        }
-        if (const auto problem = folderProblem(e.config)) {
-            err << *problem << "\n";
-            return false;
-        }
-        if (e.settings.visitor.empty() || e.settings.home.empty()) {
-            err << "vrk --batch: name the visiting and the home team with /V: and /H: "
-                   "(or a series with /SER:).\n";
-            return false;
-        }
-        TeamSlots scratch;
-        if (!reportLoad(files.loadPair(scratch, e.settings.visitor, e.settings.home, e.config),
-                        told, err)) {
-            return false;
-        }
+// The entries of a run: the command line's own, or one per series line
+// applied in turn to a single entry.
+struct RunPlan {
+    BatchEntry start;
+    const std::vector<SeriesLine>* lines = nullptr;
+};
+
+// Calls visit for each entry in order; stops at the first that returns false.
+template <typename Visit>
+bool walkEntries(const RunPlan& plan, Visit&& visit) {
+    if (plan.lines == nullptr) return visit(plan.start);
+    BatchEntry entry = plan.start;
+    for (const SeriesLine& line : *plan.lines) {
+        applySeriesLine(line.text, entry);
+        if (!visit(entry)) return false;
     }
     return true;
+}
+
+// Everything that can be found wrong before the first game: options that
+// cannot be honoured, folders, team files.
+bool checkEntry(const BatchEntry& e, TeamFileCache& files, std::set<std::string>& told,
+                std::ostream& err) {
+    if (const auto refusal = batchRefusal(e.settings)) {
+        err << *refusal << "\n";
+        return false;
+    }
+    if (const auto problem = folderProblem(e.config)) {
+        err << *problem << "\n";
+        return false;
+    }
+    if (e.settings.visitor.empty() || e.settings.home.empty()) {
+        err << "vrk --batch: name the visiting and the home team with /V: and /H: "
+               "(or a series with /SER:).\n";
+        return false;
+    }
+    TeamSlots scratch;
+    return reportLoad(files.loadPair(scratch, e.settings.visitor, e.settings.home, e.config), told,
+                      err);
 }
 
 // Saves what the run recorded; a failure to save turns any status into one.
@@ -161,10 +179,13 @@ int finish(BatchStats& stats, std::ostream& err, int status) {
     return status;
 }
 
-int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchIo& io, long total) {
+int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) {
     std::set<std::string> told;
     TeamFileCache teamFiles;
-    if (!checkEntries(entries, teamFiles, told, io.err)) return 1;
+    if (!walkEntries(plan,
+                     [&](const BatchEntry& e) { return checkEntry(e, teamFiles, told, io.err); })) {
+        return 1;
+    }
 
     RunTally tally;
     BatchCarry carry;
@@ -172,25 +193,33 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
     TeamSlots teams;
     BatchGameFiles files;
     std::vector<std::string> notes;
-    for (const BatchEntry& e : entries) {
+    long stopped = 0;
+    int status = -1;
+    walkEntries(plan, [&](const BatchEntry& e) {
         const BatchRules rules = batchRulesFrom(e.settings, e.config);
         files.use(e.settings, e.config);
-        if (const auto problem = useStatsSet(stats, e.settings, e.config)) {
+        const auto problem = useStatsSet(stats, e.settings, e.config);
+        for (const std::string& note : stats.notes) writeMessage(io.err, note);
+        stats.notes.clear();
+        if (problem) {
             writeMessage(io.err, *problem);
-            return finish(stats, io.err, 1);
+            status = finish(stats, io.err, 1);
+            return false;
         }
         for (int g = 0; g < e.settings.games; ++g) {
             if (io.stopRequested && io.stopRequested()) {
                 printSummary(io.out, tally, session.seed);
                 io.err << "vrk --batch: stopped after " << tally.games << " games.\n";
-                return finish(stats, io.err, 130);
+                status = finish(stats, io.err, 130);
+                return false;
             }
             // Every game starts from the teams as a fresh load gives them;
             // a file is parsed again only when it changed.
             if (!reportLoad(
                     teamFiles.loadPair(teams, e.settings.visitor, e.settings.home, e.config), told,
                     io.err)) {
-                return finish(stats, io.err, 1);
+                status = finish(stats, io.err, 1);
+                return false;
             }
             for (const std::string& w : attachSimData(stats, teams)) {
                 if (told.insert(w).second) writeMessage(io.err, w);
@@ -200,6 +229,13 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
             files.attach(*game);
             const GameResult result = playUndisplayedGame(*game, rules, carry);
             for (const std::string& fault : carry.faults.takeNew()) writeMessage(io.err, fault);
+            if (result.stopped) {
+                ++stopped;
+                io.err << "vrk --batch: a game of " << shownTeamName(game->team(kVisitors))
+                       << " at " << shownTeamName(game->team(kHome))
+                       << " was stopped without a decision; it is not counted or recorded.\n";
+                continue;
+            }
             printGame(io.out, tally.games + 1, *game, result);
             tallyGame(tally, *game, result);
             ++session.completedGames;
@@ -213,18 +249,30 @@ int playEntries(const std::vector<BatchEntry>& entries, Session& session, BatchI
             notes.clear();
             if (problem) {
                 writeMessage(io.err, *problem);
-                return finish(stats, io.err, 1);
+                status = finish(stats, io.err, 1);
+                return false;
             }
             showProgress(io, tally.games, total);
         }
-    }
+        return true;
+    });
+    if (status >= 0) return status;
     printSummary(io.out, tally, session.seed);
+    if (stopped > 0) {
+        io.err << "vrk --batch: " << stopped << " game(s) stopped without a decision.\n";
+        return finish(stats, io.err, 1);
+    }
     return finish(stats, io.err, 0);
 }
 
 // /REPEAT: plays the whole run many times in memory and tells what the
 // seasons add up to; nothing is recorded.
-int projectEntries(const std::vector<BatchEntry>& entries, Session& session, BatchIo& io) {
+int projectEntries(const RunPlan& run, Session& session, BatchIo& io) {
+    std::vector<BatchEntry> entries;
+    walkEntries(run, [&](const BatchEntry& e) {
+        entries.push_back(e);
+        return true;
+    });
     for (const BatchEntry& e : entries) {
         if (!e.settings.statsSet.empty()) {
             io.err << "vrk --batch: /REPEAT: projects seasons in memory and records nothing: "
@@ -239,7 +287,9 @@ int projectEntries(const std::vector<BatchEntry>& entries, Session& session, Bat
     }
     std::set<std::string> told;
     TeamFileCache files;
-    if (!checkEntries(entries, files, told, io.err)) return 1;
+    for (const BatchEntry& e : entries) {
+        if (!checkEntry(e, files, told, io.err)) return 1;
+    }
     plan.seed = session.seed;
     const auto start = std::chrono::steady_clock::now();
     const ProjectionResult result = projectSeasons(entries, plan);
@@ -258,6 +308,9 @@ int projectEntries(const std::vector<BatchEntry>& entries, Session& session, Bat
 }  // namespace
 
 int runBatch(const StartupInputs& inputs, BatchIo io) {
+    const std::string home =
+        findHomeDirectory(inputs.currentDir, inputs.exePath, inputs.sourceHome);
+    if (const int status = reportCommandLineOptions(inputs.args, home, io.err)) return status;
     Session session;
     const StartupOutcome outcome = prepareSession(inputs, session);
     for (const std::string& warning : outcome.warnings) writeMessage(io.err, warning);
@@ -283,21 +336,31 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
     if (session.run.schedulePlay) return runScheduleBatch(session, io);
 
     if (!session.run.seriesPlay) {
-        const BatchEntry entry = commandLineEntry(session.run, session.config);
-        if (projection) return projectEntries({entry}, session, io);
-        return playEntries({entry}, session, io, entry.settings.games);
+        RunPlan plan{commandLineEntry(session.run, session.config)};
+        if (projection) return projectEntries(plan, session, io);
+        return playEntries(plan, session, io, session.run.games);
     }
+    return runSeriesBatch(session, io);
+}
+
+int runSeriesBatch(Session& session, BatchIo& io) {
+    RunPlan plan{commandLineEntry(session.run, session.config)};
     const auto found = findFile(dataFolder(session.config), session.run.seriesName);
-    const auto lines = found ? readSeriesFile(*found) : std::nullopt;
+    const auto lines = found ? readSeriesLinesFile(*found) : std::nullopt;
     if (!lines) {
         io.err << kSeriesNotFound << "\n";
         return 1;
     }
+    // Every line is about to be played: a value that cannot be honoured
+    // stops the run before its first game.
+    if (!seriesLinesUsable(*found, *lines, io.err)) return 2;
     // The series' own lines name the games; the command line's settings are
     // where they start from.
-    const std::vector<BatchEntry> entries = seriesEntries(*lines, session.run, session.config);
-    if (projection) return projectEntries(entries, session, io);
-    return playEntries(entries, session, io, countSeriesGames(*lines));
+    plan.lines = &*lines;
+    if (!session.run.repeat.empty()) return projectEntries(plan, session, io);
+    long total = 0;
+    for (const SeriesLine& line : *lines) total += seriesEntryGames(line.text);
+    return playEntries(plan, session, io, total);
 }
 
 namespace {
@@ -306,7 +369,15 @@ namespace {
 // piece of process-wide state, set by the handler and read between games.
 volatile std::sig_atomic_t interruptSignal = 0;
 
+// The first signal asks for a stop after the game in play; a second one
+// ends the run at once. What is on disk stays good: saves replace files whole,
+// and a games record cut short is told and replaced when the set is reopened.
 void markInterrupt(int signal) {
+    if (interruptSignal != 0) {
+        constexpr char kText[] = "\nvrk --batch: stopped at once; the last save is kept.\n";
+        [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, kText, sizeof kText - 1);
+        ::_exit(130);
+    }
     interruptSignal = signal;
 }
 
@@ -317,7 +388,7 @@ int runBatchCommand(int argc, char** argv) {
     inputs.args.clear();
     for (int i = 2; i < argc; ++i) inputs.args.emplace_back(argv[i]);
     // Ctrl-C or a kill ends the run after the game in play, with the
-    // statistics saved.
+    // statistics saved; a second one ends it at once.
     struct sigaction action {};
     action.sa_handler = markInterrupt;
     sigemptyset(&action.sa_mask);

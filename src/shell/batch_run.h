@@ -24,6 +24,11 @@ struct BatchIo {
 // (130 when stopped on request).
 int runBatch(const StartupInputs& inputs, BatchIo io);
 
+struct Session;
+// The series of session.run.seriesName played as `--batch /SER:` plays it,
+// on a session already started.
+int runSeriesBatch(Session& session, BatchIo& io);
+
 // The program's `--batch` switch: argv[2] on are the option words.
 int runBatchCommand(int argc, char** argv);
 

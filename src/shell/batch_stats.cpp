@@ -36,8 +36,14 @@ std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& set
     if (!recovered.result.ok) return recovered.result.message;
     StatsSet next;
     const OpenStatsResult opened = OpenStatsSet(next, folder, settings.statsSet);
+    if (opened.message == kOldVersionMessage) {
+        // The shell's text ends by going back to a menu batch play does not have.
+        return "vrk --batch: the statistics set " + settings.statsSet +
+               " was written by an older version of VRK and cannot be used with this version.";
+    }
     if (!opened.ok) return opened.message;
     stats.notes = std::move(recovered.notes);
+    stats.notes.insert(stats.notes.end(), opened.notes.begin(), opened.notes.end());
     stats.set = std::move(next);
     stats.set.syncEachGame = stats.saveEveryGame;
     stats.folder = folder;
@@ -80,6 +86,8 @@ std::optional<std::string> recordBatchGame(BatchStats& stats, const Game& game,
                                            std::vector<std::string>& notes,
                                            const RestartState* restart) {
     if (!stats.set.isOpen()) return std::nullopt;
+    // A game stopped by a fault has no decision: it is no game of the set.
+    if (game.state.stoppedByFault) return std::nullopt;
     const JournalMark mark = MarkJournal(stats.set);
     RecordGameContext context;
     context.gameCounter = stats.gameCounter;

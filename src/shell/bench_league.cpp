@@ -1,27 +1,15 @@
 #include "shell/bench_league.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
-
-#include "core/text_fields.h"
 #include "data/team_cache.h"
 
 namespace vrk {
 
-std::vector<std::string> leagueTeamFiles(const std::string& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        if (!it->is_regular_file(ec)) continue;
-        const std::string name = it->path().filename().string();
-        if (name.size() > 4 && upperCase(name.substr(name.size() - 4)) == ".DAT") {
-            names.push_back(name.substr(0, name.size() - 4));
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+const std::vector<std::string>& sampleLeagueTeams() {
+    static const std::vector<std::string> kTeams = {"ARDMOUTH", "CAMHAVEN", "DALMOUTH", "FELVORA",
+                                                    "GORWICK",  "HALMOUTH", "KORRIDGE", "LUNDALE",
+                                                    "MARDALE",  "NEVHOLM",  "PRAFORD",  "QUENHOLM",
+                                                    "SARFORD",  "TAVMERE",  "WENSTEAD", "YSTVORA"};
+    return kTeams;
 }
 
 std::vector<Pairing> roundRobin(const std::vector<std::string>& teams) {

@@ -8,9 +8,10 @@
 
 namespace vrk {
 
-// The team files (".DAT", any letter case) of a folder, by name without the
-// extension, sorted.
-std::vector<std::string> leagueTeamFiles(const std::string& folder);
+// The sixteen teams of the shipped sample league, by file name, sorted. The
+// bench plays these by name, so a stray team file in the folder can neither
+// change its signature nor break it.
+const std::vector<std::string>& sampleLeagueTeams();
 
 struct Pairing {
     std::string visitor;

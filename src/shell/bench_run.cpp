@@ -126,8 +126,7 @@ int runBench(const StartupInputs& inputs, std::ostream& out, std::ostream& err) 
     const std::string folder = dataFolder(session.config);
     std::vector<std::string> problems;
     auto pair = loadPairings({{kBenchVisitors, kBenchHome}}, session.config, problems);
-    const std::vector<std::string> teams = leagueTeamFiles(folder);
-    auto league = loadPairings(roundRobin(teams), session.config, problems);
+    auto league = loadPairings(roundRobin(sampleLeagueTeams()), session.config, problems);
     if (pair.empty() || league.empty()) {
         for (const std::string& p : problems) err << p << "\n";
         err << "vrk bench: the sample league was not found in " << folder << "\n";
@@ -140,7 +139,7 @@ int runBench(const StartupInputs& inputs, std::ostream& out, std::ostream& err) 
     const std::string twoLabel = std::string(kBenchVisitors) + " at " + kBenchHome;
     printRun(out, twoLabel.c_str(), two);
     const BenchFigures all = playPairings(league, session.config, leagueGames, kBenchSeed);
-    const std::string leagueLabel = "league of " + std::to_string(teams.size()) + " teams, " +
+    const std::string leagueLabel = "league of " + std::to_string(sampleLeagueTeams().size()) + " teams, " +
                                     std::to_string(league.size()) + " pairings";
     printRun(out, leagueLabel.c_str(), all);
     out << "peak memory " << peakMemoryKb() << " KB\n";

@@ -91,6 +91,8 @@ void applyLine(std::string_view line, std::string_view upper, Config& config, Co
     if (is("EDITOR=")) {
         const auto value = trimRight(fieldToEnd(line, 8));
         if (!value.empty()) config.editor = withTrailingBlank(value);
+    } else if (is("ANNOUNCER=")) {
+        config.announcer = std::string(trim(fieldToEnd(line, 11)));
     } else if (is("M-MODE-SOUND=")) {
         config.mModeSound = charAt(upper, 14);
     } else if (is("M-MODE-DELAY=")) {

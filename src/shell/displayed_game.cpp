@@ -1,4 +1,5 @@
 #include "shell/displayed_game.h"
+#include "core/text_fields.h"
 
 #include <cctype>
 #include <memory>
@@ -59,7 +60,7 @@ class ShownScoreCard final : public ScoreCardSink {
 };
 
 void notAvailable(Console& console, std::string_view what) {
-    tellUser(console, " " + std::string(what) + " not available yet. ");
+    tellUser(console, concat({" ", what, " not available yet. "}));
 }
 
 // The watch-mode keys between passes, and the input of a user-managed
@@ -314,7 +315,7 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
     }
 
     ConsoleNarration narration(console, session.catalogue,
-                               DefaultAnnouncerEnvironment(session.config.homeDir));
+                               DefaultAnnouncerEnvironment(session.config.announcer));
     Narration* const oldNarration = game.narration;
     Pacer* const oldPacer = game.pacer;
     ErrorSink* const oldErrors = game.errors;

@@ -1,4 +1,5 @@
 #include "shell/main_menu.h"
+#include "core/text_fields.h"
 
 #include "screens/main_menu_screen.h"
 #include "shell/config_edit.h"
@@ -10,7 +11,7 @@ namespace vrk {
 
 std::string notAvailableText(char choice) {
     for (const MainMenuItem& item : kMainMenuItems)
-        if (item.letter == choice) return " " + std::string(item.label) + " is not available yet. ";
+        if (item.letter == choice) return concat({" ", item.label, " is not available yet. "});
     return " That choice is not available yet. ";
 }
 

@@ -4,10 +4,15 @@
 
 #include "core/text_fields.h"
 #include "data/config_folders.h"
+#include "data/stats_set.h"
+#include "presentation/console_keys.h"
 #include "screens/file_chooser.h"
 #include "screens/file_viewer.h"
+#include "screens/form_screen.h"
+#include "screens/schedule_setup_screens.h"
 #include "screens/statistics_report_screen.h"
 #include "shell/file_actions.h"
+#include "shell/schedule_mode.h"
 
 namespace vrk {
 
@@ -22,11 +27,25 @@ bool isDocument(const std::string& path) {
 
 }  // namespace
 
+bool deleteStatsSetAsked(Console& console, Session& session, const std::string& stsPath) {
+    const int row = playAreaTop(console.rows()) + 12;
+    const int col = playAreaLeft(console.cols()) + 30;
+    if (!AskYesNo(console, row, col, " Are you sure? ", false)) return false;
+    const fs::path path(stsPath);
+    const IoResult done = DeleteStatsSet(path.parent_path().string(), path.stem().string());
+    if (!done.ok) tellUser(console, session, " " + done.message + " ");
+    return done.ok;
+}
+
 void runReportsItem(Console& console, Session& session) {
     FileChooser chooser;
     chooser.title = "Statistics Files";
     chooser.patterns = {"*.STS"};
-    chooser.footer = "ESC:Menu";
+    chooser.footer = "DEL:Delete  ESC:Menu";
+    chooser.help = StatisticsFilesHelp();
+    chooser.actions = {
+        {'D', [&](const std::string& path) { deleteStatsSetAsked(console, session, path); },
+         std::string(kKeyDel)}};
     std::string folder = writeFolder(session.config);
     int highlight = 0;
     const auto chosen = ChooseFile(console, chooser, folder, highlight);
@@ -59,6 +78,8 @@ void runFileViewerItem(Console& console, Session& session) {
 
 MenuActions standardMenuActions() {
     MenuActions actions;
+    actions.schedule = runScheduleItem;
+    actions.series = runSeriesItem;
     actions.reports = runReportsItem;
     actions.fileViewer = runFileViewerItem;
     return actions;

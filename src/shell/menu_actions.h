@@ -11,4 +11,9 @@ MenuActions standardMenuActions();
 void runReportsItem(Console& console, Session& session);
 void runFileViewerItem(Console& console, Session& session);
 
+// DEL on the Statistics Files list: asks " Are you sure? " (No unless "Y")
+// and deletes the set of the .STS file with its restart files. True when
+// deleted.
+bool deleteStatsSetAsked(Console& console, Session& session, const std::string& stsPath);
+
 }  // namespace vrk

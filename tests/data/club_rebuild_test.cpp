@@ -19,7 +19,7 @@ DatabankTeamSeason clubOf(int year, const std::string& league) {
     c.year = year;
     c.league = league;
     c.teamId = "TST";
-    c.division = "E";
+    c.division.assign(1, 'E');
     c.name = "Testville Testers";
     c.games = 162, c.wins = 90, c.losses = 72;
     c.runs = 780, c.atBats = 5540, c.hits = 1480, c.doubles = 290, c.triples = 31;

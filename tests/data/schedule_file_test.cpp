@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "core/text_fields.h"
 #include "data/option_string.h"
 #include "data/schedule_csv.h"
 #include "data/schedule_file.h"
@@ -80,7 +81,7 @@ TEST(ScheduleFile, StatsSetLinks) {
     EXPECT_EQ(ScheduleStatsSlots(f)[1], "THREE") << "later names move up";
     EXPECT_EQ(ScheduleStatsSlots(f)[2], "");
     EXPECT_EQ(f.record(1)[0], 'D');
-    for (int i = 0; i < 8; ++i) LinkStatsSet(f, "S" + std::to_string(i), StatsLink::Add);
+    for (int i = 0; i < 8; ++i) LinkStatsSet(f, concat({"S", std::to_string(i)}), StatsLink::Add);
     EXPECT_FALSE(LinkStatsSet(f, "ELEVEN", StatsLink::Add)) << "ten slots only";
 }
 

@@ -37,11 +37,11 @@ TEST(StatsRecordingForm, NamesAndFlagsAreChecked) {
     EXPECT_EQ(CheckRecordingForm(Form(""), dir.str(), "").verdict, FormVerdict::Accept);
 
     RecordingForm flags = Form("SEASON");
-    flags.erase[kVazaZevField] = "X";
+    flags.erase[kVazaZevField].assign(1, 'X');
     FormCheck bad = CheckRecordingForm(flags, dir.str(), "");
     EXPECT_EQ(bad.verdict, FormVerdict::ReturnToForm);
     EXPECT_EQ(bad.lines[0], kEraseFlagMessage);
-    flags.erase[kVazaZevField] = "y";
+    flags.erase[kVazaZevField].assign(1, 'y');
     EXPECT_EQ(CheckRecordingForm(flags, dir.str(), "").verdict, FormVerdict::Accept);
 
     RecordingForm same = Form("SEASON");

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <string>
+#include "core/text_fields.h"
 #include "data/stats_records.h"
 #include "data/stats_table.h"
 
@@ -179,7 +180,7 @@ TEST(StatsTable, InsertKeepsKeyOrderAndSearchFindsEveryRecord) {
 TEST(StatsTable, FullTableGrowsByOneChunkKeepingItsRecords) {
     PitchingTable t = NewStatsTable<PitchingRecord>();
     for (int i = 0; i < 539; ++i) {
-        PitchingRecord& r = FindOrInsert(t, Key("P" + std::to_string(1000 + i)), 'R');
+        PitchingRecord& r = FindOrInsert(t, Key(concat({"P", std::to_string(1000 + i)})), 'R');
         r.wins = i;
     }
     EXPECT_EQ(t.count(), 540);

@@ -87,7 +87,8 @@ TEST_F(SavedSetTest, SavedTablesOpenAgainUnchanged) {
 }
 
 TEST_F(SavedSetTest, OldVersionSizesAreRefusedAndLeftAlone) {
-    // A batting file one byte short stops the start even with a sound pitching file.
+    // A batting file one byte short stops the start even with a sound pitching
+    // file; it is damaged, not old.
     std::vector<std::uint8_t> stb = bytes("STB");
     stb.pop_back();
     writeBytes(dir.file("SEASON.STB"), stb);
@@ -95,7 +96,7 @@ TEST_F(SavedSetTest, OldVersionSizesAreRefusedAndLeftAlone) {
     StatsSet reopened;
     OpenStatsResult r = OpenStatsSet(reopened, dir.str(), "SEASON");
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, kOldVersionMessage);
+    EXPECT_EQ(r.message, kDamagedSetMessage);
     EXPECT_FALSE(reopened.isOpen());
     EXPECT_EQ(bytes("STB"), stb);
     EXPECT_EQ(bytes("STP"), stp);

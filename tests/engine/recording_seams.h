@@ -32,8 +32,9 @@ struct RecordingScoreCard final : ScoreCardSink {
 };
 
 // Narration that keeps every line as "key" or text and counts every call.
-// Wordy, it adds the telling words the handlers read back from the
-// play-by-play (depth of a fly, a slow roller, the flip to the pitcher).
+// Wordy, it adds the telling words a handler that read the play-by-play
+// back would act on (depth of a fly, a slow roller, the flip to the
+// pitcher): they must change nothing.
 struct LoopNarration final : Narration {
     void message(MessageKey key, int, int, int, int) override {
         ++calls;
@@ -49,15 +50,6 @@ struct LoopNarration final : Narration {
     void text(int, std::string_view line) override {
         ++calls;
         lines.emplace_back(line);
-    }
-    std::string_view recentLine(int back) const override {
-        ++calls;
-        if (back < 0 || back >= static_cast<int>(lines.size())) return {};
-        return lines[lines.size() - 1 - static_cast<std::size_t>(back)];
-    }
-    void dropRecent(int count) override {
-        ++calls;
-        while (count-- > 0 && !lines.empty()) lines.pop_back();
     }
     void startPlay() override { ++calls; }
     void showPlay() override { ++calls; }

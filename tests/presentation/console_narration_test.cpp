@@ -23,7 +23,7 @@ TEST(ConsoleNarration, ShippedGamesNeverMissAText) {
 
     MemoryConsole console(44, 102);
     AnnouncerEnvironment quiet;
-    quiet.isInstalled = [](const std::string&) { return false; };
+    quiet.locate = [](const std::string&) { return std::optional<std::string>(); };
     quiet.launch = [](const std::vector<std::string>&) { return false; };
     ConsoleNarration narration(console, catalogue, quiet);
 

@@ -13,11 +13,13 @@ namespace fs = std::filesystem;
 
 struct Announcements {
     std::vector<std::vector<std::string>> launched;
-    AnnouncerEnvironment environment(std::string home = "/nonexistent-home", bool espeak = false) {
+    AnnouncerEnvironment environment(std::string configured = "", bool espeak = false) {
         AnnouncerEnvironment env;
-        env.homeDirectory = std::move(home);
-        env.isInstalled = [espeak](const std::string& name) {
-            return espeak && name == "espeak-ng";
+        env.configured = std::move(configured);
+        env.locate = [espeak](const std::string& name) -> std::optional<std::string> {
+            if (espeak && name == "espeak-ng") return "espeak-ng";
+            if (name == "mysay") return "/opt/bin/mysay";
+            return std::nullopt;
         };
         env.launch = [this](const std::vector<std::string>& argv) {
             launched.push_back(argv);
@@ -124,33 +126,66 @@ TEST(PlayByPlayQueue, HandsEachLineToTheAnnouncer) {
     s.soundOn = true;
     s.announcerOn = true;
 
-    // Nothing in the home directory and no espeak-ng: silent.
-    ShowPlay(q, s, console, a.environment(home.string()));
+    // No espeak-ng: silent.
+    ShowPlay(q, s, console, a.environment());
     EXPECT_TRUE(a.launched.empty());
     EXPECT_EQ(console.sleptMs(), 200);
 
-    ShowPlay(q, s, console, a.environment(home.string(), true));
+    ShowPlay(q, s, console, a.environment("", true));
     ASSERT_EQ(a.launched.size(), 2u);
     EXPECT_EQ(a.launched[0], (std::vector<std::string>{"espeak-ng", "He's oh for 3 today"}));
     EXPECT_EQ(a.launched[1][1], "A line drive double!");
 
-    std::ofstream(home / "VOXCHAT").put('x');
+    // The configured program wins; one planted in the folder is never run.
     std::ofstream(home / "voxcall").put('x');
+    fs::permissions(home / "voxcall", fs::perms::owner_all);
+    const fs::path before = fs::current_path();
+    fs::current_path(home);
     a.launched.clear();
-    ShowPlay(q, s, console, a.environment(home.string(), true));
+    ShowPlay(q, s, console, a.environment("mysay", true));
     ASSERT_EQ(a.launched.size(), 2u);
-    EXPECT_EQ(a.launched[0][0], (home / "voxcall").string());
-    fs::remove(home / "voxcall");
-    EXPECT_EQ(ChooseAnnouncer(a.environment(home.string())), (home / "VOXCHAT").string());
+    EXPECT_EQ(a.launched[0][0], "/opt/bin/mysay");
+    EXPECT_EQ(ChooseAnnouncer(a.environment("voxcall", true)), "");
+    EXPECT_EQ(ChooseAnnouncer(a.environment("./voxcall", true)), "");
+    EXPECT_EQ(ChooseAnnouncer(a.environment((home / "voxcall").string())),
+              (home / "voxcall").string());
+    fs::current_path(before);
 
     // Sound off: the switch alone does not speak.
     a.launched.clear();
     s.soundOn = false;
-    ShowPlay(q, s, console, a.environment(home.string(), true));
+    ShowPlay(q, s, console, a.environment("", true));
     EXPECT_TRUE(a.launched.empty());
     fs::remove_all(home);
 
     EXPECT_EQ(SpokenText("10 for 12 -- great..."), "10 for 12    great");
+}
+
+TEST(Announcer, SearchPathSkipsTheCurrentFolder) {
+    const fs::path dir = fs::temp_directory_path() / "vrk_announcer_path";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::ofstream(dir / "say").put('x');
+    fs::permissions(dir / "say", fs::perms::owner_all);
+    const fs::path before = fs::current_path();
+    fs::current_path(dir);
+    const std::string abs = dir.string();
+    const struct {
+        std::string searchPath;
+        bool found;
+    } cases[] = {{"", false},
+                 {":", false},
+                 {".", false},
+                 {"./:.", false},
+                 {"/nonexistent", false},
+                 {"/nonexistent:" + abs, true},
+                 {abs + ":.", true}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(LocateOnSearchPath("say", c.searchPath).has_value(), c.found) << c.searchPath;
+    }
+    EXPECT_FALSE(LocateOnSearchPath("sub/say", abs).has_value());
+    fs::current_path(before);
+    fs::remove_all(dir);
 }
 
 }  // namespace

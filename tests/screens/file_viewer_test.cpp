@@ -148,8 +148,8 @@ TEST(FileViewer, ShiftsPrintsSavesAndTellsAMissingFile) {
 
     FakePrinter fake;
     MemoryConsole c(25, 80);
-    for (const char* k :
-         {"p", " ", "s", "C", "O", "P", "Y", std::string(kKeyEnter).c_str(), " ", "x"}) {
+    for (const std::string& k : std::vector<std::string>{"p", " ", "s", "C", "O", "P", "Y",
+                                                         std::string(kKeyEnter), " ", "x"}) {
         c.pushKey(k);
     }
     viewTextFile(c, config, path, fake.printer());

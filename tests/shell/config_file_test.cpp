@@ -250,6 +250,11 @@ TEST(ConfigFile, MissingFileAndJunkKeepDefaults) {
     EXPECT_EQ(c.regulationInnings, 7);
     EXPECT_EQ(c.editor, "vim ");
 
+    // The announcer program keeps its case; the shipped file names none.
+    c = read("announcer=  /opt/Speech/Say  \n");
+    EXPECT_EQ(c.announcer, "/opt/Speech/Say");
+    EXPECT_EQ(read("").announcer, "");
+
     // Huge numbers are held, not overflowed.
     c = read("REGULATION-INNINGS=" + std::string(5000, '9') + "\nCONSOLE-COLS=" +
              std::string(400, '9') + "\n" + "HOME-FIELD-FACTOR=" + std::string(400, '9') +

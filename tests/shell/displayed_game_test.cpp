@@ -100,7 +100,7 @@ TEST(DisplayedGame, PlaysTheSameGameAsThePlainNarration) {
         plain.session.config.warmupRule = true;
         MemoryConsole other(24, 80);
         AnnouncerEnvironment quiet;
-        quiet.isInstalled = [](const std::string&) { return false; };
+        quiet.locate = [](const std::string&) { return std::optional<std::string>(); };
         quiet.launch = [](const std::vector<std::string>&) { return false; };
         ConsoleNarration narration(other, plain.session.catalogue, quiet);
         narration.attach(*plain.game);

@@ -47,7 +47,7 @@ TEST(GameAllocations, NoneDuringAnUndisplayedGame) {
     config.dataPath = std::string(vrk::test::sourceHome()) + "/";
     config.homeDir = std::string(vrk::test::sourceHome());
     std::vector<std::string> problems;
-    auto pairings = loadPairings(roundRobin(leagueTeamFiles(config.dataPath)), config, problems);
+    auto pairings = loadPairings(roundRobin(sampleLeagueTeams()), config, problems);
     ASSERT_FALSE(pairings.empty()) << (problems.empty() ? "" : problems.front());
 
     Rng rng(20261207);
