@@ -189,6 +189,8 @@ const OptionRule kRules[] = {
          s.homeFieldFactorSet = true;
      }},
     {"/SEED:", "", [](RunSettings& s, const OptionValue& v) { s.seed = seedNumber(v.text); }},
+    {"/REPEAT:", "", [](RunSettings& s, const OptionValue& v) { s.repeat = v.text; }},
+    {"/JOBS:", "", [](RunSettings& s, const OptionValue& v) { s.jobs = v.text; }},
     {"/LEAGUE:", "", [](RunSettings& s, const OptionValue& v) { s.filterLeague = v.text; }},
     {"/TEAM:", "",
      [](RunSettings& s, const OptionValue& v) { s.filterTeam = teamFileName(v.text); }},

@@ -68,6 +68,8 @@ struct RunSettings {
     std::string filterTo;
 
     std::uint64_t seed = 0;   // /SEED: 0 = seed from the time of day
+    std::string repeat;       // /REPEAT: seasons to project (batch only); empty = none
+    std::string jobs;         // /JOBS: worker threads of a projection; empty = all cores
     std::string commandFile;  // /CMD: when it is the whole string
 };
 

@@ -134,7 +134,7 @@ IoResult ReplaceFile(FileOps& ops, const std::string& path, std::span<const std:
 }
 
 IoResult AppendRecord(FileOps& ops, const std::string& path, std::size_t recordSize,
-                      std::span<const std::uint8_t> record) {
+                      std::span<const std::uint8_t> record, bool sync) {
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return Failure("Cannot open", path);
     struct stat st {};
@@ -145,7 +145,8 @@ IoResult AppendRecord(FileOps& ops, const std::string& path, std::size_t recordS
     }
     auto size = static_cast<std::size_t>(st.st_size);
     auto end = static_cast<off_t>(size / recordSize * recordSize);
-    bool ok = ::lseek(fd, end, SEEK_SET) == end && ops.writeAll(fd, record) && ops.sync(fd);
+    bool ok =
+        ::lseek(fd, end, SEEK_SET) == end && ops.writeAll(fd, record) && (!sync || ops.sync(fd));
     if (!ok) {
         IoResult failed = Failure("Cannot write", path);
         if (::ftruncate(fd, static_cast<off_t>(size)) == 0) ::fsync(fd);
@@ -156,7 +157,7 @@ IoResult AppendRecord(FileOps& ops, const std::string& path, std::size_t recordS
     return {};
 }
 
-IoResult AppendTextLine(FileOps& ops, const std::string& path, std::string_view line) {
+IoResult AppendTextLine(FileOps& ops, const std::string& path, std::string_view line, bool sync) {
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) return Failure("Cannot open", path);
     std::string text;
@@ -169,7 +170,7 @@ IoResult AppendTextLine(FileOps& ops, const std::string& path, std::string_view 
     text += '\n';
     std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
                                         text.size());
-    bool ok = ops.writeAll(fd, bytes) && ops.sync(fd);
+    bool ok = ops.writeAll(fd, bytes) && (!sync || ops.sync(fd));
     IoResult result = ok ? IoResult{} : Failure("Cannot write", path);
     if (::close(fd) != 0 && result.ok) result = Failure("Cannot write", path);
     return result;

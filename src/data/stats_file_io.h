@@ -54,10 +54,11 @@ IoResult ReplaceFile(FileOps& ops, const std::string& path, std::span<const std:
 // needed, and flushes it. A failed write cuts the file back to its old
 // length.
 IoResult AppendRecord(FileOps& ops, const std::string& path, std::size_t recordSize,
-                      std::span<const std::uint8_t> record);
+                      std::span<const std::uint8_t> record, bool sync = true);
 
 // Appends one line (a newline is added; when the file does not end in one,
 // a newline is written first so the line starts fresh).
-IoResult AppendTextLine(FileOps& ops, const std::string& path, std::string_view line);
+IoResult AppendTextLine(FileOps& ops, const std::string& path, std::string_view line,
+                        bool sync = true);
 
 }  // namespace vrk

@@ -191,7 +191,7 @@ IoResult AppendGameRecord(StatsSet& set, const GameRecord& game) {
     std::array<std::uint8_t, GameRecord::kSize> bytes{};
     EncodeGame(game, bytes);
     IoResult result = AppendRecord(*set.ops, StatsFilePath(set.folder, set.baseName, ".STS"),
-                                   GameRecord::kSize, bytes);
+                                   GameRecord::kSize, bytes, set.syncEachGame);
     if (result.ok) ++set.gamesInFile;
     return result;
 }

@@ -30,6 +30,9 @@ struct StatsSet {
     std::int32_t savedGameCounter = 0;  // game counter in the batting header when opened
     int gamesInFile = 0;                // game records in the games file
     bool unsaved = false;               // tables changed since they were last written
+    // Each game record (and highlight line) forced to the disk as it is
+    // written; off, they reach it with the next save of the set.
+    bool syncEachGame = true;
     FileOps* ops = &SystemFileOps();
 
     bool isOpen() const { return !baseName.empty(); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <bitset>
 #include <string>
 
 #include "core/numbering.h"
@@ -131,6 +132,10 @@ struct Team {
     bool savesData = false;
     double averageTeamSpeed = 1.0;
     bool twoWayPlayer = false;
+    // Loaded as the home team: the colours its COL= items were compared with
+    // the visitors' (a visiting team of one of them takes the clash colour).
+    std::bitset<256> visitorColorChecks;
+    bool visitorColorCheckOutOfRange = false;
     LeagueContext leagueContext;
     std::array<Player, kMaxRosterEntries + 1> players{};  // [1..51]
 

@@ -39,6 +39,13 @@ void applyParkEffects(Team& team, std::string_view value) {
 
 void applyColor(Team& team, int slot, Team* visitors, std::string_view name) {
     if (const auto color = teamColorFromName(name)) team.teamColor = *color;
+    if (slot == kHome) {
+        if (team.teamColor >= 0 && team.teamColor < 256) {
+            team.visitorColorChecks.set(static_cast<std::size_t>(team.teamColor));
+        } else {
+            team.visitorColorCheckOutOfRange = true;
+        }
+    }
     if (slot == kHome && visitors != nullptr && visitors->teamColor == team.teamColor) {
         visitors->teamColor = kClashColor;
     }

@@ -1,5 +1,7 @@
 #include "engine/engine_helpers.h"
 
+#include <cstdio>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -119,6 +121,12 @@ void ReportFault(Game& game, std::string_view label, std::string_view what) {
 void Pace(Game& game, int unitMs) {
     if (game.state.playDelay <= 0) return;
     game.pacer->wait(unitMs * game.state.playDelay);
+}
+
+CardText& CardText::operator<<(int number) {
+    std::array<char, 12> digits{};
+    const int n = std::snprintf(digits.data(), digits.size(), "%d", number);
+    return *this << std::string_view(digits.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
 void WriteScoreCard(Game& game, int team, int player, char code, std::string_view text) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "engine/game.h"
@@ -69,6 +71,24 @@ void Pace(Game& game, int unitMs);
 // Score-card line for a player of a team. It clears the after-a-home-run
 // mark; the pass that hit the home run sets it again after its own entry.
 void WriteScoreCard(Game& game, int team, int player, char code, std::string_view text);
+
+// A score-card text put together from pieces without allocating (a game
+// unseen still keeps its last text); pieces past the capacity are cut.
+class CardText {
+  public:
+    CardText& operator<<(std::string_view piece) {
+        const std::size_t n = std::min(piece.size(), text_.size() - size_);
+        piece.copy(text_.data() + size_, n);
+        size_ += n;
+        return *this;
+    }
+    CardText& operator<<(int number);
+    std::string_view view() const { return {text_.data(), size_}; }
+
+  private:
+    std::array<char, 120> text_{};
+    std::size_t size_ = 0;
+};
 
 // A base hit of 1..4 bases: the batter's line (with the hand split), the
 // pitcher's hits allowed, the team and half-inning hits.

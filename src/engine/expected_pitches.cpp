@@ -5,7 +5,9 @@
 
 namespace vrk {
 
-int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) {
+namespace {
+
+int WorkOutExpectedPitches(const Game& game, int pitcherEntry, int team, bool starter) {
     const Team& t = game.team(team);
     const Player& p = t.player(pitcherEntry);
     int gs = p.gamesStarted();
@@ -17,7 +19,6 @@ int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) {
     long result;
     if (gs > 0 && gs < g && ip > 0) {
         double share = static_cast<double>(gs) / g;
-        bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
         if (starter) {
             if (share < 0.33) {
                 result = 100;
@@ -50,6 +51,19 @@ int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) {
     }
     // A pitcher never has a limit of zero pitches (the fatigue ratio divides by it).
     return static_cast<int>(std::max(result, 1L));
+}
+
+}  // namespace
+
+int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) {
+    const bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
+    if (team < 0 || team > 2 || pitcherEntry < 0 || pitcherEntry >= kRosterSize) {
+        return WorkOutExpectedPitches(game, pitcherEntry, team, starter);
+    }
+    int& cell = game.pitchLimits.pitches[static_cast<std::size_t>(team)]
+                                        [static_cast<std::size_t>(pitcherEntry)][starter ? 1 : 0];
+    if (cell == 0) cell = WorkOutExpectedPitches(game, pitcherEntry, team, starter);
+    return cell;
 }
 
 }  // namespace vrk

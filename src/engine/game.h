@@ -1,6 +1,8 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/rng.h"
@@ -27,10 +29,30 @@ struct GameOptions {
     std::array<int, 3> starter{};  // starting pitcher per team; 0 = the first of the staff
 };
 
+// A text of at most N characters kept in place: highlights are written
+// during a game, and a game allocates nothing.
+template <std::size_t N>
+struct FixedText {
+    std::array<char, N> chars{};
+    std::size_t size = 0;
+
+    FixedText() = default;
+    FixedText(std::string_view text) : size(std::min(text.size(), chars.size())) {
+        text.copy(chars.data(), size);
+    }
+    std::string_view view() const { return {chars.data(), size}; }
+    operator std::string_view() const { return view(); }
+    bool operator==(std::string_view other) const { return view() == other; }
+};
+
+// A highlight as the run's list keeps it; in full, as the last game left it.
+using RunHighlightText = FixedText<40>;
+using FullHighlightText = FixedText<120>;
+
 // One highlight line of a simulation, with the game it came from.
 struct Highlight {
     int gameNumber = 0;
-    std::string text;  // at most 40 characters
+    RunHighlightText text;
 };
 
 inline constexpr int kMaxHighlights = 400;
@@ -41,7 +63,7 @@ struct SimulationRecord {
     std::vector<Highlight> highlights;  // at most kMaxHighlights
     // The last game's highlight texts in full, however many the run has had:
     // the statistics set's highlights file takes every one.
-    std::vector<std::string> lastGameHighlights;
+    std::vector<FullHighlightText> lastGameHighlights;
     int gamesCompleted = 0;
     int gamesWithDh = 0;
     int gamesWithoutDh = 0;
@@ -77,6 +99,15 @@ struct GameResult {
     std::uint64_t seed = 0;  // the generator's seed: /SEED: with it replays the run
 };
 
+// Pitch limits of the game's pitchers, worked out on first use: a pure
+// function of a pitcher's line and whether he is still the starter, asked for
+// on nearly every pitch. Cleared at game start; an exchange of two entries
+// exchanges their cells.
+struct PitchLimitCache {
+    // [team][entry][0 in relief, 1 as the starter]; 0 = not worked out yet.
+    std::array<std::array<std::array<int, 2>, kRosterSize>, 3> pitches{};
+};
+
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;
 // `normalization` is the league context of slot 3.
 struct Game {
@@ -105,6 +136,9 @@ struct Game {
     Pacer* pacer = &nullPacer;
     SoundSink* sound = &nullSound;
     ManagerHooks* managers = &computerManagers;
+
+    // Derived from the teams' lines during this game only.
+    mutable PitchLimitCache pitchLimits;
 
     // The narration's own generator: which of several texts tells what the
     // engine decided. Play never draws from it, so a shown game and the same

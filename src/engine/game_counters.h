@@ -111,6 +111,8 @@ struct TeamCounters {
 
 // Per-game counters read by the box score and the statistics files;
 // cleared at game start.
+// StartGame clears each field by hand (the two teams only): a new field
+// must be added there.
 struct GameCounters {
     std::array<std::array<BatterCounters, kRosterSize>, 3> batter{};
     std::array<std::array<PitcherCounters, kRosterSize>, 3> pitcher{};

@@ -7,6 +7,9 @@ namespace vrk {
 
 namespace {
 
+// Names are 18 columns of a team file, with a space added after the comma.
+constexpr std::size_t kNameRoom = 24;
+
 std::size_t Idx(int i) {
     return static_cast<std::size_t>(i);
 }
@@ -54,7 +57,22 @@ void StartGame(Game& game) {
     s.playResult.swap(result);
     s.playResult.clear();
     s.playResult.reserve(48);
-    game.counters = GameCounters{};
+    // Only the two teams' counters are ever written: clearing slot 0 as
+    // well would add half as much again to the cost of starting a game.
+    GameCounters& c = game.counters;
+    for (int t = kVisitors; t <= kHome; ++t) {
+        c.batter[Idx(t)] = {};
+        c.pitcher[Idx(t)] = {};
+        c.fielder[Idx(t)] = {};
+        c.team[Idx(t)] = TeamCounters{};
+    }
+    c.wildPitches = 0;
+    c.passedBalls = 0;
+    c.doubleSwitches = 0;
+    // A counter added to the record must be cleared above as well.
+    static_assert(sizeof(GameCounters) == sizeof(c.batter) + sizeof(c.pitcher) + sizeof(c.fielder) +
+                                              sizeof(c.team) + 3 * sizeof(int));
+    game.pitchLimits = PitchLimitCache{};
     game.flags = StrategyFlags{};
 
     s.regulationInnings = game.config.regulationInnings > 0 ? game.config.regulationInnings : 9;
@@ -71,6 +89,9 @@ void StartGame(Game& game) {
 
     for (int t = kVisitors; t <= kHome; ++t) {
         Team& team = game.team(t);
+        // Entries exchange names during a game (a pitcher's name goes to his
+        // batting slot): room for the longest name, so that none allocates.
+        for (Player& p : team.players) p.playerName.reserve(kNameRoom);
         // Without a rotation's choice the first pitcher of the staff starts.
         int starter = o.starter[Idx(t)];
         if (starter <= 0) starter = kFirstPitcherEntry;
@@ -79,7 +100,7 @@ void StartGame(Game& game) {
         s.pitcherList[Idx(t)][1] = starter;
         game.counters.pitch(t, starter).started = true;
 
-        WriteScoreCard(game, t, 0, 'X', "~Lineup: " + team.teamName);
+        WriteScoreCard(game, t, 0, 'X', (CardText() << "~Lineup: " << team.teamName).view());
         for (int slot = 1; slot <= kLineupSize; ++slot) {
             int position = team.player(slot).lineupPosition;
             int entry = position == kPitcher ? starter : SlotPlayer(game, t, slot);

@@ -14,41 +14,49 @@ std::size_t Idx(int i) {
     return static_cast<std::size_t>(i);
 }
 
-std::string Number(int n) {
-    return concat({" ", std::to_string(n)});
-}
-
-std::string Trimmed(const std::string& name) {
+std::string_view Trimmed(std::string_view name) {
     std::size_t e = name.find_last_not_of(' ');
-    return e == std::string::npos ? std::string() : name.substr(0, e + 1);
+    return e == std::string_view::npos ? std::string_view() : name.substr(0, e + 1);
 }
 
-void Add(Game& game, std::string text) {
+// The run keeps at most kMaxHighlights.
+bool Room(const Game& game) {
+    return static_cast<int>(game.record->highlights.size()) < kMaxHighlights;
+}
+
+void Add(Game& game, std::string_view text) {
     SimulationRecord& record = *game.record;
-    record.lastGameHighlights.push_back(text);
-    if (static_cast<int>(record.highlights.size()) >= kMaxHighlights) return;
-    if (text.size() > 40) text.resize(40);
-    record.highlights.push_back({record.gamesCompleted + 1, std::move(text)});
+    // Both lists keep their room from game to game: no game allocates.
+    if (record.lastGameHighlights.capacity() < 64) record.lastGameHighlights.reserve(64);
+    record.lastGameHighlights.push_back(FullHighlightText(text));
+    if (!Room(game)) return;
+    // The run's whole list at once: the first highlight of a run takes it.
+    if (record.highlights.capacity() < kMaxHighlights) record.highlights.reserve(kMaxHighlights);
+    record.highlights.push_back({record.gamesCompleted + 1, RunHighlightText(text)});
 }
 
-void PlayerLine(Game& game, const Player& p, const std::string& what) {
-    Add(game, Trimmed(p.playerName) + "," + what);
+// "Name, 4 hits": the name, the number (none when negative), then the words.
+void PlayerLine(Game& game, const Player& p, int number, std::string_view words) {
+    CardText text;
+    text << Trimmed(p.playerName) << ",";
+    if (number >= 0) text << " " << number;
+    text << words;
+    Add(game, text.view());
 }
 
 void BatterHighlights(Game& game, int t, int entry) {
     const std::array<int, 7>& hi = game.config.hilite;
     const BatterCounters& c = game.counters.bat(t, entry);
     const Player& p = game.team(t).player(entry);
-    if (c.hits >= hi[0] && c.hits > 0) PlayerLine(game, p, Number(c.hits) + " hits");
+    if (c.hits >= hi[0] && c.hits > 0) PlayerLine(game, p, c.hits, " hits");
     if (c.runsBattedIn >= hi[2] && c.runsBattedIn > 0)
-        PlayerLine(game, p, Number(c.runsBattedIn) + " RBI's");
+        PlayerLine(game, p, c.runsBattedIn, " RBI's");
     if (c.homeRuns >= 1 && c.triples >= 1 && c.doubles >= 1 &&
         c.hits > c.homeRuns + c.triples + c.doubles) {
-        PlayerLine(game, p, " hit for cycle");
+        PlayerLine(game, p, -1, " hit for cycle");
     }
-    if (c.homeRuns >= hi[1] && c.homeRuns > 0) PlayerLine(game, p, Number(c.homeRuns) + " HR's");
-    if (c.stolenBases >= hi[3] && c.stolenBases > 0)
-        PlayerLine(game, p, Number(c.stolenBases) + " SB's");
+    if (c.homeRuns >= hi[1] && c.homeRuns > 0) PlayerLine(game, p, c.homeRuns, " HR's");
+    if (c.stolenBases >= hi[3] && c.stolenBases > 0) PlayerLine(game, p, c.stolenBases, " SB's");
 }
 
 }  // namespace
@@ -62,7 +70,7 @@ void CollectHighlights(Game& game) {
         int last = std::min(game.team(t).lastPitcherEntry, kLastPitcherLimit);
         for (int e = kFirstPitcherEntry; e <= last; ++e) {
             int k = game.counters.pitch(t, e).strikeouts;
-            if (k >= hi[5] && k > 0) PlayerLine(game, game.team(t).player(e), Number(k) + " K's");
+            if (k >= hi[5] && k > 0) PlayerLine(game, game.team(t).player(e), k, " K's");
         }
     }
     for (int t = kVisitors; t <= kHome; ++t) {
@@ -74,12 +82,19 @@ void CollectHighlights(Game& game) {
         int hits = s.teamHits[Idx(t)];
         if (hits > hi[4]) continue;
         int other = otherTeam(t);
-        std::string count = hits == 0 ? "No" : std::to_string(hits);
+        CardText text;
         if (s.pitchersUsed[Idx(other)] == 1) {
             const Player& p = game.team(other).player(s.pitcherList[Idx(other)][1]);
-            Add(game, Trimmed(p.playerName) + ", " + count + "-Hitter");
+            text << Trimmed(p.playerName) << ", ";
+            if (hits == 0) {
+                text << "No";
+            } else {
+                text << hits;
+            }
+            Add(game, (text << "-Hitter").view());
         } else if (hits == 0) {
-            Add(game, Trimmed(game.team(other).teamName) + ", multi-pit. " + "No" + "-Hitter");
+            Add(game,
+                (text << Trimmed(game.team(other).teamName) << ", multi-pit. No-Hitter").view());
         }
     }
 }

@@ -181,7 +181,10 @@ void Substitutions(Game& game) {
     game.flags.changePitcher[Idx(ft)] = false;
     if (!change || reliever <= 0) return;
     BringInPitcher(game, ft, reliever);
-    if (WantsDoubleSwitch(game, reliever) && game.managers->doubleSwitch(game, reliever)) {
+    // A user's side is asked; the computer decides for its own.
+    const bool offer =
+        s.userManaged[Idx(ft)] ? !game.options.designatedHitter : WantsDoubleSwitch(game, reliever);
+    if (offer && game.managers->doubleSwitch(game, reliever)) {
         ++game.counters.doubleSwitches;
     }
 }

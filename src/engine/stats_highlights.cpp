@@ -39,13 +39,13 @@ std::string StreakEndsText(std::string_view playerName, int streak) {
 IoResult AddHighlight(const StatsSet* set, HighlightLists& lists, int gameNumber,
                       std::string_view text) {
     if (static_cast<int>(lists.run.size()) < kMaxHighlights) {
-        lists.run.push_back({gameNumber, std::string(text.substr(0, kHighlightListTextWidth))});
+        lists.run.push_back({gameNumber, RunHighlightText(text.substr(0, kHighlightListTextWidth))});
     }
     if (static_cast<int>(lists.recent.size()) < kMaxRecentHighlights)
         lists.recent.emplace_back(text);
     if (set == nullptr || !set->isOpen()) return {};
     return AppendTextLine(*set->ops, StatsFilePath(set->folder, set->baseName, ".STH"),
-                          HighlightLine(gameNumber, text));
+                          HighlightLine(gameNumber, text), set->syncEachGame);
 }
 
 HighlightFile ReadHighlightsFile(const std::string& path) {

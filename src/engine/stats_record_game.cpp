@@ -358,7 +358,7 @@ GameRecord MakeGameRecord(const Game& game) {
 std::vector<std::string> GameHighlightTexts(const SimulationRecord& record, int gameNumber) {
     std::vector<std::string> texts;
     for (const Highlight& h : record.highlights)
-        if (h.gameNumber == gameNumber) texts.push_back(h.text);
+        if (h.gameNumber == gameNumber) texts.emplace_back(h.text.view());
     return texts;
 }
 
@@ -366,7 +366,9 @@ RecordGameResult RecordGame(StatsSet& set, HighlightLists& lists, const Game& ga
                             const RecordGameContext& context,
                             std::span<const std::string> gameHighlights) {
     RecordGameResult result;
-    result.result = AppendGameRecord(set, MakeGameRecord(game));
+    // A set that is not open lives in memory only (a projected season): its
+    // tables are kept up to date and no file is written.
+    if (set.isOpen()) result.result = AppendGameRecord(set, MakeGameRecord(game));
     if (!result.result.ok) {
         result.result.message = "The game was not recorded: " + result.result.message;
         return result;

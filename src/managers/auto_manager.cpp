@@ -27,6 +27,13 @@ std::string_view StarterRemovalLabel(int reason) {
 
 void Manage(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
+    // Nothing the pieces do moves the game on, so one reading serves them all.
+    const automan::Situation x = automan::Read(game);
+    context.situation = &x;
+    struct Forget {
+        AutoManagerContext& context;
+        ~Forget() { context.situation = nullptr; }
+    } forget{context};
     try {
         if (!s.userManaged[automan::Idx(s.fieldingTeam)]) {
             ManageInfieldAndPitchOut(game, context);

@@ -7,6 +7,9 @@ namespace vrk {
 struct Game;
 struct Player;
 struct BullpenState;
+namespace automan {
+struct Situation;
+}
 
 // Why a starter was taken out (or batted for), as the debug statistics count it.
 enum StarterRemoval {
@@ -66,6 +69,8 @@ struct AutoManagerContext {
     // A season replay with a statistics file: batters are rested in
     // proportion to their real-season use.
     bool seasonReplay = false;
+    // The situation of this turn, read once by Manage (null: each piece reads it).
+    const automan::Situation* situation = nullptr;
 };
 
 // The computer manager's turn before a pass: the fielding side first

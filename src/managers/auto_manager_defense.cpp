@@ -52,7 +52,7 @@ void SayAbout(Game& game, MessageKey key, int slot) {
 void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
     StrategyFlags& f = game.flags;
-    const Situation x = automan::Read(game);
+    const Situation x = automan::Current(game, context);
     const int reg = s.regulationInnings;
 
     if (s.outs < 2 && s.runnerOnThird != 0) {
@@ -88,7 +88,7 @@ void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context) {
 void ManageWalks(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
     StrategyFlags& f = game.flags;
-    const Situation x = automan::Read(game);
+    const Situation x = automan::Current(game, context);
     const int reg = s.regulationInnings;
     const int ft = x.fielding;
 

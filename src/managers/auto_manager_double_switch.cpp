@@ -87,10 +87,11 @@ bool DoubleSwitch(Game& game, BullpenState& bullpen, int team, int reliever) {
 
     const int outEntry = SlotPlayer(game, team, outSlot);
     const int position = roster.player(outEntry).lineupPosition;
-    const std::string outName = roster.player(outEntry).playerName;
-    const std::string inName = roster.player(inEntry).playerName;
-    WriteScoreCard(game, team, outEntry, 'X',
-                   "[SUB]" + inName + "(" + PositionName(position) + ") for " + outName);
+    WriteScoreCard(
+        game, team, outEntry, 'X',
+        (CardText() << "[SUB]" << roster.player(inEntry).playerName << "(" << PositionName(position)
+                    << ") for " << roster.player(outEntry).playerName)
+            .view());
     // The bench player takes the field for the batter who leaves...
     swapGameEntries(game, bullpen, team, outEntry, inEntry);
     roster.player(outEntry).lineupPosition = position;
@@ -113,7 +114,8 @@ bool DoubleSwitch(Game& game, BullpenState& bullpen, int team, int reliever) {
     tc.slotHistory[Idx(outSlot)].push({reliever, kPitcher});
     WriteScoreCard(
         game, team, reliever, 'X',
-        "[DBL-SW]" + roster.player(reliever).playerName + " bats #" + std::to_string(outSlot));
+        (CardText() << "[DBL-SW]" << roster.player(reliever).playerName << " bats #" << outSlot)
+            .view());
     Say(game, msg::kDoubleSwitch, reliever, team);
     return true;
 }

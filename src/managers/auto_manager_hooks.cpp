@@ -158,6 +158,8 @@ int AutoManagerHooks::substitutions(Game& game) {
 bool AutoManagerHooks::doubleSwitch(Game& game, int reliever) {
     int team = game.state.fieldingTeam;
     if (computer(game, team)) return DoubleSwitch(game, bullpen_, team, reliever);
+    // The user switches with the new pitcher already in his batting place.
+    completeEntries(game);
     return userSide_ != nullptr && userSide_->doubleSwitch(game, reliever);
 }
 

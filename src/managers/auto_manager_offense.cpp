@@ -98,7 +98,7 @@ bool WantsHitAndRun(Game& game, const Situation& x) {
 
 bool ManageRunningPlay(Game& game, AutoManagerContext& context) {
     StrategyFlags& f = game.flags;
-    const Situation x = automan::Read(game);
+    const Situation x = automan::Current(game, context);
     if (WantsBunt(game, x)) {
         f.buntCall = true;
         ++context.counters.bunts;

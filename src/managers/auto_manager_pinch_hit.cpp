@@ -25,6 +25,18 @@ struct Candidate {
     int selection = 0;  // selection value in thousandths
 };
 
+// A stable sort, largest first, in place: std::stable_sort would ask for a
+// buffer on every call, and the list is at most kMaxCandidates long.
+template <typename It>
+void SortDescending(It begin, It end, int Candidate::*key) {
+    for (It i = begin; i != end; ++i) {
+        Candidate moving = *i;
+        It j = i;
+        for (; j != begin && (*(j - 1)).*key < moving.*key; --j) *j = *(j - 1);
+        *j = moving;
+    }
+}
+
 char Upper(char c) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
 }
@@ -40,7 +52,7 @@ int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const S
     const int bt = x.batting;
     const int pitcher = s.currentPitcher[Idx(bt)];
     const Team& team = game.team(bt);
-    if (automan::AvailableRelievers(game, context.bullpen, bt) == 0) return 0;
+    if (automan::AvailableRelievers(game, context.bullpen, bt, 1) == 0) return 0;
     if (s.teamHits[Idx(x.fielding)] < 1) return 0;
     const bool starter = automan::StarterStillIn(game, bt);
     const int outs = automan::OutsRecorded(game, bt, pitcher);
@@ -92,7 +104,7 @@ int Collect(Game& game, const AutoManagerContext& context, int team,
 
 bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
     GameState& s = game.state;
-    const Situation x = automan::Read(game);
+    const Situation x = automan::Current(game, context);
     const int bt = x.batting;
     const int reg = s.regulationInnings;
     const double aps = game.team(bt).appearancesPerStart;
@@ -120,15 +132,11 @@ bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
             auto begin = list.begin();
             auto end = list.begin() + count;
             // Equal values keep roster order: the earlier bench entry comes first.
-            std::stable_sort(begin, end, [](const Candidate& a, const Candidate& b) {
-                return a.value > b.value;
-            });
+            SortDescending(begin, end, &Candidate::value);
             int batter = Thousandths(BattingValue(game.batterPlayer(), context.seasonReplay));
             int margin = Thousandths(PinchHitMargin(s.inning, x.pitcherBatting));
             if (list[0].value - batter > margin || wanted) {
-                std::stable_sort(begin, end, [](const Candidate& a, const Candidate& b) {
-                    return a.selection > b.selection;
-                });
+                SortDescending(begin, end, &Candidate::selection);
                 int pick = 0;
                 if (count == 2) {
                     pick = game.rng.draw() < 0.75 ? 0 : 1;

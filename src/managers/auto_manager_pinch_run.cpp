@@ -12,7 +12,7 @@ using automan::Idx;
 
 void ManagePinchRunner(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
-    const automan::Situation x = automan::Read(game);
+    const automan::Situation x = automan::Current(game, context);
     if (s.inning < s.regulationInnings - 2 || std::abs(x.deficit) >= 3) return;
     int slot = s.runnerOnSecond == 0 ? s.runnerOnFirst : s.runnerOnSecond;
     if (slot == 0 || automan::PitcherBatsInSlot(game, x.batting, slot)) return;

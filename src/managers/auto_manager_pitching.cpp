@@ -71,7 +71,6 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
     const Player& p = game.team(ft).player(pitcher);
     const double aps = game.team(ft).appearancesPerStart;
     const bool starter = automan::StarterStillIn(game, ft);
-    const int available = automan::AvailableRelievers(game, context.bullpen, ft);
     const int runs = automan::RunsAllowed(game, ft, pitcher);
     const int outs = automan::OutsRecorded(game, ft, pitcher);
     const int t = KnockOutThreshold(aps);
@@ -90,9 +89,9 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
         pitches > allowed) {
         return kPitchCountRemoval;
     }
-    if (starter && p.games > 0 && available > 2 && !context.perGame.pitcherLetBat[Idx(ft)] &&
-        (s.inning == 7 || s.inning == 8) && x.startOfInning && pitches > 0.8 * allowed &&
-        battingHits >= 2) {
+    if (starter && p.games > 0 && automan::AvailableRelievers(game, context.bullpen, ft, 3) > 2 &&
+        !context.perGame.pitcherLetBat[Idx(ft)] && (s.inning == 7 || s.inning == 8) &&
+        x.startOfInning && pitches > 0.8 * allowed && battingHits >= 2) {
         double share = std::clamp(1 - CompleteGameShare(aps), 0.01, 0.99);
         if (game.rng.draw() < share / 2) return kCompleteGameReduction;
     }
@@ -105,10 +104,10 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
 
 bool ManagePitchingChange(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
-    const Situation x = automan::Read(game);
+    const Situation x = automan::Current(game, context);
     const int ft = x.fielding;
     if (s.pitchCount[Idx(ft)] < 10) return false;
-    if (automan::AvailableRelievers(game, context.bullpen, ft) == 0) return false;
+    if (automan::AvailableRelievers(game, context.bullpen, ft, 1) == 0) return false;
     int reason = RemovalRule(game, context, x);
     if (reason == 0) return false;
     game.flags.changePitcher[Idx(ft)] = true;

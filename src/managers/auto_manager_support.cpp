@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/engine_helpers.h"
+#include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
 #include "managers/relief_selection.h"
 
@@ -48,14 +49,15 @@ Situation Read(const Game& game) {
     return x;
 }
 
-int AvailableRelievers(const Game& game, const BullpenState& bullpen, int team) {
+int AvailableRelievers(const Game& game, const BullpenState& bullpen, int team, int limit) {
     const Team& t = game.team(team);
     int last = std::min(t.lastPitcherEntry, kLastPitcherLimit);
     int count = 0;
-    for (int e = kFirstPitcherEntry; e <= last; ++e) {
+    const LineupCheck inLineup(game, bullpen, team);
+    for (int e = kFirstPitcherEntry; e <= last && count < limit; ++e) {
         if (e == game.state.currentPitcher[Idx(team)]) continue;
         if (t.player(e).playerName.empty()) continue;
-        if (EligibleReliever(game, bullpen, team, e)) ++count;
+        if (EligibleReliever(game, bullpen, inLineup, team, e)) ++count;
     }
     return count;
 }

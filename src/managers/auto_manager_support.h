@@ -25,13 +25,19 @@ struct Situation {
     bool startOfInning = false;  // no one out, bases empty
 };
 Situation Read(const Game& game);
+// The turn's situation: the one Manage read, or read now.
+inline Situation Current(const Game& game, const AutoManagerContext& context) {
+    return context.situation != nullptr ? *context.situation : Read(game);
+}
 
 // The team's pitcher holds this slot and bats in it himself.
 bool PitcherBatsInSlot(const Game& game, int team, int slot);
 // The slot of a team's line-up that is the pitcher's (0 with a DH).
 int PitcherSlot(const Game& game, int team);
-// Pitchers the bullpen could still bring in for the team.
-int AvailableRelievers(const Game& game, const BullpenState& bullpen, int team);
+// Pitchers the bullpen could still bring in for the team, counted up to
+// `limit` (the rules only ask whether there are none, or more than two).
+int AvailableRelievers(const Game& game, const BullpenState& bullpen, int team,
+                       int limit = kRosterSize);
 // Largest season saves among the team's pitchers.
 int BestSaves(const Game& game, int team);
 // The pitch limit of the team's current pitcher times its allowance.

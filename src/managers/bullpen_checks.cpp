@@ -1,6 +1,8 @@
 // The rules a user's bullpen pick must pass.
 #include "managers/bullpen_checks.h"
 
+#include <cstdint>
+
 #include "engine/engine_helpers.h"
 #include "managers/bullpen_state.h"
 
@@ -45,6 +47,57 @@ bool InBattingLineup(const Game& game, int team, int entry) {
     return false;
 }
 
+namespace {
+
+static_assert(kMaxRosterEntries < 64, "the line-up mask holds one bit per roster entry");
+
+int HistoryLength(const TeamCounters& counters) {
+    int length = 0;
+    for (const auto& history : counters.slotHistory) length += history.count;
+    return length;
+}
+
+std::uint64_t LineupEntries(const Game& game, int team) {
+    std::uint64_t mask = 0;
+    auto add = [&mask](int entry) {
+        if (entry >= 1 && entry <= kMaxRosterEntries) mask |= std::uint64_t{1} << entry;
+    };
+    for (int slot = 1; slot <= kLineupSize; ++slot) add(SlotPlayer(game, team, slot));
+    for (const auto& history : game.counters.team[static_cast<std::size_t>(team)].slotHistory) {
+        for (const SlotOccupant& o : history) {
+            if (o.position != kPitcher) add(o.entry);
+        }
+    }
+    return mask;
+}
+
+}  // namespace
+
+LineupCheck::LineupCheck(const Game& game, const BullpenState& bullpen, int team)
+    : game_(game), team_(team), byName_(game.team(team).twoWayPlayer) {
+    // A two-way player is found by name, which no mask of entries can answer.
+    if (byName_) return;
+    BullpenState::LineupMask& cached = bullpen.lineupMask[static_cast<std::size_t>(team)];
+    const int length = HistoryLength(game.counters.team[static_cast<std::size_t>(team)]);
+    if (cached.swaps != bullpen.entrySwaps || cached.historyLength != length) {
+        cached.entries = LineupEntries(game, team);
+        cached.swaps = bullpen.entrySwaps;
+        cached.historyLength = length;
+    }
+    mask_ = cached.entries;
+}
+
+bool LineupCheck::operator()(int entry) const {
+    if (byName_ || entry < 1 || entry > kMaxRosterEntries) {
+        return InBattingLineup(game_, team_, entry);
+    }
+    return (mask_ >> entry) & 1U;
+}
+
+bool InBattingLineup(const Game& game, const BullpenState& bullpen, int team, int entry) {
+    return LineupCheck(game, bullpen, team)(entry);
+}
+
 BullpenCheck CheckBullpenChoice(const Game& game, const BullpenState& bullpen, int team, int entry,
                                 bool reminderMode) {
     const Player& p = game.team(team).player(entry);
@@ -52,7 +105,9 @@ BullpenCheck CheckBullpenChoice(const Game& game, const BullpenState& bullpen, i
     if (game.config.daysOffRule && p.restDaysNeeded > 0) {
         return {BullpenVerdict::NeedsRest, kRestText};
     }
-    if (InBattingLineup(game, team, entry)) return {BullpenVerdict::InLineup, kLineupText};
+    if (InBattingLineup(game, bullpen, team, entry)) {
+        return {BullpenVerdict::InLineup, kLineupText};
+    }
     if (game.state.currentPitcher[static_cast<std::size_t>(team)] == entry) {
         return {BullpenVerdict::PitchingNow, kPitchingText};
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string_view>
 
 namespace vrk {
@@ -41,5 +42,21 @@ void StartWarmUp(BullpenState& bullpen, int team, int entry, bool reminderMode);
 
 // A pitcher who is or has been in the batting line-up (by entry or by name).
 bool InBattingLineup(const Game& game, int team, int entry);
+// The same, kept in the bullpen between substitutions (the managers' hot path).
+bool InBattingLineup(const Game& game, const BullpenState& bullpen, int team, int entry);
+
+// InBattingLineup for many entries of one team: brings the bullpen's mask up
+// to date once. Valid while no substitution is made.
+class LineupCheck {
+  public:
+    LineupCheck(const Game& game, const BullpenState& bullpen, int team);
+    bool operator()(int entry) const;
+
+  private:
+    const Game& game_;
+    int team_;
+    bool byName_;
+    std::uint64_t mask_ = 0;
+};
 
 }  // namespace vrk

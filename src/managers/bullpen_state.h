@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 
 #include "core/numbering.h"
 #include "engine/game_state.h"
@@ -17,6 +18,20 @@ struct BullpenState {
     // Pitch-count allowance: multiplies the current pitcher's pitch limit.
     std::array<double, 3> allowance{1.0, 1.0, 1.0};
     std::array<bool, 3> closerUsed{};
+    // Bumped by every exchange of two entries in a game: the slot histories
+    // then name other entries though their lengths stay the same.
+    int entrySwaps = 0;
+
+    // Who is or has been in each team's batting line-up, as a mask over
+    // roster entries. The answer changes only on a substitution, while the
+    // managers ask it for every reliever on nearly every pitch, so it is kept
+    // until the slot histories grow or entries are exchanged.
+    struct LineupMask {
+        std::uint64_t entries = 0;
+        int swaps = -1;  // entrySwaps when computed; -1 = never
+        int historyLength = 0;
+    };
+    mutable std::array<LineupMask, 3> lineupMask{};
 
     bool used(int team, int entry) const {
         return usedInGame[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];

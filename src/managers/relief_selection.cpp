@@ -42,14 +42,17 @@ bool CloserSituation(const GameState& s, int team, bool strictCloserRule) {
     return s.inning >= 9 || (s.inning == 8 && (s.outs >= 1 || s.runnersOn() >= 1));
 }
 
-bool ExcludedFromRelief(const Game& game, int team, int entry) {
-    return InBattingLineup(game, team, entry);
+bool ExcludedFromRelief(const Game& game, const BullpenState& bullpen, int team, int entry) {
+    return InBattingLineup(game, bullpen, team, entry);
 }
 
-bool BarredAsRotationStarter(const Game& game, const RotationTable* rotations, int team,
-                             int entry) {
-    if (rotations == nullptr) return false;
-    const RotationRecord* record = rotations->find(game.team(team).teamFileName);
+namespace {
+
+const RotationRecord* RotationOf(const Game& game, const RotationTable* rotations, int team) {
+    return rotations == nullptr ? nullptr : rotations->find(game.team(team).teamFileName);
+}
+
+bool BarredBy(const Game& game, const RotationRecord* record, int entry) {
     if (record == nullptr) return false;
     if (game.config.startersMayRelieve && record->spotStarterMark != ' ') return false;
     for (int k = 1; k <= 5; ++k) {
@@ -58,12 +61,24 @@ bool BarredAsRotationStarter(const Game& game, const RotationTable* rotations, i
     return false;
 }
 
-bool EligibleReliever(const Game& game, const BullpenState& bullpen, int team, int entry) {
+}  // namespace
+
+bool BarredAsRotationStarter(const Game& game, const RotationTable* rotations, int team,
+                             int entry) {
+    return BarredBy(game, RotationOf(game, rotations, team), entry);
+}
+
+bool EligibleReliever(const Game& game, const BullpenState& bullpen, const LineupCheck& inLineup,
+                      int team, int entry) {
     if (bullpen.used(team, entry)) return false;
     if (game.config.daysOffRule && game.team(team).player(entry).restDaysNeeded != 0) {
         return false;
     }
-    return !ExcludedFromRelief(game, team, entry);
+    return !inLineup(entry);
+}
+
+bool EligibleReliever(const Game& game, const BullpenState& bullpen, int team, int entry) {
+    return EligibleReliever(game, bullpen, LineupCheck(game, bullpen, team), team, entry);
 }
 
 ReliefCandidates CloserCandidates(const Game& game, const BullpenState& bullpen, int team) {
@@ -81,9 +96,10 @@ ReliefCandidates CloserCandidates(const Game& game, const BullpenState& bullpen,
     }
     int first = t.lastPitcherEntry < 15 ? 10 : (t.lastPitcherEntry < 18 ? 14 : 15);
     int leaderSaves = 0;
+    const LineupCheck inLineup(game, bullpen, team);
     for (int e = first; e <= last; ++e) {
         int saves = t.player(e).saves();
-        if (saves <= 0 || !EligibleReliever(game, bullpen, team, e)) continue;
+        if (saves <= 0 || !EligibleReliever(game, bullpen, inLineup, team, e)) continue;
         if (!c.push(e, saves)) break;
         if (saves > leaderSaves) {
             leaderSaves = saves;
@@ -101,9 +117,10 @@ ReliefCandidates GeneralRelievers(const Game& game, const BullpenState& bullpen,
     const Team& t = game.team(team);
     ReliefCandidates c;
     int last = LastStaffEntry(game, team);
+    const RotationRecord* record = RotationOf(game, rotations, team);
+    const LineupCheck inLineup(game, bullpen, team);
     auto usable = [&](int e) {
-        return EligibleReliever(game, bullpen, team, e) &&
-               !BarredAsRotationStarter(game, rotations, team, e);
+        return EligibleReliever(game, bullpen, inLineup, team, e) && !BarredBy(game, record, e);
     };
     if (t.savesData) {
         double topWeight = 0;
@@ -144,7 +161,8 @@ int DrawReliever(const ReliefCandidates& c, int inning, Rng& rng) {
 
 int FallbackReliever(const Game& game, const BullpenState& bullpen, int team) {
     int last = LastStaffEntry(game, team);
-    auto open = [&](int e) { return !bullpen.used(team, e) && !ExcludedFromRelief(game, team, e); };
+    const LineupCheck inLineup(game, bullpen, team);
+    auto open = [&](int e) { return !bullpen.used(team, e) && !inLineup(e); };
     if (game.team(team).lastPitcherEntry > 14 && last >= 15 && open(15)) return 15;
     for (int e = last; e >= kFirstPitcherEntry; --e) {
         if (open(e)) return e;

@@ -7,6 +7,7 @@ namespace vrk {
 struct Game;
 struct GameState;
 struct BullpenState;
+class LineupCheck;
 struct RotationTable;
 class Rng;
 
@@ -36,10 +37,13 @@ bool CloserSituation(const GameState& state, int team, bool strictCloserRule);
 // Who the computer may not bring in: team pitchers appearing in the batting
 // line-up, and (for general relief) rotation starters unless
 // STARTERS-MAY-RELIEVE is on and the team uses spot starters.
-bool ExcludedFromRelief(const Game& game, int team, int entry);
+bool ExcludedFromRelief(const Game& game, const BullpenState& bullpen, int team, int entry);
 bool BarredAsRotationStarter(const Game& game, const RotationTable* rotations, int team, int entry);
 // Not used, rested (or DAYS-OFF-RULE off) and not excluded.
 bool EligibleReliever(const Game& game, const BullpenState& bullpen, int team, int entry);
+// The same with the team's line-up check made once for a list of pitchers.
+bool EligibleReliever(const Game& game, const BullpenState& bullpen, const LineupCheck& inLineup,
+                      int team, int entry);
 
 ReliefCandidates CloserCandidates(const Game& game, const BullpenState& bullpen, int team);
 ReliefCandidates GeneralRelievers(const Game& game, const BullpenState& bullpen,

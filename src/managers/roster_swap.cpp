@@ -55,6 +55,7 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
         return;
     }
     swapEntries(game.team(team), a, b);
+    ++bullpen.entrySwaps;
 
     std::size_t t = Idx(team);
     GameCounters& c = game.counters;
@@ -66,6 +67,7 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     SwapCells(s.runnerStealAttempts[t], a, b);
     SwapCells(bullpen.usedInGame[t], a, b);
     SwapCells(bullpen.warmUp[t], a, b);
+    SwapCells(game.pitchLimits.pitches[t], a, b);
 
     s.currentPitcher[t] = Follow(s.currentPitcher[t], a, b);
     if (s.fieldingTeam == team) s.pitcher = Follow(s.pitcher, a, b);

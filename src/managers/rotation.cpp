@@ -28,10 +28,27 @@ std::string RotationKey(std::string_view teamFileName) {
     return key;
 }
 
+namespace {
+
+// The record's key is the name as RotationKey makes it; compared in place,
+// because the managers look a team up on every relief choice.
+bool KeyMatches(const std::string& key, std::string_view teamFileName) {
+    if (key.size() != kRotationKeyWidth) return false;
+    const std::string_view name = teamFileName.substr(0, kRotationKeyWidth);
+    for (std::size_t i = 0; i < kRotationKeyWidth; ++i) {
+        const char c = i < name.size()
+                           ? static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])))
+                           : ' ';
+        if (key[i] != c) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 RotationRecord* RotationTable::find(std::string_view teamFileName) {
-    std::string key = RotationKey(teamFileName);
     for (RotationRecord& r : records) {
-        if (r.teamKey == key) return &r;
+        if (KeyMatches(r.teamKey, teamFileName)) return &r;
     }
     return nullptr;
 }

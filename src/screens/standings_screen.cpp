@@ -48,7 +48,7 @@ std::string Centred(const std::string& text, int width) {
 
 std::string HighlightText(const Highlight& h) {
     char line[80];
-    std::snprintf(line, sizeof line, "%5d %-40.40s", h.gameNumber, h.text.c_str());
+    std::snprintf(line, sizeof line, "%5d %-40.40s", h.gameNumber, std::string(h.text.view()).c_str());
     return line;
 }
 

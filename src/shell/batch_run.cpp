@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 
 #include "core/paths.h"
 #include "data/series_file.h"
+#include "data/team_cache.h"
 #include "data/team_file.h"
 #include "shell/batch_game.h"
 #include "shell/batch_game_files.h"
@@ -24,6 +26,7 @@
 #include "shell/config_file.h"
 #include "shell/home_directory.h"
 #include "shell/option_report.h"
+#include "shell/projection.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 
@@ -147,7 +150,8 @@ bool walkEntries(const RunPlan& plan, Visit&& visit) {
 
 // Everything that can be found wrong before the first game: options that
 // cannot be honoured, folders, team files.
-bool checkEntry(const BatchEntry& e, std::set<std::string>& told, std::ostream& err) {
+bool checkEntry(const BatchEntry& e, TeamFileCache& files, std::set<std::string>& told,
+                std::ostream& err) {
     if (const auto refusal = batchRefusal(e.settings)) {
         err << *refusal << "\n";
         return false;
@@ -162,7 +166,7 @@ bool checkEntry(const BatchEntry& e, std::set<std::string>& told, std::ostream& 
         return false;
     }
     TeamSlots scratch;
-    return reportLoad(loadTeamPair(scratch, e.settings.visitor, e.settings.home, e.config), told,
+    return reportLoad(files.loadPair(scratch, e.settings.visitor, e.settings.home, e.config), told,
                       err);
 }
 
@@ -177,7 +181,9 @@ int finish(BatchStats& stats, std::ostream& err, int status) {
 
 int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) {
     std::set<std::string> told;
-    if (!walkEntries(plan, [&](const BatchEntry& e) { return checkEntry(e, told, io.err); })) {
+    TeamFileCache teamFiles;
+    if (!walkEntries(plan,
+                     [&](const BatchEntry& e) { return checkEntry(e, teamFiles, told, io.err); })) {
         return 1;
     }
 
@@ -208,9 +214,11 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
                 status = finish(stats, io.err, 130);
                 return false;
             }
-            // Teams are read afresh before every game, as the program does.
-            if (!reportLoad(loadTeamPair(teams, e.settings.visitor, e.settings.home, e.config),
-                            told, io.err)) {
+            // Every game starts from the teams as a fresh load gives them;
+            // a file is parsed again only when it changed.
+            if (!reportLoad(
+                    teamFiles.loadPair(teams, e.settings.visitor, e.settings.home, e.config), told,
+                    io.err)) {
                 status = finish(stats, io.err, 1);
                 return false;
             }
@@ -258,6 +266,46 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
     return finish(stats, io.err, 0);
 }
 
+// /REPEAT: plays the whole run many times in memory and tells what the
+// seasons add up to; nothing is recorded.
+int projectEntries(const RunPlan& run, Session& session, BatchIo& io) {
+    std::vector<BatchEntry> entries;
+    walkEntries(run, [&](const BatchEntry& e) {
+        entries.push_back(e);
+        return true;
+    });
+    for (const BatchEntry& e : entries) {
+        if (!e.settings.statsSet.empty()) {
+            io.err << "vrk --batch: /REPEAT: projects seasons in memory and records nothing: "
+                      "leave out /ST:.\n";
+            return 2;
+        }
+    }
+    ProjectionPlan plan;
+    if (const auto problem = readProjectionCounts(session.run.repeat, session.run.jobs, plan)) {
+        io.err << *problem << "\n";
+        return 2;
+    }
+    std::set<std::string> told;
+    TeamFileCache files;
+    for (const BatchEntry& e : entries) {
+        if (!checkEntry(e, files, told, io.err)) return 1;
+    }
+    plan.seed = session.seed;
+    const auto start = std::chrono::steady_clock::now();
+    const ProjectionResult result = projectSeasons(entries, plan);
+    if (!result.problem.empty()) {
+        writeMessage(io.err, result.problem);
+        return 1;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    printProjection(io.out, result);
+    io.out << "Seed " << session.seed << "\n";
+    io.err << plan.seasons << " seasons on " << plan.jobs << " threads in " << seconds << " s\n";
+    return 0;
+}
+
 }  // namespace
 
 int runBatch(const StartupInputs& inputs, BatchIo io) {
@@ -280,10 +328,17 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         io.err << requested.message << "\n";
         return 1;
     }
+    const bool projection = !session.run.repeat.empty();
+    if (session.run.schedulePlay && projection) {
+        io.err << "vrk --batch: /REPEAT: projects a series (/SER:); schedules are not projected "
+                  "yet.\n";
+        return 2;
+    }
     if (session.run.schedulePlay) return runScheduleBatch(session, io);
 
     if (!session.run.seriesPlay) {
         RunPlan plan{commandLineEntry(session.run, session.config)};
+        if (projection) return projectEntries(plan, session, io);
         return playEntries(plan, session, io, session.run.games);
     }
     return runSeriesBatch(session, io);
@@ -303,6 +358,7 @@ int runSeriesBatch(Session& session, BatchIo& io) {
     // The series' own lines name the games; the command line's settings are
     // where they start from.
     plan.lines = &*lines;
+    if (!session.run.repeat.empty()) return projectEntries(plan, session, io);
     long total = 0;
     for (const SeriesLine& line : *lines) total += seriesEntryGames(line.text);
     return playEntries(plan, session, io, total);

@@ -19,6 +19,9 @@ constexpr int kJournalFoldGames = 250;
 std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& settings,
                                        const Config& config) {
     stats.saveEveryGame = settings.saveEveryGame == "Y";
+    // Without /PG:Y the set is saved at the end of the run (or entry): forcing
+    // each game to the disk on the way bought nothing but time.
+    stats.set.syncEachGame = stats.saveEveryGame;
     if (settings.statsSet.empty()) return std::nullopt;
     const std::string folder = writeFolder(config);
     if (stats.set.isOpen() && stats.set.baseName == settings.statsSet && stats.folder == folder) {
@@ -42,6 +45,7 @@ std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& set
     stats.notes = std::move(recovered.notes);
     stats.notes.insert(stats.notes.end(), opened.notes.begin(), opened.notes.end());
     stats.set = std::move(next);
+    stats.set.syncEachGame = stats.saveEveryGame;
     stats.folder = folder;
     stats.gameCounter = stats.set.savedGameCounter;
     stats.savePoint = recovered.savePoint.value_or(SavePoint{});
@@ -91,7 +95,9 @@ std::optional<std::string> recordBatchGame(BatchStats& stats, const Game& game,
     context.streakMinimum = game.config.hilite[kStreakThreshold];
     std::vector<std::string> highlights;
     if (game.record != nullptr) {
-        highlights = game.record->lastGameHighlights;
+        for (const FullHighlightText& text : game.record->lastGameHighlights) {
+            highlights.emplace_back(text.view());
+        }
     }
     RecordGameResult recorded = RecordGame(stats.set, stats.lists, game, context, highlights);
     if (!recorded.result.ok) return recorded.result.message;

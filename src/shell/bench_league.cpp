@@ -1,4 +1,7 @@
 #include "shell/bench_league.h"
+
+#include "data/team_cache.h"
+
 namespace vrk {
 
 const std::vector<std::string>& sampleLeagueTeams() {
@@ -23,10 +26,11 @@ std::vector<LoadedPairing> loadPairings(const std::vector<Pairing>& pairings, co
                                         std::vector<std::string>& problems) {
     std::vector<LoadedPairing> loaded;
     loaded.reserve(pairings.size());
+    TeamFileCache files;  // each file parsed once, whatever the number of pairings
     for (const Pairing& p : pairings) {
         LoadedPairing& l = loaded.emplace_back();
         l.names = p;
-        const TeamLoadResult result = loadTeamPair(l.teams, p.visitor, p.home, config);
+        const TeamLoadResult result = files.loadPair(l.teams, p.visitor, p.home, config);
         if (result.abort) {
             problems = result.warnings;
             return {};

@@ -7,10 +7,11 @@
 #include "data/config_folders.h"
 #include "managers/auto_lineup.h"
 #include "managers/batting_order.h"
+#include "managers/roster_swap.h"
 #include "managers/starters.h"
 #include "screens/file_chooser.h"
 #include "screens/form_screen.h"
-#include "screens/lineup_view.h"
+#include "screens/lineup_screen.h"
 #include "screens/starter_screen.h"
 #include "shell/batch_rules.h"
 #include "shell/file_actions.h"
@@ -68,6 +69,18 @@ std::string YesNo(bool on) {
     return on ? "Y" : "N";
 }
 
+// The line-up screen of one side before its game(s).
+void LineupBefore(Console& console, Session& session, GameSetup& setup, int t) {
+    LineupBeforeGame before;
+    before.designatedHitter = setup.designatedHitter;
+    before.rng = &session.rng;
+    before.ownStarter = setup.starter[Idx(t)];
+    const int other = setup.starter[Idx(3 - t)];
+    if (other > 0) before.opposingHand = setup.teams[Idx(3 - t)].player(other).hand;
+    LineupScreenBeforeGame(console, setup.teams[Idx(t)], before);
+    setup.lineup[Idx(t)] = keptLineup(setup.teams[Idx(t)]);
+}
+
 // The user's starter and line-up for each side the user manages.
 void UserSides(Console& console, Session& session, GameSetup& setup) {
     for (int t = 1; t <= 2; ++t) {
@@ -76,10 +89,8 @@ void UserSides(Console& console, Session& session, GameSetup& setup) {
             StarterScreen(console, setup.teams[Idx(t)], session.config.daysOffRule, false);
     }
     for (int t = 1; t <= 2; ++t) {
-        // The line-up screen proper comes with the strategy window; until
-        // then the user sees the line-up the side takes the field with.
-        if (setup.userManages(t) || (session.config.forceLineup && setup.mode == 'M'))
-            LineupView(console, setup.teams[Idx(t)], setup.designatedHitter);
+        if (setup.userManages(t) || session.config.forceLineup)
+            LineupBefore(console, session, setup, t);
     }
 }
 
@@ -168,7 +179,34 @@ bool loadSetupTeams(Console& console, Session& session, GameSetup& setup) {
 }
 
 bool reloadTeams(Console& console, Session& session, GameSetup& setup) {
-    return loadSetupTeams(console, session, setup);
+    if (!loadSetupTeams(console, session, setup)) return false;
+    // The line-ups the user set stand for every game of the run.
+    for (int t = 1; t <= 2; ++t) restoreLineup(setup.teams[Idx(t)], setup.lineup[Idx(t)]);
+    return true;
+}
+
+std::vector<std::string> keptLineup(const Team& team) {
+    std::vector<std::string> names;
+    for (int slot = 1; slot <= kLineupSize; ++slot) names.push_back(team.player(slot).playerName);
+    return names;
+}
+
+void restoreLineup(Team& team, const std::vector<std::string>& names) {
+    if (names.size() != static_cast<std::size_t>(kLineupSize)) return;
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        const std::string& name = names[Idx(slot - 1)];
+        for (int e = slot; e <= std::min(team.playerCount, kMaxRosterEntries); ++e) {
+            if (team.player(e).playerName != name) continue;
+            const int held = team.player(slot).lineupPosition;
+            swapEntries(team, slot, e);
+            // A bench player takes the position of the man he replaced.
+            if (e > kLineupSize) {
+                team.player(slot).lineupPosition = held;
+                team.player(e).lineupPosition = team.player(e).defaultPosition;
+            }
+            break;
+        }
+    }
 }
 
 void askRuleQuestions(Console& console, Session& session, GameSetup& setup) {
@@ -276,8 +314,7 @@ bool setUpTwoTeamGames(Console& console, Session& session, GameSetup& setup) {
             s.battingOrder[Idx(t)] != 'N' ? s.battingOrder[Idx(t)] : o.battingOrder;
     }
     if (session.config.forceLineup) {
-        for (int t = 1; t <= 2; ++t)
-            LineupView(console, setup.teams[Idx(t)], setup.designatedHitter);
+        for (int t = 1; t <= 2; ++t) LineupBefore(console, session, setup, t);
     }
     setup.strategyKey = {' ', ' ', ' '};
     return true;

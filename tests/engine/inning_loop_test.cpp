@@ -257,7 +257,7 @@ TEST(EndOfGame, HighlightsAndNoHitters) {
     const char* expected[] = {"Pitcher, No10, 14 K's", "Baker, Bo, 5 hits", "Baker, Bo, 7 RBI's",
                               "Baker, Bo, hit for cycle", "Pitcher, No10, No-Hitter"};
     ASSERT_EQ(record.highlights.size(), 5u);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(record.highlights[i].text, expected[i]);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(record.highlights[i].text.view(), expected[i]);
     EXPECT_EQ(record.highlights[0].gameNumber, 1);
     EXPECT_EQ(record.gamesCompleted, 1);
 
@@ -285,7 +285,7 @@ TEST(EndOfGame, HighlightsAndNoHitters) {
         g.state.score = {0, visitorsRuns, homeRuns};
         FinishGame(g);
         ASSERT_EQ(record.highlights.size(), before + (*line ? 1 : 0)) << line;
-        EXPECT_EQ(*line ? record.highlights.back().text : "", line);
+        EXPECT_EQ(*line ? record.highlights.back().text.view() : std::string_view(), line);
     }
 }
 

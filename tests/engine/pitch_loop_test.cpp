@@ -192,14 +192,18 @@ TEST(PitchLoop, ExpectedPitchesAndFatigueText) {
     int reliefPitches = ExpectedPitchesPerGame(g, 11, kHome);
     EXPECT_GE(reliefPitches, 15);
     EXPECT_LT(reliefPitches, 30);
+    // Limits are worked out once per game; a line edited mid-game needs a
+    // fresh start of the cache.
     r.games = 0;
     r.gamesAtPosition[1] = 0;
+    g.pitchLimits = PitchLimitCache{};
     EXPECT_EQ(ExpectedPitchesPerGame(g, 11, kHome), 115);
     // A swing man as a starter is held to 64..125, from the bullpen to 15..100.
     Player& s = f.teams[2].player(12);
     s.games = 40;
     s.gamesAtPosition[1] = 20;
     s.atBats = 150;
+    g.pitchLimits = PitchLimitCache{};
     int asStarter = ExpectedPitchesPerGame(g, 12, kHome);
     EXPECT_GE(asStarter, 64);
     EXPECT_LE(asStarter, 125);
@@ -211,6 +215,7 @@ TEST(PitchLoop, ExpectedPitchesAndFatigueText) {
     // Dead-ball teams pitch deeper.
     g.state.pitchersUsed[kHome] = 1;
     f.teams[2].appearancesPerStart = 1.5;
+    g.pitchLimits = PitchLimitCache{};
     EXPECT_EQ(ExpectedPitchesPerGame(g, 10, kHome), 115);
 
     g.state.fieldingTeam = kHome;

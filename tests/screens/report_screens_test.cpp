@@ -63,7 +63,8 @@ TEST(StandingsScreen, HiLitesPageAndEscapeRestoresTheScreen) {
     MemoryConsole console(25, 80);
     console.printAt(1, 1, "the caller's screen", 7);
     std::vector<Highlight> highlights;
-    for (int i = 1; i <= 30; ++i) highlights.push_back({i, "Event number " + std::to_string(i)});
+    for (int i = 1; i <= 30; ++i)
+        highlights.push_back({i, RunHighlightText("Event number " + std::to_string(i))});
     ClubStandings table = TwoLeagues();
     console.pushKey(kKeyPgDn);
     console.pushKey(kKeyPgDn);

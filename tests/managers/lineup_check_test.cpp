@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "managers/bullpen_checks.h"
+#include "managers/bullpen_state.h"
+#include "managers/roster_swap.h"
+#include "managers_test_support.h"
+
+namespace vrk {
+namespace {
+
+using mgrtest::StaffGame;
+
+// The kept line-up answer must follow every kind of substitution the game
+// makes; after each step it is compared with the full walk for every entry.
+TEST(LineupCheck, FollowsEverySubstitution) {
+    for (bool twoWay : {false, true}) {
+        StaffGame f;
+        Game& g = *f.game;
+        g.team(kHome).twoWayPlayer = twoWay;
+        BullpenState b;
+        auto& history = g.counters.of(kHome).slotHistory;
+        for (int slot = 1; slot <= kLineupSize; ++slot) {
+            history[mgrtest::Idx(slot)].push({slot, slot == 9 ? kPitcher : slot});
+        }
+        struct Step {
+            const char* what;
+            std::function<void()> change;
+        };
+        const std::vector<Step> steps = {
+            {"line-ups as they start", [] {}},
+            {"a reliever in the pitcher's slot",
+             [&] {
+                 history[9].push({11, kPitcher});
+             }},
+            {"a pitcher pinch-hits",
+             [&] {
+                 history[3].push({12, 3});
+             }},
+            {"entries exchanged", [&] { swapGameEntries(g, b, kHome, 12, 14); }},
+            {"a double switch: exchanges, then the pitcher's line taken back",
+             [&] {
+                 swapGameEntries(g, b, kHome, 4, 15);
+                 --history[9].count;
+                 history[9].push({16, 4});
+             }},
+            {"the other team's line-up changes",
+             [&] {
+                 g.counters.of(kVisitors).slotHistory[2].push({17, 2});
+             }},
+        };
+        for (const Step& step : steps) {
+            step.change();
+            const LineupCheck cached(g, b, kHome);
+            for (int e = 1; e <= kMaxRosterEntries; ++e) {
+                EXPECT_EQ(cached(e), InBattingLineup(g, kHome, e))
+                    << step.what << ", entry " << e << (twoWay ? ", two-way team" : "");
+                EXPECT_EQ(InBattingLineup(g, b, kHome, e), InBattingLineup(g, kHome, e));
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vrk
