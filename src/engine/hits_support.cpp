@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
 
 namespace vrk {

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <exception>
 
+#include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/game_flow.h"
 #include "engine/message_registry.h"
 #include "engine/outcome_model.h"

@@ -4,6 +4,7 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/message_registry.h"
+#include "engine/score_run.h"
 
 namespace vrk {
 

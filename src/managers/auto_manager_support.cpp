@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/engine_helpers.h"
+#include "engine/expected_pitches.h"
 #include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
 #include "managers/relief_selection.h"

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "engine/batted_ball_handlers.h"
+#include "engine/engine_helpers.h"
 #include "engine/fly_balls.h"
 #include "engine/hits.h"
 #include "engine/plays_fixture.h"

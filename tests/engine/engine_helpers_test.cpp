@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "engine/ball_direction.h"
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/test_teams.h"
 
 namespace vrk {

@@ -2,10 +2,11 @@
 
 #include <tuple>
 
-#include "engine/engine_helpers.h"
+#include "engine/advance_runners.h"
 #include "engine/game_flow.h"
 #include "engine/message_registry.h"
 #include "engine/recording_seams.h"
+#include "engine/score_run.h"
 #include "engine/test_teams.h"
 
 namespace vrk {

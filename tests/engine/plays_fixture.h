@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/rng.h"
-#include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/game.h"
 #include "engine/test_teams.h"
 
