@@ -6,7 +6,8 @@
 
 namespace vrk {
 
-// Fixed fielding tables: position weight W(n) and league fielding percentage P(n).
+// By position (1 pitcher .. 9 right field, 10 designated hitter): its share of
+// the chances a team fields, and the league's fielding percentage there.
 inline constexpr std::array<double, 11> kPositionWeight{0,   1.0,  1.0,  2.2,  5.7, 2.9,
                                                         4.8, 1.85, 2.45, 1.85, 0};
 inline constexpr std::array<double, 11> kLeagueFieldingPct{0,    .952, .990, .993, .981, .953,
