@@ -54,10 +54,6 @@ inline Config ShippedConfig() {
     return config;
 }
 
-inline std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // Every name on the roster: a manager step may move players, never lose one.
 inline std::multiset<std::string> Names(const Team& team) {
     std::multiset<std::string> names;
@@ -89,9 +85,9 @@ struct StaffGame {
         s.battingTeam = kVisitors;
         s.fieldingTeam = kHome;
         for (int t = kVisitors; t <= kHome; ++t) {
-            s.currentPitcher[Idx(t)] = 10;
-            s.pitchersUsed[Idx(t)] = 1;
-            s.pitcherList[Idx(t)][1] = 10;
+            s.currentPitcher[t] = 10;
+            s.pitchersUsed[t] = 1;
+            s.pitcherList[t][1] = 10;
         }
         s.pitcher = 10;
     }
