@@ -27,7 +27,8 @@ void AddTotals(Game& game) {
         ++r.gamesWithoutDh;
         r.pitchersUsedWithoutDh += pitchers;
     }
-    r.doublePlays += s.teamDoublePlays[kVisitors] + s.teamDoublePlays[kHome];
+    r.doublePlays +=
+        game.counters.team[kVisitors].doublePlays + game.counters.team[kHome].doublePlays;
     r.wildPitches += game.counters.wildPitches;
     r.passedBalls += game.counters.passedBalls;
     r.doubleSwitches += game.counters.doubleSwitches;

@@ -78,9 +78,6 @@ struct GameState {
     bool homeRunInProgress = false;
     bool noRbiOnPlay = false;
     bool runAnnounced = false;
-    PerTeam<int> teamLeftOnBase{};
-    PerTeam<int> teamHits{};
-    PerTeam<int> teamDoublePlays{};
     int scoreAtPlateAppearanceStart = 0;
     PerTeam<int> pitchersUsed{};
     PerTeam<OneBased<int, kMaxRosterEntries>> pitcherList{};  // [team][1..pitchersUsed]

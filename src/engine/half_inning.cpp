@@ -146,7 +146,6 @@ void PlaceAutomaticRunner(Game& game) {
 void EndHalfInning(Game& game) {
     GameState& s = game.state;
     s.halfInningLeftOnBase = s.runnersOn();
-    s.teamLeftOnBase[s.battingTeam] += s.halfInningLeftOnBase;
     game.counters.of(s.battingTeam).leftOnBase += s.halfInningLeftOnBase;
     if (game.paced()) {
         std::string line = InningSummaryText(s.halfInningRuns, s.halfInningHits, s.halfInningErrors,

@@ -75,7 +75,7 @@ void CollectHighlights(Game& game) {
         for (int e = firstBench; e <= kMaxRosterEntries; ++e) BatterHighlights(game, t, e);
     }
     for (int t = kVisitors; t <= kHome; ++t) {
-        int hits = s.teamHits[t];
+        int hits = game.counters.team[t].hits;
         if (hits > hi[4]) continue;
         int other = otherTeam(t);
         CardText text;

@@ -147,7 +147,6 @@ void HitAndRunStrikeout(Game& game) {
         ResolveSteal(game);
         if (s.resultCode == 90) {
             s.playResult += " DP";
-            ++s.teamDoublePlays[s.fieldingTeam];
             ++game.counters.of(s.fieldingTeam).doublePlays;
             s.resultCode = 0;
         }

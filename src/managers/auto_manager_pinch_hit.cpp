@@ -52,7 +52,7 @@ int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const S
     const int pitcher = s.currentPitcher[bt];
     const Team& team = game.team(bt);
     if (automan::AvailableRelievers(game, context.bullpen, bt, 1) == 0) return 0;
-    if (s.teamHits[x.fielding] < 1) return 0;
+    if (game.counters.team[x.fielding].hits < 1) return 0;
     const bool starter = automan::StarterStillIn(game, bt);
     const int outs = automan::OutsRecorded(game, bt, pitcher);
     if (starter && outs < 27 && s.score[x.fielding] == 0 && x.offensiveLead > 0) return 0;

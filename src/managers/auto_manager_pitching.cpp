@@ -40,7 +40,7 @@ bool CloserCall(Game& game, const AutoManagerContext& context, const Situation& 
     const int ft = x.fielding;
     const int lead = x.defensiveLead;
     if (s.inning < 8 || !automan::HasCloser(game, context.bullpen, ft)) return false;
-    if (s.teamHits[x.batting] < 2 || lead < 0 || lead > 3) return false;
+    if (game.counters.team[x.batting].hits < 2 || lead < 0 || lead > 3) return false;
     double r = game.rng.draw();
     bool call = false;
     if (s.inning >= 9 && lead >= 2) {
@@ -76,7 +76,7 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
     const int r = runs + x.runners / 2;
     const double allowed = automan::AllowedPitches(game, context.bullpen, ft);
     const int pitches = s.pitchCount[ft];
-    const int battingHits = s.teamHits[x.batting];
+    const int battingHits = game.counters.team[x.batting].hits;
 
     if (runs >= t && outs < 9) return kBombedEarly;
     if (r > t + 2) return kBombedSevenPlus;

@@ -52,7 +52,7 @@ void addGameToSignature(Signature& signature, const Game& game, const GameResult
             signature.add(result.runsByInning[t][inning]);
         }
         signature.add(result.score[t]);
-        signature.add(game.state.teamHits[t]);
+        signature.add(game.counters.team[t].hits);
         signature.add(game.counters.team[t].errors);
     }
 }
