@@ -86,14 +86,15 @@ struct PitcherBatting {
     int ab = 0, h = 0, d = 0, t = 0, hr = 0, bb = 0, so = 0;
 };
 
-// Where pitchers bat, their share of the club's batting: about one at-bat in
-// seventeen, hitting about half as well as the league, seldom for power.
+// Where pitchers bat, their share of the club's batting: one at-bat in
+// twenty, what a replay leaves them once the computer has batted for them,
+// hitting about half as well as the league, seldom for power.
 PitcherBatting pitchersShare(const DatabankTeamSeason& c) {
     PitcherBatting p;
     const long ab = c.atBats.value_or(0);
     if (ab <= 0) return p;
     const double average = double(c.hits.value_or(0)) / double(ab);
-    p.ab = whole(std::lround(0.06 * double(ab)));
+    p.ab = whole(std::lround(0.05 * double(ab)));
     p.h = whole(std::lround(p.ab * average * 0.55));
     p.hr = whole(std::lround(p.ab * double(c.homeRuns.value_or(0)) / double(ab) * 0.2));
     p.bb = whole(std::lround(p.ab * double(c.walks.value_or(0)) / double(ab) * 0.4));
