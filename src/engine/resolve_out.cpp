@@ -5,8 +5,11 @@
 #include <exception>
 #include <string>
 
+#include "engine/ball_direction.h"
 #include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
+#include "engine/expected_pitches.h"
+#include "engine/fielding.h"
 #include "engine/message_registry.h"
 #include "engine/outcome_model.h"
 

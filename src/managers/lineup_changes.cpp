@@ -15,10 +15,6 @@ namespace vrk {
 
 namespace {
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 bool InStaff(const Team& team, int entry) {
     return entry >= kFirstPitcherEntry && entry <= team.lastPitcherEntry;
 }
@@ -31,8 +27,8 @@ LineupRefusal Resolve(const Team& team, int first, int second, int& a, int& b) {
     if (first < 1 || second < 1 || first > count || second > count) {
         return LineupRefusal::OutOfRange;
     }
-    a = entries[Idx(first - 1)];
-    b = entries[Idx(second - 1)];
+    a = entries[first - 1];
+    b = entries[second - 1];
     if (a > b) std::swap(a, b);
     if (a == b || a > kLineupSize) return LineupRefusal::Nothing;
     return LineupRefusal::None;
@@ -83,7 +79,7 @@ std::vector<int> LineupScreenEntries(const Team& team) {
 std::string_view PositionText(int position) {
     static constexpr std::array<std::string_view, 11> kNames{"",   "P",  "C",  "1B", "2B", "3B",
                                                              "SS", "LF", "CF", "RF", "DH"};
-    return position >= 0 && position <= kDesignatedHitter ? kNames[Idx(position)] : "";
+    return position >= 0 && position <= kDesignatedHitter ? kNames[position] : "";
 }
 
 LineupRefusal SwapBeforeGame(Team& team, int first, int second) {
@@ -115,7 +111,7 @@ void SubstituteInSlot(Game& game, BullpenState& bullpen, int team, int slot, int
     roster.player(entry).lineupPosition = 0;
     bullpen.markUsed(team, slot);
     bullpen.markUsed(team, entry);
-    game.counters.of(team).slotHistory[Idx(slot)].push({slot, position});
+    game.counters.of(team).slotHistory[slot].push({slot, position});
 }
 
 void MovePitcherToSlot(Game& game, BullpenState& bullpen, int team, int reliever, int slot) {
@@ -124,21 +120,21 @@ void MovePitcherToSlot(Game& game, BullpenState& bullpen, int team, int reliever
     if (pitcherSlot == 0 || pitcherSlot == slot) return;
     TeamCounters& tc = game.counters.of(team);
     // The player just brought in is listed where he will bat.
-    auto& slotHistory = tc.slotHistory[Idx(slot)];
-    if (slotHistory.count > 0 && slotHistory.items[Idx(slotHistory.count - 1)].entry == slot)
+    auto& slotHistory = tc.slotHistory[slot];
+    if (slotHistory.count > 0 && slotHistory.items[slotHistory.count - 1].entry == slot)
         --slotHistory.count;
     const int position = roster.player(slot).lineupPosition;
     swapGameEntries(game, bullpen, team, slot, pitcherSlot);
     roster.player(slot).lineupPosition = kPitcher;
     roster.player(pitcherSlot).lineupPosition = position;
 
-    auto& pitcherHistory = tc.slotHistory[Idx(pitcherSlot)];
+    auto& pitcherHistory = tc.slotHistory[pitcherSlot];
     if (pitcherHistory.count > 0 &&
-        pitcherHistory.items[Idx(pitcherHistory.count - 1)].entry == reliever) {
+        pitcherHistory.items[pitcherHistory.count - 1].entry == reliever) {
         --pitcherHistory.count;  // he never batted there
     }
     pitcherHistory.push({pitcherSlot, position});
-    tc.slotHistory[Idx(slot)].push({reliever, kPitcher});
+    tc.slotHistory[slot].push({reliever, kPitcher});
     WriteScoreCard(
         game, team, reliever, 'X',
         concat({"[DBL-SW]", roster.player(reliever).playerName, " bats #", std::to_string(slot)}));
@@ -198,7 +194,7 @@ PositionSwitch SwitchPositions(Game& game, BullpenState& bullpen, int team, int 
             result.refusal = Surname(name) + " can't pitch. ";
             return result;
         }
-        const int current = game.state.currentPitcher[Idx(team)];
+        const int current = game.state.currentPitcher[team];
         if (staffEntry != current && bullpen.used(team, staffEntry)) {
             result.refusal = " Sorry, that pitcher has been used and is out of the game.";
             return result;
@@ -212,7 +208,7 @@ PositionSwitch SwitchPositions(Game& game, BullpenState& bullpen, int team, int 
         const Player& p = roster.player(slot);
         WriteScoreCard(game, team, slot, 'X',
                        concat({"[DEF]", p.playerName, " to ", PositionText(p.lineupPosition)}));
-        tc.slotHistory[Idx(slot)].push({slot, p.lineupPosition});
+        tc.slotHistory[slot].push({slot, p.lineupPosition});
     }
     if (newPitcher != 0) {
         WriteScoreCard(game, team, newPitcher, 'X', "[Relief-DefSw]");

@@ -25,10 +25,6 @@ constexpr int kTextAttribute = 15;
 constexpr int kMinimumManualDelay = 2;
 constexpr int kRaisedManualDelay = 3;
 
-std::size_t Idx(int t) {
-    return static_cast<std::size_t>(t);
-}
-
 ScreenLayout Layout(const Console& console) {
     return layoutFor(console.rows(), console.cols());
 }
@@ -74,19 +70,19 @@ void LineupBefore(Console& console, Session& session, GameSetup& setup, int t) {
     LineupBeforeGame before;
     before.designatedHitter = setup.designatedHitter;
     before.rng = &session.rng;
-    before.ownStarter = setup.starter[Idx(t)];
-    const int other = setup.starter[Idx(3 - t)];
-    if (other > 0) before.opposingHand = setup.teams[Idx(3 - t)].player(other).hand;
-    LineupScreenBeforeGame(console, setup.teams[Idx(t)], before);
-    setup.lineup[Idx(t)] = keptLineup(setup.teams[Idx(t)]);
+    before.ownStarter = setup.starter[t];
+    const int other = setup.starter[3 - t];
+    if (other > 0) before.opposingHand = setup.teams[3 - t].player(other).hand;
+    LineupScreenBeforeGame(console, setup.teams[t], before);
+    setup.lineup[t] = keptLineup(setup.teams[t]);
 }
 
 // The user's starter and line-up for each side the user manages.
 void UserSides(Console& console, Session& session, GameSetup& setup) {
     for (int t = 1; t <= 2; ++t) {
         if (!setup.userManages(t)) continue;
-        setup.starter[Idx(t)] =
-            StarterScreen(console, setup.teams[Idx(t)], session.config.daysOffRule, false);
+        setup.starter[t] =
+            StarterScreen(console, setup.teams[t], session.config.daysOffRule, false);
     }
     for (int t = 1; t <= 2; ++t) {
         if (setup.userManages(t) || session.config.forceLineup)
@@ -98,7 +94,7 @@ void UserSides(Console& console, Session& session, GameSetup& setup) {
 
 bool GameSetup::userManages(int team) const {
     if (mode != 'M') return false;
-    return !manager.computerManages[Idx(team)];
+    return !manager.computerManages[team];
 }
 
 int GameSetup::delay() const {
@@ -181,7 +177,7 @@ bool loadSetupTeams(Console& console, Session& session, GameSetup& setup) {
 bool reloadTeams(Console& console, Session& session, GameSetup& setup) {
     if (!loadSetupTeams(console, session, setup)) return false;
     // The line-ups the user set stand for every game of the run.
-    for (int t = 1; t <= 2; ++t) restoreLineup(setup.teams[Idx(t)], setup.lineup[Idx(t)]);
+    for (int t = 1; t <= 2; ++t) restoreLineup(setup.teams[t], setup.lineup[t]);
     return true;
 }
 
@@ -194,7 +190,7 @@ std::vector<std::string> keptLineup(const Team& team) {
 void restoreLineup(Team& team, const std::vector<std::string>& names) {
     if (names.size() != static_cast<std::size_t>(kLineupSize)) return;
     for (int slot = 1; slot <= kLineupSize; ++slot) {
-        const std::string& name = names[Idx(slot - 1)];
+        const std::string& name = names[slot - 1];
         for (int e = slot; e <= std::min(team.playerCount, kMaxRosterEntries); ++e) {
             if (team.player(e).playerName != name) continue;
             const int held = team.player(slot).lineupPosition;
@@ -309,9 +305,8 @@ bool setUpTwoTeamGames(Console& console, Session& session, GameSetup& setup) {
     setup.rules.regression = o.focusing;
     for (int t = 1; t <= 2; ++t) {
         // A side's own setting wins; otherwise the simulation's applies.
-        setup.rules.autoLineup[Idx(t)] = s.autoLineup[Idx(t)] || o.autoLineup;
-        setup.rules.battingOrder[Idx(t)] =
-            s.battingOrder[Idx(t)] != 'N' ? s.battingOrder[Idx(t)] : o.battingOrder;
+        setup.rules.autoLineup[t] = s.autoLineup[t] || o.autoLineup;
+        setup.rules.battingOrder[t] = s.battingOrder[t] != 'N' ? s.battingOrder[t] : o.battingOrder;
     }
     if (session.config.forceLineup) {
         for (int t = 1; t <= 2; ++t) LineupBefore(console, session, setup, t);
@@ -342,8 +337,8 @@ void prepareGame(Game& game, GameSetup& setup, BatchCarry& carry, bool displayed
     ChooseStarters(game, carry.rotations, setup.rules.rotation);
     for (int t = 1; t <= 2; ++t) {
         if (setup.userManages(t)) continue;
-        const bool changed = setup.rules.autoLineup[Idx(t)] && AUTOLINEUP(game, t);
-        BattingOrder(game, t, setup.rules.battingOrder[Idx(t)], changed);
+        const bool changed = setup.rules.autoLineup[t] && AUTOLINEUP(game, t);
+        BattingOrder(game, t, setup.rules.battingOrder[t], changed);
     }
 }
 

@@ -32,7 +32,7 @@ struct GameSetup {
     ManagerOptions manager;        // Manual
     TwoTeamSettings twoTeam;       // Two-Team
     SimulationOptions simulation;  // Two-Team
-    std::array<int, 3> starter{};  // the user's picks; 0 = the rotation's
+    PerTeam<int> starter{};        // the user's picks; 0 = the rotation's
     bool conceal = false;
     std::array<char, 3> strategyKey{' ', ' ', ' '};
     // The batting order the user set on the line-up screen, by name; kept

@@ -18,10 +18,6 @@ namespace vrk {
 
 namespace {
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // An entry of the series with what every season shares: read-only once the
 // threads start.
 struct PreparedEntry {
@@ -46,16 +42,16 @@ void playSeason(const std::vector<PreparedEntry>& prepared, std::uint64_t seed, 
     std::int32_t gameCounter = 0;
     for (const PreparedEntry& p : prepared) {
         for (int g = 0; g < p.entry->settings.games; ++g) {
-            teams[Idx(kVisitors)] = p.teams[Idx(kVisitors)];
-            teams[Idx(kHome)] = p.teams[Idx(kHome)];
+            teams[kVisitors] = p.teams[kVisitors];
+            teams[kHome] = p.teams[kHome];
             for (int t = kVisitors; t <= kHome; ++t) {
-                LoadSIMData(teams[Idx(t)], season.batting, season.pitching);
+                LoadSIMData(teams[t], season.batting, season.pitching);
             }
             Game game(teams, p.rules.normalization.context, p.entry->config, rng);
             const GameResult result = playUndisplayedGame(game, p.rules, carry);
             carry.faults.takeNew();
             if (result.winner == kVisitors || result.winner == kHome) {
-                ++wins[Idx(p.index[Idx(result.winner)])];
+                ++wins[p.index[result.winner]];
             }
             RecordGameContext context;
             context.gameCounter = gameCounter++;
@@ -108,10 +104,10 @@ ProjectionResult projectSeasons(const std::vector<BatchEntry>& entries,
         const std::array<const std::string*, 3> names{nullptr, &e.settings.visitor,
                                                       &e.settings.home};
         for (int t = kVisitors; t <= kHome; ++t) {
-            const std::string key = upperCase(*names[Idx(t)]);
+            const std::string key = upperCase(*names[t]);
             auto [it, added] = position.emplace(key, static_cast<int>(out.teams.size()));
             if (added) {
-                const Team& team = p.teams[Idx(t)];
+                const Team& team = p.teams[t];
                 TeamProjection line;
                 line.file = key;
                 line.name = std::string(trim(team.teamName));
@@ -119,7 +115,7 @@ ProjectionResult projectSeasons(const std::vector<BatchEntry>& entries,
                 line.division = team.division;
                 out.teams.push_back(line);
             }
-            p.index[Idx(t)] = it->second;
+            p.index[t] = it->second;
         }
         out.gamesPerSeason += e.settings.games;
     }
@@ -133,7 +129,7 @@ ProjectionResult projectSeasons(const std::vector<BatchEntry>& entries,
     std::atomic<int> next{0};
     auto work = [&] {
         for (int i = next.fetch_add(1); i < plan.seasons; i = next.fetch_add(1)) {
-            playSeason(prepared, seasonSeed(plan.seed, i), seasons[Idx(i)]);
+            playSeason(prepared, seasonSeed(plan.seed, i), seasons[i]);
         }
     };
     const int jobs = std::clamp(plan.jobs, 1, std::max(plan.seasons, 1));

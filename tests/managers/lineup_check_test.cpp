@@ -22,7 +22,7 @@ TEST(LineupCheck, FollowsEverySubstitution) {
         BullpenState b;
         auto& history = g.counters.of(kHome).slotHistory;
         for (int slot = 1; slot <= kLineupSize; ++slot) {
-            history[mgrtest::Idx(slot)].push({slot, slot == 9 ? kPitcher : slot});
+            history[slot].push({slot, slot == 9 ? kPitcher : slot});
         }
         struct Step {
             const char* what;
