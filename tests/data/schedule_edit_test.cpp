@@ -1,4 +1,5 @@
 #include "data/schedule_edit.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -35,19 +36,7 @@ std::vector<std::string> LiveDates(const ScheduleFile& file) {
     return dates;
 }
 
-struct ScratchFolder {
-    fs::path dir = fs::temp_directory_path() /
-                   ("vrk_schedit_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    ScratchFolder() {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-};
+using ScratchFolder = testing::TempDir;
 
 // Insert, delete, sort and save in both layouts: the file read back holds
 // the same games, keeps its record length, and the deleted date stays in
