@@ -22,7 +22,7 @@ inline LeagueContext AverageLeague() {
     return c;
 }
 
-// A season line: at-bats (innings for a pitcher), hits by kind, walks, strikeouts.
+// A batting line: at-bats, hits by kind, walks, strikeouts.
 inline void SetLine(Player& p, int atBats, int hits, int doubles, int triples, int homeRuns,
                     int walks, int strikeouts) {
     p.atBats = atBats;
@@ -32,6 +32,18 @@ inline void SetLine(Player& p, int atBats, int hits, int doubles, int triples, i
     p.homeRuns = homeRuns;
     p.walks = walks;
     p.strikeouts = strikeouts;
+}
+
+// A pitching line: innings, hits allowed by kind, walks, strikeouts.
+inline void SetPitchingLine(Player& p, int innings, int hits, int doubles, int triples,
+                            int homeRuns, int walks, int strikeouts) {
+    p.pitching.inningsPitched = innings;
+    p.pitching.hitsAllowed = hits;
+    p.pitching.doublesAllowed = doubles;
+    p.pitching.triplesAllowed = triples;
+    p.pitching.homeRunsAllowed = homeRuns;
+    p.pitching.walksAllowed = walks;
+    p.pitching.strikeouts = strikeouts;
 }
 
 // The bases as the slots on first, second and third (0 = empty).
@@ -58,17 +70,18 @@ inline Player MakeBatter(const std::string& name, int position, int atBats, char
     return p;
 }
 
-// A pitcher's appearances, starts, innings (held in at-bats) and saves.
+// A pitcher's appearances, starts, innings and saves.
 inline Player MakePitcher(const std::string& name, int games, int starts, int innings,
                           int saves = 0) {
     Player p;
     p.playerName = p.nameAsLoaded = name;
     p.lineupPosition = p.defaultPosition = kPitcher;
     p.positionCode[1] = kPitcher;
-    p.games = games;
-    p.gamesAtPosition[1] = starts;
-    p.atBats = innings;
-    p.caughtStealing = saves;
+    p.pitching.games = games;
+    p.pitching.gamesStarted = starts;
+    p.gamesAtPosition[1] = starts;  // a team file's position area starts with them
+    p.pitching.inningsPitched = innings;
+    p.pitching.saves = saves;
     p.hand = 'R';
     return p;
 }
@@ -88,8 +101,8 @@ inline Player AverageBatter(const std::string& name, int position) {
 // A starting pitcher of about 850 batters faced at the league's rates.
 inline Player AveragePitcher(const std::string& name) {
     Player p = MakePitcher(name, 32, 32, 200);
-    SetLine(p, 200, 187, 33, 5, 16, 69, 119);
-    p.runsBattedIn = 400;  // ERA x 100
+    SetPitchingLine(p, 200, 187, 33, 5, 16, 69, 119);
+    p.pitching.eraTimes100 = 400;
     p.speed = 1;
     return p;
 }
@@ -97,8 +110,9 @@ inline Player AveragePitcher(const std::string& name) {
 // A reliever of 70 innings in 60 games at the league's rates.
 inline Player AverageReliever(const std::string& name) {
     Player p = AveragePitcher(name);
-    SetLine(p, 70, 65, 11, 2, 6, 24, 42);
-    p.games = 60;
+    SetPitchingLine(p, 70, 65, 11, 2, 6, 24, 42);
+    p.pitching.games = 60;
+    p.pitching.gamesStarted = 0;
     p.gamesAtPosition[1] = 0;
     return p;
 }

@@ -81,10 +81,12 @@ BatLine inputBatting(const Player& p) {
 
 PitchLine inputPitching(const Player& p) {
     PitchLine l;
-    const double ip = p.inningsPitched();
-    l.bf = EstimateBattersFaced(ip, p.hits, p.walks, p.strikeouts);
-    l.outs = 3 * ip, l.h = p.hits, l.bb = p.walks, l.so = p.strikeouts, l.hr = p.homeRuns;
-    l.er = p.eraTimes100() / 100.0 * ip / 9.0;
+    const double ip = p.pitching.inningsPitched;
+    l.bf = EstimateBattersFaced(ip, p.pitching.hitsAllowed, p.pitching.walksAllowed,
+                                p.pitching.strikeouts);
+    l.outs = 3 * ip, l.h = p.pitching.hitsAllowed, l.bb = p.pitching.walksAllowed,
+    l.so = p.pitching.strikeouts, l.hr = p.pitching.homeRunsAllowed;
+    l.er = p.pitching.eraTimes100 / 100.0 * ip / 9.0;
     return l;
 }
 
@@ -148,11 +150,11 @@ void observe(Report& report, const Game& game, const GameResult& result) {
                     tt.inputCs += rp.line.caughtStealing;
                     continue;
                 }
-                tt.inputWins += rp.line.wins();
-                tt.inputLosses += rp.line.losses();
-                tt.inputSaves += rp.line.saves();
-                tt.seasonGames += rp.line.gamesStarted();
-                tt.inputAppearances += rp.line.games;
+                tt.inputWins += rp.line.pitching.wins;
+                tt.inputLosses += rp.line.pitching.losses;
+                tt.inputSaves += rp.line.pitching.saves;
+                tt.seasonGames += rp.line.pitching.gamesStarted;
+                tt.inputAppearances += rp.line.pitching.games;
             }
             if (team.stealColumns == 0) tt.inputSb = tt.inputCs = -1;  // speed ratings only
         }
@@ -191,8 +193,8 @@ void observe(Report& report, const Game& game, const GameResult& result) {
                 pt.pitcher = rp.pitcher;
                 if (rp.pitcher) {
                     pt.inPitch = inputPitching(rp.line);
-                    pt.inStarts = rp.line.gamesStarted();
-                    pt.inRelief = rp.line.games - rp.line.gamesStarted();
+                    pt.inStarts = rp.line.pitching.gamesStarted;
+                    pt.inRelief = rp.line.pitching.games - rp.line.pitching.gamesStarted;
                 } else {
                     pt.inBat = inputBatting(rp.line);
                 }

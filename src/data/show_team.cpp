@@ -77,10 +77,12 @@ void printPitchers(const Team& t, int first, int last, std::ostream& out) {
                                                           b.homeRuns, b.walks, b.strikeouts)
                                                  : std::string(" -");
         out << format("%2d  %-18s  %c %4d %3d %3d %3d %3d %2d.%02d %3d %3d %3d %3d %3d  %c %s\n", e,
-                      printable(p.playerName).c_str(), p.hand, p.inningsPitched(), p.hits,
-                      p.homeRuns, p.walks, p.strikeouts, p.eraTimes100() / 100,
-                      p.eraTimes100() % 100, p.wins(), p.losses(), p.saves(), p.games,
-                      p.gamesStarted(), p.pitcherBattingGrade, batting.c_str());
+                      printable(p.playerName).c_str(), p.hand, p.pitching.inningsPitched,
+                      p.pitching.hitsAllowed, p.pitching.homeRunsAllowed, p.pitching.walksAllowed,
+                      p.pitching.strikeouts, p.pitching.eraTimes100 / 100,
+                      p.pitching.eraTimes100 % 100, p.pitching.wins, p.pitching.losses,
+                      p.pitching.saves, p.pitching.games, p.pitching.gamesStarted,
+                      p.pitcherBattingGrade, batting.c_str());
     }
 }
 

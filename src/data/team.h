@@ -43,6 +43,23 @@ struct PitcherBattingLine {
     int strikeouts = 0;
 };
 
+// A pitcher's season line as his team-file line gives it.
+struct PitcherLine {
+    int inningsPitched = 0;  // whole innings; 0 is read as 1
+    int hitsAllowed = 0;
+    int doublesAllowed = 0;
+    int triplesAllowed = 0;
+    int homeRunsAllowed = 0;
+    int walksAllowed = 0;
+    int strikeouts = 0;
+    int eraTimes100 = 0;
+    int wins = 0;
+    int losses = 0;
+    int saves = 0;
+    int games = 0;
+    int gamesStarted = 0;
+};
+
 // Season-to-date figures from the current statistics set.
 struct SimStats {
     int games = 0;
@@ -63,31 +80,33 @@ struct SimStats {
     int strikeoutsPitched = 0;
 };
 
-// One roster entry. The same columns mean different things on batter and
-// pitcher lines; the comments give the batter meaning first.
+// One roster entry. Every line is read both as a batting and as a pitching
+// line: a record can change roles during a game (a pitcher sent up to bat, a
+// fielder sent to pitch) and each role then reads what the file gave it.
 struct Player {
     char platoonMark = ' ';
     int lineupPosition = 0;
     std::string playerName;  // "Last, First" or "Last"
-    int atBats = 0;          // pitcher: innings pitched
-    int hits = 0;            // pitcher: hits allowed
+    int atBats = 0;
+    int hits = 0;
     int doubles = 0;
     int triples = 0;
-    int homeRuns = 0;  // pitcher: home runs allowed
-    int walks = 0;     // pitcher: walks allowed
+    int homeRuns = 0;
+    int walks = 0;
     char walkGrade = ' ';
     int strikeouts = 0;
-    int runsBattedIn = 0;  // pitcher: ERA x 100
+    int runsBattedIn = 0;
     char hand =
         ' ';  // bats (batter) / throws (pitcher); lower case = other hand for the other role
-    int defense = 0;         // pitcher: wins; batter: errors when the team's defenseIsErrors
-    int stolenBases = 0;     // pitcher: losses
-    int caughtStealing = 0;  // pitcher: saves
+    int defense = 0;  // errors when the team's defenseIsErrors
+    int stolenBases = 0;
+    int caughtStealing = 0;
     int games = 0;
-    std::array<int, 5> gamesAtPosition{};  // [1..4]; pitcher [1] = games started
+    std::array<int, 5> gamesAtPosition{};  // [1..4]
     std::array<int, 5> positionCode{};     // [1..4]; 10 = DH
     char pitcherBattingGrade = ' ';
     PitcherBattingLine pitcherBattingLine;
+    PitcherLine pitching;
     int speed = 0;  // 1..9, 0 = not rated
     std::string nameAsLoaded;
     int defaultPosition = 0;
@@ -97,14 +116,6 @@ struct Player {
     SimStats sim;
     int restDaysNeeded = 0;
     int speedColumn = 0;  // cols 66-67 as written: the rating of a file without steal columns
-
-    // Pitcher-line names for the shared columns.
-    int inningsPitched() const { return atBats; }
-    int eraTimes100() const { return runsBattedIn; }
-    int wins() const { return defense; }
-    int losses() const { return stolenBases; }
-    int saves() const { return caughtStealing; }
-    int gamesStarted() const { return gamesAtPosition[1]; }
 };
 
 struct Team {

@@ -19,10 +19,10 @@ void computeStaffFlags(Team& team) {
     const int last = std::min(team.lastPitcherEntry, kMaxRosterEntries);
     for (int entry = kFirstPitcherEntry; entry <= last; ++entry) {
         const Player& p = team.player(entry);
-        if (p.homeRuns > 0) team.hrAllowedData = true;
-        games += p.games;
-        starts += p.gamesStarted();
-        saves += p.saves();
+        if (p.pitching.homeRunsAllowed > 0) team.hrAllowedData = true;
+        games += p.pitching.games;
+        starts += p.pitching.gamesStarted;
+        saves += p.pitching.saves;
     }
     if (games > 0 && starts > 0) {
         team.pitcherGamesData = true;

@@ -33,6 +33,21 @@ void readPositions(Player& p, std::string_view line) {
     removePitcherPositions(p);
 }
 
+void readPitching(PitcherLine& pitching, std::string_view line) {
+    pitching.inningsPitched = std::max(count(line, 28, 30), 1);  // rates per inning
+    pitching.hitsAllowed = count(line, 32, 34);
+    pitching.doublesAllowed = count(line, 36, 38);
+    pitching.triplesAllowed = count(line, 40, 42);
+    pitching.homeRunsAllowed = count(line, 44, 46);
+    pitching.walksAllowed = count(line, 48, 50);
+    pitching.strikeouts = count(line, 52, 54);
+    pitching.eraTimes100 = count(line, 56, 58);
+    pitching.wins = count(line, 62, 64);
+    pitching.losses = count(line, 65, 67);
+    pitching.saves = count(line, 68, 70);
+    pitching.games = count(line, 72, 74);
+}
+
 }  // namespace
 
 void removePitcherPositions(Player& p) {
@@ -85,6 +100,9 @@ PlayerLineProblems readPlayerLine(Player& p, std::string_view line, int entry, b
     if (p.atBats == 0) p.atBats = 1;  // averages never divide by zero
 
     readPositions(p, line);
+    readPitching(p.pitching, line);
+    // A pitcher line's position area starts with his games started.
+    p.pitching.gamesStarted = p.gamesAtPosition[1];
 
     if (entry >= kFirstPitcherEntry && entry <= kLastPitcherLimit && !separatorRead &&
         p.lineupPosition == kPitcher) {

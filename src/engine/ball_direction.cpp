@@ -21,8 +21,9 @@ double PullValue(Game& game) {
     const Player& batter = game.batterPlayer();
     double kL = LeagueStrikeoutsPerOut(game);
     // A pitcher without innings pulls nobody either way: take the league rate.
-    double kp =
-        pitcher.inningsPitched() > 0 ? pitcher.strikeouts / (3.0 * pitcher.inningsPitched()) : kL;
+    double kp = pitcher.pitching.inningsPitched > 0
+                    ? pitcher.pitching.strikeouts / (3.0 * pitcher.pitching.inningsPitched)
+                    : kL;
     double v = std::clamp(0.9 - 0.32 * (kp / kL), 0.38, 0.78);
     char throws = static_cast<char>(std::toupper(static_cast<unsigned char>(pitcher.hand)));
     if (batter.hand == 'L' || ((batter.hand == 'B' || batter.hand == 'S') && throws == 'R')) {

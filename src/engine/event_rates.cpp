@@ -56,11 +56,12 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale) {
     const LeagueContext& fieldLeague = fielding.leagueContext;
     EventRates r;
 
-    float ip = static_cast<float>(p.inningsPitched());
-    float bfp = static_cast<float>(EstimateBattersFaced(ip, p.hits, p.walks, p.strikeouts));
+    float ip = static_cast<float>(p.pitching.inningsPitched);
+    float bfp = static_cast<float>(EstimateBattersFaced(
+        ip, p.pitching.hitsAllowed, p.pitching.walksAllowed, p.pitching.strikeouts));
     if (bfp <= 0) bfp = 1;
 
-    float hbp = 0.075f * static_cast<float>(p.walks) / bfp;
+    float hbp = 0.075f * static_cast<float>(p.pitching.walksAllowed) / bfp;
     hbp *= HitByPitchGradeScale(b.walkGrade);
     r.hitByPitch = hbp;
 
@@ -71,22 +72,27 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale) {
     float pa = static_cast<float>(b.walks) + ab + ab * (e + hbp);
     if (pa <= 0) pa = 1;
 
-    float hp = static_cast<float>(p.hits) / bfp;
+    float hp = static_cast<float>(p.pitching.hitsAllowed) / bfp;
 
     r.batter.homeRun = std::max(homeRunScale * static_cast<float>(b.homeRuns) / pa, 0.001f);
-    r.pitcher.homeRun = std::max(fielding.hrAllowedData ? static_cast<float>(p.homeRuns) / bfp
-                                                        : fieldLeague.homeRunShare * hp,
-                                 0.0015f);
+    r.pitcher.homeRun =
+        std::max(fielding.hrAllowedData ? static_cast<float>(p.pitching.homeRunsAllowed) / bfp
+                                        : fieldLeague.homeRunShare * hp,
+                 0.0015f);
     r.batter.triple = std::max(static_cast<float>(b.triples) / pa, 0.001f);
-    r.pitcher.triple = std::max(
-        p.triples > 0 ? static_cast<float>(p.triples) / bfp : fieldLeague.tripleShare * hp, 0.001f);
+    r.pitcher.triple =
+        std::max(p.pitching.triplesAllowed > 0 ? static_cast<float>(p.pitching.triplesAllowed) / bfp
+                                               : fieldLeague.tripleShare * hp,
+                 0.001f);
     r.batter.doubles = std::max(static_cast<float>(b.doubles) / pa, 0.001f);
-    r.pitcher.doubles = std::max(
-        p.doubles > 0 ? static_cast<float>(p.doubles) / bfp : fieldLeague.doubleShare * hp, 0.001f);
+    r.pitcher.doubles =
+        std::max(p.pitching.doublesAllowed > 0 ? static_cast<float>(p.pitching.doublesAllowed) / bfp
+                                               : fieldLeague.doubleShare * hp,
+                 0.001f);
     r.batter.single = static_cast<float>(b.hits - b.doubles - b.triples - b.homeRuns) / pa;
     r.pitcher.single = hp - (r.pitcher.triple + r.pitcher.doubles + r.pitcher.homeRun);
     r.batter.walk = static_cast<float>(b.walks) / pa;
-    r.pitcher.walk = static_cast<float>(p.walks) / bfp;
+    r.pitcher.walk = static_cast<float>(p.pitching.walksAllowed) / bfp;
 
     int batIndex = batting.leagueContext.leagueIndex > 0 ? batting.leagueContext.leagueIndex : 100;
     int fieldIndex = fieldLeague.leagueIndex > 0 ? fieldLeague.leagueIndex : 100;
@@ -114,10 +120,11 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale) {
     if (pitcherNormalised) {
         const LeagueContext& to = target ? game.normalization : batting.leagueContext;
         double d = EraRatio(to, fieldLeague);
-        double bfp1 = EstimateBattersFaced(ip, p.hits, p.walks, p.strikeouts);
-        double bfp2 =
-            EstimateBattersFaced(ip, static_cast<double>(roundHalfEven(d * p.hits)),
-                                 static_cast<double>(roundHalfEven(d * p.walks)), p.strikeouts);
+        double bfp1 = EstimateBattersFaced(ip, p.pitching.hitsAllowed, p.pitching.walksAllowed,
+                                           p.pitching.strikeouts);
+        double bfp2 = EstimateBattersFaced(
+            ip, static_cast<double>(roundHalfEven(d * p.pitching.hitsAllowed)),
+            static_cast<double>(roundHalfEven(d * p.pitching.walksAllowed)), p.pitching.strikeouts);
         if (d > 0 && bfp2 > 0) Scale(r.pitcher, static_cast<float>(d * bfp1 / bfp2));
     }
     return r;

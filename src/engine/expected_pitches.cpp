@@ -10,12 +10,13 @@ namespace {
 int WorkOutExpectedPitches(const Game& game, int pitcherEntry, int team, bool starter) {
     const Team& t = game.team(team);
     const Player& p = t.player(pitcherEntry);
-    int gs = p.gamesStarted();
-    int g = p.games;
-    int ip = p.inningsPitched();
-    long season = roundHalfEven(5.0 * p.strikeouts + 5.3 * p.walks +
-                                3.4 * (roundHalfEven(0.075 * p.walks) + p.hits) +
-                                3.3 * (3.0 * ip - p.strikeouts));
+    int gs = p.pitching.gamesStarted;
+    int g = p.pitching.games;
+    int ip = p.pitching.inningsPitched;
+    long season = roundHalfEven(
+        5.0 * p.pitching.strikeouts + 5.3 * p.pitching.walksAllowed +
+        3.4 * (roundHalfEven(0.075 * p.pitching.walksAllowed) + p.pitching.hitsAllowed) +
+        3.3 * (3.0 * ip - p.pitching.strikeouts));
     long result;
     if (gs > 0 && gs < g && ip > 0) {
         double share = static_cast<double>(gs) / g;

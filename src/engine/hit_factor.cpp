@@ -24,7 +24,8 @@ float FatigueTerm(const Game& game) {
     const GameState& s = game.state;
     const Team& fielding = game.team(s.fieldingTeam);
     const Player& pitcher = fielding.player(s.pitcher);
-    if (fielding.pitcherGamesData && pitcher.games != 0 && pitcher.inningsPitched() != 0) {
+    if (fielding.pitcherGamesData && pitcher.pitching.games != 0 &&
+        pitcher.pitching.inningsPitched != 0) {
         float q = static_cast<float>(s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)]) /
                   static_cast<float>(ExpectedPitchesPerGame(game, s.pitcher, s.fieldingTeam));
         return 0.175f * q - 0.0965f;
@@ -80,10 +81,10 @@ HitFactorResult HitFactor(Game& game) {
                 -0.25f, 0.25f);
         }
         const SimStats& ps = pitcher.sim;
-        int ip = pitcher.inningsPitched();
+        int ip = pitcher.pitching.inningsPitched;
         if (u >= 0.75 && ip > 0 && ip / 2.0 < ps.innings && ps.hitsAllowed != 0 &&
-            pitcher.hits > 0) {
-            float a = static_cast<float>(pitcher.hits) / static_cast<float>(ip);
+            pitcher.pitching.hitsAllowed > 0) {
+            float a = static_cast<float>(pitcher.pitching.hitsAllowed) / static_cast<float>(ip);
             float sim = static_cast<float>(ps.hitsAllowed / ps.innings);
             term3 = (a - sim) / a;
         }

@@ -272,8 +272,9 @@ void PitchEvent(Game& game) {
         const Player& p = game.pitcherPlayer();
         double bRate =
             b.atBats + 1.09 * b.walks > 0 ? b.strikeouts / (b.atBats + 1.09 * b.walks) : 0;
-        double bfp = EstimateBattersFaced(p.inningsPitched(), p.hits, p.walks, p.strikeouts);
-        double qRate = bfp > 0 ? p.strikeouts / bfp : 0;
+        double bfp = EstimateBattersFaced(p.pitching.inningsPitched, p.pitching.hitsAllowed,
+                                          p.pitching.walksAllowed, p.pitching.strikeouts);
+        double qRate = bfp > 0 ? p.pitching.strikeouts / bfp : 0;
         double pK = CombineRates(qRate, bRate, game.fieldingSide().leagueContext.strikeoutRate);
         double r2 = game.rng.draw();
         if (r2 < pK) {
@@ -291,10 +292,11 @@ void PitchEvent(Game& game) {
     if (!s.basesEmpty()) {
         double r3 = game.rng.draw();
         const Player& p = game.pitcherPlayer();
-        double bfp = EstimateBattersFaced(p.inningsPitched(), p.hits, p.walks, p.strikeouts);
+        double bfp = EstimateBattersFaced(p.pitching.inningsPitched, p.pitching.hitsAllowed,
+                                          p.pitching.walksAllowed, p.pitching.strikeouts);
         if (bfp <= 0) bfp = 1;
         double leagueWalk = game.fieldingSide().leagueContext.walkRate;
-        double w = leagueWalk > 0 ? 0.017 * (p.walks / bfp) / leagueWalk : 0;
+        double w = leagueWalk > 0 ? 0.017 * (p.pitching.walksAllowed / bfp) / leagueWalk : 0;
         if (s.runnerOnThird != 0) w /= 2;
         if (w > r3) {
             WildPitch(game);

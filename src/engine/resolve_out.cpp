@@ -24,7 +24,9 @@ double StrikeoutChance(const Game& game) {
     if (kL <= 0) kL = 0.239;
     double kb = b.atBats > b.hits ? static_cast<double>(b.strikeouts) / (b.atBats - b.hits) : 0.25;
     // A pitcher with no innings is taken at the league rate.
-    double kp = p.inningsPitched() > 0 ? p.strikeouts / (3.0 * p.inningsPitched()) : kL;
+    double kp = p.pitching.inningsPitched > 0
+                    ? p.pitching.strikeouts / (3.0 * p.pitching.inningsPitched)
+                    : kL;
     return CombineRates(kp, kb, kL);
 }
 
@@ -33,7 +35,7 @@ double GroundToAirRatio(const Game& game) {
     const Team& fielding = game.team(s.fieldingTeam);
     const Player& p = fielding.player(s.pitcher);
     double g = 1.85;
-    if (fielding.pitcherGamesData && p.games != 0 && p.inningsPitched() != 0) {
+    if (fielding.pitcherGamesData && p.pitching.games != 0 && p.pitching.inningsPitched != 0) {
         double q = static_cast<double>(s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)]) /
                    ExpectedPitchesPerGame(game, s.pitcher, s.fieldingTeam);
         g = std::min(g + 0.25 * q - 0.15, 2.2);

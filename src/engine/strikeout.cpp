@@ -34,11 +34,11 @@ void ResolveStrikeout(Game& game) {
 
     if (!s.basesEmpty()) return;
     double z = game.rng.draw();
-    double bfp = EstimateBattersFaced(pitcher.inningsPitched(), pitcher.hits, pitcher.walks,
-                                      pitcher.strikeouts);
+    double bfp = EstimateBattersFaced(pitcher.pitching.inningsPitched, pitcher.pitching.hitsAllowed,
+                                      pitcher.pitching.walksAllowed, pitcher.pitching.strikeouts);
     if (bfp <= 0) bfp = 1;
     double leagueWalk = game.team(ft).leagueContext.walkRate;
-    double w = leagueWalk > 0 ? (pitcher.walks / bfp) / leagueWalk * 0.017 / 9 : 0;
+    double w = leagueWalk > 0 ? (pitcher.pitching.walksAllowed / bfp) / leagueWalk * 0.017 / 9 : 0;
     bool wildPitch = w > z;
     bool passedBall = false;
     if (!wildPitch) {

@@ -58,7 +58,7 @@ int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const S
     if (starter && outs < 27 && s.score[x.fielding] == 0 && x.offensiveLead > 0) return 0;
 
     int reason = 0;
-    if (team.player(pitcher).games > 0 &&
+    if (team.player(pitcher).pitching.games > 0 &&
         7 + s.pitchCount[bt] > automan::AllowedPitches(game, context.bullpen, bt)) {
         reason = -1;
     } else if (s.inning == s.regulationInnings - 2 && starter) {

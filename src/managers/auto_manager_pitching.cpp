@@ -25,7 +25,7 @@ bool CloserAvailable(const Game& game, const BullpenState& bullpen, int team) {
         int last = std::min(t.lastPitcherEntry, kLastPitcherLimit);
         for (int e = kFirstPitcherEntry; e <= last; ++e) {
             const Player& p = t.player(e);
-            if (e != current && !bullpen.used(team, e) && p.saves() > 0 && Rested(game, p)) {
+            if (e != current && !bullpen.used(team, e) && p.pitching.saves > 0 && Rested(game, p)) {
                 return true;
             }
         }
@@ -84,11 +84,12 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
         int limit = starter ? t : s.inning < 6 ? t - 2 : t - 3;
         if (r > limit) return kBombedOther;
     }
-    if (x.startOfInning && battingHits >= 2 && s.score[x.batting] >= 1 && p.games > 0 &&
+    if (x.startOfInning && battingHits >= 2 && s.score[x.batting] >= 1 && p.pitching.games > 0 &&
         pitches > allowed) {
         return kPitchCountRemoval;
     }
-    if (starter && p.games > 0 && automan::AvailableRelievers(game, context.bullpen, ft, 3) > 2 &&
+    if (starter && p.pitching.games > 0 &&
+        automan::AvailableRelievers(game, context.bullpen, ft, 3) > 2 &&
         !context.perGame.pitcherLetBat[ft] && (s.inning == 7 || s.inning == 8) && x.startOfInning &&
         pitches > 0.8 * allowed && battingHits >= 2) {
         double share = std::clamp(1 - CompleteGameShare(aps), 0.01, 0.99);

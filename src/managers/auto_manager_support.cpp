@@ -67,7 +67,8 @@ int BestSaves(const Game& game, int team) {
     const Team& t = game.team(team);
     int last = std::min(t.lastPitcherEntry, kLastPitcherLimit);
     int best = 0;
-    for (int e = kFirstPitcherEntry; e <= last; ++e) best = std::max(best, t.player(e).saves());
+    for (int e = kFirstPitcherEntry; e <= last; ++e)
+        best = std::max(best, t.player(e).pitching.saves);
     return best;
 }
 

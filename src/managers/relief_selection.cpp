@@ -98,7 +98,7 @@ ReliefCandidates CloserCandidates(const Game& game, const BullpenState& bullpen,
     int leaderSaves = 0;
     const LineupCheck inLineup(game, bullpen, team);
     for (int e = first; e <= last; ++e) {
-        int saves = t.player(e).saves();
+        int saves = t.player(e).pitching.saves;
         if (saves <= 0 || !EligibleReliever(game, bullpen, inLineup, team, e)) continue;
         if (!c.push(e, saves)) break;
         if (saves > leaderSaves) {
@@ -126,12 +126,13 @@ ReliefCandidates GeneralRelievers(const Game& game, const BullpenState& bullpen,
         double topWeight = 0;
         for (int e = kFirstPitcherEntry; e <= last; ++e) {
             const Player& p = t.player(e);
-            int reliefGames = p.games - p.gamesStarted();
+            int reliefGames = p.pitching.games - p.pitching.gamesStarted;
             if (reliefGames <= 0 || !usable(e)) continue;
-            if (static_cast<double>(p.saves()) / reliefGames >= 0.2) continue;
-            double weight = p.gamesStarted() >= p.games / 2
-                                ? 2.0 * reliefGames
-                                : static_cast<double>(p.inningsPitched() - 6 * p.gamesStarted());
+            if (static_cast<double>(p.pitching.saves) / reliefGames >= 0.2) continue;
+            double weight =
+                p.pitching.gamesStarted >= p.pitching.games / 2
+                    ? 2.0 * reliefGames
+                    : static_cast<double>(p.pitching.inningsPitched - 6 * p.pitching.gamesStarted);
             if (weight <= 0) continue;
             if (!c.push(e, weight)) break;
             if (weight > topWeight) {
@@ -144,7 +145,7 @@ ReliefCandidates GeneralRelievers(const Game& game, const BullpenState& bullpen,
             t.lastPitcherEntry < 15 ? t.lastPitcherEntry : (t.lastPitcherEntry == 15 ? 14 : 16);
         for (int e = std::max(first, kFirstPitcherEntry); e <= last; ++e) {
             if (e == 15 || !usable(e)) continue;
-            if (!c.push(e, std::max(t.player(e).inningsPitched(), 0))) break;
+            if (!c.push(e, std::max(t.player(e).pitching.inningsPitched, 0))) break;
         }
     }
     Normalize(c);

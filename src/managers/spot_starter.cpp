@@ -34,11 +34,13 @@ int ApplySpotStarter(const Team& team, const RotationRecord* record, std::string
                      ErrorSink& errors) {
     int last = std::min(team.lastPitcherEntry, kLastPitcherLimit);
     int startsTotal = 0;
-    for (int e = kFirstPitcherEntry; e <= last; ++e) startsTotal += team.player(e).gamesStarted();
+    for (int e = kFirstPitcherEntry; e <= last; ++e)
+        startsTotal += team.player(e).pitching.gamesStarted;
     if (startsTotal <= 0) return rotationStarter;
 
     const Player& starter = team.player(rotationStarter);
-    double share = static_cast<double>(MethodNumber(method)) * starter.gamesStarted() / startsTotal;
+    double share =
+        static_cast<double>(MethodNumber(method)) * starter.pitching.gamesStarted / startsTotal;
     bool spot = share < rng.draw() || (rules.daysOffRule && starter.restDaysNeeded > 0);
     if (!spot) return rotationStarter;
 
@@ -50,7 +52,7 @@ int ApplySpotStarter(const Team& team, const RotationRecord* record, std::string
     for (int e = kFirstPitcherEntry; e <= last; ++e) {
         if (InRotation(record, e)) continue;
         entries[count] = e;
-        weights[count] = team.player(e).gamesStarted();
+        weights[count] = team.player(e).pitching.gamesStarted;
         total += weights[count];
         ++count;
     }

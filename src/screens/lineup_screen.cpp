@@ -36,8 +36,8 @@ std::string PlayerLine(int number, const Team& team, int entry, bool out) {
                                                     : PositionText(p.defaultPosition));
     if (staff) {
         std::snprintf(buffer, sizeof buffer, "%3d. %-3s %-18.18s  IP %3d  W %2d  L %2d  ERA %.2f",
-                      number, position.c_str(), p.playerName.c_str(), p.inningsPitched(), p.wins(),
-                      p.losses(), p.eraTimes100() / 100.0);
+                      number, position.c_str(), p.playerName.c_str(), p.pitching.inningsPitched,
+                      p.pitching.wins, p.pitching.losses, p.pitching.eraTimes100 / 100.0);
     } else {
         std::snprintf(buffer, sizeof buffer, "%3d. %-3s %-18.18s %4d %4d %3d %4d  %s", number,
                       position.c_str(), p.playerName.c_str(), p.atBats, p.hits, p.homeRuns,

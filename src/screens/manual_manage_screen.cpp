@@ -77,9 +77,9 @@ UserGamePlay AskHowToPlay(Console& console, int row, int col) {
 
 std::string StarterCandidateLine(const Player& pitcher, bool scheduled) {
     const bool sim = SimulatedLineUsed(pitcher);
-    int wins = pitcher.wins();
-    int losses = pitcher.losses();
-    double era = pitcher.eraTimes100() / 100.0;
+    int wins = pitcher.pitching.wins;
+    int losses = pitcher.pitching.losses;
+    double era = pitcher.pitching.eraTimes100 / 100.0;
     if (sim) {
         wins = pitcher.sim.wins;
         losses = pitcher.sim.losses;

@@ -40,28 +40,28 @@ ListLayout LayoutFor(const Console& console, const PitcherList& list) {
 std::string Figure(std::string_view column, const Player& p) {
     if (column == "ERA") {
         char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "%.2f", p.eraTimes100() / 100.0);
+        std::snprintf(buffer, sizeof buffer, "%.2f", p.pitching.eraTimes100 / 100.0);
         return buffer;
     }
     int value = 0;
     if (column == "W") {
-        value = p.wins();
+        value = p.pitching.wins;
     } else if (column == "L") {
-        value = p.losses();
+        value = p.pitching.losses;
     } else if (column == "S") {
-        value = p.saves();
+        value = p.pitching.saves;
     } else if (column == "G") {
-        value = p.games;
+        value = p.pitching.games;
     } else if (column == "St") {
-        value = p.gamesStarted();
+        value = p.pitching.gamesStarted;
     } else if (column == "Inn") {
-        value = p.inningsPitched();
+        value = p.pitching.inningsPitched;
     } else if (column == "Hits") {
-        value = p.hits;
+        value = p.pitching.hitsAllowed;
     } else if (column == "BB") {
-        value = p.walks;
+        value = p.pitching.walksAllowed;
     } else if (column == "SO") {
-        value = p.strikeouts;
+        value = p.pitching.strikeouts;
     } else {
         return {};
     }

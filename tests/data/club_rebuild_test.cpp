@@ -63,10 +63,12 @@ TEST(ClubRebuild, PlayersAddUpToTheClubsTotals) {
             for (int e = 1; e <= t.playerCount; ++e) {
                 const Player& p = t.player(e);
                 if (e >= 10 && e <= t.lastPitcherEntry) {
-                    ip += p.inningsPitched(), ha += p.hits, hra += p.homeRuns, bba += p.walks;
-                    soa += p.strikeouts, w += p.wins(), l += p.losses(), sv += p.saves();
-                    gs += p.gamesStarted();
-                    er += std::lround(p.eraTimes100() * p.inningsPitched() / 900.0);
+                    ip += p.pitching.inningsPitched, ha += p.hits, hra += p.homeRuns,
+                        bba += p.walks;
+                    soa += p.strikeouts, w += p.pitching.wins, l += p.pitching.losses,
+                        sv += p.pitching.saves;
+                    gs += p.pitching.gamesStarted;
+                    er += std::lround(p.pitching.eraTimes100 * p.pitching.inningsPitched / 900.0);
                     continue;
                 }
                 ab += p.atBats, h += p.hits, d += p.doubles, tr += p.triples, hr += p.homeRuns;

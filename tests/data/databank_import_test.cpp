@@ -163,7 +163,7 @@ TEST(DatabankImport, ClubsAddUpToTheirRowsAndReadBackCleanly) {
             for (const char c : p.playerName) EXPECT_LT(static_cast<unsigned char>(c), 0x80);
             const bool pitcher = e >= 10 && e <= team.lastPitcherEntry;
             if (pitcher) {
-                ip += p.inningsPitched();
+                ip += p.pitching.inningsPitched;
                 pitcherSo += p.strikeouts;
                 // In a league where pitchers bat their own lines are kept too,
                 // but the line-up's pitcher slot already counts them.
@@ -189,9 +189,9 @@ TEST(DatabankImport, ClubsAddUpToTheirRowsAndReadBackCleanly) {
         EXPECT_EQ(pitcherSo, csvPitcherSo) << club;
         EXPECT_NEAR(ip, csvOuts / 3.0, team.lastPitcherEntry - 9) << club;  // whole innings each
         // The five starters by games started lead the staff; the closer follows.
-        EXPECT_GE(team.player(10).gamesStarted(), team.player(14).gamesStarted());
+        EXPECT_GE(team.player(10).pitching.gamesStarted, team.player(14).pitching.gamesStarted);
         if (club == "CHN") {
-            EXPECT_EQ(team.player(15).saves(), 40);
+            EXPECT_EQ(team.player(15).pitching.saves, 40);
         }
         EXPECT_EQ(team.twoWayPlayer, club == "NYA");
         std::ostringstream shown, errors;

@@ -68,7 +68,7 @@ TEST(TeamSpeed, RatingsFromTheFileWithoutStealColumns) {
     for (int i = 0; i < 4; ++i) EXPECT_EQ(l.team.player(i + 1).speed, expected[i]) << ratings[i];
     EXPECT_EQ(l.team.player(1).stolenBases, 0);
     EXPECT_EQ(l.team.player(1).caughtStealing, 0);
-    EXPECT_EQ(l.team.player(10).losses(), 8);  // pitchers keep their columns
+    EXPECT_EQ(l.team.player(10).pitching.losses, 8);  // pitchers keep their columns
     EXPECT_GE(l.team.averageTeamSpeed, 1.0);
 }
 

@@ -26,7 +26,7 @@ TEST(TeamFile, ReadsTheSampleFileAsWritten) {
     EXPECT_EQ(t.centuryDigits, "19");
     EXPECT_EQ(t.teamName, "98 Tigers   ");
     EXPECT_EQ(t.wonLostText, "88-74, 2ND");
-    EXPECT_EQ(std::vector({t.player(5).gamesAtPosition[2], t.player(13).saves(),
+    EXPECT_EQ(std::vector({t.player(5).gamesAtPosition[2], t.player(13).pitching.saves,
                            t.player(13).pitcherBattingLine.strikeouts,
                            t.player(10).pitcherBattingLine.atBats, t.player(18).lineupPlayer}),
               std::vector({20, 28, 5, 0, 18}));

@@ -86,7 +86,7 @@ TEST(EngineHelpers, BallDirection) {
     EXPECT_NEAR(PullValue(g), 1 - v, 1e-12);
     f.teams[2].player(10).hand = 'L';
     EXPECT_NEAR(PullValue(g), v, 1e-12);
-    f.teams[2].player(10).atBats = 0;  // no innings: no division by zero
+    f.teams[2].player(10).pitching.inningsPitched = 0;  // no division by zero
     EXPECT_GE(PullValue(g), 0.38);
 
     std::array<int, 10> grounders{}, zones{};

@@ -191,10 +191,12 @@ TEST(OutcomeModel, EventRateFloorsAndFallbacks) {
 
     // A pitcher without extra-base hit data gets the league shares of his hits.
     Player& p = f.teams[2].player(10);
-    p.doubles = p.triples = 0;
+    p.pitching.doublesAllowed = p.pitching.triplesAllowed = 0;
     f.teams[2].hrAllowedData = false;
     EventRates r = ComputeEventRates(g, 1.0f);
-    double hp = p.hits / EstimateBattersFaced(p.atBats, p.hits, p.walks, p.strikeouts);
+    const PitcherLine& line = p.pitching;
+    double hp = line.hitsAllowed / EstimateBattersFaced(line.inningsPitched, line.hitsAllowed,
+                                                        line.walksAllowed, line.strikeouts);
     const LeagueContext& l = f.teams[2].leagueContext;
     EXPECT_NEAR(r.pitcher.doubles, l.doubleShare * hp, 1e-6);
     EXPECT_NEAR(r.pitcher.triple, l.tripleShare * hp, 1e-6);
@@ -235,7 +237,7 @@ TEST(OutcomeModel, LeagueStrengthAndNormalisation) {
 TEST(OutcomeModel, NoStrikeoutOnTheHitAndRun) {
     Matchup f(7);
     Game& g = f.g;
-    f.teams[2].player(10).strikeouts = 400;  // a strikeout pitcher
+    f.teams[2].player(10).pitching.strikeouts = 400;  // a strikeout pitcher
     for (int i = 0; i < 3000; ++i) {
         ClearBases(g);
         g.flags.hitAndRunCall = true;

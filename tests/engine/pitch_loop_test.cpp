@@ -194,15 +194,15 @@ TEST(PitchLoop, ExpectedPitchesAndFatigueText) {
     EXPECT_LT(reliefPitches, 30);
     // Limits are worked out once per game; a line edited mid-game needs a
     // fresh start of the cache.
-    r.games = 0;
-    r.gamesAtPosition[1] = 0;
+    r.pitching.games = 0;
+    r.pitching.gamesStarted = 0;
     g.pitchLimits = PitchLimitCache{};
     EXPECT_EQ(ExpectedPitchesPerGame(g, 11, kHome), 115);
     // A swing man as a starter is held to 64..125, from the bullpen to 15..100.
     Player& s = f.teams[2].player(12);
-    s.games = 40;
-    s.gamesAtPosition[1] = 20;
-    s.atBats = 150;
+    s.pitching.games = 40;
+    s.pitching.gamesStarted = 20;
+    s.pitching.inningsPitched = 150;
     g.pitchLimits = PitchLimitCache{};
     int asStarter = ExpectedPitchesPerGame(g, 12, kHome);
     EXPECT_GE(asStarter, 64);

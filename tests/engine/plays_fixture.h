@@ -40,7 +40,7 @@ inline Team MakeTeam(const std::string& name) {
     for (int entry = 10; entry <= 12; ++entry) {
         Player& p = team.player(entry) = testing::MakePitcher(
             "Arm" + std::to_string(entry) + ", Al", 32, entry == 10 ? 32 : 0, 200);
-        testing::SetLine(p, 200, 190, 35, 4, 20, 65, 150);  // 200 innings
+        testing::SetPitchingLine(p, 200, 190, 35, 4, 20, 65, 150);
         p.hand = entry == 11 ? 'L' : 'R';
         p.speed = 3;
     }

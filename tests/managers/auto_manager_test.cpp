@@ -24,14 +24,14 @@ struct Managed {
             team.appearancesPerStart = 2.5;
             for (int e = 16; e <= 17; ++e) {
                 team.player(e) = testing::AveragePitcher("Relief, No" + std::to_string(e));
-                team.player(e).gamesAtPosition[1] = 0;
-                team.player(e).games = 60;
+                team.player(e).pitching.gamesStarted = 0;
+                team.player(e).pitching.games = 60;
             }
             for (int e = 18; e <= 20; ++e) {
                 team.player(e) = testing::AverageBatter("Bench, No" + std::to_string(e), 7);
                 team.player(e).lineupPosition = 0;
             }
-            team.player(17).caughtStealing = 35;  // saves
+            team.player(17).pitching.saves = 35;
             team.playerCount = 20;
         }
         StartGame(g);

@@ -88,9 +88,9 @@ TEST_F(Bullpen, ClosersWithAndWithoutSavesData) {
     // Saves data: candidates from entry 15 on, weighted by their saves.
     Team& home = g.team(kHome);
     home.savesData = true;
-    home.player(12).caughtStealing = 30;  // before the range
-    home.player(16).caughtStealing = 30;
-    home.player(19).caughtStealing = 10;
+    home.player(12).pitching.saves = 30;  // before the range
+    home.player(16).pitching.saves = 30;
+    home.player(19).pitching.saves = 10;
     BullpenState fresh;
     ReliefCandidates c = CloserCandidates(g, fresh, kHome);
     EXPECT_EQ(std::tuple(c.count, c.leader, c.weights[0]), std::tuple(2, 16, 0.75));

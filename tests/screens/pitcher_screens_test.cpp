@@ -84,19 +84,19 @@ bool ShownAtLastWait(const MemoryConsole& console, std::string_view text) {
 TEST(PitcherScreens, ListLinesFollowTheirHeaders) {
     Player p = mgrtest::MakePitcher("Delgado, Ramon Esteban", 34, 33, 221, 2);
     p.hand = 'l';
-    p.defense = 17;
-    p.stolenBases = 9;
-    p.hits = 198;
-    p.walks = 61;
-    p.strikeouts = 187;
-    p.runsBattedIn = 312;
+    p.pitching.wins = 17;
+    p.pitching.losses = 9;
+    p.pitching.hitsAllowed = 198;
+    p.pitching.walksAllowed = 61;
+    p.pitching.strikeouts = 187;
+    p.pitching.eraTimes100 = 312;
     EXPECT_EQ(PitcherListLine(p, kStarterListHeader),
               "  Delgado, Ramon Es  L   17  9 34  33  221  198  61 187 3.12");
     EXPECT_EQ(PitcherListLine(p, kBullpenListHeader),
               "  Delgado, Ramon Es  L   17  9  2 34  33   221   198   61 187 3.12");
     EXPECT_EQ(PitcherListLine(p, kStarterListHeader).size(), kStarterListHeader.size());
     // A figure too wide for its column still stands apart from the next.
-    p.runsBattedIn = 12345;
+    p.pitching.eraTimes100 = 12345;
     EXPECT_EQ(PitcherListLine(p, kStarterListHeader).substr(51), " 187 123.45");
 }
 

@@ -156,9 +156,9 @@ TEST(ScheduleUserGame, ManagedGameIsTheUsersAndRecorded) {
 TEST(ManualManageScreen, StarterLinesAndOrder) {
     Player p;
     p.playerName = "Marsh, Tom";
-    p.defense = 12;        // wins in the file
-    p.stolenBases = 7;     // losses
-    p.runsBattedIn = 345;  // ERA x 100
+    p.pitching.wins = 12;
+    p.pitching.losses = 7;
+    p.pitching.eraTimes100 = 345;
     const std::string file = StarterCandidateLine(p, true);
     EXPECT_EQ(file.substr(0, 12), "->Marsh, Tom");
     EXPECT_EQ(file.size(), std::string(kStarterHeading).size());

@@ -106,7 +106,7 @@ Totals pitchingTotals(const Team& t) {
     Totals s{};
     for (int e = kFirstPitcherEntry; e <= t.lastPitcherEntry; ++e) {
         const Player& p = t.player(e);
-        add(s, Counts{p.inningsPitched(), p.hits, p.doubles, p.triples, p.homeRuns, p.walks,
+        add(s, Counts{p.pitching.inningsPitched, p.hits, p.doubles, p.triples, p.homeRuns, p.walks,
                       p.strikeouts, 0});
     }
     s[PA] = battersFaced(s);
@@ -203,20 +203,20 @@ TEST_F(ShippedLeague, EveryRosterIsCompleteAndConsistent) {
             const Player& p = t.player(e);
             SCOPED_TRACE(p.playerName);
             EXPECT_EQ(p.lineupPosition, kPitcher);
-            rotation += p.gamesStarted() >= 20;
-            starts += p.gamesStarted();
-            wins += p.wins(), losses += p.losses();
-            bestSaves = std::max(bestSaves, p.saves());
-            EXPECT_LE(p.gamesStarted(), p.games);
-            EXPECT_LE(p.wins() + p.losses(), p.games);
+            rotation += p.pitching.gamesStarted >= 20;
+            starts += p.pitching.gamesStarted;
+            wins += p.pitching.wins, losses += p.pitching.losses;
+            bestSaves = std::max(bestSaves, p.pitching.saves);
+            EXPECT_LE(p.pitching.gamesStarted, p.games);
+            EXPECT_LE(p.pitching.wins + p.pitching.losses, p.games);
             EXPECT_LE(p.homeRuns + p.doubles + p.triples, p.hits);
             // A start is worth 4 to 8 innings, a relief outing up to 3.
-            const int relief = p.games - p.gamesStarted();
-            EXPECT_LE(p.inningsPitched(), 8 * p.gamesStarted() + 3 * relief);
-            EXPECT_GE(p.inningsPitched(), 4 * p.gamesStarted() + relief / 2);
+            const int relief = p.games - p.pitching.gamesStarted;
+            EXPECT_LE(p.pitching.inningsPitched, 8 * p.pitching.gamesStarted + 3 * relief);
+            EXPECT_GE(p.pitching.inningsPitched, 4 * p.pitching.gamesStarted + relief / 2);
             // Earned runs follow the base runners allowed.
-            const double runsPerRunner =
-                p.eraTimes100() / 900.0 / (double(p.hits + p.walks) / p.inningsPitched());
+            const double runsPerRunner = p.pitching.eraTimes100 / 900.0 /
+                                         (double(p.hits + p.walks) / p.pitching.inningsPitched);
             EXPECT_TRUE(runsPerRunner > 0.18 && runsPerRunner < 0.55) << runsPerRunner;
             EXPECT_TRUE(p.pitcherBattingLine.atBats > 0 || p.pitcherBattingGrade != ' ');
             const auto& b = p.pitcherBattingLine;
@@ -301,8 +301,8 @@ TEST_F(ShippedLeague, HasSpreadAndEveryLayout) {
             const Player& p = t.player(e);
             if (!isBatterEntry(t, e)) {
                 hands.insert(p.hand);
-                aces += p.inningsPitched() >= 150 && p.eraTimes100() < 300;
-                poorStarters += p.inningsPitched() >= 40 && p.eraTimes100() > 500;
+                aces += p.pitching.inningsPitched >= 150 && p.pitching.eraTimes100 < 300;
+                poorStarters += p.pitching.inningsPitched >= 40 && p.pitching.eraTimes100 > 500;
             } else if (p.lineupPosition != kPitcher) {
                 hands.insert(p.hand);
                 platoonMarks += p.platoonMark != ' ';
