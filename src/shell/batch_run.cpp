@@ -27,12 +27,16 @@
 #include "shell/home_directory.h"
 #include "shell/option_report.h"
 #include "shell/projection.h"
+#include "shell/projection_schedule.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 
 namespace vrk {
 
 namespace {
+
+constexpr const char* kProjectionRecordsNothing =
+    "vrk --batch: /REPEAT: projects seasons in memory and records nothing: leave out /ST:.";
 
 // Games below this are over before progress would help.
 constexpr long kProgressThreshold = 200;
@@ -267,16 +271,10 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
 
 // /REPEAT: plays the whole run many times in memory and tells what the
 // seasons add up to; nothing is recorded.
-int projectEntries(const RunPlan& run, Session& session, BatchIo& io) {
-    std::vector<BatchEntry> entries;
-    walkEntries(run, [&](const BatchEntry& e) {
-        entries.push_back(e);
-        return true;
-    });
-    for (const BatchEntry& e : entries) {
-        if (!e.settings.statsSet.empty()) {
-            io.err << "vrk --batch: /REPEAT: projects seasons in memory and records nothing: "
-                      "leave out /ST:.\n";
+int projectEntries(const std::vector<ProjectionEntry>& entries, Session& session, BatchIo& io) {
+    for (const ProjectionEntry& p : entries) {
+        if (!p.entry.settings.statsSet.empty()) {
+            io.err << kProjectionRecordsNothing << "\n";
             return 2;
         }
     }
@@ -287,8 +285,8 @@ int projectEntries(const RunPlan& run, Session& session, BatchIo& io) {
     }
     std::set<std::string> told;
     TeamFileCache files;
-    for (const BatchEntry& e : entries) {
-        if (!checkEntry(e, files, told, io.err)) return 1;
+    for (const ProjectionEntry& p : entries) {
+        if (!checkEntry(p.entry, files, told, io.err)) return 1;
     }
     plan.seed = session.seed;
     const auto start = std::chrono::steady_clock::now();
@@ -305,6 +303,24 @@ int projectEntries(const RunPlan& run, Session& session, BatchIo& io) {
     return 0;
 }
 
+int projectPlan(const RunPlan& run, Session& session, BatchIo& io) {
+    std::vector<ProjectionEntry> entries;
+    walkEntries(run, [&](const BatchEntry& e) {
+        entries.push_back({e, std::nullopt});
+        return true;
+    });
+    return projectEntries(entries, session, io);
+}
+
+int projectSchedule(Session& session, BatchIo& io) {
+    std::vector<ProjectionEntry> entries;
+    if (const auto problem = scheduleProjectionEntries(session, entries)) {
+        io.err << *problem << "\n";
+        return 1;
+    }
+    return projectEntries(entries, session, io);
+}
+
 }  // namespace
 
 int runBatch(const StartupInputs& inputs, BatchIo io) {
@@ -318,6 +334,12 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         io.err << outcome.message << "\n";
         return 1;
     }
+    // Refused before anything is looked for: the two cannot go together.
+    const bool projection = !session.run.repeat.empty();
+    if (projection && !session.run.statsSet.empty()) {
+        io.err << kProjectionRecordsNothing << "\n";
+        return 2;
+    }
     if (const auto problem = folderProblem(session.config)) {
         io.err << *problem << "\n";
         return 1;
@@ -327,17 +349,13 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         io.err << requested.message << "\n";
         return 1;
     }
-    const bool projection = !session.run.repeat.empty();
-    if (session.run.schedulePlay && projection) {
-        io.err << "vrk --batch: /REPEAT: projects a series (/SER:); schedules are not projected "
-                  "yet.\n";
-        return 2;
+    if (session.run.schedulePlay) {
+        return projection ? projectSchedule(session, io) : runScheduleBatch(session, io);
     }
-    if (session.run.schedulePlay) return runScheduleBatch(session, io);
 
     if (!session.run.seriesPlay) {
         RunPlan plan{commandLineEntry(session.run, session.config)};
-        if (projection) return projectEntries(plan, session, io);
+        if (projection) return projectPlan(plan, session, io);
         return playEntries(plan, session, io, session.run.games);
     }
     return runSeriesBatch(session, io);
@@ -357,7 +375,7 @@ int runSeriesBatch(Session& session, BatchIo& io) {
     // The series' own lines name the games; the command line's settings are
     // where they start from.
     plan.lines = &*lines;
-    if (!session.run.repeat.empty()) return projectEntries(plan, session, io);
+    if (!session.run.repeat.empty()) return projectPlan(plan, session, io);
     long total = 0;
     for (const SeriesLine& line : *lines) total += seriesEntryGames(line.text);
     return playEntries(plan, session, io, total);

@@ -75,7 +75,9 @@ std::vector<std::string> attachSimData(const BatchStats& stats, TeamSlots& teams
     std::vector<std::string> warnings;
     if (!stats.set.isOpen()) return warnings;
     for (int t = kVisitors; t <= kHome; ++t) {
-        for (std::string& w : LoadSIMData(teams[static_cast<std::size_t>(t)], stats.set)) {
+        // In schedule play a pitcher's rest counts the days since his last game.
+        for (std::string& w :
+             LoadSIMData(teams[static_cast<std::size_t>(t)], stats.set, stats.scheduleDay)) {
             warnings.push_back(std::move(w));
         }
     }
