@@ -186,15 +186,17 @@ void RecordBatting(Recorder& r, int t) {
         if (TookPart(r.bat(t, e))) list(e);
     }
 
+    std::array<PlayerKey, kRosterSize> keys;
+    for (int i = 0; i < count; ++i) keys[Idx(i)] = r.key(t, order[Idx(i)]);
     EntryFlags done{};
     for (int i = 0; i < count; ++i) {
         int e = order[Idx(i)];
         if (done[Idx(e)]) continue;
-        PlayerKey key = r.key(t, e);
+        const PlayerKey& key = keys[Idx(i)];
         BatterCounters line{};
         for (int j = i; j < count; ++j) {
             int other = order[Idx(j)];
-            if (done[Idx(other)] || !(r.key(t, other) == key)) continue;
+            if (done[Idx(other)] || !(keys[Idx(j)] == key)) continue;
             done[Idx(other)] = true;
             AddCounters(line, r.bat(t, other));
         }

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "core/paths.h"
+#include "core/text_fields.h"
+#include "data/config_folders.h"
 #include "data/series_file.h"
 #include "data/team_cache.h"
 #include "data/team_file.h"
@@ -285,7 +287,12 @@ int projectEntries(const std::vector<ProjectionEntry>& entries, Session& session
     }
     std::set<std::string> told;
     TeamFileCache files;
+    std::set<std::string> checkedPairs;
     for (const ProjectionEntry& p : entries) {
+        // Entries that differ only in the teams need their teams checked.
+        const std::string pair = concat({p.entry.settings.visitor, "\n", p.entry.settings.home,
+                                         "\n", dataFolder(p.entry.config)});
+        if (!checkedPairs.insert(pair).second && p.rulesAsBefore) continue;
         if (!checkEntry(p.entry, files, told, io.err)) return 1;
     }
     plan.seed = session.seed;

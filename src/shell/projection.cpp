@@ -4,8 +4,10 @@
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "core/rng.h"
@@ -30,7 +32,8 @@ std::size_t Idx(int i) {
 // An entry with what every season shares: read-only once the threads start.
 struct PreparedEntry {
     const ProjectionEntry* entry = nullptr;
-    BatchRules rules;
+    const Config* config = nullptr;  // shared with the entries before when their rules hold
+    const BatchRules* rules = nullptr;
     const TeamSlots* teams = nullptr;  // as loaded, copied before every game
     std::array<int, 3> index{};        // team of each slot in the result list
 };
@@ -47,6 +50,9 @@ void playSeason(const std::vector<PreparedEntry>& prepared, std::uint64_t seed, 
     season.fielding = NewStatsTable<FieldingRecord>();
     HighlightLists highlights;
     TeamSlots teams;
+    std::optional<Game> game;
+    const Config* gameConfig = nullptr;
+    const BatchRules* gameRules = nullptr;
     std::int32_t gameCounter = 0;
     for (const PreparedEntry& p : prepared) {
         const BatchEntry& e = p.entry->entry;
@@ -56,8 +62,14 @@ void playSeason(const std::vector<PreparedEntry>& prepared, std::uint64_t seed, 
             for (int t = kVisitors; t <= kHome; ++t) {
                 LoadSIMData(teams[Idx(t)], season.batting, season.pitching, p.entry->scheduleDay);
             }
-            Game game(teams, p.rules.normalization.context, e.config, rng);
-            const GameResult result = playUndisplayedGame(game, p.rules, carry);
+            // One game object while the rules stay: every game starts afresh
+            // in it, and building one costs as much as a tenth of a game.
+            if (!game || gameConfig != p.config || gameRules != p.rules) {
+                game.emplace(teams, p.rules->normalization.context, *p.config, rng);
+                gameConfig = p.config;
+                gameRules = p.rules;
+            }
+            const GameResult result = playUndisplayedGame(*game, *p.rules, carry);
             carry.faults.takeNew();
             // A game stopped by a fault has no decision and is no game of the season.
             if (result.stopped) continue;
@@ -67,8 +79,8 @@ void playSeason(const std::vector<PreparedEntry>& prepared, std::uint64_t seed, 
             RecordGameContext context;
             context.gameCounter = gameCounter++;
             context.scheduleDay = p.entry->scheduleDay;
-            context.streakMinimum = e.config.hilite[kStreakThreshold];
-            RecordGame(season, highlights, game, context);
+            context.streakMinimum = p.config->hilite[kStreakThreshold];
+            RecordGame(season, highlights, *game, context);
             highlights.run.clear();
             highlights.recent.clear();
         }
@@ -108,13 +120,21 @@ ProjectionResult projectSeasons(const std::vector<ProjectionEntry>& entries,
     // A season of a schedule meets the same pairs again and again: each pair
     // is loaded once (the visitors' colour depends on the home team).
     std::map<std::string, std::unique_ptr<TeamSlots>> pairs;
+    std::deque<BatchRules> ruleSets;  // stay where they are as more are added
     for (const ProjectionEntry& projected : entries) {
         const BatchEntry& e = projected.entry;
         PreparedEntry& p = prepared.emplace_back();
         p.entry = &projected;
-        p.rules = batchRulesFrom(e.settings, e.config);
-        // Each season is recorded, in memory: the rules of a recorded season apply.
-        p.rules.statisticsRecorded = true;
+        if (projected.rulesAsBefore && prepared.size() > 1) {
+            p.config = prepared[prepared.size() - 2].config;
+            p.rules = prepared[prepared.size() - 2].rules;
+        } else {
+            p.config = &e.config;
+            BatchRules& rules = ruleSets.emplace_back(batchRulesFrom(e.settings, e.config));
+            // Each season is recorded, in memory: the rules of a recorded season apply.
+            rules.statisticsRecorded = true;
+            p.rules = &rules;
+        }
         const std::string pairKey =
             concat({dataFolder(e.config), "\n", upperCase(e.settings.visitor), "\n",
                     upperCase(e.settings.home)});

@@ -42,6 +42,8 @@ struct ProjectionPlan {
 struct ProjectionEntry {
     BatchEntry entry;
     std::optional<int> scheduleDay;
+    // The settings and configuration of the entry before, but for the teams.
+    bool rulesAsBefore = false;
 };
 
 // Plays every entry `seasons` times, each season from its own seed and with

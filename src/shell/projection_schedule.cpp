@@ -33,7 +33,8 @@ std::optional<std::string> scheduleProjectionEntries(const Session& session,
         parseOptionString(slot.options, current.settings);
         current.settings.schedulePlay = false;
         applyRunSettingsToConfig(current.settings, current.config, ConfigReadMode::Reread);
-        entries.push_back({current, ScheduleDayNumber(file->date(c.record))});
+        const bool asBefore = !entries.empty() && trim(slot.options).empty();
+        entries.push_back({current, ScheduleDayNumber(file->date(c.record)), asBefore});
     }
     if (entries.empty()) return std::string("vrk --batch: the schedule has no game to project.");
     return std::nullopt;
