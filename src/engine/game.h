@@ -95,7 +95,7 @@ struct GameResult {
     TeamEntry winningPitcher;
     TeamEntry losingPitcher;
     TeamEntry savePitcher;
-    bool stopped = false;  // stopped by a fault: no decision, not to be counted or recorded
+    bool stopped = false;    // stopped by a fault: no decision, not to be counted or recorded
     std::uint64_t seed = 0;  // the generator's seed: /SEED: with it replays the run
 };
 
@@ -106,6 +106,18 @@ struct GameResult {
 struct PitchLimitCache {
     // [team][entry][0 in relief, 1 as the starter]; 0 = not worked out yet.
     std::array<std::array<std::array<int, 2>, kRosterSize>, 3> pitches{};
+};
+
+// Fielding averages of the players in the field, by team and batting slot:
+// a pure function of who holds the slot and at which position, asked for on
+// every ball in play. Cleared at game start and when entries are exchanged.
+struct FieldingAverageCache {
+    struct Cell {
+        int entry = 0;  // 0 = not worked out yet
+        int position = 0;
+        double average = 0;
+    };
+    std::array<std::array<Cell, kLineupSize + 1>, 3> cells{};
 };
 
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;
@@ -139,6 +151,7 @@ struct Game {
 
     // Derived from the teams' lines during this game only.
     mutable PitchLimitCache pitchLimits;
+    mutable FieldingAverageCache fieldingAverages;
 
     // The narration's own generator: which of several texts tells what the
     // engine decided. Play never draws from it, so a shown game and the same

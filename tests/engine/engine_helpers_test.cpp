@@ -30,17 +30,21 @@ TEST(EngineHelpers, FieldingAverageFromRatingsAndErrors) {
     // Error counts: one listed position gives 1 - E / chances, within 0.800..0.999.
     t.defenseIsErrors = true;
     t.player(5).defense = 10;
+    g.fieldingAverages = {};  // figures edited: worked out afresh
     double fFactor = (1 - t.leagueContext.strikeoutsPerOut) / 0.7496 + 0.06;  // DH game
     EXPECT_NEAR(FieldingAverage(g, 5), 1 - 10 / (fFactor * 150 * 4.8), 1e-6);
     t.player(5).defense = 5000;
+    g.fieldingAverages = {};  // figures edited: worked out afresh
     EXPECT_DOUBLE_EQ(FieldingAverage(g, 5), 0.800);
     t.player(5).defense = 0;
+    g.fieldingAverages = {};  // figures edited: worked out afresh
     EXPECT_DOUBLE_EQ(FieldingAverage(g, 5), 0.999);
     // A designated hitter has no chances: the league mark, never a division by zero.
     EXPECT_GE(FieldingAverage(g, 9), 0.6);
 
     // Several listed positions: the rate is carried over to the present one.
     t.defenseIsErrors = false;
+    g.fieldingAverages = {};     // figures edited: worked out afresh
     Player& util = t.player(4);  // second base
     util.positionCode[2] = kShortstop;
     util.gamesAtPosition[2] = 50;
