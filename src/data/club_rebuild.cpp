@@ -86,14 +86,15 @@ struct PitcherBatting {
     int ab = 0, h = 0, d = 0, t = 0, hr = 0, bb = 0, so = 0;
 };
 
-// Where pitchers bat, their share of the club's batting: about one at-bat in
-// seventeen, hitting about half as well as the league, seldom for power.
+// Where pitchers bat, their share of the club's batting: one at-bat in
+// twenty, what a replay leaves them once the computer has batted for them,
+// hitting about half as well as the league, seldom for power.
 PitcherBatting pitchersShare(const DatabankTeamSeason& c) {
     PitcherBatting p;
     const long ab = c.atBats.value_or(0);
     if (ab <= 0) return p;
     const double average = double(c.hits.value_or(0)) / double(ab);
-    p.ab = whole(std::lround(0.06 * double(ab)));
+    p.ab = whole(std::lround(0.05 * double(ab)));
     p.h = whole(std::lround(p.ab * average * 0.55));
     p.hr = whole(std::lround(p.ab * double(c.homeRuns.value_or(0)) / double(ab) * 0.2));
     p.bb = whole(std::lround(p.ab * double(c.walks.value_or(0)) / double(ab) * 0.4));
@@ -144,33 +145,90 @@ RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& o
     const int doubles = whole(c.doubles.value_or(0));
     const int singles = whole(c.hits.value_or(0) - c.doubles.value_or(0) - c.triples.value_or(0) -
                               c.homeRuns.value_or(0) - (pitchers.h - pitchers.hr));
-    // Every batter has an at-bat: a line of 0 would read as 1.
-    std::vector<int> abs =
-        apportion(std::max(0, ab - int(n)), weights([](auto& t) { return t.playingTime; }));
-    for (auto& a : abs) a += 1;
-    const std::vector<int> noRoomLeft(n, 0);
-    const std::vector<int> hrs = apportionCapped(
-        hr, times(abs, weights([](auto& t) { return std::pow(t.power, 1.5); })), abs);
-    const std::vector<int> tps = apportionCapped(
-        triples, times(abs, weights([](auto& t) { return t.speed; })), minus(abs, hrs));
-    std::vector<int> room = minus(minus(abs, hrs), tps);
-    const std::vector<int> dbs = apportionCapped(
-        doubles, times(abs, weights([](auto& t) { return std::sqrt(t.power); })), room);
-    room = minus(room, dbs);
-    const std::vector<int> sgs =
-        apportionCapped(singles, times(abs, weights([](auto& t) { return t.contact; })), room);
-    std::vector<int> hits(n);
-    for (std::size_t i = 0; i < n; ++i) hits[i] = sgs[i] + dbs[i] + tps[i] + hrs[i];
-    const int so = whole(c.strikeouts.value_or(0) - pitchers.so);
-    const std::vector<int> sos =
-        apportionCapped(so, times(abs, weights([](auto& t) { return t.whiff; })), minus(abs, hits));
-    const std::vector<int> bbs = apportion(whole(c.walks.value_or(0) - pitchers.bb),
-                                           times(abs, weights([](auto& t) { return t.eye; })));
-    const std::vector<int> sbs =
-        apportion(whole(c.stolenBases.value_or(0)),
-                  times(abs, weights([](auto& t) { return t.speed * t.speed; })));
-    const std::vector<int> css = apportion(whole(c.caughtStealing.value_or(0)),
-                                           times(abs, weights([](auto& t) { return t.speed; })));
+    // Playing time as the replay will hand it out: the line-up picks a
+    // position's starter in proportion to at-bats, so a regular whose
+    // position has a backup shares it and the others play every day; the
+    // batting order then gives the top of it more turns than the bottom.
+    std::vector<double> playing(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        playing[i] = talent[i].playingTime;
+        if (i >= regulars) continue;
+        playing[i] = 1.0;
+        for (std::size_t j = regulars; j < n; ++j)
+            if (positions[j] == positions[i]) playing[i] -= talent[j].playingTime;
+    }
+    struct Lines {
+        std::vector<int> abs, hrs, tps, dbs, sgs, hits, sos, bbs, sbs, css;
+    };
+    auto spread = [&](const std::vector<double>& time) {
+        Lines l;
+        // Every batter has an at-bat: a line of 0 would read as 1.
+        l.abs = apportion(std::max(0, ab - int(n)), time);
+        for (auto& a : l.abs) a += 1;
+        l.hrs = apportionCapped(
+            hr, times(l.abs, weights([](auto& t) { return std::pow(t.power, 1.5); })), l.abs);
+        l.tps = apportionCapped(triples, times(l.abs, weights([](auto& t) { return t.speed; })),
+                                minus(l.abs, l.hrs));
+        std::vector<int> room = minus(minus(l.abs, l.hrs), l.tps);
+        l.dbs = apportionCapped(
+            doubles, times(l.abs, weights([](auto& t) { return std::sqrt(t.power); })), room);
+        room = minus(room, l.dbs);
+        l.sgs = apportionCapped(singles, times(l.abs, weights([](auto& t) { return t.contact; })),
+                                room);
+        l.hits.resize(n);
+        for (std::size_t i = 0; i < n; ++i) l.hits[i] = l.sgs[i] + l.dbs[i] + l.tps[i] + l.hrs[i];
+        const int so = whole(c.strikeouts.value_or(0) - pitchers.so);
+        l.sos = apportionCapped(so, times(l.abs, weights([](auto& t) { return t.whiff; })),
+                                minus(l.abs, l.hits));
+        l.bbs = apportion(whole(c.walks.value_or(0) - pitchers.bb),
+                          times(l.abs, weights([](auto& t) { return t.eye; })));
+        l.sbs = apportion(whole(c.stolenBases.value_or(0)),
+                          times(l.abs, weights([](auto& t) { return t.speed * t.speed; })));
+        l.css = apportion(whole(c.caughtStealing.value_or(0)),
+                          times(l.abs, weights([](auto& t) { return t.speed; })));
+        return l;
+    };
+    const Lines first = spread(playing);
+    // The order the computer's line-up makes of the regulars: base stealers
+    // first and second, the best on-base plus slugging third, the most
+    // power fourth, the rest by on-base plus slugging. Each place down the
+    // order comes to the plate about two and a half per cent less often.
+    {
+        std::vector<std::size_t> left;
+        for (std::size_t i = 0; i < regulars; ++i) left.push_back(i);
+        auto den = [&](std::size_t i) { return double(first.abs[i] + first.bbs[i]); };
+        auto ops = [&](std::size_t i) {
+            const double tb =
+                first.hits[i] + first.dbs[i] + 2.0 * first.tps[i] + 3.0 * first.hrs[i];
+            return tb / first.abs[i] + (first.hits[i] + first.bbs[i]) / den(i);
+        };
+        auto take = [&](auto score) {
+            auto best = std::max_element(left.begin(), left.end(),
+                                         [&](auto a, auto b) { return score(a) < score(b); });
+            const std::size_t i = *best;
+            left.erase(best);
+            return i;
+        };
+        auto steals = [&](std::size_t i) { return first.sbs[i] / den(i); };
+        std::array<std::size_t, 10> order{};
+        order[3] = take(ops);
+        order[4] = take([&](std::size_t i) { return first.hrs[i] / den(i); });
+        order[1] = take(steals);
+        order[2] = take(steals);
+        for (int slot = 5; slot <= int(regulars); ++slot) order[std::size_t(slot)] = take(ops);
+        for (int slot = 1; slot <= int(regulars); ++slot)
+            playing[order[std::size_t(slot)]] *= 1.0 + 0.025 * (5 - slot);
+    }
+    const Lines lines = spread(playing);
+    const std::vector<int>& abs = lines.abs;
+    const std::vector<int>& hrs = lines.hrs;
+    const std::vector<int>& tps = lines.tps;
+    const std::vector<int>& dbs = lines.dbs;
+    const std::vector<int>& hits = lines.hits;
+    const std::vector<int>& sos = lines.sos;
+    const std::vector<int>& bbs = lines.bbs;
+    const std::vector<int>& sbs = lines.sbs;
+    const std::vector<int>& css = lines.css;
     std::vector<double> runValue(n);
     for (std::size_t i = 0; i < n; ++i)
         runValue[i] = hits[i] + 2.0 * hrs[i] + 0.5 * (dbs[i] + tps[i]) + 0.1;

@@ -5,9 +5,11 @@
 
 #include "data/databank_players.h"
 #include "data/databank_roster.h"
+#include "data/databank_schedule.h"
 #include "data/databank_teams.h"
 #include "data/league_context.h"
 #include "data/league_rows.h"
+#include "data/stats_file_io.h"
 
 namespace vrk {
 
@@ -28,6 +30,12 @@ char wantedLetter(const std::string& wanted) {
     for (const char c : wanted)
         upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return upper.size() == 1 ? upper[0] : leagueLetter(upper);
+}
+
+std::vector<DatabankTeamSeason> seasonRowsOf(const std::vector<const DatabankTeamSeason*>& rows) {
+    std::vector<DatabankTeamSeason> out;
+    for (const auto* row : rows) out.push_back(*row);
+    return out;
 }
 
 }  // namespace
@@ -91,11 +99,22 @@ DatabankImportResult importDatabankSeason(const DatabankImportRequest& request,
                                   " was found in the databank's files");
         return result;
     }
+    const SeasonSchedule schedule =
+        buildSeasonSchedule(request.year, wanted, result.written, seasonRowsOf(clubRows));
+    for (const auto& note : schedule.notes) result.messages.push_back("schedule: " + note);
+    if (!schedule.bytes.empty()) {
+        const fs::path path = fs::path(request.outFolder) / schedule.fileName;
+        const IoResult wrote = ReplaceFile(SystemFileOps(), path.string(), schedule.bytes);
+        if (!wrote.ok) {
+            result.messages.push_back(wrote.message);
+            return result;
+        }
+        result.schedule = schedule.fileName;
+        result.scheduleGames = schedule.games;
+    }
     // The season's league rows: the imported teams play against their own
     // league only when the configuration has its row.
-    std::vector<DatabankTeamSeason> seasonRows;
-    for (const auto* row : clubRows) seasonRows.push_back(*row);
-    for (const auto& line : leagueSeasonLines(seasonRows)) {
+    for (const auto& line : leagueSeasonLines(seasonRowsOf(clubRows))) {
         if (wanted != 0 && line.letter != wanted) continue;
         const LeagueAverageRow* have =
             findLeagueRow(config.leagueRows, std::to_string(line.year), line.letter);

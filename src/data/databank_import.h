@@ -15,14 +15,17 @@ struct DatabankImportRequest {
 
 struct DatabankImportResult {
     bool ok = false;
-    std::vector<std::string> written;   // file names, in club order
+    std::vector<std::string> written;  // file names, in club order
+    std::string schedule;              // the season's schedule file, "" when none
+    int scheduleGames = 0;
     std::vector<std::string> messages;  // for standard error: problems, left-out players
     // The league-average rows the configuration lacks for this season, ready
     // to be added to BASEBALL.CFG.
     std::vector<std::string> missingLeagueRows;
 };
 
-// Writes one team file per club of the season into outFolder.
+// Writes one team file per club of the season into outFolder, and the
+// season's schedule for them.
 DatabankImportResult importDatabankSeason(const DatabankImportRequest& request,
                                           const Config& config);
 

@@ -19,8 +19,6 @@ std::vector<LeagueSeasonLine> leagueSeasonLines(const std::vector<DatabankTeamSe
     struct Sums {
         LeagueSeasonLine line;
         long outs = 0;
-        long atBats = 0;
-        bool allAtBats = true;
         long runs = 0;
         long games = 0;
     };
@@ -38,23 +36,18 @@ std::vector<LeagueSeasonLine> leagueSeasonLines(const std::vector<DatabankTeamSe
         sums.line.walks += s.walks.value_or(0);
         sums.line.strikeouts += s.strikeouts.value_or(0);
         sums.outs += s.outsPitched.value_or(0);
-        sums.atBats += s.atBats.value_or(0);
-        sums.allAtBats = sums.allAtBats && s.atBats.has_value();
         sums.runs += s.runs.value_or(0);
         sums.games += s.games;
     }
     std::vector<LeagueSeasonLine> out;
     for (auto& [key, sums] : byKey) {
-        // The engine measures a batter's rates per at-bat and walk against the
-        // row's estimate of plate appearances, hits + walks + the outs of the
-        // innings. Outs made outside at-bats (sacrifices, caught stealing,
-        // the second out of a double play) would swell that estimate by 2 to
-        // 5 per cent and every batter would play above his line, so the
-        // column holds the outs of at-bats, in innings, where the season
-        // records at-bats; otherwise the innings pitched.
-        const long outs =
-            sums.allAtBats && sums.atBats > 0 ? sums.atBats - sums.line.hits : sums.outs;
-        sums.line.innings = (outs + 1) / 3;
+        // The row's estimate of plate appearances (hits + walks + the outs of
+        // its innings) is the one each pitcher's line is measured by, so an
+        // average pitcher meets the league at its own rates. Innings made of
+        // the outs of at-bats alone would put every pitcher below the league
+        // by the outs made outside at-bats (5 to 9 per cent) and take as much
+        // off every hit, walk and strikeout.
+        sums.line.innings = (sums.outs + 1) / 3;
         sums.line.runsPerGame =
             sums.games > 0 ? static_cast<double>(sums.runs) / static_cast<double>(sums.games) : 0;
         out.push_back(sums.line);

@@ -10,14 +10,6 @@
 
 namespace vrk {
 
-namespace {
-
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
-}  // namespace
-
 const TeamFileCache::Entry* TeamFileCache::fetch(std::string_view name, int slot,
                                                  const Config& config, TeamLoadResult& failure) {
     const std::string folder = dataFolder(config);
@@ -77,11 +69,11 @@ TeamLoadResult TeamFileCache::loadPair(TeamSlots& teams, std::string_view visito
     if (home->team.visitorColorCheckOutOfRange) {
         return loadTeamPair(teams, visitorsFile, homeFile, config);
     }
-    teams[Idx(kVisitors)] = visitors->team;
-    teams[Idx(kHome)] = home->team;
+    teams[kVisitors] = visitors->team;
+    teams[kHome] = home->team;
     // Loading the home team after the visitors would have given the visitors
     // the clash colour when a COL= item of the home file matched theirs.
-    Team& v = teams[Idx(kVisitors)];
+    Team& v = teams[kVisitors];
     if (v.teamColor >= 0 && v.teamColor < 256 &&
         home->team.visitorColorChecks.test(static_cast<std::size_t>(v.teamColor))) {
         v.teamColor = kClashColor;

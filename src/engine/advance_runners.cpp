@@ -1,4 +1,5 @@
-#include "engine/engine_helpers.h"
+#include "engine/advance_runners.h"
+#include "engine/score_run.h"
 
 namespace vrk {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "engine/engine_helpers.h"
+#include "engine/ball_direction.h"
 
 namespace vrk {
 

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "core/text_fields.h"
+#include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"
 #include "engine/running_plays.h"

@@ -11,12 +11,8 @@ void CollectHighlights(Game& game);
 
 namespace {
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 int Outs(const GameState& s, TeamEntry p) {
-    return s.outsRecorded[Idx(p.team)][Idx(p.entry)];
+    return s.outsRecorded[p.team][p.entry];
 }
 
 void AddTotals(Game& game) {
@@ -31,16 +27,16 @@ void AddTotals(Game& game) {
         ++r.gamesWithoutDh;
         r.pitchersUsedWithoutDh += pitchers;
     }
-    r.doublePlays += s.teamDoublePlays[kVisitors] + s.teamDoublePlays[kHome];
+    r.doublePlays +=
+        game.counters.team[kVisitors].doublePlays + game.counters.team[kHome].doublePlays;
     r.wildPitches += game.counters.wildPitches;
     r.passedBalls += game.counters.passedBalls;
     r.doubleSwitches += game.counters.doubleSwitches;
     for (int t = kVisitors; t <= kHome; ++t) {
         const TeamCounters& tc = game.counters.of(t);
         for (int pos = 1; pos <= 10; ++pos) {
-            r.fieldingChances[Idx(pos)] += tc.positionPutouts[Idx(pos)] +
-                                           tc.positionAssists[Idx(pos)] +
-                                           tc.positionErrors[Idx(pos)];
+            r.fieldingChances[pos] +=
+                tc.positionPutouts[pos] + tc.positionAssists[pos] + tc.positionErrors[pos];
         }
         r.teamSpeedTotal += game.team(t).averageTeamSpeed;
         r.appearancesPerStartTotal += game.team(t).appearancesPerStart;
@@ -50,8 +46,8 @@ void AddTotals(Game& game) {
 void DecidePitchersOfRecord(Game& game) {
     GameState& s = game.state;
     int w = s.winner;
-    const auto& list = s.pitcherList[Idx(w)];
-    TeamEntry finalPitcher{w, list[Idx(s.pitchersUsed[Idx(w)])]};
+    const auto& list = s.pitcherList[w];
+    TeamEntry finalPitcher{w, list[s.pitchersUsed[w]]};
     s.savePitcher = {};
     if (finalPitcher.entry > 0 && !(finalPitcher == s.winningPitcher)) {
         bool save = s.firstSaveMark == finalPitcher ||
@@ -60,7 +56,7 @@ void DecidePitchersOfRecord(Game& game) {
         if (save) s.savePitcher = finalPitcher;
     }
     TeamEntry starter{w, list[1]};
-    if (s.winningPitcher == starter && Outs(s, starter) <= 14 && s.pitchersUsed[Idx(w)] >= 2) {
+    if (s.winningPitcher == starter && Outs(s, starter) <= 14 && s.pitchersUsed[w] >= 2) {
         s.winningPitcher = {w, list[2]};
         // One pitcher cannot take both the win and the save.
         if (s.savePitcher == s.winningPitcher) s.savePitcher = {};

@@ -73,7 +73,6 @@ void RecordHit(Game& game, int bases) {
             ++p.homeRuns;
             break;
     }
-    ++s.teamHits[static_cast<std::size_t>(s.battingTeam)];
     ++s.halfInningHits;
     ++game.counters.of(s.battingTeam).hits;
 }

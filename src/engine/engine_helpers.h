@@ -7,51 +7,14 @@
 
 namespace vrk {
 
-// Fixed fielding tables: position weight W(n) and league fielding percentage P(n).
-inline constexpr std::array<double, 11> kPositionWeight{0,   1.0,  1.0,  2.2,  5.7, 2.9,
-                                                        4.8, 1.85, 2.45, 1.85, 0};
-inline constexpr std::array<double, 11> kLeagueFieldingPct{0,    .952, .990, .993, .981, .953,
-                                                           .967, .977, .984, .981, .999};
-inline constexpr double kPitcherFieldingAverage = kLeagueFieldingPct[1];
-
 // Odds-ratio combination of a pitcher rate p, a batter rate b and a league rate l.
 double CombineRates(double p, double b, double l);
 double EstimateBattersFaced(double ip, double h, double bb, double so);
 double LinearRunValue(const LeagueContext& league);
-// Pull tendency of the current batter against the current pitcher.
-double PullValue(Game& game);
-int GroundBallFielder(Game& game, double v);
-int AirBallZone(Game& game, double v);
-// Batting-order slot of the fielding team's player at the position; 0 when none
-// (with a designated hitter the pitcher holds no slot).
-int FielderSlot(const Game& game, int position);
-// Roster entry of the fielding team's player at the position (the current
-// pitcher for position 1).
-int FielderEntry(const Game& game, int position);
-double FieldingAverage(const Game& game, int slot);
-// Fielding average of the player at a position (the pitcher's fixed value at 1).
-double PositionAverage(const Game& game, int position);
-double PositionFieldingAverage(const Player& player, int presentPosition, double x, double f);
-// Moves the runners on third, second and first by the given numbers of bases.
-void AdvanceRunners(Game& game, int first, int second, int third);
-int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team);
-
-// Runs.
-void ScoreRun(Game& game, int runnerSlot);
-// The batter's own run on a home run: the bookkeeping of ScoreRun charged to
-// the current pitcher, with no walk-off cut.
-void ScoreBatterRun(Game& game);
-void AnnounceRun(Game& game, int runnerSlot);
 
 // The same batter stays at the plate after a pitch-level event.
 void StepBack(Game& game);
 
-// Fielding credit for the fielding team's player at a position.
-void CreditPutout(Game& game, int position);
-void CreditAssist(Game& game, int position);
-// An error by the player at a position: team, half inning, player and position
-// counts; `whileAdvancing` also counts it in halfInningAdvanceErrors.
-void ChargeError(Game& game, int position, bool whileAdvancing);
 // One out made by the fielding team's current pitcher (or taken back with -1).
 void AddPitcherOut(Game& game, int delta = 1);
 

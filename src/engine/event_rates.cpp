@@ -130,8 +130,8 @@ OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, f
     OutcomeThresholds out;
     float h = hitFactor;
     float w = 1;
-    float walk =
-        static_cast<float>(CombineRates(rates.pitcher.walk, rates.batter.walk, league.walkRate));
+    float walk = kPitchedToWalkShare * static_cast<float>(CombineRates(
+                                           rates.pitcher.walk, rates.batter.walk, league.walkRate));
     float hbp = rates.hitByPitch;
     bool afterHomeRun = game.state.afterHomeRun;
     if (game.flags.pitchAround) {

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "core/rounding.h"
-#include "engine/engine_helpers.h"
+#include "engine/expected_pitches.h"
 
 namespace vrk {
 

@@ -5,6 +5,7 @@
 
 #include "core/rounding.h"
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/game_flow.h"
 
 namespace vrk {
@@ -153,8 +154,7 @@ double FieldingAverage(const Game& game, int slot) {
     if (present == kPitcher) return kPitcherFieldingAverage;
     if (t != kVisitors && t != kHome)
         return WorkOutFieldingAverage(game, team, team.player(entry), present);
-    FieldingAverageCache::Cell& cell =
-        game.fieldingAverages.cells[static_cast<std::size_t>(t)][static_cast<std::size_t>(slot)];
+    FieldingAverageCache::Cell& cell = game.fieldingAverages.cells[t][slot];
     if (cell.entry != entry || cell.position != present) {
         cell.average = WorkOutFieldingAverage(game, team, team.player(entry), present);
         cell.entry = entry;

@@ -25,8 +25,8 @@ struct GameOptions {
     int playDelay = 0;
     bool displayed = false;
     bool sound = false;
-    std::array<bool, 3> userManaged{};
-    std::array<int, 3> starter{};  // starting pitcher per team; 0 = the first of the staff
+    PerTeam<bool> userManaged{};
+    PerTeam<int> starter{};  // starting pitcher per team; 0 = the first of the staff
 };
 
 // A text of at most N characters kept in place: highlights are written
@@ -88,10 +88,10 @@ struct SimulationRecord {
 
 // What a finished game leaves behind.
 struct GameResult {
-    std::array<int, 3> score{};
-    std::array<std::array<int, 31>, 3> runsByInning{};  // innings 1..30
-    int innings = 0;  // the last inning played (or shown as complete)
-    int winner = 0;   // 1 or 2
+    PerTeam<int> score{};
+    PerTeam<OneBased<int, 30>> runsByInning{};  // innings 1..30
+    int innings = 0;                            // the last inning played (or shown as complete)
+    int winner = 0;                             // 1 or 2
     TeamEntry winningPitcher;
     TeamEntry losingPitcher;
     TeamEntry savePitcher;
@@ -105,7 +105,7 @@ struct GameResult {
 // exchanges their cells.
 struct PitchLimitCache {
     // [team][entry][0 in relief, 1 as the starter]; 0 = not worked out yet.
-    std::array<std::array<std::array<int, 2>, kRosterSize>, 3> pitches{};
+    PerTeam<OneBased<std::array<int, 2>, kMaxRosterEntries>> pitches{};
 };
 
 // Fielding averages of the players in the field, by team and batting slot:
@@ -117,7 +117,7 @@ struct FieldingAverageCache {
         int position = 0;
         double average = 0;
     };
-    std::array<std::array<Cell, kLineupSize + 1>, 3> cells{};
+    PerTeam<OneBased<Cell, kLineupSize>> cells{};
 };
 
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;

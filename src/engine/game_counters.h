@@ -93,15 +93,15 @@ struct BoundedList {
 };
 
 struct TeamCounters {
-    std::array<BoundedList<SlotOccupant, 32>, 10> slotHistory{};  // [slot 1..9]
+    OneBased<BoundedList<SlotOccupant, 32>, 9> slotHistory{};  // [slot 1..9]
     int errors = 0;
     int hits = 0;
     int doublePlays = 0;
     int leftOnBase = 0;
-    std::array<int, 31> runsByInning{};    // innings 1..30
-    std::array<int, 11> positionErrors{};  // [position 1..10]
-    std::array<int, 11> positionPutouts{};
-    std::array<int, 11> positionAssists{};
+    OneBased<int, 30> runsByInning{};    // innings 1..30
+    OneBased<int, 10> positionErrors{};  // [position 1..10]
+    OneBased<int, 10> positionPutouts{};
+    OneBased<int, 10> positionAssists{};
     BoundedList<TeamEntry, 64> hitByPitch;  // (batting team, batter) hit by this team
     BoundedList<int, 64> wildPitches;       // pitcher entries
     BoundedList<int, 64> passedBalls;       // catcher entries
@@ -114,10 +114,10 @@ struct TeamCounters {
 // StartGame clears each field by hand (the two teams only): a new field
 // must be added there.
 struct GameCounters {
-    std::array<std::array<BatterCounters, kRosterSize>, 3> batter{};
-    std::array<std::array<PitcherCounters, kRosterSize>, 3> pitcher{};
-    std::array<std::array<FielderCounters, kRosterSize>, 3> fielder{};
-    std::array<TeamCounters, 3> team{};
+    PerTeam<OneBased<BatterCounters, kMaxRosterEntries>> batter{};
+    PerTeam<OneBased<PitcherCounters, kMaxRosterEntries>> pitcher{};
+    PerTeam<OneBased<FielderCounters, kMaxRosterEntries>> fielder{};
+    PerTeam<TeamCounters> team{};
     int wildPitches = 0;
     int passedBalls = 0;
     int doubleSwitches = 0;

@@ -10,10 +10,6 @@ namespace {
 // Names are 18 columns of a team file, with a space added after the comma.
 constexpr std::size_t kNameRoom = 24;
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 void ParkTerms(Game& game) {
     GameState& s = game.state;
     const Team& home = game.team(kHome);
@@ -22,11 +18,11 @@ void ParkTerms(Game& game) {
     for (int t = kVisitors; t <= kHome; ++t) {
         const Team& team = game.team(t);
         double n = team.leagueContext.column60Value;
-        s.parkBattingAdjustment[Idx(t)] = 0;
-        s.parkPitchingAdjustment[Idx(t)] = 0;
+        s.parkBattingAdjustment[t] = 0;
+        s.parkPitchingAdjustment[t] = 0;
         if (n <= 1) continue;
         if (batting) {
-            s.parkBattingAdjustment[Idx(t)] =
+            s.parkBattingAdjustment[t] =
                 home.parkFactorA * 2 / (team.parkFactorA + (n - team.parkFactorA) / (n - 1)) - 1;
         }
         // The batting term moves a batter from the parks his line was made in
@@ -34,7 +30,7 @@ void ParkTerms(Game& game) {
         // of his line. Both terms carrying this park would count it twice, as
         // the rates of batter and pitcher are multiplied together.
         if (pitching) {
-            s.parkPitchingAdjustment[Idx(t)] =
+            s.parkPitchingAdjustment[t] =
                 2 / (team.parkFactorB + (n - team.parkFactorB) / (n - 1)) - 1;
         }
     }
@@ -61,10 +57,10 @@ void StartGame(Game& game) {
     // well would add half as much again to the cost of starting a game.
     GameCounters& c = game.counters;
     for (int t = kVisitors; t <= kHome; ++t) {
-        c.batter[Idx(t)] = {};
-        c.pitcher[Idx(t)] = {};
-        c.fielder[Idx(t)] = {};
-        c.team[Idx(t)] = TeamCounters{};
+        c.batter[t] = {};
+        c.pitcher[t] = {};
+        c.fielder[t] = {};
+        c.team[t] = TeamCounters{};
     }
     c.wildPitches = 0;
     c.passedBalls = 0;
@@ -94,18 +90,18 @@ void StartGame(Game& game) {
         // batting slot): room for the longest name, so that none allocates.
         for (Player& p : team.players) p.playerName.reserve(kNameRoom);
         // Without a rotation's choice the first pitcher of the staff starts.
-        int starter = o.starter[Idx(t)];
+        int starter = o.starter[t];
         if (starter <= 0) starter = kFirstPitcherEntry;
-        s.currentPitcher[Idx(t)] = starter;
-        s.pitchersUsed[Idx(t)] = 1;
-        s.pitcherList[Idx(t)][1] = starter;
+        s.currentPitcher[t] = starter;
+        s.pitchersUsed[t] = 1;
+        s.pitcherList[t][1] = starter;
         game.counters.pitch(t, starter).started = true;
 
         WriteScoreCard(game, t, 0, 'X', (CardText() << "~Lineup: " << team.teamName).view());
         for (int slot = 1; slot <= kLineupSize; ++slot) {
             int position = team.player(slot).lineupPosition;
             int entry = position == kPitcher ? starter : SlotPlayer(game, t, slot);
-            game.counters.of(t).slotHistory[Idx(slot)].push({entry, position});
+            game.counters.of(t).slotHistory[slot].push({entry, position});
             WriteScoreCard(game, t, entry, '0', PositionAbbreviation(position));
         }
     }

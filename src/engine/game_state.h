@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/numbering.h"
+#include "core/one_based.h"
 
 namespace vrk {
 
@@ -24,7 +25,7 @@ struct StrategyFlags {
     bool pitchAround = false;
     bool pitchOut = false;
     bool infieldIn = false;
-    std::array<bool, 3> changePitcher{};  // per team
+    PerTeam<bool> changePitcher{};  // per team
     bool pinchHitCall = false;
     bool pinchRunCall = false;
     bool stealCall = false;
@@ -59,14 +60,14 @@ struct GameState {
     int currentBatterSlot = 1;
     int batter = 0;   // roster entry
     int pitcher = 0;  // roster entry of the fielding team's pitcher
-    std::array<int, 3> lastBatterSlot{};
-    std::array<int, 3> currentPitcher{};
-    std::array<int, 3> score{};
-    std::array<std::array<int, 11>, 3> lineScore{};  // [team][column 1..10]
+    PerTeam<int> lastBatterSlot{};
+    PerTeam<int> currentPitcher{};
+    PerTeam<int> score{};
+    PerTeam<OneBased<int, 10>> lineScore{};  // [team][column 1..10]
     int scoreboardInning = 1;
     // Pitcher charged with the runner who reached from each slot; negative =
     // the run is earned by nobody (the automatic runner, some errors).
-    std::array<std::array<int, 10>, 3> responsiblePitcher{};
+    PerTeam<OneBased<int, 9>> responsiblePitcher{};
     int halfInningRuns = 0;
     int halfInningHits = 0;
     int halfInningErrors = 0;
@@ -77,14 +78,11 @@ struct GameState {
     bool homeRunInProgress = false;
     bool noRbiOnPlay = false;
     bool runAnnounced = false;
-    std::array<int, 3> teamLeftOnBase{};
-    std::array<int, 3> teamHits{};
-    std::array<int, 3> teamDoublePlays{};
     int scoreAtPlateAppearanceStart = 0;
-    std::array<int, 3> pitchersUsed{};
-    std::array<std::array<int, kRosterSize>, 3> pitcherList{};  // [team][1..pitchersUsed]
-    std::array<std::array<int, kRosterSize>, 3> outsRecorded{};
-    std::array<int, 3> pitchCount{};  // pitches by each team's current pitcher
+    PerTeam<int> pitchersUsed{};
+    PerTeam<OneBased<int, kMaxRosterEntries>> pitcherList{};  // [team][1..pitchersUsed]
+    PerTeam<OneBased<int, kMaxRosterEntries>> outsRecorded{};
+    PerTeam<int> pitchCount{};  // pitches by each team's current pitcher
     TeamEntry winningPitcher;
     TeamEntry losingPitcher;
     TeamEntry savePitcher;
@@ -95,7 +93,7 @@ struct GameState {
     bool showPlayByPlay = false;
     bool soundOn = false;
     int winner = 0;
-    std::array<bool, 3> userManaged{};  // false = the computer manages the side
+    PerTeam<bool> userManaged{};  // false = the computer manages the side
 
     // The current play.
     std::string playResult;  // scoring notation; capacity reserved at game start
@@ -115,8 +113,8 @@ struct GameState {
     std::uint64_t seed = 0;
 
     // Per-team park terms prepared at game start.
-    std::array<double, 3> parkBattingAdjustment{};
-    std::array<double, 3> parkPitchingAdjustment{};
+    PerTeam<double> parkBattingAdjustment{};
+    PerTeam<double> parkPitchingAdjustment{};
 
     // Per plate appearance / pass of the pitch loop.
     int pitchOutsThisAppearance = 0;
@@ -128,12 +126,12 @@ struct GameState {
     bool plateAppearanceEnded = false;
     bool pinchHitterThisAppearance = false;
     int secondaryRunnerSlot = 0;  // a second runner who took part in the play (score card)
-    std::array<int, 3> teamStealAttempts{};
-    std::array<std::array<int, kRosterSize>, 3> runnerStealAttempts{};
+    PerTeam<int> teamStealAttempts{};
+    PerTeam<OneBased<int, kMaxRosterEntries>> runnerStealAttempts{};
     bool anthemPlayed = false;
     // Set by a substitution that hit or ran for a team's pitcher: a new
     // pitcher must come in when that team next takes the field.
-    std::array<bool, 3> pitcherReplaced{};
+    PerTeam<bool> pitcherReplaced{};
 
     int runnersOn() const {
         return (runnerOnFirst != 0) + (runnerOnSecond != 0) + (runnerOnThird != 0);

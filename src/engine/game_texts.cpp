@@ -4,7 +4,7 @@
 
 #include "core/rounding.h"
 #include "core/text_fields.h"
-#include "engine/engine_helpers.h"
+#include "engine/expected_pitches.h"
 #include "engine/game_flow.h"
 
 namespace vrk {

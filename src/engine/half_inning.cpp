@@ -10,10 +10,6 @@ namespace vrk {
 
 namespace {
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // Returns true when a new pitcher came in.
 bool CheckDefence(Game& game) {
     GameState& s = game.state;
@@ -24,11 +20,11 @@ bool CheckDefence(Game& game) {
         if (team.player(slot).lineupPosition == kPitcher) ++pitchers;
     }
     if (pitchers > 1) ReportFault(game, "More than one pitcher in batting order! ", "");
-    if (!s.pitcherReplaced[Idx(ft)]) return false;
-    s.pitcherReplaced[Idx(ft)] = false;
+    if (!s.pitcherReplaced[ft]) return false;
+    s.pitcherReplaced[ft] = false;
     int reliever = game.managers->replacePitcher(game, ft);
     if (reliever <= 0) {
-        if (!s.userManaged[Idx(ft)]) ReportFault(game, "AutoManager is out of pitchers!", "");
+        if (!s.userManaged[ft]) ReportFault(game, "AutoManager is out of pitchers!", "");
         return false;
     }
     BringInPitcher(game, ft, reliever);
@@ -97,7 +93,7 @@ void StartHalfInning(Game& game) {
     s.throwOverMade = false;
     s.plateAppearanceContinues = false;
     game.flags.clearPlateAppearance();
-    s.scoreAtPlateAppearanceStart = s.score[Idx(s.battingTeam)];
+    s.scoreAtPlateAppearanceStart = s.score[s.battingTeam];
     if (game.displayed()) {
         game.narration->redrawField();
         game.narration->redrawScoreboard();
@@ -108,7 +104,7 @@ void StartHalfInning(Game& game) {
     if (s.scoreboardInning == 1 && s.battingTeam == kVisitors) s.lineScore = {};
 
     s.fieldingTeam = otherTeam(s.battingTeam);
-    s.pitcher = s.currentPitcher[Idx(s.fieldingTeam)];
+    s.pitcher = s.currentPitcher[s.fieldingTeam];
     if (s.inning == 1 && s.outs == 0 && s.basesEmpty()) {
         WriteScoreCard(game, s.battingTeam, s.pitcher, 'A', "[Starter] ");
     }
@@ -130,11 +126,11 @@ void PlaceAutomaticRunner(Game& game) {
     GameState& s = game.state;
     if (!s.automaticRunnerRule || s.inning <= s.regulationInnings) return;
     int bt = s.battingTeam;
-    int slot = s.lastBatterSlot[Idx(bt)];
+    int slot = s.lastBatterSlot[bt];
     if (slot < 1 || slot > kLineupSize) slot = kLineupSize;
     s.runnerOnSecond = slot;
-    s.responsiblePitcher[Idx(bt)][Idx(slot)] = -s.pitcher;
-    s.scoreAtPlateAppearanceStart = s.score[Idx(bt)];
+    s.responsiblePitcher[bt][slot] = -s.pitcher;
+    s.scoreAtPlateAppearanceStart = s.score[bt];
     int runner = SlotPlayer(game, bt, slot);
     WriteScoreCard(game, bt, runner, 'R', "Auto-R");
     if (game.paced()) {
@@ -150,7 +146,6 @@ void PlaceAutomaticRunner(Game& game) {
 void EndHalfInning(Game& game) {
     GameState& s = game.state;
     s.halfInningLeftOnBase = s.runnersOn();
-    s.teamLeftOnBase[Idx(s.battingTeam)] += s.halfInningLeftOnBase;
     game.counters.of(s.battingTeam).leftOnBase += s.halfInningLeftOnBase;
     if (game.paced()) {
         std::string line = InningSummaryText(s.halfInningRuns, s.halfInningHits, s.halfInningErrors,

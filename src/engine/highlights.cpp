@@ -10,10 +10,6 @@ namespace vrk {
 
 namespace {
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 std::string_view Trimmed(std::string_view name) {
     std::size_t e = name.find_last_not_of(' ');
     return e == std::string_view::npos ? std::string_view() : name.substr(0, e + 1);
@@ -79,12 +75,12 @@ void CollectHighlights(Game& game) {
         for (int e = firstBench; e <= kMaxRosterEntries; ++e) BatterHighlights(game, t, e);
     }
     for (int t = kVisitors; t <= kHome; ++t) {
-        int hits = s.teamHits[Idx(t)];
+        int hits = game.counters.team[t].hits;
         if (hits > hi[4]) continue;
         int other = otherTeam(t);
         CardText text;
-        if (s.pitchersUsed[Idx(other)] == 1) {
-            const Player& p = game.team(other).player(s.pitcherList[Idx(other)][1]);
+        if (s.pitchersUsed[other] == 1) {
+            const Player& p = game.team(other).player(s.pitcherList[other][1]);
             text << Trimmed(p.playerName) << ", ";
             if (hits == 0) {
                 text << "No";

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "engine/engine_helpers.h"
+#include "engine/expected_pitches.h"
 #include "engine/outcome_model.h"
 
 namespace vrk {

@@ -1,10 +1,14 @@
 #include <exception>
 
+#include "engine/advance_runners.h"
+#include "engine/ball_direction.h"
 #include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/hits.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"
+#include "engine/score_run.h"
 
 namespace vrk {
 namespace {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
 
 namespace vrk {
@@ -63,7 +64,6 @@ void AdvanceOnError(Game& game, int first, int second, int third) {
 
 void CountDoublePlay(Game& game) {
     int team = game.state.fieldingTeam;
-    game.state.teamDoublePlays[static_cast<std::size_t>(team)] += 1;
     game.counters.of(team).doublePlays += 1;
 }
 

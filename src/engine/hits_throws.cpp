@@ -2,7 +2,9 @@
 #include <exception>
 #include <string>
 
+#include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/hits.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"

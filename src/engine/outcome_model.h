@@ -25,6 +25,13 @@ struct HitFactorResult {
     float homeRunScale = 1;  // R, from regression toward the real season line
 };
 
+// The share of a season's walks that were pitched to the batter. The rest
+// (intentional walks, pitching around, the wild spell after a home run) the
+// defence chose to give, and here the managers' own decisions and the
+// pitch-around and after-home-run terms give them again; counting them in the
+// walk band as well would put walks some 8 per cent above the real lines.
+inline constexpr float kPitchedToWalkShare = 0.92f;
+
 // The cumulative thresholds T1..T6 ([1..6]; [0] unused) of one draw.
 struct OutcomeThresholds {
     std::array<float, 7> t{};

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <exception>
 
+#include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/game_flow.h"
 #include "engine/message_registry.h"
 #include "engine/outcome_model.h"
@@ -15,10 +17,6 @@
 namespace vrk {
 
 namespace {
-
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 void ResetBallCounts(GameState& s) {
     s.pitchOutsThisAppearance = 0;
@@ -149,17 +147,16 @@ void HitAndRunStrikeout(Game& game) {
         ResolveSteal(game);
         if (s.resultCode == 90) {
             s.playResult += " DP";
-            ++s.teamDoublePlays[Idx(s.fieldingTeam)];
             ++game.counters.of(s.fieldingTeam).doublePlays;
             s.resultCode = 0;
         }
         if (s.plateAppearanceContinues) {
             // The strikeout ended the plate appearance; the steal's step back is undone.
             s.plateAppearanceContinues = false;
-            s.lastBatterSlot[Idx(s.battingTeam)] += 1;
+            s.lastBatterSlot[s.battingTeam] += 1;
             BatterCounters& b = game.counters.bat(s.battingTeam, s.batter);
             b.atBats += 1;
-            b.vsHand[Idx(handIndex(game.pitcherPlayer().hand))].atBats += 1;
+            b.vsHand[handIndex(game.pitcherPlayer().hand)].atBats += 1;
         }
     }
     ResetBallCounts(s);
@@ -177,11 +174,14 @@ void Substitutions(Game& game) {
     int ft = s.fieldingTeam;
     int reliever = game.managers->substitutions(game);
     s.batter = SlotPlayer(game, s.battingTeam, s.currentBatterSlot);
-    bool change = game.flags.changePitcher[Idx(ft)];
-    game.flags.changePitcher[Idx(ft)] = false;
+    bool change = game.flags.changePitcher[ft];
+    game.flags.changePitcher[ft] = false;
     if (!change || reliever <= 0) return;
     BringInPitcher(game, ft, reliever);
-    if (WantsDoubleSwitch(game, reliever) && game.managers->doubleSwitch(game, reliever)) {
+    // A user's side is asked; the computer decides for its own.
+    const bool offer =
+        s.userManaged[ft] ? !game.options.designatedHitter : WantsDoubleSwitch(game, reliever);
+    if (offer && game.managers->doubleSwitch(game, reliever)) {
         ++game.counters.doubleSwitches;
     }
 }
@@ -246,8 +246,8 @@ void PitchEvent(Game& game) {
     if (f.stealCall) {
         int lead = LeadRunner(s);
         if (lead != 0) {
-            ++s.teamStealAttempts[Idx(s.battingTeam)];
-            ++s.runnerStealAttempts[Idx(s.battingTeam)][Idx(SlotPlayer(game, s.battingTeam, lead))];
+            ++s.teamStealAttempts[s.battingTeam];
+            ++s.runnerStealAttempts[s.battingTeam][SlotPlayer(game, s.battingTeam, lead)];
         }
         if (game.rng.chance(0.12) && lead != 0) {
             if (s.playDelay != 0) Say(game, msg::kStealCalledOff);
@@ -311,8 +311,9 @@ void PitchEvent(Game& game) {
 
     if (game.config.warmupRule) game.managers->warmups(game);
 
-    AddBatterFaced(game);
     ResolvePlateAppearance(game);
+    // A dropped foul fly leaves the batter up; he is faced once, when his turn ends.
+    if (!s.plateAppearanceContinues) AddBatterFaced(game);
     ResetBallCounts(s);
     if (game.paced()) game.narration->refreshAtBat();
 }
@@ -324,7 +325,7 @@ void Tail(Game& game) {
         WriteScoreCard(game, s.battingTeam, s.batter, s.pinchHitterThisAppearance ? '8' : ' ',
                        s.playResult);
         if (s.secondaryRunnerSlot != 0) {
-            s.scoreAtPlateAppearanceStart = s.score[Idx(s.battingTeam)];
+            s.scoreAtPlateAppearanceStart = s.score[s.battingTeam];
             WriteScoreCard(game, s.battingTeam,
                            SlotPlayer(game, s.battingTeam, s.secondaryRunnerSlot), ' ',
                            s.playResult);
@@ -332,7 +333,7 @@ void Tail(Game& game) {
         s.afterHomeRun = s.homeRunThisPass;
     }
     b.atBats += 1;
-    b.vsHand[Idx(handIndex(game.pitcherPlayer().hand))].atBats += 1;
+    b.vsHand[handIndex(game.pitcherPlayer().hand)].atBats += 1;
     if (game.displayed()) {
         game.narration->showPlay();
         game.narration->redrawScoreboard();

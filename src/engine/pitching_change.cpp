@@ -1,5 +1,6 @@
 // A new pitcher comes in, and whether the computer pairs it with a double switch.
 #include "engine/engine_helpers.h"
+#include "engine/expected_pitches.h"
 #include "engine/game_flow.h"
 
 namespace vrk {

@@ -11,10 +11,6 @@ namespace vrk {
 
 namespace {
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 std::string Number(int n) {
     return concat({" ", std::to_string(n)});
 }
@@ -81,9 +77,9 @@ bool PlayHalfInning(Game& game) {
         if (WalkOffReached(s)) return false;
         if (s.outs > 2) return true;
 
-        int next = s.lastBatterSlot[Idx(bt)] + 1;
+        int next = s.lastBatterSlot[bt] + 1;
         if (next > kLineupSize) next = 1;
-        s.lastBatterSlot[Idx(bt)] = next;
+        s.lastBatterSlot[bt] = next;
         s.currentBatterSlot = next;
         if (game.paced()) game.narration->markBatter(bt, next);
 
@@ -92,7 +88,7 @@ bool PlayHalfInning(Game& game) {
         if (!continuing) {
             s.pinchHitterThisAppearance = false;
             s.runAnnounced = false;
-            s.scoreAtPlateAppearanceStart = s.score[Idx(bt)];
+            s.scoreAtPlateAppearanceStart = s.score[bt];
         }
         s.batter = SlotPlayer(game, bt, s.currentBatterSlot);
         if (game.displayed() &&

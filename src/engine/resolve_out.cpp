@@ -5,8 +5,11 @@
 #include <exception>
 #include <string>
 
+#include "engine/ball_direction.h"
 #include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
+#include "engine/expected_pitches.h"
+#include "engine/fielding.h"
 #include "engine/message_registry.h"
 #include "engine/outcome_model.h"
 
@@ -60,8 +63,10 @@ void GroundBall(Game& game, double v) {
     GameState& s = game.state;
     int fielder = GroundBallFielder(game, v);
     s.currentFielder = fielder;
+    // The average is the chance of a clean play, made of the fielder's own
+    // errors; the error is its complement and nothing more.
     double f = PositionAverage(game, fielder);
-    if (game.rng.draw() > 0.98 * f) {
+    if (game.rng.draw() > f) {
         s.errorOnPlay = true;
         ChargeError(game, fielder, false);
         int c4 = s.buntFielderDraw;

@@ -4,25 +4,22 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/message_registry.h"
+#include "engine/score_run.h"
 
 namespace vrk {
 
 namespace {
-
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 // Steps shared by a runner's run and the batter's own run on a home run.
 void CountRun(Game& game, int runnerEntry, int responsible, bool earnedPossible) {
     GameState& s = game.state;
     int bt = s.battingTeam;
     int ft = s.fieldingTeam;
-    s.score[Idx(bt)] += 1;
+    s.score[bt] += 1;
     s.halfInningRuns += 1;
     if (s.scoreboardInning >= 1 && s.scoreboardInning <= 10)
-        s.lineScore[Idx(bt)][Idx(s.scoreboardInning)] += 1;
-    if (s.inning < 31) game.counters.of(bt).runsByInning[Idx(s.inning)] += 1;
+        s.lineScore[bt][s.scoreboardInning] += 1;
+    if (s.inning < 31) game.counters.of(bt).runsByInning[s.inning] += 1;
 
     if (!s.errorOnPlay && !s.noRbiOnPlay && s.batter > 0) {
         BatterCounters& b = game.counters.bat(bt, s.batter);
@@ -39,8 +36,8 @@ void CountRun(Game& game, int runnerEntry, int responsible, bool earnedPossible)
         }
     }
 
-    int own = s.score[Idx(bt)];
-    int other = s.score[Idx(ft)];
+    int own = s.score[bt];
+    int other = s.score[ft];
     if (own == other) {
         s.winningPitcher = {};
         s.losingPitcher = {};
@@ -49,11 +46,11 @@ void CountRun(Game& game, int runnerEntry, int responsible, bool earnedPossible)
             s.firstSaveMark = {};
             s.secondSaveMark = {};
             if (s.inning > s.regulationInnings - 3) {
-                ++game.counters.pitch(ft, s.currentPitcher[Idx(ft)]).blownSaves;
+                ++game.counters.pitch(ft, s.currentPitcher[ft]).blownSaves;
             }
         }
     } else if (own == other + 1) {
-        s.winningPitcher = {bt, s.currentPitcher[Idx(bt)]};
+        s.winningPitcher = {bt, s.currentPitcher[bt]};
         s.losingPitcher = {ft, charged};
     }
 }
@@ -66,11 +63,11 @@ void ScoreRun(Game& game, int runnerSlot) {
     // Once the home side leads in its last half inning the game is over:
     // further runners do not score (a home run counts all its runs).
     if (!s.homeRunInProgress && s.inning >= s.regulationInnings && bt == kHome &&
-        s.score[Idx(kHome)] > s.score[Idx(kVisitors)]) {
+        s.score[kHome] > s.score[kVisitors]) {
         return;
     }
     int slot = (runnerSlot >= 1 && runnerSlot <= kLineupSize) ? runnerSlot : 0;
-    int responsible = slot ? s.responsiblePitcher[Idx(bt)][Idx(slot)] : 0;
+    int responsible = slot ? s.responsiblePitcher[bt][slot] : 0;
     CountRun(game, SlotPlayer(game, bt, slot), responsible, true);
     if (!s.homeRunInProgress && !s.runAnnounced && s.playDelay != 0) {
         SayRunner(game, msg::kRunScores, slot);

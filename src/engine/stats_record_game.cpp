@@ -11,10 +11,6 @@ namespace vrk {
 
 namespace {
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 using EntryFlags = std::array<bool, kRosterSize>;
 
 // Where each player of one team took part in the game: a mark per roster
@@ -26,9 +22,9 @@ struct Participation {
     void mark(int entry, int position) {
         if (entry < 1 || entry > kMaxRosterEntries) return;
         if (position < 1 || position > kFieldingPositions) return;
-        at[Idx(entry)][Idx(position)] = true;
-        if (position <= kChargedPositions && firstFieldingPosition[Idx(entry)] == 0)
-            firstFieldingPosition[Idx(entry)] = position;
+        at[entry][position] = true;
+        if (position <= kChargedPositions && firstFieldingPosition[entry] == 0)
+            firstFieldingPosition[entry] = position;
     }
 };
 
@@ -43,13 +39,9 @@ struct Recorder {
 
     const Team& team(int t) const { return game.team(t); }
     const Player& player(int t, int e) const { return team(t).player(e); }
-    const BatterCounters& bat(int t, int e) const { return game.counters.batter[Idx(t)][Idx(e)]; }
-    const PitcherCounters& pitch(int t, int e) const {
-        return game.counters.pitcher[Idx(t)][Idx(e)];
-    }
-    const FielderCounters& field(int t, int e) const {
-        return game.counters.fielder[Idx(t)][Idx(e)];
-    }
+    const BatterCounters& bat(int t, int e) const { return game.counters.batter[t][e]; }
+    const PitcherCounters& pitch(int t, int e) const { return game.counters.pitcher[t][e]; }
+    const FielderCounters& field(int t, int e) const { return game.counters.fielder[t][e]; }
 
     // The name travels with the player when entries are exchanged during the
     // game, and it is the name the figures are read back by before a game.
@@ -80,9 +72,9 @@ void AddSplit(SplitCount& to, int total, const std::array<HandSplit, 2>& split,
 
 bool DesignatedHitterUsed(const Game& game, int t) {
     if (game.options.designatedHitter) return true;
-    const TeamCounters& tc = game.counters.team[Idx(t)];
+    const TeamCounters& tc = game.counters.team[t];
     for (int slot = 1; slot <= kLineupSize; ++slot) {
-        for (const SlotOccupant& o : tc.slotHistory[Idx(slot)])
+        for (const SlotOccupant& o : tc.slotHistory[slot])
             if (o.position == kDesignatedHitter) return true;
     }
     return false;
@@ -169,35 +161,35 @@ void RecordBatting(Recorder& r, int t) {
     int count = 0;
     EntryFlags listed{};
     auto list = [&](int e) {
-        if (e < 1 || e > kMaxRosterEntries || listed[Idx(e)]) return;
-        listed[Idx(e)] = true;
-        order[Idx(count++)] = e;
+        if (e < 1 || e > kMaxRosterEntries || listed[e]) return;
+        listed[e] = true;
+        order[count++] = e;
     };
-    const TeamCounters& tc = r.game.counters.team[Idx(t)];
+    const TeamCounters& tc = r.game.counters.team[t];
     for (int slot = 1; slot <= kLineupSize; ++slot) {
-        for (const SlotOccupant& o : tc.slotHistory[Idx(slot)]) list(o.entry);
+        for (const SlotOccupant& o : tc.slotHistory[slot]) list(o.entry);
     }
     if (DesignatedHitterUsed(r.game, t)) {
         const GameState& s = r.game.state;
-        for (int k = 1; k <= s.pitchersUsed[Idx(t)] && k <= kMaxRosterEntries; ++k)
-            list(s.pitcherList[Idx(t)][Idx(k)]);
+        for (int k = 1; k <= s.pitchersUsed[t] && k <= kMaxRosterEntries; ++k)
+            list(s.pitcherList[t][k]);
     }
     for (int e = 1; e <= kMaxRosterEntries; ++e) {
         if (TookPart(r.bat(t, e))) list(e);
     }
 
     std::array<PlayerKey, kRosterSize> keys;
-    for (int i = 0; i < count; ++i) keys[Idx(i)] = r.key(t, order[Idx(i)]);
+    for (int i = 0; i < count; ++i) keys[i] = r.key(t, order[i]);
     EntryFlags done{};
     for (int i = 0; i < count; ++i) {
-        int e = order[Idx(i)];
-        if (done[Idx(e)]) continue;
-        const PlayerKey& key = keys[Idx(i)];
+        int e = order[i];
+        if (done[e]) continue;
+        const PlayerKey& key = keys[i];
         BatterCounters line{};
         for (int j = i; j < count; ++j) {
-            int other = order[Idx(j)];
-            if (done[Idx(other)] || !(keys[Idx(j)] == key)) continue;
-            done[Idx(other)] = true;
+            int other = order[j];
+            if (done[other] || !(keys[j] == key)) continue;
+            done[other] = true;
             AddCounters(line, r.bat(t, other));
         }
         RecordBatter(r, line, r.player(t, e), key);
@@ -215,7 +207,7 @@ int RestNeeded(bool starter, int outs) {
 void RecordPitcher(Recorder& r, int t, int e, bool starter) {
     const GameState& s = r.game.state;
     const PitcherCounters& c = r.pitch(t, e);
-    int outs = std::max(0, s.outsRecorded[Idx(t)][Idx(e)]);
+    int outs = std::max(0, s.outsRecorded[t][e]);
     PitchingRecord& rec = FindOrInsert(r.set.pitching, r.key(t, e), upperChar(r.player(t, e).hand));
     rec.lastGame = r.context.gameCounter;
     rec.games += 1;
@@ -245,7 +237,7 @@ void RecordPitcher(Recorder& r, int t, int e, bool starter) {
     rec.restDaysNeeded = std::max(rec.restDaysNeeded, RestNeeded(starter, outs));
     if (rec.consecutiveGames == 3) rec.restDaysNeeded += 1;
     if (r.context.scheduleDay) rec.lastDayNumber = *r.context.scheduleDay;
-    if (s.pitchersUsed[Idx(t)] == 1) {
+    if (s.pitchersUsed[t] == 1) {
         rec.completeGames += 1;
         if (c.runs == 0) rec.shutouts += 1;
     }
@@ -272,32 +264,32 @@ void RestPitcher(Recorder& r, int t, int e) {
 void RecordPitching(Recorder& r, int t) {
     const GameState& s = r.game.state;
     EntryFlags pitched{};
-    int used = std::min(s.pitchersUsed[Idx(t)], kMaxRosterEntries);
+    int used = std::min(s.pitchersUsed[t], kMaxRosterEntries);
     for (int k = 1; k <= used; ++k) {
-        int e = s.pitcherList[Idx(t)][Idx(k)];
-        if (e < 1 || e > kMaxRosterEntries || pitched[Idx(e)]) continue;
-        pitched[Idx(e)] = true;
+        int e = s.pitcherList[t][k];
+        if (e < 1 || e > kMaxRosterEntries || pitched[e]) continue;
+        pitched[e] = true;
         RecordPitcher(r, t, e, k == 1);
     }
     int last = std::min(r.team(t).lastPitcherEntry, kLastPitcherLimit);
     for (int e = kFirstPitcherEntry; e <= last; ++e) {
-        if (!pitched[Idx(e)] && !r.player(t, e).playerName.empty()) RestPitcher(r, t, e);
+        if (!pitched[e] && !r.player(t, e).playerName.empty()) RestPitcher(r, t, e);
     }
 }
 
 Participation CollectParticipation(const Game& game, int t) {
     Participation part;
-    const TeamCounters& tc = game.counters.team[Idx(t)];
+    const TeamCounters& tc = game.counters.team[t];
     for (int slot = 1; slot <= kLineupSize; ++slot) {
-        for (const SlotOccupant& o : tc.slotHistory[Idx(slot)]) {
+        for (const SlotOccupant& o : tc.slotHistory[slot]) {
             // The pitcher's batting slot in the line-up: his own entry fields.
             if (o.entry <= kLineupSize && o.position == kPitcher) continue;
             part.mark(o.entry, o.position);
         }
     }
     const GameState& s = game.state;
-    for (int k = 1; k <= s.pitchersUsed[Idx(t)] && k <= kMaxRosterEntries; ++k)
-        part.mark(s.pitcherList[Idx(t)][Idx(k)], kPitcher);
+    for (int k = 1; k <= s.pitchersUsed[t] && k <= kMaxRosterEntries; ++k)
+        part.mark(s.pitcherList[t][k], kPitcher);
     return part;
 }
 
@@ -309,17 +301,17 @@ void RecordFielding(Recorder& r, int t) {
     for (int e = 1; e <= kMaxRosterEntries; ++e) {
         bool counted = false;
         for (int p = 1; p <= kFieldingPositions; ++p) {
-            if (!part.at[Idx(e)][Idx(p)]) continue;
+            if (!part.at[e][p]) continue;
             FieldingRecord& rec =
                 FindOrInsert(r.set.fielding, r.key(t, e), upperChar(r.player(t, e).hand));
-            rec.gamesAt[Idx(p)] += 1;
+            rec.gamesAt[p] += 1;
             if (!counted) rec.games += 1;
             counted = true;
-            if (p == part.firstFieldingPosition[Idx(e)]) {
+            if (p == part.firstFieldingPosition[e]) {
                 const FielderCounters& c = r.field(t, e);
-                rec.errorsAt[Idx(p)] += c.errors;
-                rec.assistsAt[Idx(p)] += c.assists;
-                rec.putoutsAt[Idx(p)] += c.putouts;
+                rec.errorsAt[p] += c.errors;
+                rec.assistsAt[p] += c.assists;
+                rec.putoutsAt[p] += c.putouts;
             }
         }
     }
@@ -332,12 +324,12 @@ std::string PitcherName(const Game& game, TeamEntry who) {
 
 GameTeamLine TeamLine(const Game& game, int t) {
     const Team& team = game.team(t);
-    const TeamCounters& tc = game.counters.team[Idx(t)];
+    const TeamCounters& tc = game.counters.team[t];
     GameTeamLine line;
     line.league = team.league;
     line.division = team.division;
     line.teamName = team.teamName;
-    line.runs = game.state.score[Idx(t)];
+    line.runs = game.state.score[t];
     line.hits = tc.hits;
     line.errors = tc.errors;
     line.leftOnBase = tc.leftOnBase;

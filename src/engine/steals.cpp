@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <exception>
 
+#include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/message_registry.h"
 #include "engine/running_plays.h"
 #include "engine/steals_support.h"

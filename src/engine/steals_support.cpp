@@ -47,8 +47,10 @@ bool BattingSideTries(Game& game, double computerChance) {
     return game.rng.chance(computerChance);
 }
 
+// The batter's turn is not over when a runner makes the third out: he leads
+// off the next inning and is charged no at-bat.
 void Finish(Game& game) {
-    if (game.state.outs < 3) StepBack(game);
+    StepBack(game);
 }
 
 }  // namespace vrk::steals

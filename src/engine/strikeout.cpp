@@ -1,5 +1,6 @@
 // A strikeout, and the dropped third strike that lets the batter reach.
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/message_registry.h"
 #include "engine/outcome_model.h"
 

@@ -9,7 +9,6 @@
 
 namespace vrk {
 
-using automan::Idx;
 using automan::Situation;
 
 namespace {
@@ -74,8 +73,8 @@ void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context) {
     int bt = x.batting;
     int runnerEntry = SlotPlayer(game, bt, x.leadRunner);
     int penalty = 0;
-    if (s.teamStealAttempts[Idx(bt)] > 4) penalty += 10;
-    if (s.runnerStealAttempts[Idx(bt)][Idx(runnerEntry)] > 2) penalty += 20;
+    if (s.teamStealAttempts[bt] > 4) penalty += 10;
+    if (s.runnerStealAttempts[bt][runnerEntry] > 2) penalty += 20;
     int speed = game.team(bt).player(runnerEntry).speed;
     bool call = s.runnerOnSecond != 0 ? PitchOutOnSecond(game, x, speed, penalty)
                                       : PitchOutOnFirst(game, x, speed, penalty);

@@ -12,8 +12,6 @@
 
 namespace vrk {
 
-using automan::Idx;
-
 namespace {
 
 const char* PositionName(int position) {
@@ -54,7 +52,7 @@ bool DoubleSwitch(Game& game, BullpenState& bullpen, int team, int reliever) {
         game.errors->fault("ERROR(DoubleSwitch): No Pitcher Found in Lineup", roster.teamFileName);
         return false;
     }
-    const int next = Wrap(game.state.lastBatterSlot[Idx(team)] + 1);
+    const int next = Wrap(game.state.lastBatterSlot[team] + 1);
     bool dueUp = false;
     for (int k = 0; k < 3; ++k) dueUp = dueUp || Wrap(next + k) == pitcherSlot;
     if (!dueUp) return false;
@@ -105,13 +103,13 @@ bool DoubleSwitch(Game& game, BullpenState& bullpen, int team, int reliever) {
     roster.player(pitcherEntry).lineupPosition = position;
 
     TeamCounters& tc = game.counters.of(team);
-    auto& pitcherHistory = tc.slotHistory[Idx(pitcherSlot)];
+    auto& pitcherHistory = tc.slotHistory[pitcherSlot];
     if (pitcherHistory.count > 0 &&
-        pitcherHistory.items[Idx(pitcherHistory.count - 1)].entry == reliever) {
+        pitcherHistory.items[pitcherHistory.count - 1].entry == reliever) {
         --pitcherHistory.count;  // he never batted there
     }
     pitcherHistory.push({pitcherEntry, position});
-    tc.slotHistory[Idx(outSlot)].push({reliever, kPitcher});
+    tc.slotHistory[outSlot].push({reliever, kPitcher});
     WriteScoreCard(
         game, team, reliever, 'X',
         (CardText() << "[DBL-SW]" << roster.player(reliever).playerName << " bats #" << outSlot)

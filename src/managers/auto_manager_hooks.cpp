@@ -15,8 +15,6 @@
 
 namespace vrk {
 
-using automan::Idx;
-
 namespace {
 
 // The very first pass of a game: nothing has happened yet.
@@ -25,7 +23,7 @@ bool FirstPassOfGame(const Game& game) {
     return s.inning == 1 && s.battingTeam == kVisitors && s.outs == 0 && s.basesEmpty() &&
            s.lastBatterSlot[kVisitors] == 1 && s.pitchersUsed[kVisitors] == 1 &&
            s.pitchersUsed[kHome] == 1 && s.score[kVisitors] == 0 &&
-           game.counters.pitcher[kHome][Idx(s.currentPitcher[kHome])].battersFaced == 0;
+           game.counters.pitcher[kHome][s.currentPitcher[kHome]].battersFaced == 0;
 }
 
 }  // namespace
@@ -34,7 +32,7 @@ AutoManagerHooks::AutoManagerHooks(AutoManagerCounters& counters, const Rotation
     : counters_(counters), rotations_(rotations) {}
 
 bool AutoManagerHooks::computer(const Game& game, int team) const {
-    return !game.state.userManaged[Idx(team)];
+    return !game.state.userManaged[team];
 }
 
 void AutoManagerHooks::beginGame(Game& game) {
@@ -51,9 +49,9 @@ void AutoManagerHooks::beginGame(Game& game) {
 void AutoManagerHooks::completeEntries(Game& game) {
     const GameState& s = game.state;
     for (int t = kVisitors; t <= kHome; ++t) {
-        int pitcher = s.currentPitcher[Idx(t)];
+        int pitcher = s.currentPitcher[t];
         if (pitcher <= 0 || bullpen_.used(t, pitcher)) continue;
-        if (s.pitchersUsed[Idx(t)] <= 1) {
+        if (s.pitchersUsed[t] <= 1) {
             InstallStarter(game, bullpen_, t, pitcher);
         } else {
             CompletePitcherEntry(game, bullpen_, t);
@@ -92,11 +90,11 @@ void AutoManagerHooks::pinchHit(Game& game, int team, int entry) {
     roster.player(entry).lineupPosition = 0;
     bullpen_.markUsed(team, old);
     bullpen_.markUsed(team, entry);
-    game.counters.of(team).slotHistory[Idx(slot)].push({old, pitcherSlot ? 0 : position});
+    game.counters.of(team).slotHistory[slot].push({old, pitcherSlot ? 0 : position});
     if (pitcherSlot) {
-        pitcherLineEntry_[Idx(team)] = entry;
-        pitcherLineSlot_[Idx(team)] = slot;
-        s.pitcherReplaced[Idx(team)] = true;
+        pitcherLineEntry_[team] = entry;
+        pitcherLineSlot_[team] = slot;
+        s.pitcherReplaced[team] = true;
     }
     s.batter = old;
     s.pinchHitterThisAppearance = true;
@@ -114,8 +112,8 @@ void AutoManagerHooks::pinchRun(Game& game, int team, int slot, int entry) {
     roster.player(entry).lineupPosition = 0;
     bullpen_.markUsed(team, old);
     bullpen_.markUsed(team, entry);
-    game.counters.of(team).slotHistory[Idx(slot)].push({old, position});
-    if (position == kPitcher && !game.options.designatedHitter) s.pitcherReplaced[Idx(team)] = true;
+    game.counters.of(team).slotHistory[slot].push({old, position});
+    if (position == kPitcher && !game.options.designatedHitter) s.pitcherReplaced[team] = true;
     WriteScoreCard(game, team, old, '7', "");
     Say(game, msg::kPinchRunner, old, team, entry, team);
 }
@@ -130,8 +128,8 @@ int AutoManagerHooks::substitutions(Game& game) {
     }
     const int ft = s.fieldingTeam;
     const int bt = s.battingTeam;
-    if (f.changePitcher[Idx(ft)] && computer(game, ft)) {
-        f.changePitcher[Idx(ft)] = false;
+    if (f.changePitcher[ft] && computer(game, ft)) {
+        f.changePitcher[ft] = false;
         int reliever = ComputerBullpen(game, bullpen_, rotations_, ft);
         if (reliever > 0) {
             BringInPitcher(game, ft, reliever);
@@ -158,19 +156,21 @@ int AutoManagerHooks::substitutions(Game& game) {
 bool AutoManagerHooks::doubleSwitch(Game& game, int reliever) {
     int team = game.state.fieldingTeam;
     if (computer(game, team)) return DoubleSwitch(game, bullpen_, team, reliever);
+    // The user switches with the new pitcher already in his batting place.
+    completeEntries(game);
     return userSide_ != nullptr && userSide_->doubleSwitch(game, reliever);
 }
 
 void AutoManagerHooks::restorePitcherSlot(Game& game, int team) {
-    int away = pitcherLineEntry_[Idx(team)];
-    int slot = pitcherLineSlot_[Idx(team)];
+    int away = pitcherLineEntry_[team];
+    int slot = pitcherLineSlot_[team];
     if (away == 0 || slot == 0) return;
     Team& roster = game.team(team);
     swapGameEntries(game, bullpen_, team, slot, away);
     roster.player(slot).lineupPosition = kPitcher;
     roster.player(away).lineupPosition = 0;
-    pitcherLineEntry_[Idx(team)] = 0;
-    pitcherLineSlot_[Idx(team)] = 0;
+    pitcherLineEntry_[team] = 0;
+    pitcherLineSlot_[team] = 0;
 }
 
 int AutoManagerHooks::replacePitcher(Game& game, int team) {

@@ -9,7 +9,6 @@
 
 namespace vrk {
 
-using automan::Idx;
 using automan::Situation;
 
 namespace {

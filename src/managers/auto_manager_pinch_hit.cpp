@@ -12,7 +12,6 @@
 
 namespace vrk {
 
-using automan::Idx;
 using automan::Situation;
 
 namespace {
@@ -50,17 +49,17 @@ int Thousandths(double v) {
 int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const Situation& x) {
     const GameState& s = game.state;
     const int bt = x.batting;
-    const int pitcher = s.currentPitcher[Idx(bt)];
+    const int pitcher = s.currentPitcher[bt];
     const Team& team = game.team(bt);
     if (automan::AvailableRelievers(game, context.bullpen, bt, 1) == 0) return 0;
-    if (s.teamHits[Idx(x.fielding)] < 1) return 0;
+    if (game.counters.team[x.fielding].hits < 1) return 0;
     const bool starter = automan::StarterStillIn(game, bt);
     const int outs = automan::OutsRecorded(game, bt, pitcher);
-    if (starter && outs < 27 && s.score[Idx(x.fielding)] == 0 && x.offensiveLead > 0) return 0;
+    if (starter && outs < 27 && s.score[x.fielding] == 0 && x.offensiveLead > 0) return 0;
 
     int reason = 0;
     if (team.player(pitcher).games > 0 &&
-        7 + s.pitchCount[Idx(bt)] > automan::AllowedPitches(game, context.bullpen, bt)) {
+        7 + s.pitchCount[bt] > automan::AllowedPitches(game, context.bullpen, bt)) {
         reason = -1;
     } else if (s.inning == s.regulationInnings - 2 && starter) {
         double share = std::min(1 - CompleteGameShare(team.appearancesPerStart), 0.99);
@@ -95,7 +94,7 @@ int Collect(Game& game, const AutoManagerContext& context, int team,
         char bats = Upper(p.hand);
         if (bats == 'S' || bats == 'B' || bats != throws) selection += 0.06;
         if (e <= t.lastPitcherEntry + 3) selection += 0.03;
-        list[Idx(count++)] = {e, Thousandths(value), Thousandths(selection)};
+        list[count++] = {e, Thousandths(value), Thousandths(selection)};
     }
     return count;
 }
@@ -145,17 +144,17 @@ bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
                     pick = r < 0.7 ? 0 : r < 0.85 ? 1 : 2;
                 }
                 game.flags.pinchHitCall = true;
-                game.flags.pinchHitter = list[Idx(pick)].entry;
+                game.flags.pinchHitter = list[pick].entry;
                 ++context.counters.pinchHits;
                 if (x.pitcherBatting && automan::StarterStillIn(game, bt)) {
                     ++context.counters.starterRemoval[kPinchHitAll];
-                    if (reason > 0) ++context.counters.starterRemoval[Idx(reason)];
+                    if (reason > 0) ++context.counters.starterRemoval[reason];
                 }
                 return true;
             }
         }
     }
-    if (x.pitcherBatting) context.perGame.pitcherLetBat[Idx(bt)] = true;
+    if (x.pitcherBatting) context.perGame.pitcherLetBat[bt] = true;
     return false;
 }
 

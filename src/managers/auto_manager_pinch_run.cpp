@@ -8,8 +8,6 @@
 
 namespace vrk {
 
-using automan::Idx;
-
 void ManagePinchRunner(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
     const automan::Situation x = automan::Current(game, context);

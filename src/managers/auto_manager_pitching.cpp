@@ -9,7 +9,6 @@
 
 namespace vrk {
 
-using automan::Idx;
 using automan::Situation;
 
 namespace {
@@ -21,7 +20,7 @@ bool Rested(const Game& game, const Player& p) {
 // The closer the bullpen would bring in is there to be had.
 bool CloserAvailable(const Game& game, const BullpenState& bullpen, int team) {
     const Team& t = game.team(team);
-    int current = game.state.currentPitcher[Idx(team)];
+    int current = game.state.currentPitcher[team];
     if (t.savesData) {
         int last = std::min(t.lastPitcherEntry, kLastPitcherLimit);
         for (int e = kFirstPitcherEntry; e <= last; ++e) {
@@ -41,7 +40,7 @@ bool CloserCall(Game& game, const AutoManagerContext& context, const Situation& 
     const int ft = x.fielding;
     const int lead = x.defensiveLead;
     if (s.inning < 8 || !automan::HasCloser(game, context.bullpen, ft)) return false;
-    if (s.teamHits[Idx(x.batting)] < 2 || lead < 0 || lead > 3) return false;
+    if (game.counters.team[x.batting].hits < 2 || lead < 0 || lead > 3) return false;
     double r = game.rng.draw();
     bool call = false;
     if (s.inning >= 9 && lead >= 2) {
@@ -55,10 +54,10 @@ bool CloserCall(Game& game, const AutoManagerContext& context, const Situation& 
         if (s.inning >= 9 && lead == 0) call = x.runners > 0 && r < 0.3;
     }
     if (!call) return false;
-    if (s.score[Idx(x.batting)] == 0 && automan::StarterStillIn(game, ft) && lead >= x.runners) {
+    if (s.score[x.batting] == 0 && automan::StarterStillIn(game, ft) && lead >= x.runners) {
         return false;
     }
-    if (context.perGame.pitcherLetBat[Idx(ft)] && x.runners + s.outs < 2) return false;
+    if (context.perGame.pitcherLetBat[ft] && x.runners + s.outs < 2) return false;
     return CloserAvailable(game, context.bullpen, ft);
 }
 
@@ -67,7 +66,7 @@ bool CloserCall(Game& game, const AutoManagerContext& context, const Situation& 
 int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& x) {
     const GameState& s = game.state;
     const int ft = x.fielding;
-    const int pitcher = s.currentPitcher[Idx(ft)];
+    const int pitcher = s.currentPitcher[ft];
     const Player& p = game.team(ft).player(pitcher);
     const double aps = game.team(ft).appearancesPerStart;
     const bool starter = automan::StarterStillIn(game, ft);
@@ -76,8 +75,8 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
     const int t = KnockOutThreshold(aps);
     const int r = runs + x.runners / 2;
     const double allowed = automan::AllowedPitches(game, context.bullpen, ft);
-    const int pitches = s.pitchCount[Idx(ft)];
-    const int battingHits = s.teamHits[Idx(x.batting)];
+    const int pitches = s.pitchCount[ft];
+    const int battingHits = game.counters.team[x.batting].hits;
 
     if (runs >= t && outs < 9) return kBombedEarly;
     if (r > t + 2) return kBombedSevenPlus;
@@ -85,13 +84,13 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
         int limit = starter ? t : s.inning < 6 ? t - 2 : t - 3;
         if (r > limit) return kBombedOther;
     }
-    if (x.startOfInning && battingHits >= 2 && s.score[Idx(x.batting)] >= 1 && p.games > 0 &&
+    if (x.startOfInning && battingHits >= 2 && s.score[x.batting] >= 1 && p.games > 0 &&
         pitches > allowed) {
         return kPitchCountRemoval;
     }
     if (starter && p.games > 0 && automan::AvailableRelievers(game, context.bullpen, ft, 3) > 2 &&
-        !context.perGame.pitcherLetBat[Idx(ft)] && (s.inning == 7 || s.inning == 8) &&
-        x.startOfInning && pitches > 0.8 * allowed && battingHits >= 2) {
+        !context.perGame.pitcherLetBat[ft] && (s.inning == 7 || s.inning == 8) && x.startOfInning &&
+        pitches > 0.8 * allowed && battingHits >= 2) {
         double share = std::clamp(1 - CompleteGameShare(aps), 0.01, 0.99);
         if (game.rng.draw() < share / 2) return kCompleteGameReduction;
     }
@@ -106,14 +105,13 @@ bool ManagePitchingChange(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
     const Situation x = automan::Current(game, context);
     const int ft = x.fielding;
-    if (s.pitchCount[Idx(ft)] < 10) return false;
+    if (s.pitchCount[ft] < 10) return false;
     if (automan::AvailableRelievers(game, context.bullpen, ft, 1) == 0) return false;
     int reason = RemovalRule(game, context, x);
     if (reason == 0) return false;
-    game.flags.changePitcher[Idx(ft)] = true;
+    game.flags.changePitcher[ft] = true;
     ++context.counters.pitchingChanges;
-    if (reason > 0 && automan::StarterStillIn(game, ft))
-        ++context.counters.starterRemoval[Idx(reason)];
+    if (reason > 0 && automan::StarterStillIn(game, ft)) ++context.counters.starterRemoval[reason];
     return true;
 }
 

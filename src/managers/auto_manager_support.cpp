@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/engine_helpers.h"
+#include "engine/expected_pitches.h"
 #include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
 #include "managers/relief_selection.h"
@@ -35,7 +36,7 @@ Situation Read(const Game& game) {
     x.batting = s.battingTeam;
     x.fielding = s.fieldingTeam;
     x.runners = s.runnersOn();
-    x.defensiveLead = s.score[Idx(x.fielding)] - s.score[Idx(x.batting)];
+    x.defensiveLead = s.score[x.fielding] - s.score[x.batting];
     x.offensiveLead = -x.defensiveLead;
     x.deficit = x.defensiveLead;
     x.leadRunner = s.runnerOnThird    ? s.runnerOnThird
@@ -55,7 +56,7 @@ int AvailableRelievers(const Game& game, const BullpenState& bullpen, int team, 
     int count = 0;
     const LineupCheck inLineup(game, bullpen, team);
     for (int e = kFirstPitcherEntry; e <= last && count < limit; ++e) {
-        if (e == game.state.currentPitcher[Idx(team)]) continue;
+        if (e == game.state.currentPitcher[team]) continue;
         if (t.player(e).playerName.empty()) continue;
         if (EligibleReliever(game, bullpen, inLineup, team, e)) ++count;
     }
@@ -71,26 +72,26 @@ int BestSaves(const Game& game, int team) {
 }
 
 double AllowedPitches(const Game& game, const BullpenState& bullpen, int team) {
-    int pitcher = game.state.currentPitcher[Idx(team)];
-    return bullpen.allowance[Idx(team)] * ExpectedPitchesPerGame(game, pitcher, team);
+    int pitcher = game.state.currentPitcher[team];
+    return bullpen.allowance[team] * ExpectedPitchesPerGame(game, pitcher, team);
 }
 
 int RunsAllowed(const Game& game, int team, int entry) {
-    return game.counters.pitcher[Idx(team)][Idx(entry)].runs;
+    return game.counters.pitcher[team][entry].runs;
 }
 
 int OutsRecorded(const Game& game, int team, int entry) {
-    return game.state.outsRecorded[Idx(team)][Idx(entry)];
+    return game.state.outsRecorded[team][entry];
 }
 
 bool StarterStillIn(const Game& game, int team) {
-    return game.state.pitchersUsed[Idx(team)] <= 1;
+    return game.state.pitchersUsed[team] <= 1;
 }
 
 bool HasCloser(const Game& game, const BullpenState& bullpen, int team) {
     const Team& t = game.team(team);
     return t.appearancesPerStart > 2.1 && BestSaves(game, team) > 9 && t.lastPitcherEntry > 16 &&
-           !bullpen.closerUsed[Idx(team)];
+           !bullpen.closerUsed[team];
 }
 
 bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, int entry) {
@@ -100,8 +101,8 @@ bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, i
     }
     if (t.player(entry).playerName.empty() || bullpen.used(team, entry)) return false;
     const GameState& s = game.state;
-    for (int k = 1; k <= s.pitchersUsed[Idx(team)] && k < kRosterSize; ++k) {
-        if (s.pitcherList[Idx(team)][Idx(k)] == entry) return false;
+    for (int k = 1; k <= s.pitchersUsed[team] && k < kRosterSize; ++k) {
+        if (s.pitcherList[team][k] == entry) return false;
     }
     return true;
 }

@@ -5,10 +5,6 @@
 
 namespace vrk::automan {
 
-inline std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // The situation of one call, from the fielding side's point of view where
 // a lead is concerned.
 struct Situation {

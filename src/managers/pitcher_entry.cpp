@@ -97,7 +97,7 @@ void SetPitcherBattingFigures(Player& slot, const Player& pitcher, Rng& rng) {
     slot.hand = pitcher.hand == 'r' ? 'L' : (pitcher.hand == 'l' ? 'R' : pitcher.hand);
 }
 
-void CompletePitcherEntry(Game& game, BullpenState& bullpen, int team) {
+void CompletePitcherEntry(Game& game, BullpenState& bullpen, int team, bool fromTheField) {
     Team& t = game.team(team);
     const GameState& s = game.state;
     std::size_t ti = static_cast<std::size_t>(team);
@@ -110,7 +110,7 @@ void CompletePitcherEntry(Game& game, BullpenState& bullpen, int team) {
     if (game.config.warmupRule) bullpen.warm(team, entry) = 0;
 
     // With a designated hitter the pitcher holds no batting slot.
-    if (!game.options.designatedHitter) {
+    if (!game.options.designatedHitter && !fromTheField) {
         int slot = PitcherSlot(t);
         if (slot == 0) {
             game.errors->fault("ERROR(BULL1): No Pitcher Found in Lineup:", t.teamFileName);

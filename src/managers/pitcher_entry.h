@@ -15,8 +15,9 @@ void SetPitcherBattingFigures(Player& slot, const Player& pitcher, class Rng& rn
 // BringInPitcher does that): used, allowance, warm-up cleared, the pitcher's
 // batting slot, the outgoing pitcher's batting back on his own entry, the
 // announcement and the save marks. The outgoing pitcher is the one before him
-// in the list.
-void CompletePitcherEntry(Game& game, BullpenState& bullpen, int team);
+// in the list. A fielder moved to the mound (`fromTheField`) keeps his own
+// batting slot and figures.
+void CompletePitcherEntry(Game& game, BullpenState& bullpen, int team, bool fromTheField = false);
 
 // The whole entry: current pitcher, pitchers used and their list, pitch
 // count, then CompletePitcherEntry.

@@ -10,10 +10,6 @@ namespace vrk {
 
 namespace {
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 bool ValidEntry(int entry) {
     return entry >= 1 && entry <= kMaxRosterEntries;
 }
@@ -36,7 +32,7 @@ void Follow(TeamEntry& ref, int team, int a, int b) {
 
 template <typename Row>
 void SwapCells(Row& row, int a, int b) {
-    std::swap(row[Idx(a)], row[Idx(b)]);
+    std::swap(row[a], row[b]);
 }
 
 }  // namespace
@@ -57,7 +53,7 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     swapEntries(game.team(team), a, b);
     ++bullpen.entrySwaps;
 
-    std::size_t t = Idx(team);
+    std::size_t t = team;
     GameCounters& c = game.counters;
     SwapCells(c.batter[t], a, b);
     SwapCells(c.pitcher[t], a, b);
@@ -75,10 +71,10 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     if (s.fieldingTeam == team) s.pitcher = Follow(s.pitcher, a, b);
     if (s.battingTeam == team) s.batter = Follow(s.batter, a, b);
     for (int k = 1; k <= s.pitchersUsed[t] && k < kRosterSize; ++k) {
-        s.pitcherList[t][Idx(k)] = Follow(s.pitcherList[t][Idx(k)], a, b);
+        s.pitcherList[t][k] = Follow(s.pitcherList[t][k], a, b);
     }
     // Runners of the other team are charged to this team's pitchers.
-    for (int& charged : s.responsiblePitcher[Idx(otherTeam(team))]) {
+    for (int& charged : s.responsiblePitcher[otherTeam(team)]) {
         charged = FollowSigned(charged, a, b);
     }
     Follow(s.winningPitcher, team, a, b);
@@ -90,22 +86,22 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     TeamCounters& tc = c.of(team);
     for (auto& history : tc.slotHistory) {
         for (int i = 0; i < history.count; ++i) {
-            int& entry = history.items[Idx(i)].entry;
+            int& entry = history.items[i].entry;
             entry = Follow(entry, a, b);
         }
     }
     for (int i = 0; i < tc.wildPitches.count; ++i) {
-        int& entry = tc.wildPitches.items[Idx(i)];
+        int& entry = tc.wildPitches.items[i];
         entry = Follow(entry, a, b);
     }
     for (int i = 0; i < tc.passedBalls.count; ++i) {
-        int& entry = tc.passedBalls.items[Idx(i)];
+        int& entry = tc.passedBalls.items[i];
         entry = Follow(entry, a, b);
     }
     // Hit batsmen are recorded by the fielding team as (batting team, batter).
     TeamCounters& other = c.of(otherTeam(team));
     for (int i = 0; i < other.hitByPitch.count; ++i) {
-        Follow(other.hitByPitch.items[Idx(i)], team, a, b);
+        Follow(other.hitByPitch.items[i], team, a, b);
     }
 }
 

@@ -19,13 +19,9 @@ constexpr std::size_t kPitcherWidth = 39;
 constexpr std::size_t kNameWidth = 11;
 constexpr int kHomeOffset = 45;  // home fields start 45 columns right of the visitors'
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // Places text at a 1-based column of a line, growing it when needed.
 void Put(std::string& line, int col, std::string_view text) {
-    const std::size_t at = Idx(col - 1);
+    const std::size_t at = col - 1;
     if (line.size() < at + text.size()) line.resize(at + text.size(), ' ');
     line.replace(at, text.size(), text);
 }
@@ -95,7 +91,7 @@ std::vector<std::string> Notes(const Game& game, const StatsSet* set, int t) {
     for (const NoteCategory& category : kCategories) {
         bool labelled = false;
         for (int e = 1; e <= kMaxRosterEntries; ++e) {
-            const int count = game.counters.batter[Idx(t)][Idx(e)].*category.count;
+            const int count = game.counters.batter[t][e].*category.count;
             if (count == 0) continue;
             if (!labelled) add(category.label);
             labelled = true;
@@ -108,7 +104,7 @@ std::vector<std::string> Notes(const Game& game, const StatsSet* set, int t) {
             add(line);
         }
     }
-    const TeamCounters& tc = game.counters.team[Idx(t)];
+    const TeamCounters& tc = game.counters.team[t];
     if (tc.doublePlays != 0) add("Double Play: " + std::to_string(tc.doublePlays));
     if (tc.leftOnBase != 0) add("LOB: " + std::to_string(tc.leftOnBase));
     return notes;
@@ -125,17 +121,17 @@ struct BattingLine {
 // turns at bat are counted: their batting belongs on the slot's first line.
 std::vector<int> UnlistedBatters(const Game& game, int t) {
     std::array<bool, kRosterSize> listed{};
-    for (const auto& history : game.counters.team[Idx(t)].slotHistory) {
+    for (const auto& history : game.counters.team[t].slotHistory) {
         for (const SlotOccupant& o : history) {
-            if (o.entry >= 1 && o.entry <= kMaxRosterEntries) listed[Idx(o.entry)] = true;
+            if (o.entry >= 1 && o.entry <= kMaxRosterEntries) listed[o.entry] = true;
         }
     }
     std::vector<int> unlisted;
     for (int e = 1; e <= kMaxRosterEntries; ++e) {
-        const BatterCounters& b = game.counters.batter[Idx(t)][Idx(e)];
+        const BatterCounters& b = game.counters.batter[t][e];
         const bool batted =
             b.atBats || b.runs || b.hits || b.runsBattedIn || b.walks || b.strikeouts;
-        if (batted && !listed[Idx(e)]) unlisted.push_back(e);
+        if (batted && !listed[e]) unlisted.push_back(e);
     }
     return unlisted;
 }
@@ -147,20 +143,20 @@ bool InPitchingStaff(const Team& team, int entry) {
 std::vector<BattingLine> BattingLines(const Game& game, int t) {
     std::vector<BattingLine> lines;
     std::array<bool, kRosterSize> shown{};
-    const TeamCounters& tc = game.counters.team[Idx(t)];
+    const TeamCounters& tc = game.counters.team[t];
     for (int slot = 1; slot <= kLineupSize; ++slot) {
-        const auto& history = tc.slotHistory[Idx(slot)];
+        const auto& history = tc.slotHistory[slot];
         if (history.empty()) continue;
         const bool pitcherSlot = history[0].position == kPitcher;
         for (int k = 0; k < history.count; ++k) {
             const int e = history[k].entry;
-            if (e < 1 || e > kMaxRosterEntries || shown[Idx(e)]) continue;
-            const BatterCounters& b = game.counters.batter[Idx(t)][Idx(e)];
+            if (e < 1 || e > kMaxRosterEntries || shown[e]) continue;
+            const BatterCounters& b = game.counters.batter[t][e];
             const bool batted = b.atBats || b.runs || b.hits || b.runsBattedIn;
             // Relievers who came and went in the pitcher's slot without
             // batting would only crowd the lines.
             if (k > 0 && pitcherSlot && InPitchingStaff(game.team(t), e) && !batted) continue;
-            shown[Idx(e)] = true;
+            shown[e] = true;
             char mark = ' ';
             if (k == 0) mark = static_cast<char>('0' + history[0].position % 10);
             BattingLine line{mark, e, {}};
@@ -173,9 +169,9 @@ std::vector<BattingLine> BattingLines(const Game& game, int t) {
 
 void PutBatting(std::string& row, int col, const Game& game, int t, const BattingLine& line) {
     const Player& p = game.team(t).player(line.entry);
-    BatterCounters b = game.counters.batter[Idx(t)][Idx(line.entry)];
+    BatterCounters b = game.counters.batter[t][line.entry];
     for (int also : line.alsoEntries) {
-        const BatterCounters& o = game.counters.batter[Idx(t)][Idx(also)];
+        const BatterCounters& o = game.counters.batter[t][also];
         b.atBats += o.atBats, b.runs += o.runs, b.hits += o.hits;
         b.runsBattedIn += o.runsBattedIn, b.walks += o.walks, b.strikeouts += o.strikeouts;
     }
@@ -194,9 +190,9 @@ std::string BattingHeader(const Team& team) {
 
 std::vector<int> PitchersUsed(const GameState& s, int t) {
     std::vector<int> pitchers;
-    const int used = std::min(s.pitchersUsed[Idx(t)], kMaxRosterEntries);
+    const int used = std::min(s.pitchersUsed[t], kMaxRosterEntries);
     for (int k = 1; k <= used; ++k) {
-        const int e = s.pitcherList[Idx(t)][Idx(k)];
+        const int e = s.pitcherList[t][k];
         if (e < 1 || e > kMaxRosterEntries) continue;
         if (std::find(pitchers.begin(), pitchers.end(), e) == pitchers.end()) pitchers.push_back(e);
     }
@@ -222,13 +218,13 @@ std::string Decision(const Game& game, const StatsSet* set, int t, int e) {
 }
 
 std::string PitcherField(const Game& game, const StatsSet* set, int t, int e) {
-    const PitcherCounters& c = game.counters.pitcher[Idx(t)][Idx(e)];
+    const PitcherCounters& c = game.counters.pitcher[t][e];
     const std::string decision = Decision(game, set, t, e);
     // The name gives way to the decision, which is the news of the line.
     const std::size_t nameRoom = decision.size() < 18 ? 18 - decision.size() : 0;
     std::string field = Cut(NameOf(game.team(t).player(e)), nameRoom) + decision;
     field = padRight(Cut(field, 18), kPitcherWidth);
-    Put(field, 19, InningsPitchedText(game.state.outsRecorded[Idx(t)][Idx(e)]));
+    Put(field, 19, InningsPitchedText(game.state.outsRecorded[t][e]));
     const std::array<int, 5> figures{c.hits, c.runs, c.earnedRuns, c.walks, c.strikeouts};
     for (std::size_t k = 0; k < figures.size(); ++k) {
         Put(field, 26 + 3 * static_cast<int>(k), Number2(figures[k]));
@@ -265,19 +261,19 @@ std::vector<std::string> ClosingLines(const Game& game, int t) {
     const auto byPitcher = [&](int PitcherCounters::*count) {
         std::vector<std::pair<std::string, int>> who;
         for (int e : pitchers) {
-            const int n = game.counters.pitcher[Idx(t)][Idx(e)].*count;
+            const int n = game.counters.pitcher[t][e].*count;
             if (n > 0) who.emplace_back(NameOf(team.player(e)), n);
         }
         return who;
     };
     std::vector<int> catcherOrder;
     std::array<int, kRosterSize> passed{};
-    for (int e : game.counters.team[Idx(t)].passedBalls) {
+    for (int e : game.counters.team[t].passedBalls) {
         if (e < 1 || e > kMaxRosterEntries) continue;
-        if (passed[Idx(e)]++ == 0) catcherOrder.push_back(e);
+        if (passed[e]++ == 0) catcherOrder.push_back(e);
     }
     std::vector<std::pair<std::string, int>> catchers;
-    for (int e : catcherOrder) catchers.emplace_back(NameOf(team.player(e)), passed[Idx(e)]);
+    for (int e : catcherOrder) catchers.emplace_back(NameOf(team.player(e)), passed[e]);
     std::vector<std::string> lines;
     for (auto part : {Closing("Blown Save:", byPitcher(&PitcherCounters::blownSaves)),
                       Closing("WP:", byPitcher(&PitcherCounters::wildPitches)),
@@ -304,17 +300,17 @@ std::string Number3(int value) {
 
 std::string LineScoreLine(const Game& game, int t) {
     const int last = LastInning(game);
-    const TeamCounters& tc = game.counters.team[Idx(t)];
+    const TeamCounters& tc = game.counters.team[t];
     const auto& s = game.state;
     std::string line = padRight(trim(game.team(t).teamName), 12);
     for (int i = 1; i <= last; ++i) {
-        const int runs = tc.runsByInning[Idx(i)];
+        const int runs = tc.runsByInning[i];
         // A home side that led after the top of the last inning never batted.
         const bool unplayed = t == kHome && i == last && s.gameOver && runs == 0 &&
                               s.score[kHome] > s.score[kVisitors];
         line += unplayed ? "  x" : Number3(runs);
     }
-    return line + " " + Number3(s.score[Idx(t)]) + Number3(tc.hits) + Number3(tc.errors);
+    return line + " " + Number3(s.score[t]) + Number3(tc.hits) + Number3(tc.errors);
 }
 
 }  // namespace
@@ -323,7 +319,7 @@ std::string InningsPitchedText(int outs) {
     outs = std::max(outs, 0);
     // A blank keeps "3 2/3" from reading as thirty-two thirds.
     static constexpr std::array<const char*, 3> kThirds{"    ", " 1/3", " 2/3"};
-    return Number2(outs / 3) + kThirds[Idx(outs % 3)];
+    return Number2(outs / 3) + kThirds[outs % 3];
 }
 
 LineScore BoxLineScore(const Game& game) {
@@ -350,19 +346,19 @@ std::vector<std::string> BoxScoreLines(const Game& game, const BoxScoreOptions& 
     std::array<std::vector<BattingLine>, 3> batting;
     std::array<std::vector<std::string>, 3> notes;
     for (int t = kVisitors; t <= kHome; ++t) {
-        batting[Idx(t)] = BattingLines(game, t);
-        notes[Idx(t)] = Notes(game, options.season, t);
+        batting[t] = BattingLines(game, t);
+        notes[t] = Notes(game, options.season, t);
     }
     std::size_t rows = 0;
     for (int t = kVisitors; t <= kHome; ++t) {
-        rows = std::max({rows, batting[Idx(t)].size(), notes[Idx(t)].size()});
+        rows = std::max({rows, batting[t].size(), notes[t].size()});
     }
     for (std::size_t r = 0; r < rows; ++r) {
         std::string row(kRowWidth, ' ');
         for (int t = kVisitors; t <= kHome; ++t) {
             const int col = 1 + (t == kHome ? kHomeOffset : 0);
-            if (r < batting[Idx(t)].size()) PutBatting(row, col, game, t, batting[Idx(t)][r]);
-            if (r < notes[Idx(t)].size()) Put(row, col + 26, notes[Idx(t)][r]);
+            if (r < batting[t].size()) PutBatting(row, col, game, t, batting[t][r]);
+            if (r < notes[t].size()) Put(row, col + 26, notes[t][r]);
         }
         out.emplace_back(trimRight(row));
     }

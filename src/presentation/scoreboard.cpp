@@ -23,10 +23,6 @@ int cellColumn(int column) {
     return 2 * column + 10;
 }
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // One box of the double-horizontal style; `label` sits in the bottom rule.
 void drawBox(Console& console, int top, int left, int width, const std::string& label,
              int attribute) {
@@ -70,7 +66,7 @@ void drawScoreboardFrame(Console& console, int originRow, int originCol,
 
 std::string scoreboardCell(const ScoreboardView& view, int team, int column) {
     if (column > view.column) return "  ";
-    const int runs = view.lineScore[Idx(team)][Idx(column)];
+    const int runs = view.lineScore[team][column];
     // The home side has not batted yet in the top of the current inning.
     if (column == view.column && team == 2 && view.battingTeam == 1) return "  ";
     char text[8];
@@ -88,7 +84,7 @@ void drawScoreboard(Console& console, int originRow, int originCol, const Scoreb
     char field[16];
     for (int t = 1; t <= 2; ++t) {
         const int row = originRow + 2 + t;
-        std::string name = scoreboardName(view.names[Idx(t)]);
+        std::string name = scoreboardName(view.names[t]);
         name.resize(kNameWidth, ' ');
         console.printAt(row, originCol + 2, name, colours.normal);
         const int first = allCells ? 1 : view.column;
@@ -98,8 +94,8 @@ void drawScoreboard(Console& console, int originRow, int originCol, const Scoreb
                             current ? colours.highlight : colours.normal);
         }
         // Units under the header's R, H and E, inside the frame.
-        std::snprintf(field, sizeof field, "%2d%3d%3d", view.runs[Idx(t)] % 100,
-                      view.hits[Idx(t)] % 1000, view.errors[Idx(t)] % 1000);
+        std::snprintf(field, sizeof field, "%2d%3d%3d", view.runs[t] % 100, view.hits[t] % 1000,
+                      view.errors[t] % 1000);
         console.printAt(row, originCol + kRunsColumn, field, colours.normal);
     }
     std::snprintf(field, sizeof field, "%d", view.outs % 10);

@@ -2,21 +2,21 @@
 #include <array>
 #include <string>
 
+#include "core/one_based.h"
 #include "presentation/console.h"
 
 namespace vrk {
 
-// What the scoreboard shows, taken from the game as it stands. Arrays are
-// indexed by team (1 visitors, 2 home).
+// What the scoreboard shows, taken from the game as it stands.
 struct ScoreboardView {
-    std::array<std::string, 3> names;                // club names as shown
-    std::array<std::array<int, 11>, 3> lineScore{};  // [team][column 1..10] of this page
-    int column = 1;                                  // the current inning's column
+    PerTeam<std::string> names;              // club names as shown
+    PerTeam<OneBased<int, 10>> lineScore{};  // [team][column 1..10] of this page
+    int column = 1;                          // the current inning's column
     int battingTeam = 1;
     int outs = 0;
-    std::array<int, 3> runs{};
-    std::array<int, 3> hits{};
-    std::array<int, 3> errors{};
+    PerTeam<int> runs{};
+    PerTeam<int> hits{};
+    PerTeam<int> errors{};
 };
 
 struct ScoreboardColours {

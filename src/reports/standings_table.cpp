@@ -9,7 +9,7 @@
 
 namespace vrk {
 
-ClubStanding& StandingsClub(StandingsTable& table, char league, char division,
+ClubStanding& StandingsClub(ClubStandings& table, char league, char division,
                             const std::string& name) {
     const std::string padded = padRight(name, 12);
     for (ClubStanding& c : table.clubs) {
@@ -26,7 +26,7 @@ ClubStanding& StandingsClub(StandingsTable& table, char league, char division,
     return table.clubs.back();
 }
 
-void AddGameToStandings(StandingsTable& table, const GameRecord& game) {
+void AddGameToStandings(ClubStandings& table, const GameRecord& game) {
     const GameTeamLine& v = game.visitors;
     const GameTeamLine& h = game.home;
     if (v.runs == h.runs) return;  // no decision to count
@@ -36,8 +36,8 @@ void AddGameToStandings(StandingsTable& table, const GameRecord& game) {
     (h.runs > v.runs ? home.wins : home.losses) += 1;
 }
 
-StandingsTable StandingsFromGames(const std::vector<GameRecord>& games) {
-    StandingsTable table;
+ClubStandings StandingsFromGames(const std::vector<GameRecord>& games) {
+    ClubStandings table;
     for (const GameRecord& g : games) AddGameToStandings(table, g);
     RecomputeStandingsKeys(table);
     SortStandingsTable(table);
@@ -87,11 +87,11 @@ std::string DivisionName(char division) {
     }
 }
 
-void RecomputeStandingsKeys(StandingsTable& table) {
+void RecomputeStandingsKeys(ClubStandings& table) {
     for (ClubStanding& c : table.clubs) c.pctKey = ScreenPctKey(c.wins, c.losses);
 }
 
-void SortStandingsTable(StandingsTable& table) {
+void SortStandingsTable(ClubStandings& table) {
     std::stable_sort(table.clubs.begin(), table.clubs.end(),
                      [](const ClubStanding& a, const ClubStanding& b) {
                          if (a.league != b.league) return a.league < b.league;
@@ -100,7 +100,7 @@ void SortStandingsTable(StandingsTable& table) {
                      });
 }
 
-std::vector<ShownLeague> GroupForScreen(const StandingsTable& table) {
+std::vector<ShownLeague> GroupForScreen(const ClubStandings& table) {
     std::vector<ShownLeague> leagues;
     for (const ClubStanding& c : table.clubs) {
         if (leagues.empty() || leagues.back().letter != c.league) {

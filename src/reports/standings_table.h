@@ -16,16 +16,16 @@ struct ClubStanding {
     std::string pctKey = "0000";  // four digits, set by RecomputeStandingsKeys
 };
 
-struct StandingsTable {
+struct ClubStandings {
     std::vector<ClubStanding> clubs;
 };
 
 // The club of that league and name, added (with no games) when absent.
-ClubStanding& StandingsClub(StandingsTable& table, char league, char division,
+ClubStanding& StandingsClub(ClubStandings& table, char league, char division,
                             const std::string& name);
 // Both clubs of a finished game: the one with more runs wins.
-void AddGameToStandings(StandingsTable& table, const GameRecord& game);
-StandingsTable StandingsFromGames(const std::vector<GameRecord>& games);
+void AddGameToStandings(ClubStandings& table, const GameRecord& game);
+ClubStandings StandingsFromGames(const std::vector<GameRecord>& games);
 
 // (percentage + 0.00005) x 1000, rounded, four digits; "0000" without
 // decided games.
@@ -40,8 +40,8 @@ std::string DivisionName(char division);
 
 // Every key recomputed, then clubs of one league and division together,
 // the best key first within a division; equal keys keep their order.
-void RecomputeStandingsKeys(StandingsTable& table);
-void SortStandingsTable(StandingsTable& table);
+void RecomputeStandingsKeys(ClubStandings& table);
+void SortStandingsTable(ClubStandings& table);
 
 // What the screen shows: at most three leagues of at most three divisions.
 struct ShownDivision {
@@ -55,6 +55,6 @@ struct ShownLeague {
 inline constexpr std::size_t kMaxShownLeagues = 3;
 inline constexpr std::size_t kMaxShownDivisions = 3;
 // `table` must be sorted; the result points into it.
-std::vector<ShownLeague> GroupForScreen(const StandingsTable& table);
+std::vector<ShownLeague> GroupForScreen(const ClubStandings& table);
 
 }  // namespace vrk

@@ -117,7 +117,7 @@ int FieldIndex(const FormWindow& form, const std::string& label) {
     return -1;
 }
 
-void RunForm(Console& console, FormWindow& form, const FieldCheck& fieldCheck,
+bool RunForm(Console& console, FormWindow& form, const FieldCheck& fieldCheck,
              const FormCheck& formCheck) {
     const Layout at = LayoutFor(console, form);
     int active = NextField(form, -1, 1);
@@ -143,9 +143,14 @@ void RunForm(Console& console, FormWindow& form, const FieldCheck& fieldCheck,
         fresh = true;
     };
 
+    bool aborted = false;
     while (true) {
         Draw(console, form, at, active);
         const std::string key = console.waitKey();
+        if (!form.abortKey.empty() && key == form.abortKey) {
+            aborted = true;
+            break;
+        }
         if (key == kKeyEscape) {
             if (!mayLeave(active)) continue;
             const FormProblem problem = formCheck ? formCheck(form.fields) : FormProblem{};
@@ -192,6 +197,7 @@ void RunForm(Console& console, FormWindow& form, const FieldCheck& fieldCheck,
     }
     console.showCursor(false);
     console.popScreen();
+    return !aborted;
 }
 
 bool AskYesNo(Console& console, int row, int col, const std::string& question, bool defaultYes) {

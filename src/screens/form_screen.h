@@ -30,6 +30,8 @@ struct FormWindow {
     std::string title;
     std::vector<FormField> fields;
     std::string footer = "ESC (or close window) to Continue";
+    // A key (such as F3) that abandons the form at once, without checks.
+    std::string abortKey;
 };
 
 // Checks a text field as the user leaves it: the message to show (for five
@@ -46,8 +48,9 @@ using FormCheck = std::function<FormProblem(const std::vector<FormField>&)>;
 
 // Runs the form until ESC closes it with every check passed. Up, Down, Tab,
 // Shift-Tab and Enter move between the fields, a click enters the field
-// clicked. Returns with the values in form.fields.
-void RunForm(Console& console, FormWindow& form, const FieldCheck& fieldCheck = {},
+// clicked. Returns with the values in form.fields; false when the form's
+// abort key ended it.
+bool RunForm(Console& console, FormWindow& form, const FieldCheck& fieldCheck = {},
              const FormCheck& formCheck = {});
 
 // The index of the field with this label, or -1.

@@ -133,7 +133,7 @@ std::string ChooseScheduleStatsSet(Console& console, const std::string& schedule
     }
 }
 
-ScheduleFilter RunScheduleFilterWindow(Console& console, const ScheduleFile& file) {
+std::optional<ScheduleFilter> RunScheduleFilterWindow(Console& console, const ScheduleFile& file) {
     FormWindow form;
     form.title = "Schedule Filter";
     form.fields = {{"[Leave Blank for All Games]", FieldKind::Label, "", 1, ""},
@@ -141,13 +141,14 @@ ScheduleFilter RunScheduleFilterWindow(Console& console, const ScheduleFile& fil
                    {"Single Team [filename]:", FieldKind::Text, "", 8, ""},
                    {"Date Range  [MM/DD/YY]:", FieldKind::Text, "", 8, ""},
                    {"                     -:", FieldKind::Text, "", 8, ""}};
-    form.footer = "ESC:Continue";
+    form.footer = "ESC:Continue  F3:Abort";
+    form.abortKey = std::string(kKeyF3);
     const auto filterOf = [](const std::vector<FormField>& f) {
         return ScheduleFilter{std::string(trim(f[1].value)), std::string(trim(f[2].value)),
                               std::string(trim(f[3].value)), std::string(trim(f[4].value))};
     };
     ScheduleFilter filter;
-    RunForm(
+    const bool kept = RunForm(
         console, form,
         [](int field, const std::string& value) -> std::string {
             if (field >= 3 && !ValidDate(std::string(trim(value))))
@@ -160,6 +161,7 @@ ScheduleFilter RunScheduleFilterWindow(Console& console, const ScheduleFile& fil
                 return {*problem == kFilterTeamMessage ? 2 : 3, *problem};
             return {};
         });
+    if (!kept) return std::nullopt;
     return filter;
 }
 

@@ -36,7 +36,8 @@ std::string ChooseScheduleStatsSet(Console& console, const std::string& schedule
 std::string AskStatsSetName(Console& console, const std::string& title,
                             const std::string& suggested);
 
-// The Schedule Filter window: runs until the fields pass their checks.
-ScheduleFilter RunScheduleFilterWindow(Console& console, const ScheduleFile& file);
+// The Schedule Filter window: runs until the fields pass their checks;
+// nothing when F3 abandons the schedule's start.
+std::optional<ScheduleFilter> RunScheduleFilterWindow(Console& console, const ScheduleFile& file);
 
 }  // namespace vrk

@@ -54,7 +54,7 @@ std::string HighlightText(const Highlight& h) {
 
 }  // namespace
 
-int DrawStandings(Console& console, const StandingsTable& table, StandingsLayout layout) {
+int DrawStandings(Console& console, const ClubStandings& table, StandingsLayout layout) {
     const int top = playAreaTop(console.rows());
     const int left = playAreaLeft(console.cols());
     const std::vector<ShownLeague> leagues = GroupForScreen(table);
@@ -119,7 +119,7 @@ void HiLitesWindow(Console& console, const std::vector<Highlight>& highlights, i
     console.popScreen();
 }
 
-void ShowStandingsScreen(Console& console, StandingsTable& table, StandingsLayout layout,
+void ShowStandingsScreen(Console& console, ClubStandings& table, StandingsLayout layout,
                          const std::vector<Highlight>& highlights) {
     console.pushScreen();
     try {

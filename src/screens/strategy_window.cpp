@@ -3,14 +3,17 @@
 #include <cstdio>
 
 #include "core/text_fields.h"
+#include "managers/lineup_changes.h"
 #include "managers/relief_selection.h"
 #include "managers/user_moves.h"
 #include "managers/warmup.h"
 #include "presentation/console.h"
 #include "screens/bullpen_screen.h"
 #include "screens/game_messages.h"
+#include "screens/lineup_screen.h"
 #include "screens/lineup_view.h"
 #include "screens/list_screen.h"
+#include "screens/positions_screen.h"
 
 namespace vrk {
 
@@ -22,10 +25,9 @@ std::string Item(std::string_view text) {
     return padRight(std::string(text), kItemWidth);
 }
 
+// The console writes code-page-437 text: 196 is the horizontal line.
 std::string Separator() {
-    std::string line;
-    for (std::size_t i = 0; i < kItemWidth; ++i) line += "\u2500";
-    return line;
+    return std::string(kItemWidth, '\xC4');
 }
 
 std::string BenchLine(const Player& p) {
@@ -60,24 +62,138 @@ std::vector<std::string> DefenceMenu() {
             Item(" Pitch-Around ")};
 }
 
+const std::vector<PanelItem>& PanelItems() {
+    static const std::vector<PanelItem> items = {
+        {"EXIT", 0, 0},         {"Pinch Hit", 1, 0},     {"Pinch Run", 2, 0},
+        {"View Line-up", 3, 4}, {"View Opponent", 4, 5}, {"Call Bullpen", 5, 0},
+        {"Steal", 7, 0},        {"Bunt/Squeeze", 8, 0},  {"Hit & Run", 9, 0},
+        {"Visit Mound", 0, 1},  {"Substitute", 0, 2},    {"Swap Positions", 0, 3},
+        {"Intent. Walk", 0, 7}, {"Infield In", 0, 8},    {"Pitch-Out", 0, 9},
+        {"Pitch-Around", 0, 10}};
+    return items;
+}
+
+std::string PanelLine(const PanelItem& item, char mark) {
+    std::string line = padRight("     " + std::string(item.name), 22);
+    if (mark == '+') line[2] = '*';
+    if (mark == '-') line[20] = '*';
+    return line;
+}
+
+namespace {
+
+bool* CallFlag(StrategyFlags& f, int team, bool offence, int item) {
+    if (offence) {
+        switch (item) {
+            case 1:
+                return &f.pinchHitCall;
+            case 2:
+                return &f.pinchRunCall;
+            case 7:
+                return &f.stealCall;
+            case 8:
+                return &f.buntCall;
+            case 9:
+                return &f.hitAndRunCall;
+            default:
+                return nullptr;
+        }
+    }
+    switch (item) {
+        case 1:
+            return &f.changePitcher[static_cast<std::size_t>(team)];
+        case 7:
+            return &f.intentionalWalk;
+        case 8:
+            return &f.infieldIn;
+        case 9:
+            return &f.pitchOut;
+        case 10:
+            return &f.pitchAround;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+bool CallStands(const StrategyFlags& flags, int team, bool offence, int item) {
+    const bool* flag = CallFlag(const_cast<StrategyFlags&>(flags), team, offence, item);
+    return flag != nullptr && *flag;
+}
+
+void WithdrawCall(StrategyFlags& flags, int team, bool offence, int item) {
+    if (bool* flag = CallFlag(flags, team, offence, item)) *flag = false;
+    if (offence && item == 1) flags.pinchHitter = 0;
+    if (offence && item == 2) flags.pinchRunner = flags.pinchRunnerSlot = 0;
+}
+
 void UserSideManager::openStrategyWindow(Game& game, int team) {
+    // P and L switch between the forms; the one left open is kept.
+    while (!(panelForm_ ? panel(game, team) : list(game, team))) panelForm_ = !panelForm_;
+}
+
+bool UserSideManager::list(Game& game, int team) {
     const bool batting = game.state.battingTeam == team;
     const std::vector<std::string> items =
         batting ? OffenceMenu(game.config.warmupRule) : DefenceMenu();
     ListWindow list;
     list.title = std::string(trim(game.team(team).teamName));
-    list.footer = "Enter:Select  ESC:Back";
+    list.footer = "Enter:Select  P:Panel  ESC:Back";
+    list.keys = {"P"};
     list.visibleLines = static_cast<int>(items.size());
     for (const std::string& item : items)
         list.lines.push_back(item[0] == '%' ? item.substr(1) : item);
     int highlight = 0;
     for (;;) {
         const ListResult r = RunListWindow(console_, list, highlight);
-        if (r.end != ListEnd::Picked || r.index < 0) return;
+        if (r.end == ListEnd::Key) return false;
+        if (r.end != ListEnd::Picked || r.index < 0) return true;
         if (items[static_cast<std::size_t>(r.index)][0] == '%') continue;  // not selectable
         const bool done =
             batting ? offence(game, team, r.index + 1) : defence(game, team, r.index + 1);
-        if (done) return;
+        if (done) return true;
+    }
+}
+
+bool UserSideManager::panel(Game& game, int team) {
+    const bool batting = game.state.battingTeam == team;
+    const std::vector<PanelItem>& items = PanelItems();
+    ListWindow list;
+    list.title = std::string(trim(game.team(team).teamName));
+    list.prompt = kPanelHeader;
+    list.footer = "Enter:On/Off  L:List  ESC";
+    list.keys = {"L"};
+    list.visibleLines = static_cast<int>(items.size());
+    list.width = 28;
+    int highlight = 0;
+    for (;;) {
+        list.lines.clear();
+        for (const PanelItem& item : items) {
+            const int menuItem = batting ? item.offenceItem : item.defenceItem;
+            char mark = ' ';
+            if (menuItem != 0 && CallFlag(game.flags, team, batting, menuItem) != nullptr)
+                mark = CallStands(game.flags, team, batting, menuItem) ? '+' : '-';
+            list.lines.push_back(PanelLine(item, mark));
+        }
+        const ListResult r = RunListWindow(console_, list, highlight);
+        if (r.end == ListEnd::Key) return false;
+        if (r.end != ListEnd::Picked || r.index <= 0) return true;  // ESC or EXIT
+        const PanelItem& item = items[static_cast<std::size_t>(r.index)];
+        const int menuItem = batting ? item.offenceItem : item.defenceItem;
+        if (menuItem == 0 || (batting && menuItem == 5 && !game.config.warmupRule)) {
+            console_.beep();  // belongs to the other side of the ball
+            continue;
+        }
+        if (CallStands(game.flags, team, batting, menuItem)) {
+            WithdrawCall(game.flags, team, batting, menuItem);
+            if (!batting && menuItem == 1) reliever_[static_cast<std::size_t>(team)] = 0;
+            continue;
+        }
+        const bool flagItem = CallFlag(game.flags, team, batting, menuItem) != nullptr;
+        const bool done = batting ? offence(game, team, menuItem) : defence(game, team, menuItem);
+        // A call stays on the panel to be seen; a screen closes it.
+        if (done && !flagItem) return true;
     }
 }
 
@@ -96,9 +212,11 @@ bool UserSideManager::offence(Game& game, int team, int item) {
                 CallPinchRunner(f, slot, entry);
             break;
         }
-        case 3:
-            LineupView(console_, game.team(team), game.options.designatedHitter);
+        case 3: {
+            LineupSession look;
+            LineupScreenInGame(console_, game, managers_.bullpen(), team, look);
             break;
+        }
         case 4:
             LineupView(console_, game.team(otherTeam(team)), game.options.designatedHitter);
             break;
@@ -136,11 +254,14 @@ bool UserSideManager::defence(Game& game, int team, int item) {
             break;
         }
         case 2:
-        case 3:
-            tellUser(console_, " Not available yet: use the line-up between games. ");
+        case 4: {
+            LineupSession session;
+            session.stage = LineupStage::InField;
+            LineupScreenInGame(console_, game, managers_.bullpen(), team, session);
             break;
-        case 4:
-            LineupView(console_, game.team(team), game.options.designatedHitter);
+        }
+        case 3:
+            PositionsScreen(console_, game, managers_.bullpen(), team);
             break;
         case 5:
             LineupView(console_, game.team(otherTeam(team)), game.options.designatedHitter);
@@ -229,6 +350,16 @@ int UserSideManager::substitutions(Game& game) {
     return reliever;
 }
 
+bool UserSideManager::doubleSwitch(Game& game, int reliever) {
+    if (game.options.designatedHitter) return false;
+    if (!vrk::askYesNo(console_, kDoubleSwitchQuestion, false)) return false;
+    LineupSession session;
+    session.stage = LineupStage::DoubleSwitch;
+    session.reliever = reliever;
+    LineupScreenInGame(console_, game, managers_.bullpen(), game.state.fieldingTeam, session);
+    return session.switched;
+}
+
 int UserSideManager::replacePitcher(Game& game, int team) {
     tellUser(console_, " You have pinch hit/run for your pitcher. ");
     for (;;) {
@@ -251,7 +382,8 @@ void UserSideManager::warmups(Game& game) {
 bool UserSideManager::askYesNo(int, std::string_view question, bool defaultYes,
                                double successPercent) {
     std::string text(question);
-    if (successPercent >= 0) {
+    // Most questions carry their chance already.
+    if (successPercent >= 0 && text.find('%') == std::string::npos) {
         char chance[32];
         std::snprintf(chance, sizeof chance, " (%d%%)", static_cast<int>(successPercent + 0.5));
         text += chance;

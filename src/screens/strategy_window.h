@@ -16,6 +16,24 @@ class Console;
 std::vector<std::string> OffenceMenu(bool warmupRule);
 std::vector<std::string> DefenceMenu();
 
+// The panel form of the window: every item of both menus in a field of 22
+// characters under "  On               Off"; a standing call is marked under
+// "On", one that could be made under "Off".
+inline constexpr const char* kPanelHeader = "  On               Off";
+struct PanelItem {
+    const char* name;
+    int offenceItem;  // the item of the offence menu it stands for, 0 none
+    int defenceItem;  // of the defence menu
+};
+const std::vector<PanelItem>& PanelItems();
+// The panel's line of an item: blank, "On" or "Off" mark (' ', '+', '-').
+std::string PanelLine(const PanelItem& item, char mark);
+// Whether the call of a menu item stands for `team` (false for items
+// without a call).
+bool CallStands(const StrategyFlags& flags, int team, bool offence, int item);
+// Takes back a standing call.
+void WithdrawCall(StrategyFlags& flags, int team, bool offence, int item);
+
 // The bench under the batting line's heading, one player a line.
 inline constexpr const char* kBenchHeader =
     "   Name              P  AB HIT  2B 3B  HR RBI  BB  SO B  S  SB CS Def  Avg";
@@ -34,7 +52,7 @@ class UserSideManager final : public ManagerHooks, public Decisions {
     void input(Game&) override {}
     void autoManage(Game&) override {}
     int substitutions(Game& game) override;
-    bool doubleSwitch(Game&, int) override { return false; }
+    bool doubleSwitch(Game& game, int reliever) override;
     int replacePitcher(Game& game, int team) override;
     void warmups(Game& game) override;
 
@@ -49,10 +67,14 @@ class UserSideManager final : public ManagerHooks, public Decisions {
     // The bench screen; the chosen entry, 0 after ESC.
     int chooseSubstitute(Game& game, int team, int slot, bool runner);
     int chooseRunner(Game& game);
+    // The two forms of the window; false when the user asked for the other.
+    bool panel(Game& game, int team);
+    bool list(Game& game, int team);
 
     Console& console_;
     AutoManagerHooks& managers_;
     std::array<int, 3> reliever_{};  // chosen at the mound visit, in before the pitch
+    bool panelForm_ = false;         // the form the window opened in last
 };
 
 }  // namespace vrk

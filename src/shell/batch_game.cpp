@@ -9,10 +9,6 @@ namespace vrk {
 
 namespace {
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 char firstLetter(const std::string& text) {
     return text.empty() ? ' ' : text.front();
 }
@@ -30,10 +26,10 @@ BatchRules batchRulesFrom(const RunSettings& run, const Config& config) {
     if (!run.rotationMethod.empty()) rules.rotation.defaultMethod = run.rotationMethod;
     rules.rotation.spotStarters = firstLetter(run.spotStarters) == 'Y' ? 'Y' : 'N';
     for (int t = kVisitors; t <= kHome; ++t) {
-        rules.rotation.teamMethod[Idx(t)] = run.teamRotation[Idx(t)];
-        rules.rotation.teamSpotStarters[Idx(t)] = firstLetter(run.teamSpotStarters[Idx(t)]);
-        rules.autoLineup[Idx(t)] = run.autoLineup[Idx(t)] == "Y";
-        rules.battingOrder[Idx(t)] = firstLetter(run.battingOrder[Idx(t)]);
+        rules.rotation.teamMethod[t] = run.teamRotation[t];
+        rules.rotation.teamSpotStarters[t] = firstLetter(run.teamSpotStarters[t]);
+        rules.autoLineup[t] = run.autoLineup[t] == "Y";
+        rules.battingOrder[t] = firstLetter(run.battingOrder[t]);
     }
     return rules;
 }
@@ -50,7 +46,7 @@ std::vector<std::string> BatchFaults::takeNew() {
     return out;
 }
 
-GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry) {
+void prepareUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry) {
     const Team& visitors = game.team(kVisitors);
     const Team& home = game.team(kHome);
     carry.designatedHitter =
@@ -80,9 +76,13 @@ GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& 
 
     ChooseStarters(game, carry.rotations, rules.rotation);
     for (int t = kVisitors; t <= kHome; ++t) {
-        const bool changed = rules.autoLineup[Idx(t)] && AUTOLINEUP(game, t);
-        BattingOrder(game, t, rules.battingOrder[Idx(t)], changed);
+        const bool changed = rules.autoLineup[t] && AUTOLINEUP(game, t);
+        BattingOrder(game, t, rules.battingOrder[t], changed);
     }
+}
+
+GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry) {
+    prepareUndisplayedGame(game, rules, carry);
     return PlayManagedGame(game, carry.managers);
 }
 

@@ -62,6 +62,9 @@ struct BatchCarry {
 // (starters from the rotation, line-ups and batting order as the options
 // say). The game must have been built over rules.normalization.context.
 GameResult playUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry);
+// Its first half: everything up to the first pitch (rules resolved, starters
+// chosen, line-ups set), so a caller can show the game instead.
+void prepareUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& carry);
 
 // Name of a pitcher of record after the game; empty when there is none.
 std::string pitcherOfRecord(const Game& game, const TeamEntry& who);

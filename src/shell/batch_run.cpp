@@ -206,6 +206,7 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
         files.use(e.settings, e.config);
         const auto problem = useStatsSet(stats, e.settings, e.config);
         for (const std::string& note : stats.notes) writeMessage(io.err, note);
+        if (io.notesFound && !stats.notes.empty()) io.notesFound(stats.notes);
         stats.notes.clear();
         if (problem) {
             writeMessage(io.err, *problem);

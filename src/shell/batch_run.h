@@ -1,6 +1,8 @@
 #pragma once
 #include <functional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "shell/host_info.h"
 
@@ -15,6 +17,9 @@ struct BatchIo {
     // Asked between games; true stops the run after the game just played
     // (the statistics set keeps every completed game).
     std::function<bool()> stopRequested;
+    // Told, besides `err`, what reopening the statistics set found (games
+    // beyond the saved totals and the like) before the first game.
+    std::function<void(const std::vector<std::string>&)> notesFound = {};
 };
 
 // `vrk --batch OPTIONS`: inputs.args hold the option words. Plays a two-team

@@ -9,6 +9,7 @@
 #include "core/text_fields.h"
 #include "data/option_string.h"
 #include "data/schedule_filter.h"
+#include "data/schedule_option_check.h"
 #include "data/schedule_position.h"
 #include "data/stats_schedule_day.h"
 #include "managers/rotation_file.h"
@@ -85,6 +86,14 @@ StandingsSide side(const Game& game, int t, const GameResult& r) {
     return {team.league, team.division, shownTeamName(team), r.score[static_cast<std::size_t>(t)]};
 }
 
+std::array<bool, 3> userSides(const RunSettings& s) {
+    const auto mine = [&](const std::string& team) {
+        return std::find(s.userManagedTeams.begin(), s.userManagedTeams.end(), team) !=
+               s.userManagedTeams.end();
+    };
+    return {false, mine(s.visitor), mine(s.home)};
+}
+
 // Everything the replay carries from game to game and saves with the set.
 struct Replay {
     Replay(const ScheduleFile& f, const ScheduleFilter& fl, std::string name, Session& s,
@@ -128,8 +137,9 @@ struct Replay {
         if (auto table = DecodeStandings(s.standings)) standings = std::move(*table);
     }
 
-    int stop(int status, const RestartState& state) {
-        if (const auto problem = saveBatchStats(stats, &state)) {
+    int stop(int status, const RestartState& state) { return stop(status, &state); }
+    int stop(int status, const RestartState* state) {
+        if (const auto problem = saveBatchStats(stats, state)) {
             tell(io.err, *problem);
             return status == 0 ? 1 : status;
         }
@@ -143,9 +153,29 @@ void showProgress(const Replay& r) {
     if (r.done == r.total) r.io.err << "\r" << std::string(40, ' ') << "\r" << std::flush;
 }
 
+// What the set keeps when this run plays no game: where it stood, or, when
+// no game of the whole schedule is left after that, a finished replay (its
+// restart files go). Nothing: the restart files stay as they are. A filter
+// that admits no game does not finish the schedule.
+std::optional<RestartState> restingState(const ScheduleFile& file, const std::string& scheduleName,
+                                         const RestartState* saved) {
+    const ScheduleFilter everything;
+    RestartState finished;
+    finished.restart.scheduleName = scheduleName;
+    if (saved != nullptr) {
+        if (PositionSchedule(file, everything, &saved->restart, saved->scheduleRecord)
+                .cursor.finished()) {
+            return finished;
+        }
+        return *saved;
+    }
+    if (FindPlayableSlot(file, everything, 2, 1).finished()) return finished;
+    return std::nullopt;
+}
+
 }  // namespace
 
-int runScheduleBatch(Session& session, BatchIo& io) {
+int runScheduleBatch(Session& session, BatchIo& io, const ScheduleHooks* hooks) {
     const Config& config = session.config;
     const auto path = findFile(dataFolder(config), session.run.scheduleName);
     const auto file = path ? ReadScheduleFile(*path) : std::nullopt;
@@ -159,6 +189,11 @@ int runScheduleBatch(Session& session, BatchIo& io) {
         io.err << "vrk --batch: " << *problem << "\n";
         return 1;
     }
+    // A value no game can honour stops the replay before its first game,
+    // not when the replay reaches it.
+    const ScheduleOptionReport options = CheckScheduleOptions(*path, *file, filter);
+    for (const std::string& line : options.lines) io.err << "vrk: " << line << "\n";
+    if (options.refused) return 2;
 
     Replay r(*file, filter, session.run.scheduleName, session, io);
     r.saveEachDate = session.run.saveEachDate != "N";
@@ -167,6 +202,7 @@ int runScheduleBatch(Session& session, BatchIo& io) {
         return 1;
     }
     for (const std::string& note : r.stats.notes) tell(io.err, note);
+    if (io.notesFound && !r.stats.notes.empty()) io.notesFound(r.stats.notes);
 
     // A replay killed after its last save but before it ended must not be
     // played a second time when the command is run again.
@@ -222,10 +258,7 @@ int runScheduleBatch(Session& session, BatchIo& io) {
 
     ScheduleCursor cursor = start.cursor;
     int gamesPlayed = start.gamesPlayed;
-    // A schedule with nothing left to play is finished: its restart files go.
-    RestartState state;
-    state.restart.scheduleName = r.scheduleName;
-    if (saved != nullptr && !cursor.finished()) state = *saved;
+    std::optional<RestartState> state = restingState(*file, r.scheduleName, saved);
     while (!cursor.finished()) {
         const ScheduleSlot slot = file->slot(cursor.record, cursor.slot);
         const std::string date = file->date(cursor.record);
@@ -235,6 +268,9 @@ int runScheduleBatch(Session& session, BatchIo& io) {
         applyRunSettingsToConfig(settings, current, ConfigReadMode::Reread);
         RunSettings check = settings;
         check.schedulePlay = false;
+        const std::array<bool, 3> userSide = userSides(settings);
+        const bool userGame = hooks && hooks->userGame && (userSide[1] || userSide[2]);
+        if (userGame) check.userManagedTeams.clear();
         if (const auto refusal = batchRefusal(check)) {
             tell(io.err, *refusal);
             io.err << "The replay stopped before " << date << ", slot " << cursor.slot
@@ -261,7 +297,30 @@ int runScheduleBatch(Session& session, BatchIo& io) {
             auto game =
                 std::make_unique<Game>(teams, rules.normalization.context, current, session.rng);
             files.attach(*game);
-            const GameResult result = playUndisplayedGame(*game, rules, r.carry);
+            GameResult result;
+            if (userGame) {
+                // A game left unfinished leaves no trace: the generator and the
+                // rotations go back to where they stood before it.
+                const auto rngBefore = session.rng.state();
+                const RotationTable rotationsBefore = r.carry.rotations;
+                const bool dhBefore = r.carry.designatedHitter;
+                const bool runnerBefore = r.carry.automaticRunner;
+                UserGame user{*game,   rules, r.carry,  r.done + 1,
+                              r.total, date,  userSide, r.standings};
+                const UserGameOutcome shown = hooks->userGame(user);
+                if (!shown.played) {
+                    session.rng.restore(rngBefore);
+                    r.carry.rotations = rotationsBefore;
+                    r.carry.designatedHitter = dhBefore;
+                    r.carry.automaticRunner = runnerBefore;
+                    io.err << "Stopped before game " << r.done + 1 << "; it is saved and goes on "
+                           << "from there.\n";
+                    return r.stop(130, r.stateAt(cursor, g, settings.games, false));
+                }
+                result = shown.result;
+            } else {
+                result = playUndisplayedGame(*game, rules, r.carry);
+            }
             for (const std::string& fault : r.carry.faults.takeNew()) tell(io.err, fault);
             ++r.played;
             ++r.done;
@@ -272,14 +331,15 @@ int runScheduleBatch(Session& session, BatchIo& io) {
                 io.err << kStandingsFullMessage << "\n";
             }
             const bool slotDone = g + 1 == settings.games;
-            const bool finished = slotDone && next.finished();
+            // A filter plays part of the schedule: the rest is still to play.
+            const bool finished = slotDone && NextPlayableSlot(*file, {}, cursor).finished();
             // Recorded with the state after it: a journaled game knows where
             // the replay goes on.
             const int counterBefore = r.stats.gameCounter;
             r.stats.gameCounter += r.stats.set.isOpen() ? 1 : 0;
             state = r.stateAt(cursor, g + 1, settings.games, finished);
             r.stats.gameCounter = counterBefore;
-            auto problem = recordBatchGame(r.stats, *game, notes, &state);
+            auto problem = recordBatchGame(r.stats, *game, notes, &*state);
             if (!problem) {
                 const bool set = r.stats.set.isOpen();
                 problem = files.write(*game, set ? &r.stats.set : nullptr,
@@ -294,12 +354,15 @@ int runScheduleBatch(Session& session, BatchIo& io) {
             showProgress(r);
             const bool dateDone = slotDone && (next.finished() || file->date(next.record) != date);
             if (dateDone && r.saveEachDate) {
-                if (const auto saveProblem = saveBatchStats(r.stats, &state)) {
+                if (const auto saveProblem = saveBatchStats(r.stats, &*state)) {
                     tell(io.err, *saveProblem);
                     return 1;
                 }
             }
-            if (io.progress && !quiet && refresh > 0 && r.played % refresh == 0 && !finished) {
+            const bool refreshDue = !quiet && refresh > 0 && r.played % refresh == 0 && !finished;
+            if (hooks && hooks->afterGame) {
+                hooks->afterGame(r.standings, r.carry.record.highlights, refreshDue);
+            } else if (io.progress && refreshDue) {
                 io.err << "\n";
                 printStandings(io.err, r.standings);
             }
@@ -307,7 +370,7 @@ int runScheduleBatch(Session& session, BatchIo& io) {
         cursor = next;
         gamesPlayed = 0;
     }
-    const int status = r.stop(0, state);
+    const int status = r.stop(0, state ? &*state : nullptr);
     io.out << "\n";
     printStandings(io.out, r.standings);
     if (!quiet)

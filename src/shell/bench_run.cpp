@@ -20,10 +20,6 @@ namespace {
 constexpr const char* kBenchVisitors = "CAMHAVEN";
 constexpr const char* kBenchHome = "FELVORA";
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 void printRun(std::ostream& out, const char* label, const BenchFigures& f) {
     char line[200];
     std::snprintf(line, sizeof line, "%-34s %7ld games  signature %016" PRIx64 "  %9.0f games/s",
@@ -53,11 +49,11 @@ void addGameToSignature(Signature& signature, const Game& game, const GameResult
     const int shown = result.innings < 30 ? result.innings : 30;
     for (int t = kVisitors; t <= kHome; ++t) {
         for (int inning = 1; inning <= shown; ++inning) {
-            signature.add(result.runsByInning[Idx(t)][Idx(inning)]);
+            signature.add(result.runsByInning[t][inning]);
         }
-        signature.add(result.score[Idx(t)]);
-        signature.add(game.state.teamHits[Idx(t)]);
-        signature.add(game.counters.team[Idx(t)].errors);
+        signature.add(result.score[t]);
+        signature.add(game.counters.team[t].hits);
+        signature.add(game.counters.team[t].errors);
     }
 }
 
@@ -139,8 +135,8 @@ int runBench(const StartupInputs& inputs, std::ostream& out, std::ostream& err) 
     const std::string twoLabel = std::string(kBenchVisitors) + " at " + kBenchHome;
     printRun(out, twoLabel.c_str(), two);
     const BenchFigures all = playPairings(league, session.config, leagueGames, kBenchSeed);
-    const std::string leagueLabel = "league of " + std::to_string(sampleLeagueTeams().size()) + " teams, " +
-                                    std::to_string(league.size()) + " pairings";
+    const std::string leagueLabel = "league of " + std::to_string(sampleLeagueTeams().size()) +
+                                    " teams, " + std::to_string(league.size()) + " pairings";
     printRun(out, leagueLabel.c_str(), all);
     out << "peak memory " << peakMemoryKb() << " KB\n";
     return 0;

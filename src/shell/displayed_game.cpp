@@ -359,6 +359,7 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
     managers->setUserSide(nullptr);
 
     if (outcome.completed) {
+        if (settings.gameOver) settings.gameOver(game, outcome.result);
         EndOfGameBarSettings bar;
         bar.mode = std::string(modeName(settings.mode));
         bar.simulation = settings.simulation;

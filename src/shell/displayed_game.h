@@ -44,7 +44,10 @@ struct DisplayedGameSettings {
     std::function<void(Console&, Session&, Game&, int team)> strategyWindow;
     // "O": the in-game Options window unless another is given here.
     std::function<void(Console&, Session&, Game&)> optionsWindow;
-    std::function<void(Console&, Session&)> standings;         // R
+    std::function<void(Console&, Session&)> standings;  // R
+    // Told of the last out before the end-of-game bar, whose R shows the
+    // standings with this game in them.
+    std::function<void(const Game&, const GameResult&)> gameOver;
     std::function<void(Console&, Session&)> statisticsReport;  // S
     // Saves the statistics file in use (Q, N and Ctrl-C when a game stops).
     std::function<void(Console&, Session&)> saveStatistics;

@@ -1,12 +1,14 @@
 #include "shell/game_modes.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/text_fields.h"
+#include "reports/standings_table.h"
+#include "screens/standings_screen.h"
 #include "screens/strategy_window.h"
-#include "screens/won_lost_screen.h"
 #include "shell/displayed_game.h"
 #include "shell/file_actions.h"
 
@@ -16,14 +18,20 @@ namespace {
 
 constexpr int kStatusAttribute = 0 + 16 * 7;
 
-std::vector<WonLostLine> Lines(const GameSetup& setup, const TwoTeamTally& tally) {
-    std::vector<WonLostLine> lines;
+// The run's two clubs as the standings screen shows them.
+ClubStandings Clubs(const GameSetup& setup, const TwoTeamTally& tally) {
+    ClubStandings table;
     for (int t = 1; t <= 2; ++t) {
         const auto i = static_cast<std::size_t>(t);
-        lines.push_back({std::string(trim(setup.teams[i].teamName)), tally.wins[i],
-                         tally.wins[3 - i], tally.runs[i]});
+        const Team& team = setup.teams[i];
+        ClubStanding& club =
+            StandingsClub(table, team.league, team.division, std::string(trim(team.teamName)));
+        club.wins += tally.wins[i];
+        club.losses += tally.wins[3 - i];
     }
-    return lines;
+    RecomputeStandingsKeys(table);
+    SortStandingsTable(table);
+    return table;
 }
 
 void Count(TwoTeamTally& tally, const GameResult& result) {
@@ -46,10 +54,29 @@ bool StopAsked(Console& console) {
     return false;
 }
 
+// The standings in the wide layout, with how far the run has come and the
+// runs each side scores a game.
+void DrawRunStandings(Console& console, const GameSetup& setup, const TwoTeamTally& tally) {
+    const int last = DrawStandings(console, Clubs(setup, tally), StandingsLayout::Wide);
+    const int left = playAreaLeft(console.cols());
+    console.printAt(
+        last + 2, left + 3,
+        "Game " + std::to_string(tally.games) + " of " + std::to_string(setup.twoTeam.games), 7);
+    std::string runs = "Runs per game:";
+    for (int t = 1; t <= 2; ++t) {
+        const auto i = static_cast<std::size_t>(t);
+        char figure[16];
+        std::snprintf(figure, sizeof figure, " %.2f",
+                      tally.games > 0 ? static_cast<double>(tally.runs[i]) / tally.games : 0.0);
+        runs += concat({"  ", trim(setup.teams[i].teamName), figure});
+    }
+    console.printAt(last + 3, left + 3, runs, 7);
+    console.refresh();
+}
+
 void ShowQuietTable(Console& console, const GameSetup& setup, const TwoTeamTally& tally) {
-    console.clear();
+    DrawRunStandings(console, setup, tally);
     StatusLine(console, "Q: stop after this game");
-    DrawWonLost(console, Lines(setup, tally), tally.games, setup.twoTeam.games);
 }
 
 DisplayedGameSettings SettingsFor(const GameSetup& setup, BatchCarry& carry) {
@@ -80,11 +107,11 @@ RunEnd runTwoTeamGames(Console& console, Session& session, GameSetup& setup, Two
     auto carry = std::make_unique<BatchCarry>();
     DisplayedGameSettings settings = SettingsFor(setup, *carry);
     settings.standings = [&](Console& c, Session&) {
-        c.clear();
-        DrawWonLost(c, Lines(setup, tally), tally.games, total);
-        StatusLine(c, "Hit any key to continue");
-        c.waitKey();
+        ClubStandings table = Clubs(setup, tally);
+        ShowStandingsScreen(c, table, StandingsLayout::Wide, carry->record.highlights);
     };
+    // Counted at the last out, so the bar's standings hold the game.
+    settings.gameOver = [&](const Game&, const GameResult& result) { Count(tally, result); };
     if (quiet) ShowQuietTable(console, setup, tally);
     for (int g = 1; g <= total; ++g) {
         // Teams are read afresh for every game, as each game starts from the file.
@@ -95,7 +122,7 @@ RunEnd runTwoTeamGames(Console& console, Session& session, GameSetup& setup, Two
         if (quiet) {
             Count(tally, PlayManagedGame(*game, carry->managers));
             ++session.completedGames;
-            DrawWonLost(console, Lines(setup, tally), g, total);
+            ShowQuietTable(console, setup, tally);
             if (g < total && StopAsked(console)) {
                 StatusLine(console, kQuitPending);
                 return RunEnd::Stopped;
@@ -105,7 +132,6 @@ RunEnd runTwoTeamGames(Console& console, Session& session, GameSetup& setup, Two
         settings.lastGame = g == total;
         const DisplayedGameOutcome outcome = playDisplayedGame(console, session, *game, settings);
         if (!outcome.completed) return EndOf(outcome.after);
-        Count(tally, outcome.result);
         ++session.completedGames;
         settings.announcer = outcome.watch.announcer;
         settings.pauseAfterGame = outcome.watch.pauseAfterGame;
@@ -168,8 +194,7 @@ bool runTwoTeamMode(Console& console, Session& session) {
             break;
     }
     if (!tally.standingsOnly && end == RunEnd::Finished) return true;
-    console.clear();
-    DrawWonLost(console, Lines(*setup, tally), tally.games, setup->twoTeam.games);
+    DrawRunStandings(console, *setup, tally);
     // Below the table, which stays in view.
     const ScreenLayout l = layoutFor(console.rows(), console.cols());
     console.messageBox(l.top + 16, l.left + 18,

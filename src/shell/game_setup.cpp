@@ -7,10 +7,11 @@
 #include "data/config_folders.h"
 #include "managers/auto_lineup.h"
 #include "managers/batting_order.h"
+#include "managers/roster_swap.h"
 #include "managers/starters.h"
 #include "screens/file_chooser.h"
 #include "screens/form_screen.h"
-#include "screens/lineup_view.h"
+#include "screens/lineup_screen.h"
 #include "screens/starter_screen.h"
 #include "shell/batch_rules.h"
 #include "shell/file_actions.h"
@@ -23,10 +24,6 @@ constexpr int kQuestionAttribute = 15 + 16 * 4;
 constexpr int kTextAttribute = 15;
 constexpr int kMinimumManualDelay = 2;
 constexpr int kRaisedManualDelay = 3;
-
-std::size_t Idx(int t) {
-    return static_cast<std::size_t>(t);
-}
 
 ScreenLayout Layout(const Console& console) {
     return layoutFor(console.rows(), console.cols());
@@ -68,18 +65,28 @@ std::string YesNo(bool on) {
     return on ? "Y" : "N";
 }
 
+// The line-up screen of one side before its game(s).
+void LineupBefore(Console& console, Session& session, GameSetup& setup, int t) {
+    LineupBeforeGame before;
+    before.designatedHitter = setup.designatedHitter;
+    before.rng = &session.rng;
+    before.ownStarter = setup.starter[t];
+    const int other = setup.starter[3 - t];
+    if (other > 0) before.opposingHand = setup.teams[3 - t].player(other).hand;
+    LineupScreenBeforeGame(console, setup.teams[t], before);
+    setup.lineup[t] = keptLineup(setup.teams[t]);
+}
+
 // The user's starter and line-up for each side the user manages.
 void UserSides(Console& console, Session& session, GameSetup& setup) {
     for (int t = 1; t <= 2; ++t) {
         if (!setup.userManages(t)) continue;
-        setup.starter[Idx(t)] =
-            StarterScreen(console, setup.teams[Idx(t)], session.config.daysOffRule, false);
+        setup.starter[t] =
+            StarterScreen(console, setup.teams[t], session.config.daysOffRule, false);
     }
     for (int t = 1; t <= 2; ++t) {
-        // The line-up screen proper comes with the strategy window; until
-        // then the user sees the line-up the side takes the field with.
-        if (setup.userManages(t) || (session.config.forceLineup && setup.mode == 'M'))
-            LineupView(console, setup.teams[Idx(t)], setup.designatedHitter);
+        if (setup.userManages(t) || session.config.forceLineup)
+            LineupBefore(console, session, setup, t);
     }
 }
 
@@ -87,7 +94,7 @@ void UserSides(Console& console, Session& session, GameSetup& setup) {
 
 bool GameSetup::userManages(int team) const {
     if (mode != 'M') return false;
-    return !manager.computerManages[Idx(team)];
+    return !manager.computerManages[team];
 }
 
 int GameSetup::delay() const {
@@ -168,7 +175,34 @@ bool loadSetupTeams(Console& console, Session& session, GameSetup& setup) {
 }
 
 bool reloadTeams(Console& console, Session& session, GameSetup& setup) {
-    return loadSetupTeams(console, session, setup);
+    if (!loadSetupTeams(console, session, setup)) return false;
+    // The line-ups the user set stand for every game of the run.
+    for (int t = 1; t <= 2; ++t) restoreLineup(setup.teams[t], setup.lineup[t]);
+    return true;
+}
+
+std::vector<std::string> keptLineup(const Team& team) {
+    std::vector<std::string> names;
+    for (int slot = 1; slot <= kLineupSize; ++slot) names.push_back(team.player(slot).playerName);
+    return names;
+}
+
+void restoreLineup(Team& team, const std::vector<std::string>& names) {
+    if (names.size() != static_cast<std::size_t>(kLineupSize)) return;
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        const std::string& name = names[slot - 1];
+        for (int e = slot; e <= std::min(team.playerCount, kMaxRosterEntries); ++e) {
+            if (team.player(e).playerName != name) continue;
+            const int held = team.player(slot).lineupPosition;
+            swapEntries(team, slot, e);
+            // A bench player takes the position of the man he replaced.
+            if (e > kLineupSize) {
+                team.player(slot).lineupPosition = held;
+                team.player(e).lineupPosition = team.player(e).defaultPosition;
+            }
+            break;
+        }
+    }
 }
 
 void askRuleQuestions(Console& console, Session& session, GameSetup& setup) {
@@ -271,13 +305,11 @@ bool setUpTwoTeamGames(Console& console, Session& session, GameSetup& setup) {
     setup.rules.regression = o.focusing;
     for (int t = 1; t <= 2; ++t) {
         // A side's own setting wins; otherwise the simulation's applies.
-        setup.rules.autoLineup[Idx(t)] = s.autoLineup[Idx(t)] || o.autoLineup;
-        setup.rules.battingOrder[Idx(t)] =
-            s.battingOrder[Idx(t)] != 'N' ? s.battingOrder[Idx(t)] : o.battingOrder;
+        setup.rules.autoLineup[t] = s.autoLineup[t] || o.autoLineup;
+        setup.rules.battingOrder[t] = s.battingOrder[t] != 'N' ? s.battingOrder[t] : o.battingOrder;
     }
     if (session.config.forceLineup) {
-        for (int t = 1; t <= 2; ++t)
-            LineupView(console, setup.teams[Idx(t)], setup.designatedHitter);
+        for (int t = 1; t <= 2; ++t) LineupBefore(console, session, setup, t);
     }
     setup.strategyKey = {' ', ' ', ' '};
     return true;
@@ -305,8 +337,8 @@ void prepareGame(Game& game, GameSetup& setup, BatchCarry& carry, bool displayed
     ChooseStarters(game, carry.rotations, setup.rules.rotation);
     for (int t = 1; t <= 2; ++t) {
         if (setup.userManages(t)) continue;
-        const bool changed = setup.rules.autoLineup[Idx(t)] && AUTOLINEUP(game, t);
-        BattingOrder(game, t, setup.rules.battingOrder[Idx(t)], changed);
+        const bool changed = setup.rules.autoLineup[t] && AUTOLINEUP(game, t);
+        BattingOrder(game, t, setup.rules.battingOrder[t], changed);
     }
 }
 

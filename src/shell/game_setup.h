@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <vector>
 
 #include "data/team_file.h"
 #include "engine/game.h"
@@ -31,9 +32,12 @@ struct GameSetup {
     ManagerOptions manager;        // Manual
     TwoTeamSettings twoTeam;       // Two-Team
     SimulationOptions simulation;  // Two-Team
-    std::array<int, 3> starter{};  // the user's picks; 0 = the rotation's
+    PerTeam<int> starter{};        // the user's picks; 0 = the rotation's
     bool conceal = false;
     std::array<char, 3> strategyKey{' ', ' ', ' '};
+    // The batting order the user set on the line-up screen, by name; kept
+    // for the games of a run, which read the team files again.
+    std::array<std::vector<std::string>, 3> lineup;
 
     // The side the user manages.
     bool userManages(int team) const;
@@ -76,6 +80,11 @@ void resolveRules(GameSetup& setup);
 void askConcealment(Console& console, Session& session, GameSetup& setup);
 // The tip, the strategy keys and the key to begin; waits for a key.
 void showBeginScreen(Console& console, Session& session, const GameSetup& setup);
+
+// A side's batting order by name, and the same order put back into a
+// team read again from its file (names not found are left as they are).
+std::vector<std::string> keptLineup(const Team& team);
+void restoreLineup(Team& team, const std::vector<std::string>& names);
 
 // Reads the setup's teams again (before each game of a run).
 bool reloadTeams(Console& console, Session& session, GameSetup& setup);

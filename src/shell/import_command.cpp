@@ -37,6 +37,10 @@ int runImportDatabankCommand(int argc, char** argv) {
     for (const auto& message : result.messages) std::cerr << "vrk: " << message << "\n";
     for (const auto& name : result.written)
         std::cout << "wrote " << request.outFolder << "/" << name << "\n";
+    if (!result.schedule.empty()) {
+        std::cout << "wrote " << request.outFolder << "/" << result.schedule << " ("
+                  << result.scheduleGames << " games)\n";
+    }
     if (!result.missingLeagueRows.empty()) {
         std::cout << "\nThe configuration in use (" << session.config.homeDir
                   << "/BASEBALL.CFG) has no league-average row for this season; the teams play "

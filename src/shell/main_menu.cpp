@@ -73,7 +73,7 @@ bool dispatchMenuChoice(char choice, Console& console, Session& session, const S
             break;
     }
     resetRun(session);
-    return true;
+    return !session.endProgram;
 }
 
 int runMainMenu(Console& console, Session& session, const StartupInputs& in,

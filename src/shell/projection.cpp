@@ -25,10 +25,6 @@ namespace {
 // HILITE's seventh number: the shortest hitting streak worth a highlight.
 constexpr std::size_t kStreakThreshold = 6;
 
-std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // An entry with what every season shares: read-only once the threads start.
 struct PreparedEntry {
     const ProjectionEntry* entry = nullptr;
@@ -57,10 +53,10 @@ void playSeason(const std::vector<PreparedEntry>& prepared, std::uint64_t seed, 
     for (const PreparedEntry& p : prepared) {
         const BatchEntry& e = p.entry->entry;
         for (int g = 0; g < e.settings.games; ++g) {
-            teams[Idx(kVisitors)] = (*p.teams)[Idx(kVisitors)];
-            teams[Idx(kHome)] = (*p.teams)[Idx(kHome)];
+            teams[kVisitors] = (*p.teams)[kVisitors];
+            teams[kHome] = (*p.teams)[kHome];
             for (int t = kVisitors; t <= kHome; ++t) {
-                LoadSIMData(teams[Idx(t)], season.batting, season.pitching, p.entry->scheduleDay);
+                LoadSIMData(teams[t], season.batting, season.pitching, p.entry->scheduleDay);
             }
             // One game object while the rules stay: every game starts afresh
             // in it, and building one costs as much as a tenth of a game.
@@ -74,7 +70,7 @@ void playSeason(const std::vector<PreparedEntry>& prepared, std::uint64_t seed, 
             // A game stopped by a fault has no decision and is no game of the season.
             if (result.stopped) continue;
             if (result.winner == kVisitors || result.winner == kHome) {
-                ++wins[Idx(p.index[Idx(result.winner)])];
+                ++wins[p.index[result.winner]];
             }
             RecordGameContext context;
             context.gameCounter = gameCounter++;
@@ -153,10 +149,10 @@ ProjectionResult projectSeasons(const std::vector<ProjectionEntry>& entries,
         const std::array<const std::string*, 3> names{nullptr, &e.settings.visitor,
                                                       &e.settings.home};
         for (int t = kVisitors; t <= kHome; ++t) {
-            const std::string key = upperCase(*names[Idx(t)]);
+            const std::string key = upperCase(*names[t]);
             auto [it, added] = position.emplace(key, static_cast<int>(out.teams.size()));
             if (added) {
-                const Team& team = (*p.teams)[Idx(t)];
+                const Team& team = (*p.teams)[t];
                 TeamProjection line;
                 line.file = key;
                 line.name = std::string(trim(team.teamName));
@@ -164,7 +160,7 @@ ProjectionResult projectSeasons(const std::vector<ProjectionEntry>& entries,
                 line.division = team.division;
                 out.teams.push_back(line);
             }
-            p.index[Idx(t)] = it->second;
+            p.index[t] = it->second;
         }
         out.gamesPerSeason += e.settings.games;
     }
@@ -178,7 +174,7 @@ ProjectionResult projectSeasons(const std::vector<ProjectionEntry>& entries,
     std::atomic<int> next{0};
     auto work = [&] {
         for (int i = next.fetch_add(1); i < plan.seasons; i = next.fetch_add(1)) {
-            playSeason(prepared, seasonSeed(plan.seed, i), seasons[Idx(i)]);
+            playSeason(prepared, seasonSeed(plan.seed, i), seasons[i]);
         }
     };
     const int jobs = std::clamp(plan.jobs, 1, std::max(plan.seasons, 1));

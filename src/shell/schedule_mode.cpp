@@ -2,20 +2,27 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <ostream>
 
 #include "core/paths.h"
 #include "core/text_fields.h"
 #include "data/config_folders.h"
 #include "data/schedule_file.h"
+#include "data/schedule_option_check.h"
 #include "presentation/console_keys.h"
 #include "screens/file_chooser.h"
 #include "screens/file_viewer.h"
 #include "screens/form_screen.h"
 #include "screens/schedule_setup_screens.h"
+#include "screens/standings_screen.h"
 #include "shell/batch_schedule.h"
 #include "shell/console_pane.h"
 #include "shell/file_actions.h"
+#include "shell/notice_window.h"
+#include "shell/schedule_edit_action.h"
+#include "shell/schedule_standings.h"
+#include "shell/schedule_user_game.h"
 #include "shell/startup.h"
 
 namespace vrk {
@@ -69,53 +76,140 @@ std::string newFileName(Console& console, const std::string& question) {
     return name.substr(0, name.find('.'));
 }
 
-}  // namespace
+// The screen of a replay played without display: a heading, the last
+// result line, the messages, and (in a schedule) the standings as they are
+// refreshed; the bottom row tells the keys.
+class ReplayScreen {
+  public:
+    ReplayScreen(Console& console, std::string heading, std::string keys)
+        : console_(console),
+          top_(playAreaTop(console.rows())),
+          left_(playAreaLeft(console.cols())),
+          heading_(std::move(heading)),
+          keys_(std::move(keys)) {}
 
-int playOnConsole(Console& console, Session& session, const std::string& heading,
-                  const std::string& logPath, const std::function<int(BatchIo&)>& play) {
-    const int top = playAreaTop(console.rows());
-    const int left = playAreaLeft(console.cols());
-    console.clear(kScreenAttribute);
-    console.fillArea(top + 1, left + 1, 1, 80, kHeadingAttribute);
-    console.printAt(top + 1, left + 2, heading.substr(0, 78), kHeadingAttribute);
-    console.fillArea(top + 24, left + 1, 1, 80, kBarAttribute);
-    console.printAt(top + 24, left + 2, "Q or ESC: stop after the game in play", kBarAttribute);
-    console.printAt(top + 3, left + 2, "Playing...", kScreenAttribute);
-    console.refresh();
+    int top() const { return top_; }
+    int left() const { return left_; }
+
+    void drawFrame() {
+        console_.clear(kScreenAttribute);
+        if (standings_ == nullptr) {
+            console_.fillArea(top_ + 1, left_ + 1, 1, 80, kHeadingAttribute);
+            console_.printAt(top_ + 1, left_ + 2, heading_.substr(0, 78), kHeadingAttribute);
+        } else {
+            DrawStandings(console_, *standings_, StandingsLayout::Narrow);
+        }
+        drawBar();
+        showLine(line_);
+    }
+
+    void drawBar() {
+        console_.fillArea(top_ + 24, left_ + 1, 1, 80, kBarAttribute);
+        console_.printAt(top_ + 24, left_ + 2, keys_, kBarAttribute);
+        if (quitShown_) console_.printAt(top_ + 24, left_ + 60, " Quit Pending ", kQuitAttribute);
+        console_.refresh();
+    }
+
+    void showLine(const std::string& line) {
+        line_ = line;
+        const int row = standings_ == nullptr ? top_ + 3 : top_ + 23;
+        console_.fillArea(row, left_ + 1, 1, 80, kScreenAttribute);
+        console_.printAt(row, left_ + 2, line.substr(0, 78), kScreenAttribute);
+        console_.refresh();
+    }
+
+    void showQuitPending() {
+        quitShown_ = true;
+        drawBar();
+    }
+
+    // From now on the standings fill the screen above the result line.
+    void showStandings(const StandingsTable& table) {
+        clubs_ = ClubsOfReplay(table);
+        RecomputeStandingsKeys(clubs_);
+        SortStandingsTable(clubs_);
+        standings_ = &clubs_;
+        drawFrame();
+    }
+
+  private:
+    Console& console_;
+    int top_, left_;
+    std::string heading_, keys_, line_;
+    bool quitShown_ = false;
+    ClubStandings clubs_;
+    const ClubStandings* standings_ = nullptr;
+};
+
+using ReplayPlay = std::function<int(BatchIo&, const ScheduleHooks*)>;
+
+// A schedule's replay gets the standings and the user's games; a series
+// plays as it is.
+int runReplayOnConsole(Console& console, Session& session, const std::string& heading,
+                       const std::string& logPath, bool schedule, ReplayConsoleState& state,
+                       const ReplayPlay& play) {
+    ReplayScreen screen(console, heading,
+                        schedule ? "Q or ESC: stop after the game in play   R: standings"
+                                 : "Q or ESC: stop after the game in play");
+    screen.drawFrame();
+    screen.showLine("Playing...");
 
     std::ofstream log(logPath, std::ios::trunc);
     if (!log) {
         tellUser(console, session, " Cannot write " + logPath + " ");
         return 1;
     }
-    long lines = 0;
-    LineTee tee(log, [&](const std::string& line) {
-        ++lines;
-        console.fillArea(top + 3, left + 1, 1, 80, kScreenAttribute);
-        console.printAt(top + 3, left + 2, line.substr(0, 78), kScreenAttribute);
-        console.refresh();
-    });
-    ConsolePane pane(console, top + 5, left + 1, 18, 40, 2, kScreenAttribute);
+    LineTee tee(log, [&](const std::string& line) { screen.showLine(line); });
+    ConsolePane pane(console, screen.top() + 5, screen.left() + 1, 18, 40, 2, kScreenAttribute);
     std::ostream out(&tee);
     std::ostream err(&pane);
-    bool quitPending = false;
-    BatchIo io{out, err, true, [&] {
+    const StandingsTable* table = nullptr;
+    const std::vector<Highlight>* highlights = nullptr;
+    std::optional<StandingsTable> final;
+    BatchIo io{out, err, !schedule, [&] {
                    // One key a game: what is typed later waits for its own turn.
                    const std::string key = console.pollKey();
-                   if (key == "q" || key == "Q" || key == kKeyEscape) quitPending = true;
-                   if (quitPending) {
-                       console.printAt(top + 24, left + 60, " Quit Pending ", kQuitAttribute);
-                       console.refresh();
+                   if (key == "q" || key == "Q" || key == kKeyEscape) state.quitPending = true;
+                   if ((key == "r" || key == "R") && table != nullptr) {
+                       showReplayStandings(console, *table, *highlights);
+                       screen.drawFrame();
                    }
-                   return quitPending;
+                   if (state.quitPending) screen.showQuitPending();
+                   return state.quitPending;
                }};
-    const int status = play(io);
+    io.notesFound = [&](const std::vector<std::string>& notes) {
+        showNotices(console, session, "About the statistics file:", notes);
+    };
+    ScheduleHooks hooks;
+    hooks.afterGame = [&](const StandingsTable& t, const std::vector<Highlight>& h, bool refresh) {
+        table = &t;
+        highlights = &h;
+        final = t;  // the replay's own table ends with it
+        if (refresh) screen.showStandings(t);
+    };
+    hooks.userGame = [&](UserGame& user) {
+        const UserGameOutcome outcome = playScheduleUserGame(console, session, user, state);
+        screen.drawFrame();
+        if (state.quitPending) screen.showQuitPending();
+        return outcome;
+    };
+    const int status = play(io, schedule ? &hooks : nullptr);
     out.flush();
     err.flush();
+    if (final && status != 1) screen.showStandings(*final);
     // What the screen showed goes to the log too, after the games.
     log << "\n" << pane.transcript();
     log.close();
     return status;
+}
+
+}  // namespace
+
+int playOnConsole(Console& console, Session& session, const std::string& heading,
+                  const std::string& logPath, const std::function<int(BatchIo&)>& play) {
+    ReplayConsoleState state;
+    return runReplayOnConsole(console, session, heading, logPath, false, state,
+                              [&](BatchIo& io, const ScheduleHooks*) { return play(io); });
 }
 
 void runScheduleItem(Console& console, Session& session) {
@@ -124,14 +218,10 @@ void runScheduleItem(Console& console, Session& session) {
     chooser.patterns = {"*.SCH"};
     chooser.footer = "[E]dit [N]ew  ESC:Menu";
     chooser.help = ScheduleFilesHelp();
-    const auto noEditor = [&](const std::string&) {
-        tellUser(console, session,
-                 session.config.protectSch
-                     ? " Schedule files are protected (PROTECT-SCH); they cannot be edited. "
-                     : " The schedule editor is not available in this version. ");
-    };
-    chooser.actions = {{'E', noEditor}, {'N', noEditor, "", true}};
     std::string folder = dataFolder(session.config);
+    const auto edit = [&](const std::string& path) { editScheduleFile(console, session, path); };
+    const auto create = [&](const std::string&) { newScheduleFile(console, session, folder); };
+    chooser.actions = {{'E', edit}, {'N', create, "", true}};
     int highlight = 0;
     console.clear(kScreenAttribute);
     const auto chosen = ChooseFile(console, chooser, folder, highlight);
@@ -146,7 +236,15 @@ void runScheduleItem(Console& console, Session& session) {
     const std::string set =
         ChooseScheduleStatsSet(console, *chosen, name, session.config.protectSch);
     console.clear(kScreenAttribute);
-    const ScheduleFilter filter = RunScheduleFilterWindow(console, *file);
+    const auto chosenFilter = RunScheduleFilterWindow(console, *file);
+    if (!chosenFilter) return;
+    const ScheduleFilter& filter = *chosenFilter;
+    const ScheduleOptionReport options = CheckScheduleOptions(name + ".SCH", *file, filter);
+    if (options.refused) {
+        showNotices(console, session,
+                    "These games cannot be played; correct them first:", options.lines);
+        return;
+    }
     const std::string dh = AskDesignatedHitterRule(console);
     const std::string runner = AskAutomaticRunnerRule(console);
 
@@ -166,8 +264,15 @@ void runScheduleItem(Console& console, Session& session) {
     const std::string logPath = joinPath(writeFolder(session.config), name + ".LOG");
     const std::string heading = "Schedule Mode - " + name + ".SCH" +
                                 (set.empty() ? "  (no statistics file)" : "  Stat file: " + set);
-    const int status = playOnConsole(console, session, heading, logPath,
-                                     [&](BatchIo& io) { return runScheduleBatch(session, io); });
+    ReplayConsoleState state;
+    const int status = runReplayOnConsole(console, session, heading, logPath, true, state,
+                                          [&](BatchIo& io, const ScheduleHooks* hooks) {
+                                              return runScheduleBatch(session, io, hooks);
+                                          });
+    if (state.endProgram) {
+        session.endProgram = true;
+        return;
+    }
     std::string message;
     if (status == 0) {
         message = "Your Schedule game simulation is complete!";

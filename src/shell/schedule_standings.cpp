@@ -47,4 +47,14 @@ void printStandings(std::ostream& out, const StandingsTable& table) {
     }
 }
 
+ClubStandings ClubsOfReplay(const StandingsTable& table) {
+    ClubStandings clubs;
+    for (const StandingsEntry& e : table.teams) {
+        ClubStanding& club = StandingsClub(clubs, e.league, e.division, e.teamName);
+        club.wins = e.wins;
+        club.losses = e.losses;
+    }
+    return clubs;
+}
+
 }  // namespace vrk

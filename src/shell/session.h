@@ -34,6 +34,7 @@ struct Session {
     ArrowGlyphs glyphs;
     ScreenLayout layout;
     int completedGames = 0;
+    bool endProgram = false;  // a mode's game ended the program (Q, Q)
     bool playByPlay = true;
     std::uint64_t seed = 0;  // the seed the random source started from
     Rng rng{1};

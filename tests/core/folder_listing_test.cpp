@@ -5,26 +5,14 @@
 #include <fstream>
 
 #include "core/folder_listing.h"
+#include "temp_dir.h"
 
 namespace vrk {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct ScratchFolder {
-    fs::path dir;
-    ScratchFolder() {
-        dir = fs::temp_directory_path() / ("vrk_listing_" + std::to_string(::getpid()) + "_" +
-                                           std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    void file(const std::string& name) const { std::ofstream(dir / name) << "x\n"; }
-};
+using ScratchFolder = testing::TempDir;
 
 TEST(FolderListing, PatternsIgnoreCase) {
     struct Case {
@@ -49,7 +37,7 @@ TEST(FolderListing, PatternsIgnoreCase) {
 
 TEST(FolderListing, FilesSortedAndCutAtTheLimit) {
     ScratchFolder f;
-    for (const char* name : {"b.DAT", "A.dat", "C.DAT", "notes.txt"}) f.file(name);
+    for (const char* name : {"b.DAT", "A.dat", "C.DAT", "notes.txt"}) f.write(name, "x\n");
     fs::create_directories(f.dir / "Z.DAT");  // a folder, not a file
 
     const FileListing all = listFiles(f.dir.string(), {"*.DAT"});

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "data/team_file.h"
 #include "data/team_test_support.h"
@@ -95,6 +96,32 @@ TEST(ClubRebuild, PlayersAddUpToTheClubsTotals) {
             EXPECT_EQ(sv, *c.saves) << what;
             EXPECT_EQ(gs, c.games) << what;
             EXPECT_EQ(t.dhRule, options.pitchersBat ? 1 : -1) << what;
+        }
+    }
+}
+
+// The replay's line-up picks a position's starter in proportion to at-bats
+// and plays every other regular daily, so each line-up place (a regular and
+// any backup at his position) must hold about a place's share of the club's
+// at-bats; only the batting order may spread them. A regular with no backup
+// written as a part-timer would bat far more often than his line says.
+TEST(ClubRebuild, EachLineupPlaceHoldsAboutOnePlacesAtBats) {
+    for (const auto& league : {"AL", "NL"}) {
+        for (std::uint64_t seed : {1, 2, 3, 4, 5}) {
+            ClubRebuildOptions options;
+            options.pitchersBat = league == std::string("NL");
+            options.seed = seed;
+            const RebuiltClub club = rebuildClub(clubOf(1998, league), options);
+            std::map<int, long> byPosition;
+            for (const auto& b : club.lineup)
+                if (b.position != 1) byPosition[b.position] += b.ab;
+            for (const auto& b : club.bench) byPosition[b.position] += b.ab;
+            long low = 1'000'000, high = 0;
+            for (const auto& [position, ab] : byPosition) {
+                low = std::min(low, ab);
+                high = std::max(high, ab);
+            }
+            EXPECT_LT(double(high) / double(low), 1.3) << league << " seed " << seed;
         }
     }
 }

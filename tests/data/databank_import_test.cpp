@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "data/databank_players.h"
+#include "data/schedule_file.h"
 #include "data/show_team.h"
 #include "data/team_file.h"
 #include "data/team_test_support.h"
@@ -217,6 +218,73 @@ TEST(DatabankImport, AClubOverTheLimitLeavesOutItsLeastUsedAndSaysSo) {
     EXPECT_NE(said.find("PitcherBOSAt"), std::string::npos) << said;
     EXPECT_NE(said.find("left out"), std::string::npos) << said;
     EXPECT_EQ(said.find("BatterBOS0,"), std::string::npos);
+}
+
+// Games each club has in a written schedule, at home and away, checking on
+// the way that no club plays twice on one date and that every game is
+// within one league.
+struct ScheduleCount {
+    std::map<std::string, int> home, away;
+};
+
+ScheduleCount CountSchedule(const fs::path& path) {
+    ScheduleCount count;
+    const auto file = ReadScheduleFile(path.string());
+    if (!file) {
+        ADD_FAILURE() << path << " does not read back";
+        return count;
+    }
+    std::map<std::string, std::set<std::string>> playing;  // by date
+    for (int n = 2; n <= file->recordCount(); ++n) {
+        for (int k = 1; k <= file->slotsPerRecord(); ++k) {
+            const ScheduleSlot slot = file->slot(n, k);
+            if (slot.empty()) continue;
+            ++count.away[slot.visitor];
+            ++count.home[slot.home];
+            EXPECT_EQ(TeamFileLeague(slot.visitor), TeamFileLeague(slot.home)) << slot.visitor;
+            for (const std::string& club : {slot.visitor, slot.home})
+                EXPECT_TRUE(playing[file->date(n)].insert(club).second)
+                    << club << " twice on " << file->date(n);
+        }
+    }
+    return count;
+}
+
+TEST(DatabankImport, TheSeasonScheduleGivesEveryWrittenClubItsGames) {
+    MiniDatabank db;
+    for (const char* club : {"NYA", "BOS", "TOR", "BAL", "TBA"}) db.club(club, "AL", 10, 9);
+    for (const char* club : {"CHN", "SLN"}) db.club(club, "NL", 10, 9);
+    db.write();  // Teams.csv: NYA played 162, CHN 163
+    const struct {
+        const char* league;
+        const char* schedule;
+        std::map<char, int> games;  // by league letter
+    } cases[] = {
+        {"", "1998.SCH", {{'A', 162}, {'N', 163}}},
+        {"NL", "1998N.SCH", {{'N', 163}}},
+    };
+    for (const auto& c : cases) {
+        const DatabankImportResult r =
+            importDatabankSeason({db.dir.string(), 1998, c.league, db.out.string()}, Config{});
+        ASSERT_TRUE(r.ok) << c.league;
+        EXPECT_EQ(r.schedule, c.schedule);
+        const ScheduleCount count = CountSchedule(db.out / c.schedule);
+        std::set<std::string> written, scheduled;
+        for (const std::string& name : r.written) written.insert(name.substr(0, 8));
+        for (const auto& [club, n] : count.home) scheduled.insert(club);
+        for (const auto& [club, n] : count.away) scheduled.insert(club);
+        EXPECT_EQ(scheduled, written) << c.league;
+        int total = 0;
+        for (const std::string& club : written) {
+            EXPECT_TRUE(fs::exists(db.out / (club + ".DAT"))) << club;
+            const int home = count.home.count(club) ? count.home.at(club) : 0;
+            const int away = count.away.count(club) ? count.away.at(club) : 0;
+            EXPECT_EQ(home + away, c.games.at(TeamFileLeague(club))) << club;
+            EXPECT_LE(std::abs(home - away), 1) << club;
+            total += home;
+        }
+        EXPECT_EQ(r.scheduleGames, total);
+    }
 }
 
 TEST(DatabankImport, NamesBecomePlainAsciiThatFitsAndKeyApart) {

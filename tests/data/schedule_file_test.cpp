@@ -9,7 +9,6 @@
 #include "data/schedule_filter.h"
 #include "data/schedule_position.h"
 #include "data/stats_schedule_day.h"
-#include "test_paths.h"
 
 namespace vrk {
 namespace {
@@ -217,17 +216,6 @@ TEST(ScheduleCsv, ConvertsAndNamesBadLines) {
         std::istringstream in(b.text);
         EXPECT_EQ(ScheduleFromCsv(in).problem.rfind(b.problem, 0), 0u) << b.text;
     }
-}
-
-TEST(ScheduleCsv, ShippedSeasonRoundTrip) {
-    const auto read = ReadScheduleFile(std::string(test::sourceHome()) + "/SEASON.SCH");
-    ASSERT_TRUE(read);
-    std::stringstream csv;
-    ScheduleToCsv(*read, csv);
-    const CsvSchedule back = ScheduleFromCsv(csv);
-    ASSERT_EQ(back.problem, "");
-    EXPECT_EQ(back.bytes, read->bytes);
-    EXPECT_EQ(CountScheduleGames(*read, {}), 16 * 162 / 2);
 }
 
 }  // namespace

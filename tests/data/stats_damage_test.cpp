@@ -51,8 +51,6 @@ TEST(StatsDamage, DamagedFilesAreRefusedAndOldOnesToldApart) {
              for (auto& x : b) x = static_cast<std::uint8_t>(gen());
          },
          "is not a game"},
-        {"pitching cut inside a record", ".STP", [](auto& b) { b.resize(b.size() - 7); },
-         std::string(kDamagedSetMessage)},
         {"batting of another record length", ".STB",
          [](auto& b) {
              putInt32(b, 30, 1);  // header: one record, in a file of other lengths
@@ -84,25 +82,6 @@ TEST(StatsDamage, DamagedFilesAreRefusedAndOldOnesToldApart) {
         EXPECT_NE(r.message.find(c.told), std::string::npos) << c.what << ": " << r.message;
         EXPECT_EQ(readBytes(path), bytes) << c.what << ": left as it is";
     }
-}
-
-// Games beyond the saved totals are told with what the user can do.
-TEST(StatsDamage, GamesAfterTheLastSaveAreTold) {
-    ScratchFolder dir;
-    GameFixture fx;
-    StatsSet set;
-    HighlightLists lists;
-    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "SET").ok);
-    ASSERT_TRUE(RecordGame(set, lists, *fx.game, {0, std::nullopt, 20}).result.ok);
-    ASSERT_TRUE(SaveStatistics(set, 1).ok);
-    for (int g = 1; g < 4; ++g)
-        ASSERT_TRUE(RecordGame(set, lists, *fx.game, {g, std::nullopt, 20}).result.ok);
-    StatsSet again;
-    const OpenStatsResult r = OpenStatsSet(again, dir.str(), "SET");
-    ASSERT_TRUE(r.ok) << r.message;
-    ASSERT_EQ(r.notes.size(), 1u);
-    EXPECT_NE(r.notes[0].find("3 game(s)"), std::string::npos) << r.notes[0];
-    EXPECT_NE(r.notes[0].find("delete the set"), std::string::npos) << r.notes[0];
 }
 
 }  // namespace

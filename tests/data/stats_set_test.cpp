@@ -159,6 +159,7 @@ TEST_F(SavedSetTest, GamesBeyondTheLastSaveAreReportedNotFatal) {
     ASSERT_TRUE(r.ok) << r.message;
     ASSERT_EQ(r.notes.size(), 1u);
     EXPECT_NE(r.notes[0].find("2 game(s)"), std::string::npos) << r.notes[0];
+    EXPECT_NE(r.notes[0].find("delete the set"), std::string::npos) << r.notes[0];
     EXPECT_EQ(after.gamesInFile, 3);
     EXPECT_EQ(after.batting.records, saved);
 

@@ -1,15 +1,11 @@
 #pragma once
-#include <unistd.h>
-
-#include <atomic>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "data/team_file.h"
+#include "temp_dir.h"
 
 namespace vrk::testing {
 
@@ -136,36 +132,5 @@ inline bool anyWarningHas(const TeamLoadResult& r, const std::string& text) {
         if (w.find(text) != std::string::npos) return true;
     return false;
 }
-
-// A fresh folder under the system's temporary directory, removed afterwards
-// (made writable again first, for tests that take the permission away).
-class TempDir {
-  public:
-    TempDir() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("vrk_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string str() const { return path_.string(); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::string write(const std::string& name, const std::string& content) const {
-        std::ofstream(file(name), std::ios::binary) << content;
-        return file(name);
-    }
-
-  private:
-    std::filesystem::path path_;
-};
 
 }  // namespace vrk::testing

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "engine/batted_ball_handlers.h"
+#include "engine/engine_helpers.h"
 #include "engine/fly_balls.h"
 #include "engine/hits.h"
 #include "engine/plays_fixture.h"
@@ -68,7 +69,7 @@ TEST(GroundBalls, DoublePlayNotationAndChanceBySpeed) {
             ++doublePlays[speed];
             notations[fielder][s.playResult] += 1;
             EXPECT_EQ(s.runnerOnFirst, 0);
-            EXPECT_EQ(s.teamDoublePlays[2], 1);
+            EXPECT_EQ(f.game->counters.team[2].doublePlays, 1);
             EXPECT_EQ(f.game->counters.bat(1, 4).groundedIntoDoublePlays, 1);
             EXPECT_EQ(f.PitcherOuts(), 2);
             EXPECT_EQ(f.TotalPutouts(), 2);
@@ -355,7 +356,7 @@ TEST(FlyBalls, LineDriveDoublePlays) {
     f.Bat(2, 6, 0, 0, 0);
     FlyOut(f, kFirstBase, true, false);
     EXPECT_EQ(f.state().playResult, "3UN DP!");
-    EXPECT_EQ(f.state().teamDoublePlays[2], 1);
+    EXPECT_EQ(f.game->counters.team[2].doublePlays, 1);
 }
 
 TEST(FlyBalls, CreditsAndRunnersBalanceOnEveryPlay) {
@@ -515,7 +516,7 @@ TEST(Hits, ReachingOnAnErrorIsNoHit) {
     EXPECT_EQ(s.runnerOnFirst, 4);
     EXPECT_LT(s.responsiblePitcher[1][4], 0);
     EXPECT_EQ(f.game->counters.bat(1, 4).hits, 0);
-    EXPECT_EQ(s.teamHits[1], 0);
+    EXPECT_EQ(f.game->counters.team[1].hits, 0);
 }
 
 TEST(Hits, HumanOffersAndQuestions) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "engine/ball_direction.h"
 #include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/test_teams.h"
 
 namespace vrk {
@@ -8,50 +10,66 @@ namespace {
 
 using testing::GameFixture;
 
-TEST(EngineHelpers, FieldingAverageFromRatingsAndErrors) {
+TEST(EngineHelpers, FieldingAverageFromRatings) {
     GameFixture f;
     Game& g = *f.game;
     g.state.fieldingTeam = kHome;
     g.state.pitcher = 10;
     Team& t = f.teams[2];
-    // Ratings: defense / 1000 with the position factor (shortstop, catcher, left field).
-    EXPECT_NEAR(FieldingAverage(g, 5), 0.980 * 1.006, 1e-9);
-    EXPECT_NEAR(FieldingAverage(g, 1), 0.980 * 0.955, 1e-9);
-    EXPECT_NEAR(FieldingAverage(g, 6), 0.980, 1e-9);
-    EXPECT_NEAR(PositionAverage(g, kPitcher), 0.952, 1e-12);
     EXPECT_EQ(FielderSlot(g, kShortstop), 5);
     EXPECT_EQ(FielderEntry(g, kPitcher), 10);
+    EXPECT_EQ(FieldingAverage(g, 0), PositionAverage(g, kPitcher));
 
-    // Out of position: three quarters of the limited value.
+    // A left fielder's rating is his average; the same rating is worth less
+    // behind the plate and more at shortstop. Better ratings field better.
+    EXPECT_NEAR(FieldingAverage(g, 6), 0.980, 1e-9);
+    EXPECT_LT(FieldingAverage(g, 1), FieldingAverage(g, 6));
+    EXPECT_GT(FieldingAverage(g, 5), FieldingAverage(g, 6));
+    for (int slot = 1; slot <= 8; ++slot) {
+        const double before = FieldingAverage(g, slot);
+        t.player(slot).defense += 10;
+        g.fieldingAverages = {};  // figures edited: worked out afresh
+        EXPECT_GT(FieldingAverage(g, slot), before) << slot;
+        t.player(slot).defense -= 10;
+        g.fieldingAverages = {};
+    }
+    // Out of position: three quarters of what a third baseman of that rating fields.
     t.player(5).lineupPosition = kThirdBase;
-    EXPECT_NEAR(FieldingAverage(g, 5), 0.98 * 1.008 * 0.75, 1e-9);
+    EXPECT_NEAR(FieldingAverage(g, 5), 0.75 * FieldingAverage(g, 4), 1e-9);
     t.player(5).lineupPosition = kShortstop;
 
-    // Error counts: one listed position gives 1 - E / chances, within 0.800..0.999.
-    t.defenseIsErrors = true;
-    t.player(5).defense = 10;
-    g.fieldingAverages = {};  // figures edited: worked out afresh
-    double fFactor = (1 - t.leagueContext.strikeoutsPerOut) / 0.7496 + 0.06;  // DH game
-    EXPECT_NEAR(FieldingAverage(g, 5), 1 - 10 / (fFactor * 150 * 4.8), 1e-6);
-    t.player(5).defense = 5000;
-    g.fieldingAverages = {};  // figures edited: worked out afresh
-    EXPECT_DOUBLE_EQ(FieldingAverage(g, 5), 0.800);
-    t.player(5).defense = 0;
-    g.fieldingAverages = {};  // figures edited: worked out afresh
-    EXPECT_DOUBLE_EQ(FieldingAverage(g, 5), 0.999);
-    // A designated hitter has no chances: the league mark, never a division by zero.
-    EXPECT_GE(FieldingAverage(g, 9), 0.6);
-
-    // Several listed positions: the rate is carried over to the present one.
-    t.defenseIsErrors = false;
-    g.fieldingAverages = {};     // figures edited: worked out afresh
-    Player& util = t.player(4);  // second base
+    // Several listed positions: the rate is carried over to the present one,
+    // and second base is the surer position.
+    Player& util = t.player(4);
     util.positionCode[2] = kShortstop;
     util.gamesAtPosition[2] = 50;
     EXPECT_DOUBLE_EQ(PositionFieldingAverage(t.player(5), kShortstop, 0.97, 1), 0.97);
-    // Second base is the surer position.
     EXPECT_GT(PositionFieldingAverage(util, kSecondBase, 0.97, 1),
               PositionFieldingAverage(util, kShortstop, 0.97, 1));
+}
+
+TEST(EngineHelpers, FieldingAverageFromErrorCounts) {
+    GameFixture f;
+    Game& g = *f.game;
+    g.state.fieldingTeam = kHome;
+    Team& t = f.teams[2];
+    t.defenseIsErrors = true;
+    auto withErrors = [&](int errors) {
+        t.player(5).defense = errors;
+        g.fieldingAverages = {};  // figures edited: worked out afresh
+        return FieldingAverage(g, 5);
+    };
+    // Errors come off a season's chances in proportion, within .800 to .999.
+    const double ten = withErrors(10);
+    EXPECT_TRUE(ten > 0.97 && ten < 0.995) << ten;
+    EXPECT_NEAR(1 - withErrors(20), 2 * (1 - ten), 1e-9);
+    EXPECT_DOUBLE_EQ(withErrors(5000), 0.800);
+    EXPECT_DOUBLE_EQ(withErrors(0), 0.999);
+    // Without a designated hitter fewer balls are put in play: fewer chances.
+    g.options.designatedHitter = false;
+    EXPECT_LT(withErrors(10), ten);
+    // A designated hitter has no chances: the league mark, never a division by zero.
+    EXPECT_GE(FieldingAverage(g, 9), 0.6);
 }
 
 TEST(EngineHelpers, BallDirection) {

@@ -36,6 +36,8 @@ TEST(GameBounds, AGameThatCannotEndIsStoppedWithoutADecision) {
             for (int slot = 1; slot <= kLineupSize; ++slot) {
                 testing::SetLine(f.teams[static_cast<std::size_t>(t)].player(slot), c.atBats,
                                  c.hits, 0, 0, c.homeRuns, c.walks, 0);
+                // Sure hands: an error must not let the runless game end.
+                f.teams[static_cast<std::size_t>(t)].player(slot).defense = 1000;
             }
         }
         Faults faults;

@@ -76,7 +76,7 @@ void CheckGame(const Game& game, const GameResult& result, const HalfInningWatch
         Books books = Tally(game, team);
         EXPECT_EQ(books.batting, books.allowed) << "team " << team;
         EXPECT_EQ(books.batting[4], score) << "team " << team;
-        EXPECT_EQ(books.batting[0], game.state.teamHits[team]);
+        EXPECT_EQ(books.batting[0], game.counters.team[team].hits);
         EXPECT_LE(books.runsBattedIn, score);
         EXPECT_LE(books.earnedRuns, score);
         // The fielding side's pitchers' outs are its fielders' putouts.

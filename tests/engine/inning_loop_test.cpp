@@ -2,10 +2,11 @@
 
 #include <tuple>
 
-#include "engine/engine_helpers.h"
+#include "engine/advance_runners.h"
 #include "engine/game_flow.h"
 #include "engine/message_registry.h"
 #include "engine/recording_seams.h"
+#include "engine/score_run.h"
 #include "engine/test_teams.h"
 
 namespace vrk {
@@ -251,7 +252,7 @@ TEST(EndOfGame, HighlightsAndNoHitters) {
     c.hits = 5;
     c.doubles = c.triples = c.homeRuns = 1;
     c.runsBattedIn = 7;
-    g.state.teamHits = {0, 5, 0};  // home held hitless by one pitcher
+    g.counters.team[kVisitors].hits = 5;  // home held hitless by one pitcher
     g.state.score = {0, 3, 0};
     FinishGame(g);
     const char* expected[] = {"Pitcher, No10, 14 K's", "Baker, Bo, 5 hits", "Baker, Bo, 7 RBI's",
@@ -280,7 +281,8 @@ TEST(EndOfGame, HighlightsAndNoHitters) {
     for (auto [visitorsHits, homeHits, visitorsPitchers, visitorsRuns, homeRuns, line] : kCases) {
         std::size_t before = record.highlights.size();
         StartGame(g);
-        g.state.teamHits = {0, visitorsHits, homeHits};
+        g.counters.team[kVisitors].hits = visitorsHits;
+        g.counters.team[kHome].hits = homeHits;
         g.state.pitchersUsed[kVisitors] = visitorsPitchers;
         g.state.score = {0, visitorsRuns, homeRuns};
         FinishGame(g);

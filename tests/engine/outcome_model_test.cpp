@@ -47,8 +47,13 @@ TEST(OutcomeModel, LeagueRatesComeBackForALeagueAverageMatchup) {
     EventRates rates = LeagueRates(l);
     rates.hitByPitch = 0.01f;
     OutcomeThresholds th = ComputeThresholds(g, rates, 1.0f);
-    const float bands[] = {l.walkRate,   0.01f,        l.singleRate,
-                           l.doubleRate, l.tripleRate, l.homeRunRate};
+    // Walks at the share pitched to the batter (the rest the managers give).
+    const float bands[] = {kPitchedToWalkShare * l.walkRate,
+                           0.01f,
+                           l.singleRate,
+                           l.doubleRate,
+                           l.tripleRate,
+                           l.homeRunRate};
     for (std::size_t k = 1; k <= 6; ++k)
         EXPECT_NEAR(th.t[k] - th.t[k - 1], bands[k - 1], 1e-6) << k;
 
@@ -67,15 +72,17 @@ TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
     Matchup f;
     Game& g = f.g;
     const float walkRate = f.teams[2].leagueContext.walkRate;
+    const float pitchedTo = kPitchedToWalkShare * walkRate;
     EventRates rates = LeagueRates(f.teams[2].leagueContext);
     g.flags.pitchAround = true;
     OutcomeThresholds th = ComputeThresholds(g, rates, 1.0f);
     EXPECT_FLOAT_EQ(th.walkFactor, 1.5f);
-    EXPECT_NEAR(th.t[1], 1.5 * walkRate, 1e-6);
-    EXPECT_NEAR(th.hitFactor, 1 - 0.5 * walkRate, 1e-6);
+    EXPECT_NEAR(th.t[1], 1.5 * pitchedTo, 1e-6);
+    EXPECT_NEAR(th.hitFactor, 1 - 0.5 * pitchedTo, 1e-6);
 
-    rates.batter.walk = rates.pitcher.walk = 0.3f;
-    f.teams[2].leagueContext.walkRate = 0.3f;
+    // A walk chance of 0.3 once the given walks are out of it.
+    rates.batter.walk = rates.pitcher.walk = 0.3f / kPitchedToWalkShare;
+    f.teams[2].leagueContext.walkRate = 0.3f / kPitchedToWalkShare;
     th = ComputeThresholds(g, rates, 1.0f);
     EXPECT_FLOAT_EQ(th.walkFactor, 1.0f);
     EXPECT_FLOAT_EQ(th.hitFactor, 1.0f);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/engine_helpers.h"
+#include "engine/expected_pitches.h"
 #include "engine/game_flow.h"
 #include "engine/recording_seams.h"
 #include "engine/test_teams.h"

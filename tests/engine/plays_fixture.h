@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/rng.h"
-#include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "engine/game.h"
 #include "engine/test_teams.h"
 
@@ -21,33 +21,27 @@ inline constexpr std::array<int, 10> kSlotPosition{0, 8, 6, 9, 3, 5, 7, 4, 2, 1}
 // staff of three pitchers at entries 10..12.
 inline Team MakeTeam(const std::string& name) {
     Team team;
+    testing::BuildTeam(team, "", 3, 0);
     team.teamName = name;
-    team.league = 'A';
-    team.lastPitcherEntry = 12;
-    team.playerCount = 12;
     team.averageTeamSpeed = 5;
     team.leagueContext.singleShare = 0.7f;
     team.leagueContext.doubleShare = 0.18f;
     team.leagueContext.tripleShare = 0.03f;
     team.leagueContext.homeRunShare = 0.09f;
     for (int slot = 1; slot <= 9; ++slot) {
-        Player& p = team.player(slot);
-        p.playerName = "Slot" + std::to_string(slot) + ", Sam";
-        p.lineupPosition = p.defaultPosition = kSlotPosition[static_cast<std::size_t>(slot)];
+        Player& p = team.player(slot) = testing::MakeBatter(
+            "Slot" + std::to_string(slot) + ", Sam", kSlotPosition[static_cast<std::size_t>(slot)],
+            500, slot % 3 == 0 ? 'L' : 'R');
         testing::SetLine(p, 500, 135, 25, 3, 15, 50, 90);
-        p.hand = slot % 3 == 0 ? 'L' : 'R';
         p.defense = 985;
         p.speed = 5;
         p.games = 140;
     }
     for (int entry = 10; entry <= 12; ++entry) {
-        Player& p = team.player(entry);
-        p.playerName = "Arm" + std::to_string(entry) + ", Al";
-        p.lineupPosition = 1;
+        Player& p = team.player(entry) = testing::MakePitcher(
+            "Arm" + std::to_string(entry) + ", Al", 32, entry == 10 ? 32 : 0, 200);
         testing::SetLine(p, 200, 190, 35, 4, 20, 65, 150);  // 200 innings
         p.hand = entry == 11 ? 'L' : 'R';
-        p.games = 32;
-        p.gamesAtPosition[1] = entry == 10 ? 32 : 0;
         p.speed = 3;
     }
     return team;

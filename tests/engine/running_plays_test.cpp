@@ -136,14 +136,14 @@ TEST(RunningPlays, StrikeoutThrowOutDoublePlayOnTheHitAndRun) {
         AtThePlate(g, 4);
         g.state.runnerOnFirst = 3;
         int atBats = g.counters.bat(kVisitors, 4).atBats;
-        int teamDoublePlays = g.state.teamDoublePlays[kHome];
+        int teamDoublePlays = g.counters.team[kHome].doublePlays;
         testing::FieldingOuts before = OutsSoFar(g, kHome);
         PlayPass(g);
         if (g.state.playResult != "K DP") continue;
         ++doublePlays;
         EXPECT_EQ(g.state.outs, 2);
         EXPECT_EQ(g.state.resultCode, 0);
-        EXPECT_EQ(g.state.teamDoublePlays[kHome], teamDoublePlays + 1);
+        EXPECT_EQ(g.counters.team[kHome].doublePlays, teamDoublePlays + 1);
         EXPECT_FALSE(g.state.plateAppearanceContinues);
         EXPECT_EQ(g.state.lastBatterSlot[kVisitors], 4);
         EXPECT_EQ(g.counters.bat(kVisitors, 4).atBats, atBats + 1);

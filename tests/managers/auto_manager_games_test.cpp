@@ -18,7 +18,6 @@ namespace vrk {
 namespace {
 
 using mgrtest::CardLine;
-using mgrtest::Idx;
 
 // Nine slots at nine different positions (1..9, or 2..10 with a DH) and the
 // pitcher who finished was each a different man.
@@ -30,10 +29,10 @@ void ExpectLegalField(const Game& game, int team, bool dh) {
         wanted.insert(slot + (dh ? 1 : 0));
     }
     EXPECT_EQ(positions, wanted) << "team " << team;
-    for (int k = 1; k <= game.state.pitchersUsed[Idx(team)]; ++k) {
-        pitchers.insert(game.state.pitcherList[Idx(team)][Idx(k)]);
+    for (int k = 1; k <= game.state.pitchersUsed[team]; ++k) {
+        pitchers.insert(game.state.pitcherList[team][k]);
     }
-    EXPECT_EQ(static_cast<int>(pitchers.size()), game.state.pitchersUsed[Idx(team)]);
+    EXPECT_EQ(static_cast<int>(pitchers.size()), game.state.pitchersUsed[team]);
 }
 
 // A player who left (a "9" line) never bats, runs or pitches again.
@@ -53,8 +52,8 @@ void ExpectNoReEntry(const std::vector<CardLine>& lines) {
 std::pair<int, int> Outs(const Game& game, int team) {
     std::pair<int, int> outs;
     for (int e = 1; e <= kMaxRosterEntries; ++e) {
-        outs.first += game.state.outsRecorded[Idx(team)][Idx(e)];
-        outs.second += game.counters.fielder[Idx(team)][Idx(e)].putouts;
+        outs.first += game.state.outsRecorded[team][e];
+        outs.second += game.counters.fielder[team][e].putouts;
     }
     return outs;
 }
@@ -103,18 +102,18 @@ TEST(AutoManagerGames, TwoThousandSeededGamesStayConsistent) {
             for (const std::string& fault : faults.faults) ADD_FAILURE() << fault;
             for (int t = kVisitors; t <= kHome; ++t) {
                 int appearances = 0, faced = 0;
-                for (const BatterCounters& b : game.counters.batter[Idx(t)]) {
+                for (const BatterCounters& b : game.counters.batter[t]) {
                     appearances +=
                         b.atBats + b.walks + b.hitByPitch + b.sacrifices + b.sacrificeFlies;
                 }
-                for (const PitcherCounters& p : game.counters.pitcher[Idx(3 - t)]) {
+                for (const PitcherCounters& p : game.counters.pitcher[3 - t]) {
                     faced += p.battersFaced;
                 }
                 faceMismatches += faced != appearances;
                 ExpectLegalField(game, t, dh);
                 EXPECT_EQ(Outs(game, t).first, Outs(game, t).second) << "game " << games;
-                relieversIn += game.state.pitchersUsed[Idx(t)] - 1;
-                for (const BatterCounters& b : game.counters.batter[Idx(t)]) {
+                relieversIn += game.state.pitchersUsed[t] - 1;
+                for (const BatterCounters& b : game.counters.batter[t]) {
                     walks += b.walks;
                     stealOutcomes += b.stolenBases + b.caughtStealing;
                 }
@@ -139,7 +138,7 @@ TEST(AutoManagerGames, TwoThousandSeededGamesStayConsistent) {
     EXPECT_LT(faceMismatches * 10, 2 * games) << faceMismatches << " of " << 2 * games;
     int starterReasons = 0;
     for (int r = kBombedEarly; r <= kCompleteGameReduction; ++r) {
-        starterReasons += counters.starterRemoval[Idx(r)];
+        starterReasons += counters.starterRemoval[r];
     }
     EXPECT_LE(starterReasons, counters.pitchingChanges);
     EXPECT_LE(counters.starterRemoval[kPinchHitGeneralReliever] +

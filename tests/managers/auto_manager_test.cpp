@@ -145,7 +145,7 @@ TEST(AutoManager, TheCloserInTheNinthAndTheEighth) {
             m.g.state.runnerOnFirst = runnerOnFirst;
             m.g.state.pitchCount[kHome] = 12;
             m.g.state.score = {0, 1, 2};
-            m.g.state.teamHits[kVisitors] = 4;
+            m.g.counters.team[kVisitors].hits = 4;
             m.Outs(12) = 3;
             return m.Change();
         });
@@ -222,7 +222,7 @@ TEST(AutoManager, OneCallNeverRemovesThePitcherAndManagesTheOffence) {
         s.runnerOnFirst = draw(2) ? 1 : 0;
         s.runnerOnSecond = draw(3) == 0 ? 2 : 0;
         s.score = {0, draw(4), draw(4)};
-        s.teamHits[kVisitors] = 5;
+        m.g.counters.team[kVisitors].hits = 5;
         s.pitchCount[kHome] = 20 + draw(120);
         m.Runs(10) = draw(9);
         m.Outs(10) = draw(27);

@@ -16,8 +16,6 @@
 namespace vrk {
 namespace {
 
-using mgrtest::Idx;
-
 TEST(ManagersGameSetup, StartersLineupsAndOrderOnALoadedTeam) {
     Config config;
     config.dataPath = std::string(vrk::test::testDataDir()) + "/team/";
@@ -41,7 +39,7 @@ TEST(ManagersGameSetup, StartersLineupsAndOrderOnALoadedTeam) {
         g.options.designatedHitter = true;
         ChooseStarters(g, rotations, settings);
         for (int t = kVisitors; t <= kHome; ++t) {
-            EXPECT_TRUE(onStaff(g.options.starter[Idx(t)]));
+            EXPECT_TRUE(onStaff(g.options.starter[t]));
             std::multiset<std::string> before = mgrtest::Names(g.team(t));
             BattingOrder(g, t, 'C', AUTOLINEUP(g, t));
             EXPECT_EQ(mgrtest::Names(g.team(t)), before);
@@ -50,11 +48,11 @@ TEST(ManagersGameSetup, StartersLineupsAndOrderOnALoadedTeam) {
         BullpenState bullpen;
         InstallStarters(g, bullpen);
         for (int t = kVisitors; t <= kHome; ++t) {
-            const int starter = g.options.starter[Idx(t)];
-            EXPECT_EQ(g.state.currentPitcher[Idx(t)], starter);
-            EXPECT_EQ(g.state.pitchersUsed[Idx(t)], 1);
+            const int starter = g.options.starter[t];
+            EXPECT_EQ(g.state.currentPitcher[t], starter);
+            EXPECT_EQ(g.state.pitchersUsed[t], 1);
             EXPECT_TRUE(bullpen.used(t, starter));
-            EXPECT_GT(bullpen.allowance[Idx(t)], 0.8);
+            EXPECT_GT(bullpen.allowance[t], 0.8);
             std::set<int> positions;
             for (int slot = 1; slot <= kLineupSize; ++slot) {
                 EXPECT_EQ(SlotPlayer(g, t, slot), slot);

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "engine/engine_helpers.h"
+#include "engine/fielding.h"
 #include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
 #include "managers/roster_swap.h"
@@ -23,7 +23,7 @@ TEST(LineupCheck, FollowsEverySubstitution) {
         BullpenState b;
         auto& history = g.counters.of(kHome).slotHistory;
         for (int slot = 1; slot <= kLineupSize; ++slot) {
-            history[mgrtest::Idx(slot)].push({slot, slot == 9 ? kPitcher : slot});
+            history[slot].push({slot, slot == 9 ? kPitcher : slot});
         }
         struct Step {
             const char* what;

@@ -54,10 +54,6 @@ inline Config ShippedConfig() {
     return config;
 }
 
-inline std::size_t Idx(int i) {
-    return static_cast<std::size_t>(i);
-}
-
 // Every name on the roster: a manager step may move players, never lose one.
 inline std::multiset<std::string> Names(const Team& team) {
     std::multiset<std::string> names;
@@ -65,58 +61,9 @@ inline std::multiset<std::string> Names(const Team& team) {
     return names;
 }
 
-inline Player MakeBatter(const std::string& name, int position, int atBats, char hand = 'R') {
-    Player p;
-    p.playerName = p.nameAsLoaded = name;
-    p.lineupPosition = p.defaultPosition = position;
-    p.atBats = atBats;
-    p.hits = atBats / 4;
-    p.walks = atBats / 10;
-    p.hand = hand;
-    p.positionCode[1] = position;
-    p.gamesAtPosition[1] = atBats / 4;
-    return p;
-}
-
-inline Player MakePitcher(const std::string& name, int games, int starts, int innings,
-                          int saves = 0) {
-    Player p;
-    p.playerName = p.nameAsLoaded = name;
-    p.lineupPosition = p.defaultPosition = kPitcher;
-    p.games = games;
-    p.gamesAtPosition[1] = starts;
-    p.atBats = innings;
-    p.caughtStealing = saves;
-    p.hand = 'R';
-    return p;
-}
-
-// A team of nine (catcher to right field in slots 1..8, the pitcher ninth),
-// `pitchers` starters-then-relievers from entry 10 on and `bench` bench
-// players; every entry refers to itself.
-inline void BuildTeam(Team& team, const std::string& fileName, int pitchers, int bench = 4) {
-    team = Team{};
-    team.teamFileName = fileName;
-    team.teamName = fileName.substr(0, fileName.find('.'));
-    team.league = 'A';
-    for (int slot = 1; slot <= 8; ++slot) {
-        team.player(slot) = MakeBatter("Fielder" + std::to_string(slot), slot + 1, 500);
-    }
-    team.player(9) = MakeBatter("Pitcher Slot", kPitcher, 60);
-    int entry = kFirstPitcherEntry;
-    for (int i = 0; i < pitchers; ++i, ++entry) {
-        bool starter = i < 5;
-        team.player(entry) = MakePitcher("Arm" + std::to_string(entry), starter ? 32 : 60,
-                                         starter ? 32 : 0, starter ? 200 : 70);
-    }
-    team.lastPitcherEntry = entry - 1;
-    for (int i = 0; i < bench; ++i, ++entry) {
-        team.player(entry) = MakeBatter("Bench" + std::to_string(entry), 2 + i % 8, 150);
-    }
-    team.playerCount = entry - 1;
-    for (int e = 1; e <= team.playerCount; ++e) team.player(e).lineupPlayer = e;
-    team.pitcherGamesData = true;
-}
+using testing::BuildTeam;
+using testing::MakeBatter;
+using testing::MakePitcher;
 
 // Two teams and a game with recording seams; entry 10 pitches for both.
 struct StaffGame {
@@ -138,9 +85,9 @@ struct StaffGame {
         s.battingTeam = kVisitors;
         s.fieldingTeam = kHome;
         for (int t = kVisitors; t <= kHome; ++t) {
-            s.currentPitcher[Idx(t)] = 10;
-            s.pitchersUsed[Idx(t)] = 1;
-            s.pitcherList[Idx(t)][1] = 10;
+            s.currentPitcher[t] = 10;
+            s.pitchersUsed[t] = 1;
+            s.pitcherList[t][1] = 10;
         }
         s.pitcher = 10;
     }

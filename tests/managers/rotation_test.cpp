@@ -83,7 +83,7 @@ TEST(Rotation, SpotStarterReplacesByShareOfStarts) {
     Team team;
     BuildTeam(team, "TIGERS.DAT", 8);
     RotationRecord record;
-    for (int k = 1; k <= 5; ++k) record.starters[mgrtest::Idx(k)] = 9 + k;
+    for (int k = 1; k <= 5; ++k) record.starters[k] = 9 + k;
     // Staff starts: 100; entry 10 made 20 (a fifth), entry 11 made 10 (a tenth).
     int starts[] = {20, 10, 20, 20, 20, 6, 4, 0};
     for (int i = 0; i < 8; ++i) team.player(10 + i).gamesAtPosition[1] = starts[i];

@@ -19,7 +19,7 @@ namespace {
 struct Played {
     GameResult result;
     GameCounters counters;
-    std::array<std::array<int, kRosterSize>, 3> outs{};
+    PerTeam<OneBased<int, kMaxRosterEntries>> outs{};
     std::string seedLine;  // the end-of-game line naming the seed, when shown
 };
 

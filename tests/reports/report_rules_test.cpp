@@ -225,7 +225,7 @@ TEST(ReportRules, ScreenStandingsNamesAndGroups) {
             set.series(l, d, std::string(1, l) + d + "1", std::string(1, l) + d + "2", 1);
         }
     }
-    const StandingsTable table = StandingsFromGames(set.games);
+    const ClubStandings table = StandingsFromGames(set.games);
     const std::vector<ShownLeague> shown = GroupForScreen(table);
     ASSERT_EQ(shown.size(), 3u);  // a fourth league is not shown
     for (const ShownLeague& l : shown) {

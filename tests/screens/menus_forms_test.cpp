@@ -11,6 +11,7 @@
 #include "screens/list_screen.h"
 #include "screens/main_menu_screen.h"
 #include "screens/options_windows.h"
+#include "temp_dir.h"
 
 namespace vrk {
 namespace {
@@ -127,20 +128,10 @@ TEST(ListScreen, ScrollsPicksAndReturnsKeys) {
     EXPECT_EQ(picked.index, 18);
 }
 
-struct ScratchFolder {
-    std::filesystem::path dir;
+struct ScratchFolder : testing::TempDir {
     ScratchFolder() {
-        dir = std::filesystem::temp_directory_path() /
-              ("vrk_chooser_" + std::to_string(::getpid()) + "_" +
-               std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir / "other");
-        for (const char* name : {"b.DAT", "a.dat", "x.txt", "other/z.dat"})
-            std::ofstream(dir / name) << "x\n";
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
+        for (const char* name : {"b.DAT", "a.dat", "x.txt", "other/z.dat"}) write(name, "x\n");
     }
 };
 

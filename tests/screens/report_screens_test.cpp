@@ -9,12 +9,12 @@
 namespace vrk {
 namespace {
 
-StandingsTable TwoLeagues() {
+ClubStandings TwoLeagues() {
     report_testing::SetBuilder set;
     set.series('A', 'E', "Hawks", "Owls", 3);
     set.series('X', 'C', "Crows", "Wrens", 2);
     set.game('X', 'C', "Wrens", 4, "Crows", 1);
-    StandingsTable table;
+    ClubStandings table;
     for (const GameRecord& g : set.games) AddGameToStandings(table, g);
     return table;
 }
@@ -40,7 +40,7 @@ TEST(StandingsScreen, LeaguesInColumnsWideAndNarrow) {
     };
     for (const Case& c : cases) {
         MemoryConsole console(25, 80);
-        StandingsTable table = TwoLeagues();
+        ClubStandings table = TwoLeagues();
         console.pushKey(kKeyEscape);
         DrawStandings(console, (RecomputeStandingsKeys(table), SortStandingsTable(table), table),
                       c.layout);
@@ -65,7 +65,7 @@ TEST(StandingsScreen, HiLitesPageAndEscapeRestoresTheScreen) {
     std::vector<Highlight> highlights;
     for (int i = 1; i <= 30; ++i)
         highlights.push_back({i, RunHighlightText("Event number " + std::to_string(i))});
-    StandingsTable table = TwoLeagues();
+    ClubStandings table = TwoLeagues();
     console.pushKey(kKeyPgDn);
     console.pushKey(kKeyPgDn);
     console.pushKey(kKeyPgUp);

@@ -17,79 +17,29 @@
 #include "data/stats_test_support.h"
 #include "engine/stats_record_game.h"
 #include "shell/batch_game.h"
+#include "shell/stats_books.h"
 #include "test_paths.h"
 
 namespace vrk {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Books;
+using testing::ReadBooks;
 
-std::vector<std::uint8_t> FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// A team's plate appearances in one game and the batters its pitchers faced.
+long Appearances(const Game& game, int team) {
+    long n = 0;
+    for (const BatterCounters& b : game.counters.batter[static_cast<std::size_t>(team)])
+        n += b.atBats + b.walks + b.hitByPitch + b.sacrifices + b.sacrificeFlies;
+    return n;
 }
 
-long Int32At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v |= std::uint32_t{bytes[at + i]} << (8 * i);
-    return static_cast<std::int32_t>(v);
-}
-
-// Sums named little-endian fields over the data records of a player file:
-// record 0 is the header, whose count (offset 30) includes the closing
-// sentinel, which holds no figures.
-std::map<std::string, long> SumPlayerFile(const fs::path& path, std::size_t size,
-                                          const std::map<std::string, std::size_t>& fields) {
-    const std::vector<std::uint8_t> bytes = FileBytes(path);
-    std::map<std::string, long> sums;
-    if (bytes.size() < size) {
-        ADD_FAILURE() << path << " is shorter than its header";
-        return sums;
-    }
-    const long count = Int32At(bytes, 30);
-    EXPECT_EQ(bytes.size(), static_cast<std::size_t>(count + 1) * size) << path;
-    for (long n = 1;
-         n <= count && (n + 1) * static_cast<long>(size) <= static_cast<long>(bytes.size()); ++n) {
-        for (const auto& [name, offset] : fields)
-            sums[name] += Int32At(bytes, static_cast<std::size_t>(n) * size + offset);
-    }
-    return sums;
-}
-
-struct Books {
-    std::map<std::string, long> batting;  // what the batters were credited with
-    std::map<std::string, long> allowed;  // what the pitchers gave up
-    long games = 0, gameRuns = 0, gameHits = 0;
-    long outs = 0, putouts = 0;
-};
-
-Books ReadBooks(const fs::path& folder, const std::string& base) {
-    Books b;
-    const std::map<std::string, std::size_t> batting = {{"R", 50},    {"H", 54},  {"2B", 70},
-                                                        {"3B", 82},   {"HR", 94}, {"BB", 114},
-                                                        {"HBP", 126}, {"SO", 130}};
-    b.batting = SumPlayerFile(folder / (base + ".STB"), 162, batting);
-    // Pitching figures follow the key and hand, four bytes each from offset 30.
-    const std::map<std::string, std::size_t> pitching = {
-        {"R", 58},   {"H", 66},  {"2B", 70}, {"3B", 74},   {"HR", 78}, {"BB", 82},
-        {"HBP", 86}, {"SO", 90}, {"IP", 50}, {"outs", 54}, {"W", 94},  {"L", 98}};
-    b.allowed = SumPlayerFile(folder / (base + ".STP"), 126, pitching);
-    b.outs = 3 * b.allowed["IP"] + b.allowed["outs"];
-    b.allowed.erase("IP");
-    b.allowed.erase("outs");
-    std::map<std::string, std::size_t> putouts;
-    for (std::size_t p = 1; p <= 10; ++p) putouts["PO" + std::to_string(p)] = 162 + 4 * (p - 1);
-    for (const auto& [name, sum] : SumPlayerFile(folder / (base + ".STF"), 202, putouts))
-        b.putouts += sum;
-
-    const std::vector<std::uint8_t> games = FileBytes(folder / (base + ".STS"));
-    EXPECT_EQ(games.size() % 112, 0u);
-    for (std::size_t at = 0; at + 112 <= games.size(); at += 112) {
-        ++b.games;
-        b.gameRuns += Int32At(games, at + 14) + Int32At(games, at + 34 + 14);
-        b.gameHits += Int32At(games, at + 18) + Int32At(games, at + 34 + 18);
-    }
-    return b;
+long Faced(const Game& game, int team) {
+    long n = 0;
+    for (const PitcherCounters& p : game.counters.pitcher[static_cast<std::size_t>(team)])
+        n += p.battersFaced;
+    return n;
 }
 
 std::vector<std::string> ShippedTeams() {
@@ -120,6 +70,7 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
     TeamSlots slots;
     Rng rng(2026);
     std::int32_t played = 0;
+    std::vector<std::string> unbalanced;
     const char* dhChoices[] = {"H", "Y", "N"};
     for (std::size_t v = 0; v < teams.size(); ++v) {
         for (std::size_t h = 0; h < teams.size(); ++h) {
@@ -134,10 +85,23 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
                 RecordGameResult r = RecordGame(set, lists, game, {played, std::nullopt, 20});
                 ASSERT_TRUE(r.result.ok) << r.result.message;
                 ++played;
+                // Every plate appearance is a batter some pitcher faced, game by game.
+                for (int side : {kVisitors, kHome}) {
+                    const long faced = Faced(game, otherTeam(side));
+                    const long appearances = Appearances(game, side);
+                    if (faced != appearances) {
+                        unbalanced.push_back(teams[v] + " at " + teams[h] + " (" +
+                                             std::to_string(kind) +
+                                             "): " + std::to_string(appearances) +
+                                             " appearances, " + std::to_string(faced) + " faced");
+                    }
+                }
             }
         }
     }
     ASSERT_TRUE(SaveStatistics(set, played).ok);
+    EXPECT_TRUE(unbalanced.empty()) << unbalanced.size() << " unbalanced team-games, first "
+                                    << (unbalanced.empty() ? "" : unbalanced.front());
 
     const Books b = ReadBooks(dir.str(), "BOOKS");
     EXPECT_EQ(b.games, played);
@@ -150,6 +114,7 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
     allowed.erase("L");
     EXPECT_EQ(b.batting, allowed);
     EXPECT_EQ(b.putouts, b.outs);
+    EXPECT_EQ(b.faced, b.appearances);
 }
 
 }  // namespace

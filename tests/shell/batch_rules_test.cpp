@@ -15,28 +15,46 @@ Team teamOf(char league, const std::string& season, int dhKeyword = 0) {
     return t;
 }
 
-TEST(BatchRules, DesignatedHitterByChoice) {
+// Home-team rules: the league and season decide both rules, the home team's
+// DH= keyword overrides the designated hitter; the current setting never counts.
+TEST(BatchRules, HomeRulesByLeagueAndSeason) {
+    struct Case {
+        char league;
+        const char* season;
+        int dhKeyword;
+        bool dh, runner;
+    } cases[] = {
+        {'A', "1973", 0, false, false}, {'A', "1974", 0, true, false},
+        {'A', "2005", 0, true, false},  {'A', "2021", 0, true, false},
+        {'A', "2022", 0, true, true},   {'N', "1998", 0, false, false},
+        {'N', "2021", 0, false, false}, {'N', "2022", 0, true, true},
+        {'N', "2030", 0, true, true},   {'F', "2030", 0, false, false},
+        {'A', "2024", 1, false, true},  {'N', "1950", kTrue, true, false},
+        {'A', "19", 0, false, false},
+    };
     const Team visitors = teamOf('N', "1990");
-    // Home-team rules: the season decides, the home team's DH= keyword overrides.
-    EXPECT_FALSE(designatedHitterGame("H", visitors, teamOf('A', "1973"), true));
-    EXPECT_TRUE(designatedHitterGame("H", visitors, teamOf('A', "1974"), false));
-    EXPECT_TRUE(designatedHitterGame("H", visitors, teamOf('A', "2005"), false));
-    EXPECT_FALSE(designatedHitterGame("H", visitors, teamOf('N', "2021"), true));
-    EXPECT_TRUE(designatedHitterGame("H", visitors, teamOf('N', "2022"), false));
-    EXPECT_FALSE(designatedHitterGame("H", visitors, teamOf('N', "1998"), true));
-    EXPECT_FALSE(designatedHitterGame("H", visitors, teamOf('F', "2024"), true));
-    EXPECT_FALSE(designatedHitterGame("H", visitors, teamOf('A', "2024", 1), true)) << "DH=N";
-    EXPECT_TRUE(designatedHitterGame("H", visitors, teamOf('N', "1950", kTrue), false)) << "DH=Y";
-    EXPECT_FALSE(designatedHitterGame("H", visitors, teamOf('A', "19"), true)) << "no season";
+    for (const Case& c : cases) {
+        const Team home = teamOf(c.league, c.season, c.dhKeyword);
+        EXPECT_EQ(designatedHitterGame("H", visitors, home, !c.dh), c.dh) << c.league << c.season;
+        EXPECT_EQ(automaticRunnerGame("H", home, !c.runner), c.runner) << c.league << c.season;
+    }
+}
 
+// Yes and always set a rule, no clears it, other letters keep the current one;
+// "E" turns the designated hitter on when either line-up has one.
+TEST(BatchRules, ChoiceLetters) {
+    const Team visitors = teamOf('N', "1990");
     const Team home = teamOf('N', "1990");
-    EXPECT_TRUE(designatedHitterGame("Y", visitors, home, false));
-    EXPECT_TRUE(designatedHitterGame("A", visitors, home, false));
-    EXPECT_FALSE(designatedHitterGame("N", visitors, home, true));
-    EXPECT_TRUE(designatedHitterGame("Q", visitors, home, true)) << "other letters keep it";
-    EXPECT_FALSE(designatedHitterGame("Q", visitors, home, false));
-
-    // Either: on when either line-up has a designated hitter.
+    for (bool current : {false, true}) {
+        for (const char* on : {"Y", "A"}) {
+            EXPECT_TRUE(designatedHitterGame(on, visitors, home, current));
+            EXPECT_TRUE(automaticRunnerGame(on, home, current));
+        }
+        EXPECT_FALSE(designatedHitterGame("N", visitors, home, current));
+        EXPECT_FALSE(automaticRunnerGame("N", home, current));
+        EXPECT_EQ(designatedHitterGame("Q", visitors, home, current), current);
+        EXPECT_EQ(automaticRunnerGame("", home, current), current);
+    }
     EXPECT_FALSE(designatedHitterGame("E", visitors, home, true));
     Team withDh = teamOf('A', "1990");
     withDh.player(4).lineupPosition = kDesignatedHitter;
@@ -52,17 +70,6 @@ TEST(BatchRules, LineupThatNeedsItsDesignatedHitter) {
     EXPECT_TRUE(lineupNeedsDesignatedHitter(withDh));
     withDh.player(2).lineupPosition = kPitcher;
     EXPECT_FALSE(lineupNeedsDesignatedHitter(withDh)) << "a pitcher's slot beside a DH";
-}
-
-TEST(BatchRules, AutomaticRunnerByChoice) {
-    EXPECT_FALSE(automaticRunnerGame("H", teamOf('A', "2021"), true));
-    EXPECT_TRUE(automaticRunnerGame("H", teamOf('A', "2022"), false));
-    EXPECT_TRUE(automaticRunnerGame("H", teamOf('N', "2030"), false));
-    EXPECT_FALSE(automaticRunnerGame("H", teamOf('F', "2030"), true));
-    EXPECT_FALSE(automaticRunnerGame("H", teamOf('A', "1999"), true));
-    EXPECT_TRUE(automaticRunnerGame("Y", teamOf('A', "1950"), false));
-    EXPECT_FALSE(automaticRunnerGame("N", teamOf('A', "2030"), true));
-    EXPECT_TRUE(automaticRunnerGame("", teamOf('A', "1950"), true));
 }
 
 }  // namespace

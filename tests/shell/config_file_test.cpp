@@ -172,23 +172,17 @@ TEST(ConfigFile, LeagueAverageLineStoredWithRates) {
     ASSERT_EQ(c.leagueRows.size(), 1u);
     const LeagueAverageRow& r = c.leagueRows[0];
     EXPECT_EQ(r.key(), "1998A");
-    const double pa = 19000 + 6500 + 12000 + 0.99 * (60000 - 12000);
-    EXPECT_FLOAT_EQ(r.walkRate, static_cast<float>(6500 / pa));
-    EXPECT_FLOAT_EQ(r.strikeoutsPerOut, static_cast<float>(12000.0 / 60000));
-    EXPECT_FLOAT_EQ(r.strikeoutRate, static_cast<float>(12000 / pa));
-    EXPECT_FLOAT_EQ(r.singleRate, static_cast<float>((19000 - 3800 - 400 - 2400) / pa));
-    EXPECT_FLOAT_EQ(r.doubleRate, static_cast<float>(3800 / pa));
-    EXPECT_FLOAT_EQ(r.tripleRate, static_cast<float>(400 / pa));
-    EXPECT_FLOAT_EQ(r.homeRunRate, static_cast<float>(2400 / pa));
-    EXPECT_EQ(r.column60Value, 14);
-    EXPECT_DOUBLE_EQ(r.runFactor, 4.80);
-    EXPECT_EQ(r.leagueIndex, 105);
-    EXPECT_EQ(r.innings, 20000);
-    EXPECT_EQ(r.hits, 19000);
-    EXPECT_EQ(r.doubles, 3800);
-    EXPECT_EQ(r.triples, 400);
-    EXPECT_EQ(r.homeRuns, 2400);
-    EXPECT_EQ(r.walks, 6500);
+    // 85,020 plate appearances: hits, walks, strikeouts and 99% of the other outs.
+    EXPECT_NEAR(r.walkRate, 0.076452, 1e-6);
+    EXPECT_NEAR(r.singleRate, 0.145848, 1e-6);  // hits less the extra-base hits
+    EXPECT_NEAR(r.homeRunRate, 0.028229, 1e-6);
+    EXPECT_NEAR(r.doubleRate + r.tripleRate, 0.049400, 1e-6);
+    EXPECT_NEAR(r.strikeoutRate, 0.141143, 1e-6);
+    EXPECT_FLOAT_EQ(r.strikeoutsPerOut, 0.2f);
+    EXPECT_EQ(std::vector<double>({double(r.innings), double(r.hits), double(r.doubles),
+                                   double(r.triples), double(r.homeRuns), double(r.walks),
+                                   double(r.column60Value), r.runFactor, double(r.leagueIndex)}),
+              std::vector<double>({20000, 19000, 3800, 400, 2400, 6500, 14, 4.80, 105}));
 }
 
 TEST(ConfigFile, LeagueAverageWarningsKeepTheLine) {

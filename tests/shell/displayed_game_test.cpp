@@ -124,41 +124,17 @@ TEST(DisplayedGame, QuitPendingDuringTheGame) {
         bool quitPending;
         int statisticsSaves, scheduleSaves;
     };
+    using enum GameMode;
+    using enum AfterGame;
+    // clang-format off
     const Case cases[] = {
-        {"Ctrl-C twice",
-         GameMode::Manual,
-         {ctrlC, ctrlC},
-         false,
-         AfterGame::EndProgram,
-         false,
-         1,
-         0},
-        {"Q then N", GameMode::TwoTeam, {"q", "n"}, false, AfterGame::MainMenu, false, 1, 0},
-        {"Q then another key",
-         GameMode::Manual,
-         {"q", "x"},
-         true,
-         AfterGame::NextGame,
-         false,
-         0,
-         0},
-        {"schedule: Q twice",
-         GameMode::Schedule,
-         {"Q", "Q"},
-         false,
-         AfterGame::EndProgram,
-         false,
-         1,
-         1},
-        {"schedule: finish this game",
-         GameMode::Schedule,
-         {"Q", " "},
-         true,
-         AfterGame::NextGame,
-         true,
-         0,
-         1},
+        {"Ctrl-C twice",               Manual,   {ctrlC, ctrlC}, false, EndProgram, false, 1, 0},
+        {"Q then N",                   TwoTeam,  {"q", "n"},     false, MainMenu,   false, 1, 0},
+        {"Q then another key",         Manual,   {"q", "x"},     true,  NextGame,   false, 0, 0},
+        {"schedule: Q twice",          Schedule, {"Q", "Q"},     false, EndProgram, false, 1, 1},
+        {"schedule: finish this game", Schedule, {"Q", " "},     true,  NextGame,   true,  0, 1},
     };
+    // clang-format on
     for (const Case& c : cases) {
         DisplayedFixture f;
         MemoryConsole console(24, 80);

@@ -8,9 +8,11 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include "test_paths.h"
 
+#include "data/team_file.h"
 #include "shell/vt_screen.h"
 
 namespace vrk {
@@ -57,6 +59,14 @@ class Terminal {
             ASSERT_EQ(write(master_, &c, 1), 1);
             readFor(std::chrono::milliseconds(c == '\x1b' ? 80 : 15));
         }
+    }
+
+    // A key that sends an escape sequence (arrows, PgDn), in one write so
+    // that it does not read as the escape key.
+    void press(const std::string& sequence) {
+        ASSERT_EQ(write(master_, sequence.data(), sequence.size()),
+                  static_cast<ssize_t>(sequence.size()));
+        readFor(std::chrono::milliseconds(40));
     }
 
     // Reads the screen until the text shows (true) or the time is up.
@@ -180,8 +190,7 @@ TEST(EndToEnd, TwoTeamRunThenAWatchedManualGame) {
     // The end-of-game bar: "Q" leaves it for the completion screen, whose
     // "Q" asks for the main menu.
     t.type("q");
-    ASSERT_TRUE(t.waitFor("Manual game simulation is complete", kScreenWait))
-        << t.screen().text();
+    ASSERT_TRUE(t.waitFor("Manual game simulation is complete", kScreenWait)) << t.screen().text();
     t.type("q");
     ASSERT_TRUE(t.waitFor("Return to Main Menu?", kScreenWait)) << t.screen().text();
     t.type("y");
@@ -191,6 +200,89 @@ TEST(EndToEnd, TwoTeamRunThenAWatchedManualGame) {
     EXPECT_FALSE(t.screen().alternateScreen()) << "the alternate screen is left";
     EXPECT_EQ(t.screen().alternateEntries(), 1);
     EXPECT_TRUE(t.modesRestored()) << "echo and line mode are back";
+}
+
+// A Manual game in which the user manages the visitors from the keyboard:
+// a pinch hitter in the first half inning, then a look at the line-up (the
+// man he batted for is out of the game) and a pitching change in the second.
+TEST(EndToEnd, ManagedGameWithAPinchHitterAndAPitchingChange) {
+    HomeCopy home;
+    {
+        // The computer runs the bases and makes the throws: the keys below
+        // are the only ones the game asks for.
+        std::ofstream cfg(home.dir / "BASEBALL.CFG", std::ios::app);
+        cfg << "AUTOCOACH=Y\nAUTODEFENSE=Y\n";
+    }
+    Terminal t(home.dir);
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("VRK Main Menu", kScreenWait)) << t.screen().text();
+    t.type("m");
+    ASSERT_TRUE(t.waitFor("VISITING TEAM", kScreenWait)) << t.screen().text();
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("HOME TEAM", kScreenWait));
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("Use Designated Hitter?", kScreenWait)) << t.screen().text();
+    t.type("x");
+    ASSERT_TRUE(t.waitFor("Use Automatic Runner?", kScreenWait)) << t.screen().text();
+    t.type("x");
+    ASSERT_TRUE(t.waitFor("Manager Options and other Preferences", kScreenWait));
+    // The user manages the visitors, the computer the home side, delay 1, no sound.
+    t.type("ny1n\x1b");
+    ASSERT_TRUE(t.waitFor("Select Starting Pitcher for '", kScreenWait)) << t.screen().text();
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("[S]wap  [M]ore Lineups", kScreenWait)) << t.screen().text();
+    t.type("\x1b");
+    ASSERT_TRUE(t.waitFor("Hit/Click Any Key to Begin", kScreenWait)) << t.screen().text();
+    EXPECT_TRUE(t.screen().contains("Visiting team: Press S to pop up Strategy window."));
+    t.type("x");
+
+    // Top of the first: " Pinch Hit "; the starting pitcher heads the bench
+    // and is refused, then a bench player from the foot of the list bats.
+    t.type("s");
+    ASSERT_TRUE(t.waitFor("Pinch Hit", kScreenWait)) << t.screen().text();
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("Dbl-click (or Enter) selection or ESC", kScreenWait));
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("Already used as a pitcher!", kScreenWait)) << t.screen().text();
+    t.type("x");
+    for (int i = 0; i < 3; ++i) t.press("\x1b[6~");
+    t.type("\r");
+
+    // Bottom of the first: the line-up shows the man who left as out.
+    ASSERT_TRUE(t.waitFor("Bot 1", std::chrono::milliseconds(90000))) << t.screen().text();
+    t.type("s");
+    ASSERT_TRUE(t.waitFor("Visit Mound", kScreenWait)) << t.screen().text();
+    t.press("\x1bOB");
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("Lineup for '", kScreenWait)) << t.screen().text();
+    for (int i = 0; i < 3; ++i) t.press("\x1b[6~");
+    EXPECT_TRUE(t.waitFor("(out)", kScreenWait)) << t.screen().text();
+    t.type("\x1b");
+
+    // Visit Mound: the starter is refused, the next pitcher comes in.
+    t.type("s");
+    ASSERT_TRUE(t.waitFor("Visit Mound", kScreenWait)) << t.screen().text();
+    t.type("\r");
+    ASSERT_TRUE(t.waitFor("Dbl-click (or Enter) selection or ESC", kScreenWait));
+    t.press("\x1bOB");
+    t.type("\r");
+    // The second pitcher of the visitors' file, as the screen names him.
+    Config config;
+    config.dataPath = home.dir.string() + "/";
+    TeamSlots teams;
+    ASSERT_FALSE(loadTeamPair(teams, "ARDMOUTH", "CAMHAVEN", config).abort);
+    const std::string name = teams[1].player(kFirstPitcherEntry + 1).playerName;
+    const std::size_t comma = name.find(", ");
+    ASSERT_NE(comma, std::string::npos);
+    const std::string shown = name.substr(comma + 2) + " " + name.substr(0, comma);
+    EXPECT_TRUE(t.waitFor("Pitcher: " + shown, std::chrono::milliseconds(20000)))
+        << t.screen().text();
+
+    t.type("q");
+    ASSERT_TRUE(t.waitFor("Hit 'Q' again to Quit", kScreenWait)) << t.screen().text();
+    t.type("q");
+    EXPECT_EQ(t.waitExit(kScreenWait), 0);
+    EXPECT_TRUE(t.modesRestored());
 }
 
 }  // namespace

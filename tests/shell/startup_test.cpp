@@ -9,30 +9,14 @@
 #include "presentation/console_memory.h"
 #include "shell/config_edit.h"
 #include "shell/home_directory.h"
+#include "temp_dir.h"
 
 namespace vrk {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path = fs::temp_directory_path() /
-               ("vrk_startup_" + std::to_string(stamp) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(path);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    std::string str() const { return path.string(); }
-    void write(const std::string& name, const std::string& text) const {
-        std::ofstream(path / name, std::ios::binary) << text;
-    }
-};
+using testing::TempDir;
 
 StartupInputs inputsFor(const TempDir& dir) {
     StartupInputs in;
@@ -105,25 +89,25 @@ TEST(Startup, MissingCompanionFilesEndTheProgram) {
 
 TEST(Startup, HomeDirectoryIsTheFirstFolderHoldingTheCatalogue) {
     TempDir root;
-    fs::create_directories(root.path / "work");
-    fs::create_directories(root.path / "bin");
-    fs::create_directories(root.path / "home");
-    const std::string exe = (root.path / "bin" / "vrk").string();
-    const std::string work = (root.path / "work").string();
+    fs::create_directories(root.dir / "work");
+    fs::create_directories(root.dir / "bin");
+    fs::create_directories(root.dir / "home");
+    const std::string exe = (root.dir / "bin" / "vrk").string();
+    const std::string work = (root.dir / "work").string();
     EXPECT_EQ(findHomeDirectory(work, exe, ""), work);  // nowhere: the current folder
     root.write("home/BASEBALL.MSG", "x");
-    EXPECT_EQ(findHomeDirectory(work, exe, ""), (root.path / "home").string());
-    fs::create_directories(root.path / "src");
+    EXPECT_EQ(findHomeDirectory(work, exe, ""), (root.dir / "home").string());
+    fs::create_directories(root.dir / "src");
     root.write("src/BASEBALL.MSG", "x");
-    EXPECT_EQ(findHomeDirectory(work, exe, (root.path / "src").string()),
-              (root.path / "src").string());
+    EXPECT_EQ(findHomeDirectory(work, exe, (root.dir / "src").string()),
+              (root.dir / "src").string());
     // An installed program uses its own copy, whatever tree it was built in.
-    fs::create_directories(root.path / "share" / "vrk" / "home");
+    fs::create_directories(root.dir / "share" / "vrk" / "home");
     root.write("share/vrk/home/BASEBALL.MSG", "x");
-    EXPECT_EQ(findHomeDirectory(work, exe, (root.path / "src").string()),
-              (root.path / "share" / "vrk" / "home").string());
+    EXPECT_EQ(findHomeDirectory(work, exe, (root.dir / "src").string()),
+              (root.dir / "share" / "vrk" / "home").string());
     root.write("work/BASEBALL.MSG", "x");
-    EXPECT_EQ(findHomeDirectory(work, exe, (root.path / "src").string()), work);
+    EXPECT_EQ(findHomeDirectory(work, exe, (root.dir / "src").string()), work);
 }
 
 TEST(Startup, CommandLineAndCommandFile) {
@@ -156,7 +140,7 @@ TEST(Startup, CommandLineAndCommandFile) {
 
     // A schedule that is not in the data folder ends start-up with its message.
     // Folders in options are written with "\\": a "/" starts the next option.
-    fs::create_directories(home.path / "sched" / "in");
+    fs::create_directories(home.dir / "sched" / "in");
     in.args = {"/SCH:season", "/P:sched\\in"};
     Session sched;
     ASSERT_EQ(prepareSession(in, sched).status, StartupStatus::Ready);

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "core/text_fields.h"
+#include "data/stats_set.h"
+#include "data/stats_test_support.h"
 #include "data/team_file.h"
+#include "engine/stats_record_game.h"
 #include "managers/bullpen_checks.h"
+#include "managers/lineup_changes.h"
 #include "managers/user_moves.h"
 #include "presentation/console_keys.h"
 #include "presentation/console_memory.h"
@@ -15,6 +21,7 @@
 #include "shell/batch_rules.h"
 #include "shell/config_file.h"
 #include "shell/displayed_game.h"
+#include "shell/stats_books.h"
 #include "test_paths.h"
 
 namespace vrk {
@@ -51,6 +58,10 @@ struct Move {
     std::function<Keys(Game&, BullpenState&)> keys;
     std::function<bool(const Game&)> set;  // checked right after the window
     Keys later{};  // the keys of the screens the move brings up later in the game
+    // The same when they depend on the game as it stands when the move is made.
+    std::function<Keys(const Game&, const BullpenState&)> lateKeys{};
+    const char* visitors = "CAMHAVEN";
+    const char* home = "FELVORA";
 };
 
 // Stands in for the user at the keyboard: at each pitch it opens the
@@ -69,8 +80,10 @@ class Director final : public ManagerHooks {
         setOk_ = move_.set(game);
         // The rest of the game is watched; "Q" answers the end-of-game bar.
         console_.pushQuietPolls();
-        if (!move_.later.empty()) {
-            for (const std::string& k : move_.later) console_.pushKey(k);
+        Keys later = move_.later;
+        if (move_.lateKeys) later = move_.lateKeys(game, bullpen_);
+        if (!later.empty()) {
+            for (const std::string& k : later) console_.pushKey(k);
             console_.pushQuietPolls();
         }
         console_.pushKey("q");
@@ -114,84 +127,153 @@ Keys BenchPick(const Game& game, const BullpenState& bullpen, int slot, Keys hea
     return head;
 }
 
+Keys Downs(int n, Keys tail, Keys head) {
+    Keys keys = Downs(n, std::move(tail));
+    keys.insert(keys.begin(), head.begin(), head.end());
+    return keys;
+}
+
+int SlotWith(const Game& g, int team, int position) {
+    for (int slot = 1; slot <= kLineupSize; ++slot)
+        if (g.team(team).player(slot).lineupPosition == position) return slot;
+    return 0;
+}
+
+// Batting slots of the team other than the pitcher's, in order.
+std::vector<int> FieldersSlots(const Game& g, int team) {
+    std::vector<int> slots;
+    for (int slot = 1; slot <= kLineupSize; ++slot)
+        if (g.team(team).player(slot).lineupPosition != kPitcher) slots.push_back(slot);
+    return slots;
+}
+
+// The number the line-up screen gives an entry.
+int ListNumber(const Game& g, int team, int entry) {
+    const std::vector<int> entries = LineupScreenEntries(g.team(team));
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == entry) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+int FreshBench(const Game& g, const BullpenState& b, int team) {
+    const Team& t = g.team(team);
+    for (int e = t.lastPitcherEntry + 1; e <= t.playerCount; ++e)
+        if (!t.player(e).playerName.empty() && !b.used(team, e)) return e;
+    return 0;
+}
+
+Keys Pair(int first, int second, Keys tail = {}) {
+    Keys keys{"s"};
+    for (char c : std::to_string(first)) keys.emplace_back(1, c);
+    keys.push_back(std::string(kKeyTab));
+    for (char c : std::to_string(second)) keys.emplace_back(1, c);
+    keys.push_back(std::string(kKeyEnter));
+    keys.insert(keys.end(), tail.begin(), tail.end());
+    return keys;
+}
+
+Keys PitchingChangeKeys(Game& g, BullpenState& b) {
+    const int ft = g.state.fieldingTeam;
+    const std::vector<int> staff = StaffEntries(g.team(ft));
+    const int index = FirstAdmitted(staff, [&](int e) {
+        return CheckBullpenChoice(g, b, ft, e, false).verdict == BullpenVerdict::Enter;
+    });
+    Keys keys = Downs(index, {std::string(kKeyEnter)});
+    keys.insert(keys.begin(), std::string(kKeyEnter));  // " Visit Mound "
+    return keys;
+}
+
+bool DoubleSwitchDue(const Game& g) {
+    return g.state.inning >= 4 && SlotWith(g, g.state.fieldingTeam, kPitcher) != 0;
+}
+
+// Yes to the question, then on the line-up screen every refusal in turn,
+// a bench player in for a batter and the new pitcher into his place.
+Keys DoubleSwitchKeys(const Game& g, const BullpenState& b) {
+    const int ft = g.state.fieldingTeam;
+    const int pitcher = SlotWith(g, ft, kPitcher);
+    const std::vector<int> fielders = FieldersSlots(g, ft);
+    const int x = fielders[0], y = fielders[1], z = fielders[2];
+    const int bench = ListNumber(g, ft, FreshBench(g, b, ft));
+    const int starter = ListNumber(g, ft, g.state.pitcherList[static_cast<std::size_t>(ft)][1]);
+    const std::string ok = " ";  // dismisses a refusal
+    Keys keys{"y", "m", ok};
+    for (const Keys& part :
+         {Pair(99, 1, {ok}), Pair(pitcher, bench, {ok}), Pair(x, starter, {ok}), Pair(x, bench),
+          Pair(y, bench, {ok}), Pair(y, z, {ok}), Pair(pitcher, x)})
+        keys.insert(keys.end(), part.begin(), part.end());
+    keys.push_back(std::string(kKeyEscape));
+    return keys;
+}
+
+// " Swap Positions ": the pitcher with a fielder who cannot pitch, then two
+// fielders, then a blank answer.
+Keys PositionSwapKeys(Game& g, BullpenState&) {
+    const int ft = g.state.fieldingTeam;
+    const int pitcher = SlotWith(g, ft, kPitcher);
+    const std::vector<int> fielders = FieldersSlots(g, ft);
+    Keys keys = Downs(2, {std::string(kKeyEnter)});
+    for (const Keys& part : {Pair(pitcher, fielders[0], {" "}), Pair(fielders[1], fielders[2])})
+        keys.insert(keys.end(), part.begin() + 1, part.end());  // no "s" on this screen
+    keys.insert(keys.end(), {std::string(kKeyEnter), std::string(kKeyEnter)});
+    return keys;
+}
+
 int RunnersOn(const Game& g) {
     return g.state.runnersOn();
 }
 
 const std::vector<Move>& Moves() {
+    using G = const Game&;
+    const std::string enter(kKeyEnter), escape(kKeyEscape);
+    const auto menu = [enter](int downs) {
+        return [=](Game&, BullpenState&) { return Downs(downs, {enter}); };
+    };
+    // clang-format off
     static const std::vector<Move> moves = {
-        {"pinch hitter for the pitcher",
-         true,
-         [](const Game& g) {
-             return g.state.inning >= 3 &&
-                    PitcherSlot(g, g.state.battingTeam, g.state.currentBatterSlot);
-         },
-         [](Game& g, BullpenState& b) {
-             return BenchPick(g, b, g.state.currentBatterSlot, {std::string(kKeyEnter)});
-         },
-         [](const Game& g) { return g.flags.pinchHitCall && g.flags.pinchHitter > 0; },
+        {"pinch hitter for the pitcher", true,
+         [](G g) { return g.state.inning >= 3 &&
+                          PitcherSlot(g, g.state.battingTeam, g.state.currentBatterSlot); },
+         [enter](Game& g, BullpenState& b) {
+             return BenchPick(g, b, g.state.currentBatterSlot, {enter}); },
+         [](G g) { return g.flags.pinchHitCall && g.flags.pinchHitter > 0; },
          // Taking the field without a pitcher: the reminder, ESC in the
          // bullpen (the computer's choice), the new pitcher told.
-         {std::string(kKeyEnter), std::string(kKeyEscape), std::string(kKeyEnter)}},
-        {"pinch runner with two on",
-         true,
-         [](const Game& g) { return RunnersOn(g) >= 2; },
-         [](Game& g, BullpenState& b) {
+         {enter, escape, enter}},
+        {"pinch runner with two on", true, [](G g) { return RunnersOn(g) >= 2; },
+         [enter](Game& g, BullpenState& b) {
              const std::vector<int> runners = RunnerSlots(g.state);
              const int base = runners[0] != 0 ? 0 : 1;
              return BenchPick(g, b, runners[static_cast<std::size_t>(base)],
-                              Downs(1, {std::string(kKeyEnter), std::to_string(base + 1)}));
+                              Downs(1, {enter, std::to_string(base + 1)}));
          },
-         [](const Game& g) { return g.flags.pinchRunCall && g.flags.pinchRunner > 0; },
-         {}},
-        {"steal",
-         true,
-         [](const Game& g) { return g.state.runnerOnFirst != 0 && g.state.runnerOnSecond == 0; },
-         [](Game&, BullpenState&) { return Downs(6, {std::string(kKeyEnter)}); },
-         [](const Game& g) { return g.flags.stealCall; },
-         {}},
-        {"squeeze",
-         true,
-         [](const Game& g) { return g.state.runnerOnThird != 0 && g.state.outs < 2; },
-         [](Game&, BullpenState&) { return Downs(7, {std::string(kKeyEnter)}); },
-         [](const Game& g) { return g.flags.buntCall; },
-         {}},
-        {"intentional walk",
-         false,
-         [](const Game& g) { return g.state.inning >= 2; },
-         [](Game&, BullpenState&) { return Downs(6, {std::string(kKeyEnter)}); },
-         [](const Game& g) { return g.flags.intentionalWalk; },
-         {}},
-        {"infield in",
-         false,
-         [](const Game& g) { return g.state.runnerOnThird != 0; },
-         [](Game&, BullpenState&) { return Downs(7, {std::string(kKeyEnter)}); },
-         [](const Game& g) { return g.flags.infieldIn; },
-         {}},
-        {"pitch-out",
-         false,
-         [](const Game& g) { return g.state.runnerOnFirst != 0; },
-         [](Game&, BullpenState&) { return Downs(8, {std::string(kKeyEnter)}); },
-         [](const Game& g) { return g.flags.pitchOut; },
-         {}},
-        {"pitching change",
-         false,
-         [](const Game& g) { return g.state.inning >= 5; },
-         [](Game& g, BullpenState& b) {
-             const int ft = g.state.fieldingTeam;
-             const std::vector<int> staff = StaffEntries(g.team(ft));
-             const int index = FirstAdmitted(staff, [&](int e) {
-                 return CheckBullpenChoice(g, b, ft, e, false).verdict == BullpenVerdict::Enter;
-             });
-             Keys keys = Downs(index, {std::string(kKeyEnter)});
-             keys.insert(keys.begin(), std::string(kKeyEnter));  // " Visit Mound "
-             return keys;
-         },
-         [](const Game& g) {
-             return g.flags.changePitcher[static_cast<std::size_t>(g.state.fieldingTeam)];
-         },
-         {}},
+         [](G g) { return g.flags.pinchRunCall && g.flags.pinchRunner > 0; }},
+        {"steal", true,
+         [](G g) { return g.state.runnerOnFirst != 0 && g.state.runnerOnSecond == 0; },
+         menu(6), [](G g) { return g.flags.stealCall; }},
+        {"squeeze", true, [](G g) { return g.state.runnerOnThird != 0 && g.state.outs < 2; },
+         menu(7), [](G g) { return g.flags.buntCall; }},
+        {"intentional walk", false, [](G g) { return g.state.inning >= 2; },
+         menu(6), [](G g) { return g.flags.intentionalWalk; }},
+        {"infield in", false, [](G g) { return g.state.runnerOnThird != 0; },
+         menu(7), [](G g) { return g.flags.infieldIn; }},
+        {"pitch-out", false, [](G g) { return g.state.runnerOnFirst != 0; },
+         menu(8), [](G g) { return g.flags.pitchOut; }},
+        {"pitching change", false, [](G g) { return g.state.inning >= 5; }, PitchingChangeKeys,
+         [](G g) { return g.flags.changePitcher[static_cast<std::size_t>(g.state.fieldingTeam)]; },
+         {"n"}},  // no double switch
+        {"double switch", false, DoubleSwitchDue, PitchingChangeKeys,
+         [](G g) { return g.flags.changePitcher[static_cast<std::size_t>(g.state.fieldingTeam)]; },
+         {}, DoubleSwitchKeys, "FELVORA", "GORWICK"},
+        {"position swap", false,
+         [](G g) { return g.state.inning >= 2 &&
+                          SlotWith(g, g.state.fieldingTeam, kPitcher) != 0; },
+         PositionSwapKeys, [](G) { return true; }, {}, {}, "GORWICK", "FELVORA"},
+        {"infield in on the panel", false, [](G g) { return g.state.inning >= 3; },
+         [enter, escape](Game&, BullpenState&) { return Downs(13, {enter, escape}, {"p"}); },
+         [](G g) { return g.flags.infieldIn; }, {}, {}, "FELVORA", "GORWICK"},
     };
+    // clang-format on
     return moves;
 }
 
@@ -199,6 +281,11 @@ const std::vector<Move>& Moves() {
 // managed from the keyboard; the engine's questions are left to AUTOCOACH
 // and AUTODEFENSE so that only the move's keys are read.
 TEST(UserSideGames, EachMoveIsMadeAndTheBooksBalance) {
+    stats_testing::ScratchFolder dir;
+    StatsSet set;
+    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "MANAGED").ok);
+    HighlightLists lists;
+    std::int32_t played = 0;
     for (const Move& move : Moves()) {
         SCOPED_TRACE(move.name);
         Session session;
@@ -212,7 +299,7 @@ TEST(UserSideGames, EachMoveIsMadeAndTheBooksBalance) {
         session.rng = Rng(29);
         TeamSlots teams;
         LeagueContext normalization;
-        ASSERT_FALSE(loadTeamPair(teams, "CAMHAVEN", "FELVORA", session.config).abort);
+        ASSERT_FALSE(loadTeamPair(teams, move.visitors, move.home, session.config).abort);
         Game game(teams, normalization, session.config, session.rng);
         game.options.displayed = true;
         game.options.playDelay = 0;
@@ -235,6 +322,7 @@ TEST(UserSideGames, EachMoveIsMadeAndTheBooksBalance) {
         } catch (const std::logic_error& e) {
             std::string screen;
             for (const std::string& row : console.screenAtLastWait()) screen += row + "\n";
+            for (const std::string& l : card.lines) screen += l + "\n";
             FAIL() << e.what() << "\n" << screen;
         }
         ASSERT_TRUE(outcome.completed);
@@ -252,6 +340,23 @@ TEST(UserSideGames, EachMoveIsMadeAndTheBooksBalance) {
             EXPECT_TRUE(card.has('9', "(for PR)"));
             EXPECT_TRUE(card.has('7', ""));
 
+        } else if (name == "double switch") {
+            for (std::string_view refusal :
+                 {kNotAfterStart, kOutOfRange, kUseBullpen, kUsedPitcherOnBench, kSentToShowers,
+                  kBattingOrderFixed}) {
+                EXPECT_TRUE(console.shownAtSomeWait(trim(refusal))) << refusal;
+            }
+            EXPECT_TRUE(console.shownAtSomeWait("Want to Double-Switch with the new pitcher?"));
+            EXPECT_TRUE(card.has('X', "[SUB]"));
+            EXPECT_TRUE(card.has('X', "[DBL-SW]"));
+            EXPECT_EQ(game.counters.doubleSwitches, 1);
+        } else if (name == "position swap") {
+            EXPECT_TRUE(console.shownAtSomeWait("can't pitch."));
+            int moved = 0;
+            for (const std::string& l : card.lines) moved += l.find("[DEF]") != std::string::npos;
+            EXPECT_EQ(moved, 2);
+        } else if (name == "infield in on the panel") {
+            EXPECT_TRUE(console.shownAtSomeWait("  *  Infield In"));
         } else if (name == "pitching change") {
             int pitched = 0;
             for (int team = kVisitors; team <= kHome; ++team)
@@ -260,35 +365,24 @@ TEST(UserSideGames, EachMoveIsMadeAndTheBooksBalance) {
             EXPECT_GE(pitched, 3) << "two starters and the reliever";
         }
 
-        const GameResult& result = outcome.result;
-        for (int team = kVisitors; team <= kHome; ++team) {
-            std::array<int, 5> batting{}, allowed{};
-            int outs = 0;
-            for (int e = 1; e <= kMaxRosterEntries; ++e) {
-                const BatterCounters& b = game.counters.batter[team][e];
-                const PitcherCounters& p = game.counters.pitcher[otherTeam(team)][e];
-                const std::array<int, 5> bat{b.hits, b.walks, b.strikeouts, b.homeRuns, b.runs};
-                const std::array<int, 5> all{p.hits, p.walks, p.strikeouts, p.homeRuns, p.runs};
-                for (std::size_t k = 0; k < 5; ++k) batting[k] += bat[k], allowed[k] += all[k];
-                outs += game.state.outsRecorded[static_cast<std::size_t>(otherTeam(team))]
-                                               [static_cast<std::size_t>(e)];
-            }
-            EXPECT_EQ(batting, allowed) << "team " << team;
-            int lineScore = 0;
-            for (int column = 1; column <= 30; ++column)
-                lineScore += result.runsByInning[static_cast<std::size_t>(team)]
-                                                [static_cast<std::size_t>(column)];
-            EXPECT_EQ(batting[4], result.score[static_cast<std::size_t>(team)]) << team;
-            EXPECT_EQ(lineScore, result.score[static_cast<std::size_t>(team)]) << team;
-            // The visitors bat every half they are due; the home side may stop short.
-            if (team == kVisitors) {
-                EXPECT_EQ(outs, 3 * result.innings);
-            } else {
-                EXPECT_GE(outs, 3 * (result.innings - 1));
-                EXPECT_LE(outs, 3 * result.innings);
-            }
-        }
+        const RecordGameResult recorded = RecordGame(set, lists, game, {played, std::nullopt, 20});
+        ASSERT_TRUE(recorded.result.ok) << recorded.result.message;
+        ++played;
     }
+    // Every substitution kept the written books whole.
+    ASSERT_TRUE(SaveStatistics(set, played).ok);
+    const testing::Books b = testing::ReadBooks(dir.str(), "MANAGED");
+    EXPECT_EQ(b.games, played);
+    EXPECT_EQ(b.batting.at("R"), b.gameRuns);
+    EXPECT_EQ(b.batting.at("H"), b.gameHits);
+    std::map<std::string, long> allowed = b.allowed;
+    EXPECT_EQ(allowed["W"], played);
+    EXPECT_EQ(allowed["L"], played);
+    allowed.erase("W");
+    allowed.erase("L");
+    EXPECT_EQ(b.batting, allowed);
+    EXPECT_EQ(b.putouts, b.outs);
+    EXPECT_EQ(b.appearances, b.faced);
 }
 
 }  // namespace

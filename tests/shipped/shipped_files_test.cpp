@@ -1,24 +1,35 @@
-// The sample league in home/: every team file must load cleanly through the
-// real loader, be a complete roster, and add up to the league-average rows
-// it was made for, so that games played with it look like baseball.
+// The files shipped in home/: the sample league's team files load cleanly
+// into complete rosters adding up to the league rows of BASEBALL.CFG, the
+// configuration loads without a warning, the park lines have their columns,
+// the play-by-play catalogue has a sound text for every event, and the season
+// schedule reads back whole.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
-#include "test_paths.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/numbering.h"
 #include "core/process.h"
 #include "core/text_fields.h"
+#include "data/league_rows.h"
+#include "data/schedule_csv.h"
+#include "data/schedule_file.h"
+#include "data/schedule_filter.h"
 #include "data/team_file.h"
+#include "engine/message_registry.h"
+#include "presentation/catalogue.h"
+#include "shell/config_file.h"
+#include "test_paths.h"
 
 namespace vrk {
 namespace {
@@ -37,8 +48,8 @@ using Counts = std::array<int, kFields>;
 const char* const kNames[] = {"innings",   "hits",  "doubles",    "triples",
                               "home runs", "walks", "strikeouts", "plate appearances"};
 
-// The league rows of the shipped BASEBALL.CFG (its "DEF A" and "DEF N"
-// lines, which every season of those leagues falls back to); no PA column.
+// The league rows the team files were made for: the "DEF A" and "DEF N"
+// lines of BASEBALL.CFG, which every season of those leagues falls back to.
 struct Row {
     char league;
     Counts totals;
@@ -62,27 +73,6 @@ Totals rowTotals(const Row& r) {
     add(t, r.totals);
     t[PA] = battersFaced(t);
     return t;
-}
-
-LeagueAverageRow configRow(const Row& r) {
-    const Totals t = rowTotals(r);
-    LeagueAverageRow row;
-    row.year = "DEF ";
-    row.league = r.league;
-    row.walkRate = float(t[BB] / t[PA]);
-    row.strikeoutsPerOut = float(t[SO] / (3 * t[IP]));
-    row.strikeoutRate = float(t[SO] / t[PA]);
-    row.singleRate = float((t[H] - t[D] - t[T] - t[HR]) / t[PA]);
-    row.doubleRate = float(t[D] / t[PA]);
-    row.tripleRate = float(t[T] / t[PA]);
-    row.homeRunRate = float(t[HR] / t[PA]);
-    row.innings = r.totals[IP];
-    row.hits = r.totals[H];
-    row.doubles = std::int16_t(r.totals[D]);
-    row.triples = std::int16_t(r.totals[T]);
-    row.homeRuns = std::int16_t(r.totals[HR]);
-    row.walks = std::int16_t(r.totals[BB]);
-    return row;
 }
 
 std::vector<std::string> shippedTeamFiles() {
@@ -133,10 +123,18 @@ void expectNear(const Totals& got, const Totals& row, double tolerance, const st
     }
 }
 
-std::vector<Team> loadShippedLeague() {
+// The shipped configuration as the program starts with it.
+Config shippedConfig(std::vector<std::string>& warnings) {
     Config config;
+    applyConfigDefaults(config, chooseEditors("", true, true));
+    warnings = readConfigFile(kHomeDir + "/BASEBALL.CFG", config, ConfigReadMode::Startup);
     config.homeDir = kHomeDir;
-    for (const auto& r : kRows) config.leagueRows.push_back(configRow(r));
+    return config;
+}
+
+std::vector<Team> loadShippedLeague() {
+    std::vector<std::string> warnings;
+    const Config config = shippedConfig(warnings);
     std::vector<Team> teams;
     for (const std::string& file : shippedTeamFiles()) {
         Team& team = teams.emplace_back();
@@ -289,27 +287,6 @@ TEST_F(ShippedLeague, TotalsMatchTheLeagueRows) {
     }
 }
 
-// The rows above are the ones BASEBALL.CFG ships, once that file is in home/.
-TEST_F(ShippedLeague, RowsAgreeWithTheShippedConfiguration) {
-    std::ifstream in(fs::path(kHomeDir) / "BASEBALL.CFG");
-    if (!in) GTEST_SKIP() << "no BASEBALL.CFG in home/";
-    std::map<char, std::vector<long>> found;
-    std::string raw;
-    while (std::getline(in, raw)) {
-        const std::string_view line = chompCr(raw);
-        if (field(line, 1, 4) != "DEF ") continue;
-        std::vector<long> v;
-        for (int col : {11, 18, 25, 32, 39, 46, 53})
-            v.push_back(integerPrefix(field(line, col, col + 5)));
-        found.emplace(charAt(line, 5), v);  // the first row of a league wins
-    }
-    for (const auto& r : kRows) {
-        ASSERT_EQ(found.count(r.league), 1u) << r.league;
-        EXPECT_EQ(found[r.league], std::vector<long>(r.totals.begin(), r.totals.begin() + PA))
-            << r.league;
-    }
-}
-
 // Stars and scrubs, and every layout the loader knows, so that the sample
 // exercises the whole format.
 TEST_F(ShippedLeague, HasSpreadAndEveryLayout) {
@@ -377,6 +354,140 @@ TEST_F(ShippedLeague, GeneratorReproducesTheShippedFiles) {
     EXPECT_EQ(count, 16u);
     EXPECT_NE(runAndWait({tool.string(), (out / "c").string(), "seven"}), 0);
     fs::remove_all(out);
+}
+
+// Every documented default stands (the comments set nothing) and the first
+// rows are the league rows the team files were made for.
+TEST(ShippedHome, ConfigLoadsCleanWithTheDefaultRowsFirst) {
+    std::vector<std::string> warnings;
+    const Config c = shippedConfig(warnings);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    Config fresh;
+    applyConfigDefaults(fresh, chooseEditors("", true, true));
+    EXPECT_EQ(c.editor, fresh.editor);
+    EXPECT_EQ(c.rows, fresh.rows);
+    EXPECT_EQ(c.regulationInnings, 9);
+    EXPECT_EQ(c.hilite, fresh.hilite);
+    EXPECT_FALSE(c.protectSch || c.daysOffRule || c.autoCoach);
+    EXPECT_TRUE(c.outOfPositionMsg);
+    EXPECT_EQ(c.dataPath, "");
+
+    ASSERT_LE(c.leagueRows.size(), kMaxLeagueAverageRows);
+    ASSERT_GE(c.leagueRows.size(), 2u);
+    const double runFactors[] = {4.75, 4.50};
+    for (std::size_t k = 0; k < 2; ++k) {
+        const LeagueAverageRow& row = c.leagueRows[k];
+        const Counts& want = kRows[k].totals;
+        EXPECT_EQ(row.key(), std::string("DEF ") + kRows[k].league);
+        EXPECT_EQ(std::vector<long>({long(row.innings), long(row.hits), row.doubles, row.triples,
+                                     row.homeRuns, row.walks}),
+                  std::vector<long>(want.begin(), want.begin() + SO));
+        EXPECT_NEAR(row.strikeoutsPerOut * 3 * row.innings, want[SO], 1);
+        EXPECT_EQ(row.column60Value, 8);
+        EXPECT_DOUBLE_EQ(row.runFactor, runFactors[k]);
+        EXPECT_EQ(row.leagueIndex, 100);
+    }
+}
+
+TEST(ShippedHome, ParkLinesHaveTheirColumns) {
+    std::ifstream in(kHomeDir + "/STADIUM.TXT");
+    ASSERT_TRUE(in);
+    std::string line;
+    int lines = 0;
+    while (std::getline(in, line)) {
+        ++lines;
+        ASSERT_GT(line.size(), 100u) << line;
+        EXPECT_FALSE(trim(field(line, 1, 20)).empty());
+        for (int col : {21, 27, 33, 39, 45}) {
+            const auto text = trim(field(line, col, col + 5));
+            EXPECT_FALSE(text.empty()) << line;
+            EXPECT_EQ(text.find_first_not_of("-0123456789"), std::string_view::npos) << line;
+        }
+        EXPECT_FALSE(trim(field(line, 53, 78)).empty());
+        EXPECT_FALSE(trim(field(line, 80, 98)).empty());
+    }
+    EXPECT_GE(lines, 4);
+}
+
+// The shipped configuration holds exactly the rows the databank gives, so a
+// corrected Teams.csv or a changed formula cannot leave them stale.
+TEST(ShippedHome, ConfigurationHoldsEverySeasonOfTheDatabank) {
+    const fs::path teamsCsv = fs::path(vrk::test::databankDir()) / "Teams.csv";
+    if (!fs::exists(teamsCsv)) GTEST_SKIP() << "no databank beside the repository";
+    const DatabankTeams teams = readDatabankTeams(teamsCsv.string());
+    EXPECT_TRUE(teams.problems.empty());
+    std::ifstream cfg(kHomeDir + "/BASEBALL.CFG");
+    std::set<std::string> shipped;
+    std::string line;
+    while (std::getline(cfg, line)) {
+        if (line.size() > 4 && std::isdigit(static_cast<unsigned char>(line[0])))
+            shipped.insert(line);
+    }
+    const auto lines = leagueSeasonLines(teams.seasons);
+    EXPECT_EQ(lines.size(), shipped.size());
+    for (const auto& l : lines)
+        EXPECT_TRUE(shipped.count(formatLeagueRow(l))) << formatLeagueRow(l);
+}
+
+TEST(ShippedHome, SeasonScheduleRoundTripsThroughCsv) {
+    const auto read = ReadScheduleFile(kHomeDir + "/SEASON.SCH");
+    ASSERT_TRUE(read);
+    std::stringstream csv;
+    ScheduleToCsv(*read, csv);
+    const CsvSchedule back = ScheduleFromCsv(csv);
+    ASSERT_EQ(back.problem, "");
+    EXPECT_EQ(back.bytes, read->bytes);
+    EXPECT_EQ(CountScheduleGames(*read, {}), 16 * 162 / 2);
+}
+
+PlayByPlayCatalogue shipped() {
+    PlayByPlayCatalogue catalogue;
+    const CatalogueLoad outcome = LoadPlayByPlay(catalogue, kHomeDir + "/BASEBALL.MSG");
+    EXPECT_EQ(outcome.status, CatalogueLoadStatus::Loaded) << outcome.message;
+    EXPECT_LE(outcome.records, kMaxCatalogueRecords);
+    return catalogue;
+}
+
+TEST(ShippedCatalogue, HasATextForEveryRegisteredKey) {
+    const PlayByPlayCatalogue catalogue = shipped();
+    Team visitors, home;
+    visitors.player(1).playerName = "Brooks, Ty";
+    home.player(2).playerName = "Vance, Lee";
+    PlayByPlayContext context;
+    context.teams = {nullptr, &visitors, &home};
+    Rng rng(3);
+    for (const auto& entry : msg::RegisteredKeys()) {
+        context.currentFielder = entry.key.p >= '1' && entry.key.p <= '9' ? entry.key.p - '0' : 0;
+        const std::string text = PlayByPlayText(catalogue, entry.key, 1, 1, 2, 2, context, rng);
+        EXPECT_EQ(text.find("Not found"), std::string::npos)
+            << entry.name << " " << entry.key.display();
+        EXPECT_FALSE(text.empty()) << entry.name;
+    }
+}
+
+// Mistakes an editor of the file easily makes, checked over every text.
+TEST(ShippedCatalogue, TextsUseTheirTokensAndPronounsSoundly) {
+    const PlayByPlayCatalogue catalogue = shipped();
+    for (const auto& record : catalogue.records) {
+        const std::string& text = record.text;
+        const int tokens = (text.find('@') != std::string::npos) +
+                           (text.find('*') != std::string::npos) +
+                           (text.find('#') != std::string::npos);
+        EXPECT_LE(tokens, 1) << record.key << " only one of @ * # is ever replaced: " << text;
+        if (text.find('#') != std::string::npos) {
+            EXPECT_TRUE(record.key[2] >= '1' && record.key[2] <= '9')
+                << record.key << " names a position without a fielder: " << text;
+        }
+        // A women's team must hear no male pronoun left over.
+        std::istringstream words(GenderText(text));
+        for (std::string word; words >> word;) {
+            while (!word.empty() && !std::isalpha(static_cast<unsigned char>(word.back())) &&
+                   word.back() != '\'')
+                word.pop_back();
+            for (const char* male : {"he", "He", "his", "His", "him", "himself", "guy"})
+                EXPECT_NE(word, male) << record.key << ": " << text;
+        }
+    }
 }
 
 }  // namespace
