@@ -62,7 +62,7 @@ std::vector<std::string> LoadSIMData(Team& team, const BattingTable& batting,
                                      std::optional<int> scheduleDay) {
     std::vector<std::string> warnings;
     for (int p = 1; p <= kMaxRosterEntries; ++p) {
-        const std::string name = team.player(p).playerName;
+        const std::string& name = team.player(p).playerName;
         const int ref = team.player(p).lineupPlayer;
         if (p > team.lastPitcherEntry && name.empty()) break;
         if (ref < 1 || ref > kMaxRosterEntries) {

@@ -13,6 +13,12 @@ namespace vrk {
 
 namespace {
 
+// The journal grows by this much at a time.
+constexpr std::uint64_t kJournalChunk = std::uint64_t{1} << 20;
+// An entry's head: the payload's length and its hash. One of zeros ends the
+// journal.
+constexpr std::size_t kEntryHead = 4 + 8;
+
 IoResult Failure(std::string_view what, const std::string& path) {
     return {false, std::string(what) + " " + path + ": " + std::strerror(errno)};
 }
@@ -41,10 +47,12 @@ std::vector<std::uint8_t> ReadRange(const std::string& path, std::uint64_t from)
     return bytes;
 }
 
-bool WriteAt(const std::string& path, std::uint64_t at, std::span<const std::uint8_t> bytes) {
+// Writes the bytes at `at`; with `cut` the file ends after them.
+bool WriteAt(const std::string& path, std::uint64_t at, std::span<const std::uint8_t> bytes,
+             bool cut = true) {
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    bool ok = ::ftruncate(fd, static_cast<off_t>(at)) == 0 &&
+    bool ok = (!cut || ::ftruncate(fd, static_cast<off_t>(at)) == 0) &&
               ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(at)) ==
                   static_cast<ssize_t>(bytes.size());
     return ::close(fd) == 0 && ok;
@@ -122,7 +130,7 @@ TeamKeyPrefix TeamPrefix(char league, std::string_view teamName) {
     return prefix;
 }
 
-IoResult JournalGame(const StatsSet& set, const JournalMark& before, std::int32_t gameCounter,
+IoResult JournalGame(StatsSet& set, const JournalMark& before, std::int32_t gameCounter,
                      const std::vector<TeamKeyPrefix>& teams, const RestartState* restart) {
     if (!set.isOpen()) return {false, "No statistics file is open."};
     SaveWriter payload;
@@ -149,12 +157,34 @@ IoResult JournalGame(const StatsSet& set, const JournalMark& before, std::int32_
     entry.u64(SaveHash(payload.bytes()));
     entry.raw(payload.bytes());
 
+    std::vector<std::uint8_t> bytes = entry.bytes();
+    const std::uint64_t entrySize = bytes.size();
+    bytes.resize(bytes.size() + kEntryHead, 0);  // the end of the journal
+
     const std::string path = JournalPath(set);
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return Failure("Cannot open", path);
-    bool ok = set.ops->writeAll(fd, entry.bytes()) && ::fdatasync(fd) == 0;
+    bool ok = true;
+    if (set.journalRoom == 0) {
+        struct stat st {};
+        ok = ::fstat(fd, &st) == 0;
+        set.journalRoom = ok ? static_cast<std::uint64_t>(st.st_size) : 0;
+    }
+    const std::uint64_t needed = set.journalEnd + bytes.size();
+    if (ok && needed > set.journalRoom) {
+        // Zeros written out, not a hole: a later write into them changes
+        // no block map, and the flush that grows the file is a full one.
+        const std::uint64_t room = (needed + kJournalChunk - 1) / kJournalChunk * kJournalChunk;
+        const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(room - set.journalRoom), 0);
+        ok = ::lseek(fd, static_cast<off_t>(set.journalRoom), SEEK_SET) >= 0 &&
+             set.ops->writeAll(fd, zeros) && ::fsync(fd) == 0;
+        if (ok) set.journalRoom = room;
+    }
+    ok = ok && ::lseek(fd, static_cast<off_t>(set.journalEnd), SEEK_SET) >= 0 &&
+         set.ops->writeAll(fd, bytes) && ::fdatasync(fd) == 0;
     IoResult result = ok ? IoResult{} : Failure("Cannot write", path);
     if (::close(fd) != 0 && result.ok) result = Failure("Cannot write", path);
+    if (result.ok) set.journalEnd += entrySize;
     return result;
 }
 
@@ -172,6 +202,7 @@ JournalReplay ReplayJournal(StatsSet& set, std::int32_t fromCounter) {
     while (!entries.atEnd()) {
         const std::uint32_t size = entries.u32();
         const std::uint64_t hash = entries.u64();
+        if (size == 0) break;  // the end of the journal
         const auto payload = entries.raw(size);
         if (!entries.ok() || SaveHash(payload) != hash) break;  // the game in play
         SaveReader in(payload);
@@ -209,9 +240,20 @@ JournalReplay ReplayJournal(StatsSet& set, std::int32_t fromCounter) {
     return out;
 }
 
-IoResult ClearJournal(const StatsSet& set) {
+IoResult ClearJournal(StatsSet& set, bool keepRoom) {
     const std::string path = JournalPath(set);
-    if (::truncate(path.c_str(), 0) != 0 && errno != ENOENT) return Failure("Cannot empty", path);
+    set.journalEnd = 0;
+    if (!keepRoom || set.journalRoom == 0) {
+        set.journalRoom = 0;
+        if (::truncate(path.c_str(), 0) != 0 && errno != ENOENT)
+            return Failure("Cannot empty", path);
+        return {};
+    }
+    // An empty head at the start ends the journal. It needs no flush: the
+    // entries it hides are all in the save just made, and the replay passes
+    // over entries a save already holds.
+    const std::array<std::uint8_t, kEntryHead> end{};
+    if (!WriteAt(path, 0, end, false)) return Failure("Cannot empty", path);
     return {};
 }
 

@@ -18,6 +18,12 @@ namespace vrk {
 // tables, and the restart state after it. The next save folds the journal
 // into the set and empties it; opening a set replays what a crash left in
 // it. A torn last entry is the game that was in play.
+//
+// The file is written in place: it is kept zero-filled past the entries and
+// only grows by whole chunks, so the flush after a game writes the entry's
+// data and nothing about the file itself. An entry is written with an empty
+// entry head after it, which ends the journal; entries of an earlier round
+// that lie beyond it are older than the last save and are never applied.
 inline constexpr std::string_view kJournalExtension = ".JNL";
 
 // Lengths of the appended files before a game is recorded.
@@ -32,8 +38,9 @@ JournalMark MarkJournal(const StatsSet& set);
 using TeamKeyPrefix = std::array<char, 13>;
 TeamKeyPrefix TeamPrefix(char league, std::string_view teamName);
 
-// Appends the game recorded since `before` and flushes it.
-IoResult JournalGame(const StatsSet& set, const JournalMark& before, std::int32_t gameCounter,
+// Writes the game recorded since `before` after the journal's entries and
+// flushes it.
+IoResult JournalGame(StatsSet& set, const JournalMark& before, std::int32_t gameCounter,
                      const std::vector<TeamKeyPrefix>& teams, const RestartState* restart);
 
 struct JournalReplay {
@@ -48,7 +55,9 @@ struct JournalReplay {
 // the teams' records in memory. The tables are left unsaved.
 JournalReplay ReplayJournal(StatsSet& set, std::int32_t fromCounter);
 
-// Empties the journal (after a save has taken in what it held).
-IoResult ClearJournal(const StatsSet& set);
+// Empties the journal (after a save has taken in what it held). With
+// `keepRoom` the file keeps its length for the games still to come;
+// otherwise it is cut to nothing.
+IoResult ClearJournal(StatsSet& set, bool keepRoom = false);
 
 }  // namespace vrk

@@ -1,6 +1,7 @@
 #include "data/stats_records.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 #include "core/le_record.h"
@@ -67,11 +68,15 @@ GameTeamLine GetTeamLine(const RecordReader& r, std::size_t offset) {
 }  // namespace
 
 PlayerKey MakePlayerKey(char league, std::string_view teamName, std::string_view name) {
-    std::string text(1, league);
-    text += padRight(teamName, 12);
-    text += padRight(name, 16);
+    // Built in place: keys are made for every player before and after every
+    // game of a recorded run.
     PlayerKey key;
-    std::copy(text.begin(), text.end(), key.bytes.begin());
+    key.bytes.fill(' ');
+    key.bytes[0] = league;
+    teamName = teamName.substr(0, 12);
+    name = name.substr(0, 16);
+    std::copy(teamName.begin(), teamName.end(), key.bytes.begin() + 1);
+    std::copy(name.begin(), name.end(), key.bytes.begin() + 13);
     return key;
 }
 
@@ -82,12 +87,9 @@ PlayerKey SentinelKey() {
 }
 
 int CompareKeys(const PlayerKey& a, const PlayerKey& b) {
-    for (std::size_t i = 0; i < kPlayerKeySize; ++i) {
-        auto x = static_cast<unsigned char>(a.bytes[i]);
-        auto y = static_cast<unsigned char>(b.bytes[i]);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return 0;
+    // memcmp compares as unsigned characters.
+    const int c = std::memcmp(a.bytes.data(), b.bytes.data(), kPlayerKeySize);
+    return (c > 0) - (c < 0);
 }
 
 void EncodeBatting(const BattingRecord& r, std::span<std::uint8_t> out) {

@@ -33,6 +33,10 @@ struct StatsSet {
     // Each game record (and highlight line) forced to the disk as it is
     // written; off, they reach it with the next save of the set.
     bool syncEachGame = true;
+    // The journal of /PG:Y is written in place: where its next entry goes
+    // and how long the file is (0: not looked at yet).
+    std::uint64_t journalEnd = 0;
+    std::uint64_t journalRoom = 0;
     FileOps* ops = &SystemFileOps();
 
     bool isOpen() const { return !baseName.empty(); }

@@ -103,10 +103,12 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale) {
         Scale(r.pitcher, strength);
     }
 
-    const std::string& mode = game.options.normalizeMode;
+    // "H", "V" or "B" (a one-letter mode); anything else names no side.
+    const std::string& modeText = game.options.normalizeMode;
+    const char mode = modeText.size() == 1 ? modeText[0] : '\0';
     bool target = game.options.normalizationHomeRunRate > 0;
-    bool batterNormalised = (s.battingTeam == kVisitors && mode == "H") ||
-                            (s.battingTeam == kHome && mode == "V") || mode == "B" || target;
+    bool batterNormalised = (s.battingTeam == kVisitors && mode == 'H') ||
+                            (s.battingTeam == kHome && mode == 'V') || mode == 'B' || target;
     if (batterNormalised) {
         const LeagueContext& to = target ? game.normalization : fieldLeague;
         double d = EraRatio(to, batting.leagueContext);
@@ -115,8 +117,8 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale) {
             Scale(r.batter, static_cast<float>(d * (b.walks + b.atBats) / denominator));
         }
     }
-    bool pitcherNormalised = (s.battingTeam == kHome && mode == "H") ||
-                             (s.battingTeam == kVisitors && mode == "V") || mode == "B" || target;
+    bool pitcherNormalised = (s.battingTeam == kHome && mode == 'H') ||
+                             (s.battingTeam == kVisitors && mode == 'V') || mode == 'B' || target;
     if (pitcherNormalised) {
         const LeagueContext& to = target ? game.normalization : batting.leagueContext;
         double d = EraRatio(to, fieldLeague);

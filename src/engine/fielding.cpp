@@ -91,13 +91,9 @@ double PositionFieldingAverage(const Player& player, int presentPosition, double
     return denominator > 0 ? y / denominator : x;
 }
 
-double FieldingAverage(const Game& game, int slot) {
-    if (slot < 1 || slot > kLineupSize) return kPitcherFieldingAverage;
-    const Team& team = game.team(game.state.fieldingTeam);
-    const Player& p = team.player(SlotPlayer(game, game.state.fieldingTeam, slot));
-    int present = team.player(slot).lineupPosition;
-    if (present == kPitcher) return kPitcherFieldingAverage;
+namespace {
 
+double WorkOutFieldingAverage(const Game& game, const Team& team, const Player& p, int present) {
     double result;
     if (team.defenseIsErrors) {
         double e = p.defense;
@@ -145,6 +141,26 @@ double FieldingAverage(const Game& game, int slot) {
     result = std::max(std::min(result, 0.999), 0.800);
     if (!PlaysInPosition(p, present)) result *= 0.75;
     return result;
+}
+
+}  // namespace
+
+double FieldingAverage(const Game& game, int slot) {
+    if (slot < 1 || slot > kLineupSize) return kPitcherFieldingAverage;
+    const int t = game.state.fieldingTeam;
+    const Team& team = game.team(t);
+    const int entry = SlotPlayer(game, t, slot);
+    const int present = team.player(slot).lineupPosition;
+    if (present == kPitcher) return kPitcherFieldingAverage;
+    if (t != kVisitors && t != kHome)
+        return WorkOutFieldingAverage(game, team, team.player(entry), present);
+    FieldingAverageCache::Cell& cell = game.fieldingAverages.cells[t][slot];
+    if (cell.entry != entry || cell.position != present) {
+        cell.average = WorkOutFieldingAverage(game, team, team.player(entry), present);
+        cell.entry = entry;
+        cell.position = present;
+    }
+    return cell.average;
 }
 
 double PositionAverage(const Game& game, int position) {

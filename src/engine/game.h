@@ -108,6 +108,18 @@ struct PitchLimitCache {
     PerTeam<OneBased<std::array<int, 2>, kMaxRosterEntries>> pitches{};
 };
 
+// Fielding averages of the players in the field, by team and batting slot:
+// a pure function of who holds the slot and at which position, asked for on
+// every ball in play. Cleared at game start and when entries are exchanged.
+struct FieldingAverageCache {
+    struct Cell {
+        int entry = 0;  // 0 = not worked out yet
+        int position = 0;
+        double average = 0;
+    };
+    PerTeam<OneBased<Cell, kLineupSize>> cells{};
+};
+
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;
 // `normalization` is the league context of slot 3.
 struct Game {
@@ -139,6 +151,7 @@ struct Game {
 
     // Derived from the teams' lines during this game only.
     mutable PitchLimitCache pitchLimits;
+    mutable FieldingAverageCache fieldingAverages;
 
     // The narration's own generator: which of several texts tells what the
     // engine decided. Play never draws from it, so a shown game and the same

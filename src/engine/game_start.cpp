@@ -69,6 +69,7 @@ void StartGame(Game& game) {
     static_assert(sizeof(GameCounters) == sizeof(c.batter) + sizeof(c.pitcher) + sizeof(c.fielder) +
                                               sizeof(c.team) + 3 * sizeof(int));
     game.pitchLimits = PitchLimitCache{};
+    game.fieldingAverages = FieldingAverageCache{};
     game.flags = StrategyFlags{};
 
     s.regulationInnings = game.config.regulationInnings > 0 ? game.config.regulationInnings : 9;

@@ -178,15 +178,17 @@ void RecordBatting(Recorder& r, int t) {
         if (TookPart(r.bat(t, e))) list(e);
     }
 
+    std::array<PlayerKey, kRosterSize> keys;
+    for (int i = 0; i < count; ++i) keys[i] = r.key(t, order[i]);
     EntryFlags done{};
     for (int i = 0; i < count; ++i) {
         int e = order[i];
         if (done[e]) continue;
-        PlayerKey key = r.key(t, e);
+        const PlayerKey& key = keys[i];
         BatterCounters line{};
         for (int j = i; j < count; ++j) {
             int other = order[j];
-            if (done[other] || !(r.key(t, other) == key)) continue;
+            if (done[other] || !(keys[j] == key)) continue;
             done[other] = true;
             AddCounters(line, r.bat(t, other));
         }

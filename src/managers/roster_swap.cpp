@@ -64,6 +64,8 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     SwapCells(bullpen.usedInGame[t], a, b);
     SwapCells(bullpen.warmUp[t], a, b);
     SwapCells(game.pitchLimits.pitches[t], a, b);
+    // The entries' players changed places: their fielding is worked out anew.
+    game.fieldingAverages.cells[t] = {};
 
     s.currentPitcher[t] = Follow(s.currentPitcher[t], a, b);
     if (s.fieldingTeam == team) s.pitcher = Follow(s.pitcher, a, b);

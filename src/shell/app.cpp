@@ -66,6 +66,7 @@ void printHelp() {
         "  /N:n                       number of games\n"
         "  /SCH:NAME  /SER:NAME       replay a schedule (.SCH) or a series (.SER)\n"
         "  /ST:NAME                   record statistics in this statistics set\n"
+        "  /REPEAT:N  /JOBS:J         (--batch) project N seasons in memory on J threads\n"
         "  /P:FOLDER  /PW:FOLDER      data folder and write folder\n"
         "  /BX:FILE /SC:FILE /LS:FILE /STB:FILE\n"
         "                             box score, score card, line score and VazaZev files\n"

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "core/paths.h"
+#include "core/text_fields.h"
+#include "data/config_folders.h"
 #include "data/series_file.h"
 #include "data/team_cache.h"
 #include "data/team_file.h"
@@ -27,12 +29,16 @@
 #include "shell/home_directory.h"
 #include "shell/option_report.h"
 #include "shell/projection.h"
+#include "shell/projection_schedule.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 
 namespace vrk {
 
 namespace {
+
+constexpr const char* kProjectionRecordsNothing =
+    "vrk --batch: /REPEAT: projects seasons in memory and records nothing: leave out /ST:.";
 
 // Games below this are over before progress would help.
 constexpr long kProgressThreshold = 200;
@@ -268,16 +274,10 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
 
 // /REPEAT: plays the whole run many times in memory and tells what the
 // seasons add up to; nothing is recorded.
-int projectEntries(const RunPlan& run, Session& session, BatchIo& io) {
-    std::vector<BatchEntry> entries;
-    walkEntries(run, [&](const BatchEntry& e) {
-        entries.push_back(e);
-        return true;
-    });
-    for (const BatchEntry& e : entries) {
-        if (!e.settings.statsSet.empty()) {
-            io.err << "vrk --batch: /REPEAT: projects seasons in memory and records nothing: "
-                      "leave out /ST:.\n";
+int projectEntries(const std::vector<ProjectionEntry>& entries, Session& session, BatchIo& io) {
+    for (const ProjectionEntry& p : entries) {
+        if (!p.entry.settings.statsSet.empty()) {
+            io.err << kProjectionRecordsNothing << "\n";
             return 2;
         }
     }
@@ -288,8 +288,13 @@ int projectEntries(const RunPlan& run, Session& session, BatchIo& io) {
     }
     std::set<std::string> told;
     TeamFileCache files;
-    for (const BatchEntry& e : entries) {
-        if (!checkEntry(e, files, told, io.err)) return 1;
+    std::set<std::string> checkedPairs;
+    for (const ProjectionEntry& p : entries) {
+        // Entries that differ only in the teams need their teams checked.
+        const std::string pair = concat({p.entry.settings.visitor, "\n", p.entry.settings.home,
+                                         "\n", dataFolder(p.entry.config)});
+        if (!checkedPairs.insert(pair).second && p.rulesAsBefore) continue;
+        if (!checkEntry(p.entry, files, told, io.err)) return 1;
     }
     plan.seed = session.seed;
     const auto start = std::chrono::steady_clock::now();
@@ -306,6 +311,24 @@ int projectEntries(const RunPlan& run, Session& session, BatchIo& io) {
     return 0;
 }
 
+int projectPlan(const RunPlan& run, Session& session, BatchIo& io) {
+    std::vector<ProjectionEntry> entries;
+    walkEntries(run, [&](const BatchEntry& e) {
+        entries.push_back({e, std::nullopt});
+        return true;
+    });
+    return projectEntries(entries, session, io);
+}
+
+int projectSchedule(Session& session, BatchIo& io) {
+    std::vector<ProjectionEntry> entries;
+    if (const auto problem = scheduleProjectionEntries(session, entries)) {
+        io.err << *problem << "\n";
+        return 1;
+    }
+    return projectEntries(entries, session, io);
+}
+
 }  // namespace
 
 int runBatch(const StartupInputs& inputs, BatchIo io) {
@@ -319,6 +342,12 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         io.err << outcome.message << "\n";
         return 1;
     }
+    // Refused before anything is looked for: the two cannot go together.
+    const bool projection = !session.run.repeat.empty();
+    if (projection && !session.run.statsSet.empty()) {
+        io.err << kProjectionRecordsNothing << "\n";
+        return 2;
+    }
     if (const auto problem = folderProblem(session.config)) {
         io.err << *problem << "\n";
         return 1;
@@ -328,17 +357,13 @@ int runBatch(const StartupInputs& inputs, BatchIo io) {
         io.err << requested.message << "\n";
         return 1;
     }
-    const bool projection = !session.run.repeat.empty();
-    if (session.run.schedulePlay && projection) {
-        io.err << "vrk --batch: /REPEAT: projects a series (/SER:); schedules are not projected "
-                  "yet.\n";
-        return 2;
+    if (session.run.schedulePlay) {
+        return projection ? projectSchedule(session, io) : runScheduleBatch(session, io);
     }
-    if (session.run.schedulePlay) return runScheduleBatch(session, io);
 
     if (!session.run.seriesPlay) {
         RunPlan plan{commandLineEntry(session.run, session.config)};
-        if (projection) return projectEntries(plan, session, io);
+        if (projection) return projectPlan(plan, session, io);
         return playEntries(plan, session, io, session.run.games);
     }
     return runSeriesBatch(session, io);
@@ -358,7 +383,7 @@ int runSeriesBatch(Session& session, BatchIo& io) {
     // The series' own lines name the games; the command line's settings are
     // where they start from.
     plan.lines = &*lines;
-    if (!session.run.repeat.empty()) return projectEntries(plan, session, io);
+    if (!session.run.repeat.empty()) return projectPlan(plan, session, io);
     long total = 0;
     for (const SeriesLine& line : *lines) total += seriesEntryGames(line.text);
     return playEntries(plan, session, io, total);

@@ -19,9 +19,11 @@ constexpr int kJournalFoldGames = 250;
 std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& settings,
                                        const Config& config) {
     stats.saveEveryGame = settings.saveEveryGame == "Y";
-    // Without /PG:Y the set is saved at the end of the run (or entry): forcing
-    // each game to the disk on the way bought nothing but time.
-    stats.set.syncEachGame = stats.saveEveryGame;
+    // The appended game records are not forced to the disk one by one: with
+    // /PG:Y the journal carries each game there (a reopened set is cut back
+    // to its save and the journal played into it), without it the save at
+    // the end of the run (or entry) does.
+    stats.set.syncEachGame = false;
     if (settings.statsSet.empty()) return std::nullopt;
     const std::string folder = writeFolder(config);
     if (stats.set.isOpen() && stats.set.baseName == settings.statsSet && stats.folder == folder) {
@@ -45,7 +47,7 @@ std::optional<std::string> useStatsSet(BatchStats& stats, const RunSettings& set
     stats.notes = std::move(recovered.notes);
     stats.notes.insert(stats.notes.end(), opened.notes.begin(), opened.notes.end());
     stats.set = std::move(next);
-    stats.set.syncEachGame = stats.saveEveryGame;
+    stats.set.syncEachGame = false;
     stats.folder = folder;
     stats.gameCounter = stats.set.savedGameCounter;
     stats.savePoint = recovered.savePoint.value_or(SavePoint{});
@@ -75,7 +77,9 @@ std::vector<std::string> attachSimData(const BatchStats& stats, TeamSlots& teams
     std::vector<std::string> warnings;
     if (!stats.set.isOpen()) return warnings;
     for (int t = kVisitors; t <= kHome; ++t) {
-        for (std::string& w : LoadSIMData(teams[static_cast<std::size_t>(t)], stats.set)) {
+        // In schedule play a pitcher's rest counts the days since his last game.
+        for (std::string& w :
+             LoadSIMData(teams[static_cast<std::size_t>(t)], stats.set, stats.scheduleDay)) {
             warnings.push_back(std::move(w));
         }
     }
@@ -121,7 +125,9 @@ std::optional<std::string> saveBatchStats(BatchStats& stats, const RestartState*
     if (!saved.ok) return saved.message;
     if (restart != nullptr) stats.savedRestart = *restart;
     stats.journalGames = 0;
-    const IoResult cleared = ClearJournal(stats.set);
+    // Journaled game by game, the journal keeps its length for the games to
+    // come (it ends at its start until then); otherwise it holds nothing.
+    const IoResult cleared = ClearJournal(stats.set, stats.saveEveryGame);
     if (!cleared.ok) return cleared.message;
     return std::nullopt;
 }

@@ -4,11 +4,15 @@
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 #include <map>
+#include <memory>
+#include <optional>
 #include <thread>
 
 #include "core/rng.h"
 #include "core/text_fields.h"
+#include "data/config_folders.h"
 #include "data/sim_data.h"
 #include "data/team_cache.h"
 #include "engine/stats_record_game.h"
@@ -18,13 +22,16 @@ namespace vrk {
 
 namespace {
 
-// An entry of the series with what every season shares: read-only once the
-// threads start.
+// HILITE's seventh number: the shortest hitting streak worth a highlight.
+constexpr std::size_t kStreakThreshold = 6;
+
+// An entry with what every season shares: read-only once the threads start.
 struct PreparedEntry {
-    const BatchEntry* entry = nullptr;
-    BatchRules rules;
-    TeamSlots teams;             // as loaded, copied before every game
-    std::array<int, 3> index{};  // team of each slot in the result list
+    const ProjectionEntry* entry = nullptr;
+    const Config* config = nullptr;  // shared with the entries before when their rules hold
+    const BatchRules* rules = nullptr;
+    const TeamSlots* teams = nullptr;  // as loaded, copied before every game
+    std::array<int, 3> index{};        // team of each slot in the result list
 };
 
 // One projected season: wins per team of the result list.
@@ -39,23 +46,37 @@ void playSeason(const std::vector<PreparedEntry>& prepared, std::uint64_t seed, 
     season.fielding = NewStatsTable<FieldingRecord>();
     HighlightLists highlights;
     TeamSlots teams;
+    std::optional<Game> game;
+    const Config* gameConfig = nullptr;
+    const BatchRules* gameRules = nullptr;
     std::int32_t gameCounter = 0;
     for (const PreparedEntry& p : prepared) {
-        for (int g = 0; g < p.entry->settings.games; ++g) {
-            teams[kVisitors] = p.teams[kVisitors];
-            teams[kHome] = p.teams[kHome];
+        const BatchEntry& e = p.entry->entry;
+        for (int g = 0; g < e.settings.games; ++g) {
+            teams[kVisitors] = (*p.teams)[kVisitors];
+            teams[kHome] = (*p.teams)[kHome];
             for (int t = kVisitors; t <= kHome; ++t) {
-                LoadSIMData(teams[t], season.batting, season.pitching);
+                LoadSIMData(teams[t], season.batting, season.pitching, p.entry->scheduleDay);
             }
-            Game game(teams, p.rules.normalization.context, p.entry->config, rng);
-            const GameResult result = playUndisplayedGame(game, p.rules, carry);
+            // One game object while the rules stay: every game starts afresh
+            // in it, and building one costs as much as a tenth of a game.
+            if (!game || gameConfig != p.config || gameRules != p.rules) {
+                game.emplace(teams, p.rules->normalization.context, *p.config, rng);
+                gameConfig = p.config;
+                gameRules = p.rules;
+            }
+            const GameResult result = playUndisplayedGame(*game, *p.rules, carry);
             carry.faults.takeNew();
+            // A game stopped by a fault has no decision and is no game of the season.
+            if (result.stopped) continue;
             if (result.winner == kVisitors || result.winner == kHome) {
                 ++wins[p.index[result.winner]];
             }
             RecordGameContext context;
             context.gameCounter = gameCounter++;
-            RecordGame(season, highlights, game, context);
+            context.scheduleDay = p.entry->scheduleDay;
+            context.streakMinimum = p.config->hilite[kStreakThreshold];
+            RecordGame(season, highlights, *game, context);
             highlights.run.clear();
             highlights.recent.clear();
         }
@@ -65,6 +86,8 @@ void playSeason(const std::vector<PreparedEntry>& prepared, std::uint64_t seed, 
 }  // namespace
 
 std::uint64_t seasonSeed(std::uint64_t seed, int index) {
+    // The first season is the one a replay with the same seed plays.
+    if (index == 0 && seed != 0) return seed;
     // splitmix64 of the run's seed and the season number: neighbouring
     // seasons get unrelated streams.
     std::uint64_t z = seed + 0x9E3779B97F4A7C15ULL * (static_cast<std::uint64_t>(index) + 1);
@@ -82,7 +105,7 @@ int nearestRank(const std::vector<int>& sorted, int percent) {
     return sorted[static_cast<std::size_t>(rank - 1)];
 }
 
-ProjectionResult projectSeasons(const std::vector<BatchEntry>& entries,
+ProjectionResult projectSeasons(const std::vector<ProjectionEntry>& entries,
                                 const ProjectionPlan& plan) {
     ProjectionResult out;
     out.seasons = plan.seasons;
@@ -90,24 +113,46 @@ ProjectionResult projectSeasons(const std::vector<BatchEntry>& entries,
     prepared.reserve(entries.size());
     std::map<std::string, int> position;
     TeamFileCache files;
-    for (const BatchEntry& e : entries) {
+    // A season of a schedule meets the same pairs again and again: each pair
+    // is loaded once (the visitors' colour depends on the home team).
+    std::map<std::string, std::unique_ptr<TeamSlots>> pairs;
+    std::deque<BatchRules> ruleSets;  // stay where they are as more are added
+    for (const ProjectionEntry& projected : entries) {
+        const BatchEntry& e = projected.entry;
         PreparedEntry& p = prepared.emplace_back();
-        p.entry = &e;
-        p.rules = batchRulesFrom(e.settings, e.config);
-        const TeamLoadResult load =
-            files.loadPair(p.teams, e.settings.visitor, e.settings.home, e.config);
-        if (load.abort) {
-            out.problem =
-                load.warnings.empty() ? "A team file could not be loaded." : load.warnings.front();
-            return out;
+        p.entry = &projected;
+        if (projected.rulesAsBefore && prepared.size() > 1) {
+            p.config = prepared[prepared.size() - 2].config;
+            p.rules = prepared[prepared.size() - 2].rules;
+        } else {
+            p.config = &e.config;
+            BatchRules& rules = ruleSets.emplace_back(batchRulesFrom(e.settings, e.config));
+            // Each season is recorded, in memory: the rules of a recorded season apply.
+            rules.statisticsRecorded = true;
+            p.rules = &rules;
         }
+        const std::string pairKey =
+            concat({dataFolder(e.config), "\n", upperCase(e.settings.visitor), "\n",
+                    upperCase(e.settings.home)});
+        std::unique_ptr<TeamSlots>& loaded = pairs[pairKey];
+        if (loaded == nullptr) {
+            loaded = std::make_unique<TeamSlots>();
+            const TeamLoadResult load =
+                files.loadPair(*loaded, e.settings.visitor, e.settings.home, e.config);
+            if (load.abort) {
+                out.problem = load.warnings.empty() ? "A team file could not be loaded."
+                                                    : load.warnings.front();
+                return out;
+            }
+        }
+        p.teams = loaded.get();
         const std::array<const std::string*, 3> names{nullptr, &e.settings.visitor,
                                                       &e.settings.home};
         for (int t = kVisitors; t <= kHome; ++t) {
             const std::string key = upperCase(*names[t]);
             auto [it, added] = position.emplace(key, static_cast<int>(out.teams.size()));
             if (added) {
-                const Team& team = p.teams[t];
+                const Team& team = (*p.teams)[t];
                 TeamProjection line;
                 line.file = key;
                 line.name = std::string(trim(team.teamName));
@@ -179,8 +224,8 @@ ProjectionResult projectSeasons(const std::vector<BatchEntry>& entries,
 
 void printProjection(std::ostream& out, const ProjectionResult& result) {
     char line[160];
-    std::snprintf(line, sizeof line, "Projection: %d seasons of %ld games", result.seasons,
-                  result.gamesPerSeason);
+    std::snprintf(line, sizeof line, "Projection: %d season%s of %ld games", result.seasons,
+                  result.seasons == 1 ? "" : "s", result.gamesPerSeason);
     out << line << "\n";
     out << "Team          Lg Div  Mean W  10th  90th  First in div\n";
     for (const TeamProjection& t : result.teams) {

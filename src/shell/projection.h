@@ -36,13 +36,25 @@ struct ProjectionPlan {
     std::uint64_t seed = 1;
 };
 
-// Plays every entry of the series `seasons` times, each season from its own
-// seed and with its own statistics kept in memory (rest days carry from game
-// to game as in a recorded season), spread over `jobs` threads. The result
-// does not depend on the number of threads.
-ProjectionResult projectSeasons(const std::vector<BatchEntry>& entries, const ProjectionPlan& plan);
+// The games of one series line or schedule slot, with the settings in force
+// for them; a schedule's games carry their date's day number, from which
+// rest days are counted.
+struct ProjectionEntry {
+    BatchEntry entry;
+    std::optional<int> scheduleDay;
+    // The settings and configuration of the entry before, but for the teams.
+    bool rulesAsBefore = false;
+};
 
-// The seed of season `index` (0-based) of a run seeded with `seed`.
+// Plays every entry `seasons` times, each season from its own seed and with
+// its own statistics kept in memory (rest days and the rotation carry from
+// game to game as in a recorded season), spread over `jobs` threads. The
+// result does not depend on the number of threads.
+ProjectionResult projectSeasons(const std::vector<ProjectionEntry>& entries,
+                                const ProjectionPlan& plan);
+
+// The seed of season `index` (0-based) of a run seeded with `seed`; the
+// first season keeps the run's own seed.
 std::uint64_t seasonSeed(std::uint64_t seed, int index);
 
 // Nearest-rank percentile (1..100) of sorted values; 0 for none.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/rounding.h"
 #include "core/text_fields.h"
 
@@ -14,6 +16,20 @@ TEST(Rounding, HalvesGoToEven) {
     EXPECT_EQ(roundHalfEven(2.4999), 2);
     EXPECT_EQ(roundHalfEven(6.04), 6);
     EXPECT_EQ(roundHalfEven(0.5), 0);
+}
+
+// Every half and the doubles either side of it, over the range the engine
+// rounds (pitch counts, games, percentages): the nearest whole number, and
+// the even one of two equally near.
+TEST(Rounding, NeighboursOfEveryHalf) {
+    for (long k = -5000; k <= 5000; ++k) {
+        const double half = static_cast<double>(k) + 0.5;
+        const long even = (k % 2 == 0) ? k : k + 1;
+        EXPECT_EQ(roundHalfEven(half), even) << half;
+        EXPECT_EQ(roundHalfEven(std::nextafter(half, -1e9)), k) << half;
+        EXPECT_EQ(roundHalfEven(std::nextafter(half, 1e9)), k + 1) << half;
+        EXPECT_EQ(roundHalfEven(static_cast<double>(k)), k);
+    }
 }
 
 TEST(NumericPrefix, ReadsLikeTheTextColumnsNeed) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "data/stats_journal.h"
 #include "data/stats_save.h"
 #include "data/stats_test_support.h"
@@ -92,9 +94,14 @@ TEST(StatsSave, JournalReplaysGamesAfterTheSaveAndStopsAtATornEntry) {
         const RestartState after = Restart(game);
         ASSERT_TRUE(JournalGame(set, mark, game, teams, &after).ok);
     }
-    // The third entry is cut short: the game that was in play.
+    // The third entry is torn (its last bytes never reached the disk): the
+    // game that was in play.
     const std::string journal = dir.file("RUN.JNL");
-    std::filesystem::resize_file(journal, std::filesystem::file_size(journal) - 5);
+    {
+        std::fstream f(journal, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(static_cast<std::streamoff>(set.journalEnd) - 5);
+        f.write("\x5a\x5a\x5a\x5a\x5a", 5);
+    }
 
     ASSERT_TRUE(RecoverSet(dir.str(), "RUN").result.ok);
     StatsSet reopened;
@@ -112,6 +119,47 @@ TEST(StatsSave, JournalReplaysGamesAfterTheSaveAndStopsAtATornEntry) {
     EXPECT_EQ(reopened.batting.at(cobb.record).hits.total, 1 + 2);
     // Entries already in a save are not applied twice.
     EXPECT_EQ(ReplayJournal(reopened, 2).games, 0);
+}
+
+// The journal is written over in place: after a save, new entries start at
+// its beginning and the older ones further on must never come back.
+TEST(StatsSave, JournalWrittenOverKeepsOnlyGamesAfterTheSave) {
+    ScratchFolder dir;
+    StatsSet set;
+    ASSERT_TRUE(OpenStatsSet(set, dir.str(), "RUN").ok);
+    SavePoint point;
+    ASSERT_TRUE(SaveSet(set, 0, nullptr, point).ok);
+    const std::vector<TeamKeyPrefix> teams = {TeamPrefix('A', "Tigers")};
+    auto play = [&](int game) {
+        const JournalMark mark = MarkJournal(set);
+        ASSERT_TRUE(AppendGameRecord(set, GameRecord{}).ok);
+        AddBatter(set, "Cobb", game);
+        const RestartState after = Restart(game);
+        ASSERT_TRUE(JournalGame(set, mark, game, teams, &after).ok);
+    };
+    for (int game = 1; game <= 4; ++game) play(game);
+    const auto room = std::filesystem::file_size(dir.file("RUN.JNL"));
+    ASSERT_TRUE(SaveSet(set, 4, nullptr, point).ok);
+    ASSERT_TRUE(ClearJournal(set, true).ok);
+    EXPECT_EQ(std::filesystem::file_size(dir.file("RUN.JNL")), room) << "the room is kept";
+    play(5);
+
+    ASSERT_TRUE(RecoverSet(dir.str(), "RUN").result.ok);
+    StatsSet reopened;
+    ASSERT_TRUE(OpenStatsSet(reopened, dir.str(), "RUN").ok);
+    const JournalReplay replay = ReplayJournal(reopened, 4);
+    ASSERT_TRUE(replay.result.ok);
+    EXPECT_EQ(replay.games, 1);
+    EXPECT_EQ(replay.gameCounter, 5);
+    EXPECT_EQ(reopened.gamesInFile, 5);
+    const FindResult cobb = FindRecord(reopened.batting, MakePlayerKey('A', "Tigers", "Cobb"));
+    ASSERT_NE(cobb.record, 0);
+    EXPECT_EQ(reopened.batting.at(cobb.record).hits.total, 1 + 2 + 3 + 4 + 5);
+
+    // Emptied for good, the journal holds nothing.
+    ASSERT_TRUE(SaveSet(reopened, 5, nullptr, point).ok);
+    ASSERT_TRUE(ClearJournal(reopened).ok);
+    EXPECT_EQ(std::filesystem::file_size(dir.file("RUN.JNL")), 0u);
 }
 
 }  // namespace

@@ -28,8 +28,10 @@ TEST(EngineHelpers, FieldingAverageFromRatings) {
     for (int slot = 1; slot <= 8; ++slot) {
         const double before = FieldingAverage(g, slot);
         t.player(slot).defense += 10;
+        g.fieldingAverages = {};  // figures edited: worked out afresh
         EXPECT_GT(FieldingAverage(g, slot), before) << slot;
         t.player(slot).defense -= 10;
+        g.fieldingAverages = {};
     }
     // Out of position: three quarters of what a third baseman of that rating fields.
     t.player(5).lineupPosition = kThirdBase;
@@ -54,6 +56,7 @@ TEST(EngineHelpers, FieldingAverageFromErrorCounts) {
     t.defenseIsErrors = true;
     auto withErrors = [&](int errors) {
         t.player(5).defense = errors;
+        g.fieldingAverages = {};  // figures edited: worked out afresh
         return FieldingAverage(g, 5);
     };
     // Errors come off a season's chances in proportion, within .800 to .999.

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "engine/fielding.h"
 #include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
 #include "managers/roster_swap.h"
@@ -59,6 +60,36 @@ TEST(LineupCheck, FollowsEverySubstitution) {
                 EXPECT_EQ(InBattingLineup(g, b, kHome, e), InBattingLineup(g, kHome, e));
             }
         }
+    }
+}
+
+// The game works out each fielder's average once; an exchange of entries or
+// a move to another position must give the average worked out afresh.
+TEST(FieldingAverages, FollowExchangesAndMoves) {
+    StaffGame f;
+    Game& g = *f.game;
+    g.state.fieldingTeam = kHome;
+    BullpenState b;
+    Team& t = g.team(kHome);
+    t.player(5).defense = 960;
+    t.player(20).defense = 995;
+    // Same position, so only the exchange itself tells the players apart.
+    t.player(20).lineupPosition = t.player(5).lineupPosition;
+    auto fresh = [&](int slot) {
+        const FieldingAverageCache kept = g.fieldingAverages;
+        g.fieldingAverages = {};
+        const double value = FieldingAverage(g, slot);
+        g.fieldingAverages = kept;
+        return value;
+    };
+    const double before = FieldingAverage(g, 5);
+    swapGameEntries(g, b, kHome, 5, 20);
+    EXPECT_DOUBLE_EQ(FieldingAverage(g, 5), fresh(5));
+    EXPECT_NE(FieldingAverage(g, 5), before) << "another player holds the slot";
+    t.player(5).lineupPosition = kCatcher;
+    EXPECT_DOUBLE_EQ(FieldingAverage(g, 5), fresh(5));
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        EXPECT_DOUBLE_EQ(FieldingAverage(g, slot), fresh(slot)) << slot;
     }
 }
 

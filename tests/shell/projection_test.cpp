@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <sstream>
 
 #include "shell/batch_test_home.h"
@@ -45,6 +47,7 @@ TEST(Projection, RefusesRecordingAndBadCounts) {
         {"/V:CAMHAVEN /H:FELVORA /N:2 /REPEAT:0", "/REPEAT:"},
         {"/V:CAMHAVEN /H:FELVORA /N:2 /REPEAT:lots", "/REPEAT:"},
         {"/V:CAMHAVEN /H:FELVORA /N:2 /REPEAT:3 /JOBS:0", "/JOBS:"},
+        {"/SCH:SEASON /REPEAT:3 /ST:SEASON", "leave out /ST:"},
     };
     for (const auto& c : cases) {
         const auto run = home.batch(c.options);
@@ -80,6 +83,96 @@ TEST(Projection, WinsAddUpAndTiesShareFirstPlace) {
     }
     EXPECT_EQ(teams, 2);
     EXPECT_NEAR(meanTotal, 7.0, 0.11);
+}
+
+// The sample league with its shipped season, rest days and batters' playing
+// time counted: the season so far decides who can play.
+void AddSampleLeague(const BatchHome& home) {
+    namespace fs = std::filesystem;
+    std::ofstream(home.dir / "BASEBALL.CFG", std::ios::app)
+        << "DAYS-OFF-RULE=Y\nBATTER-OVERUSE=Y\n";
+    for (const auto& e : fs::directory_iterator(vrk::test::sourceHome())) {
+        const std::string ext = e.path().extension().string();
+        const fs::path to = home.dir / e.path().filename();
+        if ((ext == ".DAT" || ext == ".SCH") && !fs::exists(to)) fs::copy_file(e.path(), to);
+    }
+}
+
+struct TeamLine {
+    std::string division;  // league and division letters
+    double wins = 0;
+    double firstShare = 0;
+};
+
+// Team name -> wins (mean wins for a projection) from a projection's table
+// or a replay's standings.
+std::map<std::string, TeamLine> ProjectedTeams(const std::string& out) {
+    std::map<std::string, TeamLine> teams;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("26 ", 0) != 0) continue;
+        std::istringstream words(line.substr(12));
+        TeamLine t;
+        char league = 0;
+        char division = 0;
+        int p10 = 0;
+        int p90 = 0;
+        words >> league >> division >> t.wins >> p10 >> p90 >> t.firstShare;
+        t.division = {league, division};
+        teams[line.substr(0, 12)] = t;
+    }
+    return teams;
+}
+
+std::map<std::string, double> StandingsWins(const std::string& out) {
+    std::map<std::string, double> wins;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("  26 ", 0) != 0) continue;
+        wins[line.substr(2, 12)] = std::stod(line.substr(14));
+    }
+    return wins;
+}
+
+// A projected season of a schedule is the season a recorded replay with the
+// same seed plays: same rest days, rotation and options, game for game.
+TEST(Projection, ScheduleSeasonIsTheRecordedReplay) {
+    BatchHome home("projection_replay");
+    AddSampleLeague(home);
+    const auto replay = home.batch("/SCH:SEASON /ST:REPLAY /PD:N /SEED:42");
+    ASSERT_EQ(replay.status, 0) << replay.err;
+    const auto projected = home.batch("/SCH:SEASON /REPEAT:1 /SEED:42");
+    ASSERT_EQ(projected.status, 0) << projected.err;
+    EXPECT_NE(projected.out.find("Projection: 1 season of 1296 games"), std::string::npos)
+        << projected.out;
+
+    const std::map<std::string, double> recorded = StandingsWins(replay.out);
+    std::map<std::string, double> wins;
+    for (const auto& [name, line] : ProjectedTeams(projected.out)) wins[name] = line.wins;
+    ASSERT_EQ(recorded.size(), 16u) << replay.out;
+    EXPECT_EQ(wins, recorded);
+}
+
+TEST(Projection, ScheduleSameForAnyNumberOfThreads) {
+    BatchHome home("projection_schedule");
+    AddSampleLeague(home);
+    const auto one = home.batch("/SCH:SEASON /REPEAT:3 /JOBS:1 /SEED:7");
+    const auto two = home.batch("/SCH:SEASON /REPEAT:3 /JOBS:2 /SEED:7");
+    ASSERT_EQ(one.status, 0) << one.err;
+    ASSERT_EQ(two.status, 0) << two.err;
+    EXPECT_EQ(one.out, two.out);
+
+    // Every game has one winner; each division's first place is shared out
+    // in full every season, ties included.
+    double total = 0;
+    std::map<std::string, double> firstShares;
+    for (const auto& [name, line] : ProjectedTeams(one.out)) {
+        total += line.wins;
+        firstShares[line.division] += line.firstShare;
+    }
+    EXPECT_NEAR(total, 1296, 16 * 0.051);
+    ASSERT_EQ(firstShares.size(), 4u) << one.out;
+    for (const auto& [division, share] : firstShares) EXPECT_NEAR(share, 100.0, 0.21) << division;
 }
 
 TEST(Projection, NearestRankPercentiles) {
