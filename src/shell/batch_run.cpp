@@ -307,7 +307,9 @@ int projectEntries(const std::vector<ProjectionEntry>& entries, Session& session
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     printProjection(io.out, result);
     io.out << "Seed " << session.seed << "\n";
-    io.err << plan.seasons << " seasons on " << plan.jobs << " threads in " << seconds << " s\n";
+    char took[32];
+    std::snprintf(took, sizeof took, "%.2f", seconds);
+    io.err << plan.seasons << " seasons on " << plan.jobs << " threads in " << took << " s\n";
     return 0;
 }
 

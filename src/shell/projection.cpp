@@ -228,7 +228,16 @@ void printProjection(std::ostream& out, const ProjectionResult& result) {
                   result.seasons == 1 ? "" : "s", result.gamesPerSeason);
     out << line << "\n";
     out << "Team          Lg Div  Mean W  10th  90th  First in div\n";
-    for (const TeamProjection& t : result.teams) {
+    // A division's clubs together, the most wins first, as standings read.
+    std::vector<const TeamProjection*> order;
+    for (const TeamProjection& t : result.teams) order.push_back(&t);
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
+        if (a->league != b->league) return a->league < b->league;
+        if (a->division != b->division) return a->division < b->division;
+        return a->meanWins > b->meanWins;
+    });
+    for (const TeamProjection* p : order) {
+        const TeamProjection& t = *p;
         std::snprintf(line, sizeof line, "%-12s  %c  %c   %6.1f  %4d  %4d  %11.1f%%",
                       t.name.c_str(), t.league, t.division, t.meanWins, t.wins10th, t.wins90th,
                       100.0 * t.firstShare);
