@@ -103,18 +103,7 @@ TEST(BatchBooks, BattingEqualsPitchingAndGamesOverEveryPairing) {
     EXPECT_TRUE(unbalanced.empty()) << unbalanced.size() << " unbalanced team-games, first "
                                     << (unbalanced.empty() ? "" : unbalanced.front());
 
-    const Books b = ReadBooks(dir.str(), "BOOKS");
-    EXPECT_EQ(b.games, played);
-    EXPECT_EQ(b.batting.at("R"), b.gameRuns);
-    EXPECT_EQ(b.batting.at("H"), b.gameHits);
-    std::map<std::string, long> allowed = b.allowed;
-    EXPECT_EQ(allowed["W"], played);
-    EXPECT_EQ(allowed["L"], played);
-    allowed.erase("W");
-    allowed.erase("L");
-    EXPECT_EQ(b.batting, allowed);
-    EXPECT_EQ(b.putouts, b.outs);
-    EXPECT_EQ(b.faced, b.appearances);
+    testing::ExpectBalanced(ReadBooks(dir.str(), "BOOKS"), played);
 }
 
 }  // namespace

@@ -89,4 +89,21 @@ inline Books ReadBooks(const fs::path& folder, const std::string& base) {
     return b;
 }
 
+// The rules every written set keeps: batting equals pitching allowed, runs and
+// hits equal the games file, putouts equal outs, a win and a loss a game, and
+// every plate appearance a batter faced.
+inline void ExpectBalanced(const Books& b, long played) {
+    EXPECT_EQ(b.games, played);
+    EXPECT_EQ(b.batting.at("R"), b.gameRuns);
+    EXPECT_EQ(b.batting.at("H"), b.gameHits);
+    std::map<std::string, long> allowed = b.allowed;
+    EXPECT_EQ(allowed["W"], played);
+    EXPECT_EQ(allowed["L"], played);
+    allowed.erase("W");
+    allowed.erase("L");
+    EXPECT_EQ(b.batting, allowed);
+    EXPECT_EQ(b.putouts, b.outs);
+    EXPECT_EQ(b.appearances, b.faced);
+}
+
 }  // namespace vrk::testing
