@@ -165,6 +165,13 @@ TEST(AutoManager, TheCloserInTheNinthAndTheEighth) {
     m.bullpen.closerUsed[kHome] = false;
     m.bullpen.markUsed(kHome, 17);
     EXPECT_DOUBLE_EQ(rate(9, 1, 1, 200), 0.0);
+    // With nobody left to bring in, the call draws no number: the rest of
+    // the game plays as if it had not been asked.
+    m.bullpen.closerUsed[kHome] = false;
+    for (int e = 10; e <= 17; ++e) m.bullpen.markUsed(kHome, e);
+    Rng unasked = m.g.rng;
+    EXPECT_DOUBLE_EQ(rate(9, 0, 0, 50), 0.0);
+    EXPECT_EQ(m.g.rng.draw(), unasked.draw());
 }
 
 TEST(AutoManager, PitchOutsBySpeed) {
