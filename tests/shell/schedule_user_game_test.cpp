@@ -48,7 +48,7 @@ struct UserHome {
         home.write("TINY.SCH", std::string(schedule.bytes.begin(), schedule.bytes.end()));
         StartupInputs inputs;
         inputs.currentDir = home.dir.string();
-        inputs.timeSeed = 11;
+        inputs.timeSeed = 12;
         const StartupOutcome out = prepareSession(inputs, session);
         EXPECT_EQ(out.status, StartupStatus::Ready) << out.message;
     }
@@ -87,7 +87,7 @@ struct UserHome {
 // The same schedule without marks, replayed unattended with the same seed.
 std::vector<std::string> UnattendedSet() {
     UserHome plain("plain", kUnmarked);
-    const auto run = plain.home.batch("/SCH:TINY /ST:TINY /SEED:11");
+    const auto run = plain.home.batch("/SCH:TINY /ST:TINY /SEED:12");
     EXPECT_EQ(run.status, 0) << run.err;
     return {plain.set(".STS"), plain.set(".STB"), plain.set(".STP"), plain.set(".STF"),
             plain.set(".STH")};
