@@ -48,7 +48,7 @@ struct UserHome {
         home.write("TINY.SCH", std::string(schedule.bytes.begin(), schedule.bytes.end()));
         StartupInputs inputs;
         inputs.currentDir = home.dir.string();
-        inputs.timeSeed = 12;
+        inputs.timeSeed = 11;
         const StartupOutcome out = prepareSession(inputs, session);
         EXPECT_EQ(out.status, StartupStatus::Ready) << out.message;
     }
@@ -87,7 +87,7 @@ struct UserHome {
 // The same schedule without marks, replayed unattended with the same seed.
 std::vector<std::string> UnattendedSet() {
     UserHome plain("plain", kUnmarked);
-    const auto run = plain.home.batch("/SCH:TINY /ST:TINY /SEED:12");
+    const auto run = plain.home.batch("/SCH:TINY /ST:TINY /SEED:11");
     EXPECT_EQ(run.status, 0) << run.err;
     return {plain.set(".STS"), plain.set(".STB"), plain.set(".STP"), plain.set(".STF"),
             plain.set(".STH")};
@@ -111,7 +111,10 @@ TEST(ScheduleUserGame, MarkedGameShownAfterTheOptionsScreenAndRecordedAsUnattend
     EXPECT_TRUE(console.shownAtSomeWait("Scheduled to start for YOUR "));
     EXPECT_TRUE(console.shownAtSomeWait(kStarterHeading));
     EXPECT_TRUE(console.shownAtSomeWait(" [SIM]")) << "pitchers of games 1 and 2 have sim lines";
-    EXPECT_TRUE(console.shownAtSomeWait("That's the ballgame!"));
+    // The game ends after the top of the ninth; its closing window is over
+    // the field at the bar.
+    EXPECT_TRUE(console.shownAtSomeWait("WINNER: '26 Felvora"));
+    EXPECT_TRUE(console.shownAtSomeWait("Select an Option from the Menu Bar below."));
     // One game shown: its bar took the one "q"; no other game waited.
     EXPECT_EQ(console.keysLeft(), 0u);
     EXPECT_EQ(console.dryReads(), 0);
