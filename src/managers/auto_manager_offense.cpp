@@ -1,8 +1,8 @@
 // The batting side's running plays: the bunt, the steal and the hit-and-run.
-#include <cctype>
 #include <cstdlib>
 #include <string>
 
+#include "core/text_fields.h"
 #include "engine/engine_helpers.h"
 #include "managers/auto_manager.h"
 #include "managers/auto_manager_support.h"
@@ -74,7 +74,7 @@ double StealRate(Game& game, const Situation& x, int runnerSlot, int target) {
     double rate = StealAttemptRate(runner);
     if (automan::PitcherBatsInSlot(game, x.batting, runnerSlot)) rate *= 0.33;
     char throws =
-        static_cast<char>(std::toupper(static_cast<unsigned char>(game.pitcherPlayer().hand)));
+        asciiUpper(game.pitcherPlayer().hand);
     if (target == 3) rate *= throws == 'R' ? 0.2 : 0.8;
     if (target == 2) rate *= throws == 'L' ? 0.4 : 1.1;
     if (s.inning > s.regulationInnings - 2 && std::abs(x.deficit) < 2 && rate > 0.25) rate *= 1.5;
