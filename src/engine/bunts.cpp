@@ -5,11 +5,12 @@
 
 #include "core/text_fields.h"
 #include "engine/advance_runners.h"
+#include "engine/bunts.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"
-#include "engine/running_plays.h"
+#include "engine/steals_chance.h"
 #include "engine/steals_support.h"
 
 namespace vrk {

@@ -2,8 +2,10 @@
 // simulation totals, highlights and the closing texts.
 #include <string>
 
+#include "engine/end_of_game.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/highlights.h"
 
 namespace vrk {
 

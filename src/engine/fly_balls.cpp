@@ -5,9 +5,10 @@
 #include <string>
 
 #include "engine/advance_runners.h"
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
+#include "engine/hits_extra_bases.h"
+#include "engine/hits_single.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"
 #include "engine/score_run.h"

@@ -178,7 +178,4 @@ struct Game {
     ComputerManagers computerManagers;
 };
 
-// Sets up the game state from the options and plays the whole game.
-GameResult PlayGame(Game& game);
-
 }  // namespace vrk

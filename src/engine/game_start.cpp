@@ -1,7 +1,8 @@
 // Game start: state and counters from the options, the starting pitchers,
 // the park terms and the line-ups on the score card.
+#include "engine/game_start.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 
 namespace vrk {
 

@@ -2,9 +2,9 @@
 #include <string>
 
 #include "engine/advance_runners.h"
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
+#include "engine/ground_balls.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"
 

@@ -2,9 +2,14 @@
 // automatic runner and the inning summary.
 #include <string>
 
+#include "engine/anthem.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/fielding.h"
+#include "engine/game.h"
+#include "engine/game_texts.h"
+#include "engine/half_inning.h"
 #include "engine/message_registry.h"
+#include "engine/pitching_change.h"
 
 namespace vrk {
 

@@ -5,7 +5,8 @@
 #include <cmath>
 
 #include "engine/expected_pitches.h"
-#include "engine/outcome_model.h"
+#include "engine/game.h"
+#include "engine/hit_factor.h"
 
 namespace vrk {
 

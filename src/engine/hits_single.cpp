@@ -3,23 +3,19 @@
 
 #include "engine/advance_runners.h"
 #include "engine/ball_direction.h"
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
-#include "engine/hits.h"
+#include "engine/hits_single.h"
 #include "engine/hits_support.h"
+#include "engine/hits_throws.h"
 #include "engine/message_registry.h"
+#include "engine/plate_appearance_loop.h"
 
 namespace vrk {
 namespace {
 
 int Score(const GameState& s, int team) {
     return s.score[static_cast<std::size_t>(team)];
-}
-
-bool WalkOffReached(const GameState& s) {
-    return s.battingTeam == kHome && s.inning >= s.regulationInnings &&
-           Score(s, kHome) > Score(s, kVisitors);
 }
 
 // Where the single went and whether the infielder threw it away.

@@ -5,8 +5,8 @@
 #include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
-#include "engine/hits.h"
 #include "engine/hits_support.h"
+#include "engine/hits_throws.h"
 #include "engine/message_registry.h"
 
 namespace vrk {

@@ -7,12 +7,17 @@
 #include <exception>
 
 #include "engine/advance_runners.h"
+#include "engine/bunts.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
-#include "engine/running_plays.h"
+#include "engine/pitch_loop.h"
+#include "engine/pitching_change.h"
+#include "engine/plate_appearance.h"
+#include "engine/steals.h"
+#include "engine/strikeout.h"
+#include "engine/walk.h"
 
 namespace vrk {
 

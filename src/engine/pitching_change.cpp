@@ -1,7 +1,8 @@
 // A new pitcher comes in, and whether the computer pairs it with a double switch.
+#include "engine/pitching_change.h"
 #include "engine/engine_helpers.h"
 #include "engine/expected_pitches.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 
 namespace vrk {
 

@@ -1,9 +1,15 @@
 // The outcome of a plate appearance: one draw against the thresholds, then
 // the handler of what was drawn, and the pitches it took.
-#include "engine/batted_ball_handlers.h"
+#include "engine/plate_appearance.h"
 #include "engine/engine_helpers.h"
+#include "engine/event_rates.h"
+#include "engine/game.h"
+#include "engine/hit_factor.h"
+#include "engine/hits_extra_bases.h"
+#include "engine/hits_single.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
+#include "engine/resolve_out.h"
+#include "engine/walk.h"
 
 namespace vrk {
 

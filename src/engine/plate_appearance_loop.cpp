@@ -4,8 +4,11 @@
 
 #include "core/text_fields.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/game_texts.h"
 #include "engine/message_registry.h"
+#include "engine/pitch_loop.h"
+#include "engine/plate_appearance_loop.h"
 
 namespace vrk {
 

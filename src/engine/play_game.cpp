@@ -1,6 +1,11 @@
 // A whole game: innings until one of the three end tests says it is over.
+#include "engine/play_game.h"
+#include "engine/end_of_game.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/game_start.h"
+#include "engine/half_inning.h"
+#include "engine/plate_appearance_loop.h"
 
 namespace vrk {
 

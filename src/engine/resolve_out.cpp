@@ -6,12 +6,16 @@
 #include <string>
 
 #include "engine/ball_direction.h"
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/expected_pitches.h"
 #include "engine/fielding.h"
+#include "engine/fly_balls.h"
+#include "engine/game.h"
+#include "engine/ground_balls.h"
+#include "engine/hits_single.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
+#include "engine/resolve_out.h"
+#include "engine/strikeout.h"
 
 namespace vrk {
 

@@ -6,7 +6,9 @@
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
 #include "engine/message_registry.h"
-#include "engine/running_plays.h"
+#include "engine/steals.h"
+#include "engine/steals_chance.h"
+#include "engine/steals_home.h"
 #include "engine/steals_support.h"
 
 namespace vrk {

@@ -1,9 +1,11 @@
 // The steal of home, alone or as the front end of a double steal.
+#include "engine/steals_home.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
 #include "engine/message_registry.h"
-#include "engine/running_plays.h"
 #include "engine/score_run.h"
+#include "engine/steals.h"
+#include "engine/steals_chance.h"
 #include "engine/steals_support.h"
 
 namespace vrk::steals {

@@ -4,7 +4,7 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/hits_support.h"
-#include "engine/running_plays.h"
+#include "engine/steals_chance.h"
 
 namespace vrk::steals {
 

@@ -1,8 +1,9 @@
 // A strikeout, and the dropped third strike that lets the batter reach.
+#include "engine/strikeout.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
+#include "engine/game.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
 
 namespace vrk {
 

@@ -1,8 +1,9 @@
 // Walks and hit batsmen: forced runners move up and the batter takes first.
+#include "engine/walk.h"
 #include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
+#include "engine/game.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
 
 namespace vrk {
 

@@ -3,8 +3,10 @@
 #include "managers/auto_manager_hooks.h"
 
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 #include "engine/message_registry.h"
+#include "engine/pitching_change.h"
+#include "engine/play_game.h"
 #include "managers/auto_manager_double_switch.h"
 #include "managers/auto_manager_support.h"
 #include "managers/pitcher_entry.h"

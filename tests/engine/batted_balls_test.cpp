@@ -4,10 +4,12 @@
 #include <string>
 #include <tuple>
 
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/fly_balls.h"
-#include "engine/hits.h"
+#include "engine/ground_balls.h"
+#include "engine/hits_extra_bases.h"
+#include "engine/hits_single.h"
+#include "engine/hits_throws.h"
 #include "engine/plays_fixture.h"
 #include "engine/recording_seams.h"
 

@@ -3,8 +3,15 @@
 #include <tuple>
 
 #include "engine/advance_runners.h"
-#include "engine/game_flow.h"
+#include "engine/anthem.h"
+#include "engine/end_of_game.h"
+#include "engine/game.h"
+#include "engine/game_start.h"
+#include "engine/game_texts.h"
+#include "engine/half_inning.h"
 #include "engine/message_registry.h"
+#include "engine/plate_appearance_loop.h"
+#include "engine/play_game.h"
 #include "engine/recording_seams.h"
 #include "engine/score_run.h"
 #include "engine/test_teams.h"

@@ -4,8 +4,14 @@
 #include <tuple>
 
 #include "engine/engine_helpers.h"
-#include "engine/outcome_model.h"
+#include "engine/event_rates.h"
+#include "engine/game.h"
+#include "engine/hit_factor.h"
+#include "engine/plate_appearance.h"
+#include "engine/resolve_out.h"
+#include "engine/strikeout.h"
 #include "engine/test_teams.h"
+#include "engine/walk.h"
 
 namespace vrk {
 namespace {

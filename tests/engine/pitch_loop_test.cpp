@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/expected_pitches.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/game_texts.h"
+#include "engine/pitch_loop.h"
 #include "engine/recording_seams.h"
 #include "engine/test_teams.h"
 

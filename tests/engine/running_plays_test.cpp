@@ -2,10 +2,14 @@
 
 #include <tuple>
 
+#include "engine/bunts.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/pitch_loop.h"
 #include "engine/recording_seams.h"
-#include "engine/running_plays.h"
+#include "engine/steals.h"
+#include "engine/steals_chance.h"
+#include "engine/steals_home.h"
 #include "engine/steals_support.h"
 #include "engine/test_teams.h"
 
