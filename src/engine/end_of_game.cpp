@@ -94,7 +94,7 @@ void FinishGame(Game& game) {
         std::string_view lines[] = {"That's the ballgame!", winner, seed,
                                     "Select an Option from the Menu Bar below."};
         game.narration->window("", lines);
-        if (s.soundOn) {
+        if (s.display.soundOn) {
             SayText(game, "That's the ballgame!");
             SayText(game, game.team(s.winner).teamName + " takes this one.", s.winner);
             game.narration->showPlay();

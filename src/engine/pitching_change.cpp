@@ -29,7 +29,7 @@ void BringInPitcher(Game& game, int team, int entry) {
 bool WantsDoubleSwitch(Game& game, int reliever) {
     const GameState& s = game.state;
     int ft = s.fieldingTeam;
-    if (s.userManaged[static_cast<std::size_t>(ft)] || game.config.noDoubleSwitch ||
+    if (s.display.userManaged[static_cast<std::size_t>(ft)] || game.config.noDoubleSwitch ||
         game.options.designatedHitter) {
         return false;
     }

@@ -40,14 +40,14 @@ GameResult PlayGame(Game& game) {
     StartGame(game);
     bool over = false;
     while (!over) {
-        if (s.inning > s.regulationInnings && s.score[kHome] < s.score[kVisitors]) {
+        if (s.inning > s.rules.regulationInnings && s.score[kHome] < s.score[kVisitors]) {
             --s.inning;
             break;
         }
         for (int bt = kVisitors; bt <= kHome && !over; ++bt) {
             s.battingTeam = bt;
             s.fieldingTeam = otherTeam(bt);
-            if (s.inning >= s.regulationInnings && s.score[kVisitors] < s.score[kHome] &&
+            if (s.inning >= s.rules.regulationInnings && s.score[kVisitors] < s.score[kHome] &&
                 bt == kHome) {
                 over = true;
                 break;

@@ -31,7 +31,7 @@ void ResolveStrikeout(Game& game) {
             SayBatter(game, msg::kStrikeoutFollow(detail));
         }
     }
-    s.playResult.assign(1, 'K');
+    s.play.playResult.assign(1, 'K');
 
     if (!s.basesEmpty()) return;
     double z = game.rng.draw();
@@ -52,10 +52,10 @@ void ResolveStrikeout(Game& game) {
     if (wildPitch) {
         tc.wildPitches.push(s.pitcher);
         ++pc.wildPitches;
-        s.playResult = "K-DTS WP";
+        s.play.playResult = "K-DTS WP";
     } else {
         tc.passedBalls.push(FielderEntry(game, kCatcher));
-        s.playResult = "K-DTS PB";
+        s.play.playResult = "K-DTS PB";
     }
     --s.outs;
     AddPitcherOut(game, -1);

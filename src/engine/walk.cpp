@@ -40,7 +40,7 @@ void ResolveWalk(Game& game) {
     ++b.walks;
     ++b.vsHand[static_cast<std::size_t>(handIndex(game.pitcherPlayer().hand))].walks;
     ++game.counters.pitch(s.fieldingTeam, s.pitcher).walks;
-    s.playResult = game.flags.intentionalWalk ? "Int BB" : "BB";
+    s.play.playResult = game.flags.intentionalWalk ? "Int BB" : "BB";
 }
 
 void ResolveHitByPitch(Game& game) {
@@ -54,7 +54,7 @@ void ResolveHitByPitch(Game& game) {
     ++b.vsHand[static_cast<std::size_t>(handIndex(game.pitcherPlayer().hand))].hitByPitch;
     ++game.counters.pitch(s.fieldingTeam, s.pitcher).hitBatsmen;
     game.counters.of(s.fieldingTeam).hitByPitch.push({s.battingTeam, s.batter});
-    s.playResult = "HBP";
+    s.play.playResult = "HBP";
 }
 
 }  // namespace vrk

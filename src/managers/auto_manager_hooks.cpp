@@ -34,7 +34,7 @@ AutoManagerHooks::AutoManagerHooks(AutoManagerCounters& counters, const Rotation
     : counters_(counters), rotations_(rotations) {}
 
 bool AutoManagerHooks::computer(const Game& game, int team) const {
-    return !game.state.userManaged[team];
+    return !game.state.display.userManaged[team];
 }
 
 void AutoManagerHooks::beginGame(Game& game) {
@@ -99,7 +99,7 @@ void AutoManagerHooks::pinchHit(Game& game, int team, int entry) {
         s.pitcherReplaced[team] = true;
     }
     s.batter = old;
-    s.pinchHitterThisAppearance = true;
+    s.appearance.pinchHitter = true;
     Say(game, msg::kPinchHitter, old, team, entry, team);
 }
 
@@ -125,7 +125,7 @@ int AutoManagerHooks::substitutions(Game& game) {
     StrategyFlags& f = game.flags;
     completeEntries(game);
     int result = 0;
-    if (userSide_ != nullptr && (s.userManaged[kVisitors] || s.userManaged[kHome])) {
+    if (userSide_ != nullptr && (s.display.userManaged[kVisitors] || s.display.userManaged[kHome])) {
         result = userSide_->substitutions(game);
     }
     const int ft = s.fieldingTeam;

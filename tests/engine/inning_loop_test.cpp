@@ -70,12 +70,12 @@ TEST(ScoreRun, RunsOutsAndTheWalkOffCut) {
     EXPECT_EQ(g.state.losingPitcher, (TeamEntry{kHome, 10}));
 
     // An error on the play: no RBI and no earned run.
-    g.state.errorOnPlay = true;
+    g.state.play.errorOnPlay = true;
     scoreFromThird(3, 10);
     EXPECT_EQ(g.counters.bat(kVisitors, 2).runsBattedIn, 1);
     EXPECT_EQ(pitcher.runs, 2);
     EXPECT_EQ(pitcher.earnedRuns, 1);
-    g.state.errorOnPlay = false;
+    g.state.play.errorOnPlay = false;
 
     // Outs the defence lost through errors make later runs unearned, unless
     // that error came while runners advanced.
