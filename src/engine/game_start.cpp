@@ -73,7 +73,8 @@ void StartGame(Game& game) {
     game.fieldingAverages = FieldingAverageCache{};
     game.flags = StrategyFlags{};
 
-    s.rules.regulationInnings = game.config.regulationInnings > 0 ? game.config.regulationInnings : 9;
+    s.rules.regulationInnings =
+        game.config.regulationInnings > 0 ? game.config.regulationInnings : 9;
     s.rules.automaticRunner = o.automaticRunner;
     s.display.showPlayByPlay = o.displayed;
     s.display.playDelay = o.displayed ? o.playDelay : 0;

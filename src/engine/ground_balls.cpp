@@ -418,8 +418,8 @@ void Play(GroundBall& g) {
     g.far = (g.fielder == kPitcher || g.fielder == kFirstBase || g.fielder == kThirdBase) ? 0 : 10;
     int lead = s.score[static_cast<std::size_t>(s.battingTeam)] -
                s.score[static_cast<std::size_t>(s.fieldingTeam)];
-    g.plateSituation =
-        lead > -4 && lead < 2 && s.inning > s.rules.regulationInnings + lead - 3 && s.runnerOnThird != 0;
+    g.plateSituation = lead > -4 && lead < 2 && s.inning > s.rules.regulationInnings + lead - 3 &&
+                       s.runnerOnThird != 0;
     if (s.runnerOnThird != 0) {
         g.push = RunnerSpeed(g.game, s.runnerOnThird) + g.far - (g.infieldIn() ? 10 : 0) +
                  5 * s.outs + g.rng().randInt(5);

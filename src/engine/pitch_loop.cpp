@@ -184,8 +184,8 @@ void Substitutions(Game& game) {
     if (!change || reliever <= 0) return;
     BringInPitcher(game, ft, reliever);
     // A user's side is asked; the computer decides for its own.
-    const bool offer =
-        s.display.userManaged[ft] ? !game.options.designatedHitter : WantsDoubleSwitch(game, reliever);
+    const bool offer = s.display.userManaged[ft] ? !game.options.designatedHitter
+                                                 : WantsDoubleSwitch(game, reliever);
     if (offer && game.managers->doubleSwitch(game, reliever)) {
         ++game.counters.doubleSwitches;
     }

@@ -94,8 +94,8 @@ bool PlayHalfInning(Game& game) {
             s.appearance.startingScore = s.score[bt];
         }
         s.batter = SlotPlayer(game, bt, s.currentBatterSlot);
-        if (game.displayed() &&
-            (s.display.playDelay > 0 || s.display.userManaged[kVisitors] || s.display.userManaged[kHome])) {
+        if (game.displayed() && (s.display.playDelay > 0 || s.display.userManaged[kVisitors] ||
+                                 s.display.userManaged[kHome])) {
             AnnounceBatter(game, continuing);
         }
         PlayPass(game);

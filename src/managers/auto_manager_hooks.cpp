@@ -125,7 +125,8 @@ int AutoManagerHooks::substitutions(Game& game) {
     StrategyFlags& f = game.flags;
     completeEntries(game);
     int result = 0;
-    if (userSide_ != nullptr && (s.display.userManaged[kVisitors] || s.display.userManaged[kHome])) {
+    if (userSide_ != nullptr &&
+        (s.display.userManaged[kVisitors] || s.display.userManaged[kHome])) {
         result = userSide_->substitutions(game);
     }
     const int ft = s.fieldingTeam;

@@ -74,7 +74,8 @@ double StealRate(Game& game, const Situation& x, int runnerSlot, int target) {
         static_cast<char>(std::toupper(static_cast<unsigned char>(game.pitcherPlayer().hand)));
     if (target == 3) rate *= throws == 'R' ? 0.2 : 0.8;
     if (target == 2) rate *= throws == 'L' ? 0.4 : 1.1;
-    if (s.inning > s.rules.regulationInnings - 2 && std::abs(x.deficit) < 2 && rate > 0.25) rate *= 1.5;
+    if (s.inning > s.rules.regulationInnings - 2 && std::abs(x.deficit) < 2 && rate > 0.25)
+        rate *= 1.5;
     return rate;
 }
 

@@ -53,8 +53,9 @@ void ConsoleNarration::message(MessageKey key, int player1, int team1, int playe
     context.teams = teamRefs();
     context.currentFielder = game_->state.play.currentFielder;
     context.consoleColumns = console_.cols();
-    context.quickPlay =
-        game_->state.display.playDelay == 0 && !game_->state.display.userManaged[1] && !game_->state.display.userManaged[2];
+    context.quickPlay = game_->state.display.playDelay == 0 &&
+                        !game_->state.display.userManaged[1] &&
+                        !game_->state.display.userManaged[2];
     const std::string line =
         PlayByPlayText(catalogue_, key, player1, team1, player2, team2, context, game_->wording);
     if (line.find(kNotFound) != std::string::npos) ++missingTexts_;

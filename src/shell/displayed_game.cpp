@@ -120,7 +120,9 @@ class GameKeys final : public Pacer, public ManagerHooks {
     }
 
   private:
-    bool watching() const { return !game_.state.display.userManaged[1] && !game_.state.display.userManaged[2]; }
+    bool watching() const {
+        return !game_.state.display.userManaged[1] && !game_.state.display.userManaged[2];
+    }
     char visitorsKey() const { return 'S'; }
     char homeKey() const { return settings_.concealed ? '5' : 'S'; }
 
@@ -203,7 +205,8 @@ class GameKeys final : public Pacer, public ManagerHooks {
         }
         for (int team = 1; team <= 2; ++team) {
             const char mine = team == 1 ? visitorsKey() : homeKey();
-            if (!game_.state.display.userManaged[static_cast<std::size_t>(team)] || key != mine) continue;
+            if (!game_.state.display.userManaged[static_cast<std::size_t>(team)] || key != mine)
+                continue;
             over([&] {
                 if (settings_.strategyWindow) {
                     settings_.strategyWindow(console_, session_, game_, team);
