@@ -86,11 +86,29 @@ struct Line {
     double pa() const { return ab + bb + hbp + sf; }
 };
 
+// What decides runs beyond the batting line, per game: errors, unearned
+// runs, steals, caught stealing and double plays turned.
+struct GameLine {
+    double games = 0, runs = 0, errors = 0, unearned = 0, sb = 0, cs = 0, dp = 0;
+    bool unearnedKnown = true, csKnown = true, dpKnown = true;
+};
+
 struct ClubTally {
     std::string name, league;
     double realRuns = 0, realAllowed = 0, realPct = 0;
     long games = 0, runs = 0, allowed = 0, wins = 0;
 };
+
+// BaseRuns, the run estimate of a batting line: runners times the share of
+// them driven in, plus home runs.
+double baseRuns(const Line& l, const GameLine& g) {
+    const double tb = l.h + l.d + 2 * l.t + 3 * l.hr;
+    const double a = l.h + l.bb + l.hbp - l.hr;
+    const double b =
+        (1.4 * tb - 0.6 * l.h - 3 * l.hr + 0.1 * (l.bb + l.hbp)) * 1.02 + 0.9 * (g.sb - g.cs);
+    const double c = l.ab - l.h;
+    return b + c > 0 ? a * b / (b + c) + l.hr : 1;
+}
 
 double correlation(const std::vector<double>& x, const std::vector<double>& y) {
     const double n = double(x.size());
@@ -140,6 +158,7 @@ int main(int argc, char** argv) {
     std::map<std::string, ClubTally> tally;  // by team file name
     std::map<std::string, std::vector<std::string>> leagues;
     std::map<std::string, Line> realLeague;
+    std::map<std::string, GameLine> realGames, simGames;
     bool hbpKnown = true, sfKnown = true;
     for (const auto& c : clubs) {
         ClubRebuildOptions options;
@@ -165,46 +184,81 @@ int main(int argc, char** argv) {
         real.hbp = double(c.hitByPitch.value_or(0));
         real.sf = double(c.sacrificeFlies.value_or(0));
         realLeague[c.league].add(real);
+        GameLine& g = realGames[c.league];
+        g.games += double(c.games);
+        g.runs += double(c.runs.value_or(0));
+        g.errors += double(c.errors.value_or(0));
+        g.unearned += double(c.runsAllowed.value_or(0) - c.earnedRuns.value_or(0));
+        g.sb += double(c.stolenBases.value_or(0));
+        g.cs += double(c.caughtStealing.value_or(0));
+        g.dp += double(c.doublePlays.value_or(0));
+        g.unearnedKnown &= c.earnedRuns.has_value() && c.runsAllowed.has_value();
+        g.csKnown &= c.caughtStealing.has_value();
+        g.dpKnown &= c.doublePlays.has_value();
     }
 
     std::map<std::string, Line> simLeague;
-    std::vector<Pairing> pairings;
-    long perRound = 0;
+    // Each league plays its own schedule: as many games as its clubs
+    // usually played, so strike years, short seasons and leagues of unequal
+    // size keep their length.
+    struct LeagueSchedule {
+        std::vector<LoadedPairing> pairings;
+        long games = 0;
+    };
+    std::vector<LeagueSchedule> schedules;
     for (const auto& [league, files] : leagues) {
-        const auto round = roundRobin(files);
-        pairings.insert(pairings.end(), round.begin(), round.end());
-        perRound = std::max(perRound, long(2 * (files.size() - 1)));
+        if (files.size() < 2) {
+            std::cerr << "season_replay: league " << league << " has one club and plays no games\n";
+            continue;
+        }
+        std::vector<long> clubGames;
+        for (const auto& c : clubs)
+            if (c.league == league) clubGames.push_back(c.games);
+        std::vector<std::string> problems;
+        LeagueSchedule s{loadPairings(roundRobin(files), config, problems),
+                         leagueScheduleGames(clubGames)};
+        for (const auto& p : problems) std::cerr << p << "\n";
+        if (!s.pairings.empty()) schedules.push_back(std::move(s));
     }
-    std::vector<std::string> problems;
-    auto loaded = loadPairings(pairings, config, problems);
-    for (const auto& p : problems) std::cerr << p << "\n";
-    if (loaded.empty()) return 1;
-    const long seasonGames = clubs.front().games;
-    const long rounds = std::max(1L, std::lround(double(seasonGames) / double(perRound)));
+    if (schedules.empty()) return 1;
     long played = 0;
     for (int r = 0; r < o.replays; ++r) {
-        const auto figures = playPairings(
-            loaded, config, rounds * long(loaded.size()), o.seed * 1000003ULL + std::uint64_t(r),
-            [&](const Game& game, const GameResult& result) {
-                for (int t = kVisitors; t <= kHome; ++t) {
-                    const Team& team = game.team(t);
-                    ClubTally& c = tally[team.teamFileName];
-                    ++c.games;
-                    c.runs += result.score[std::size_t(t)];
-                    c.allowed += result.score[std::size_t(3 - t)];
-                    if (result.winner == t) ++c.wins;
-                    Line& l = simLeague[c.league];
-                    for (int e = 1; e <= kMaxRosterEntries; ++e) {
-                        const BatterCounters& b =
-                            game.counters.batter[std::size_t(t)][std::size_t(e)];
-                        l.ab += b.atBats, l.h += b.hits, l.d += b.doubles, l.t += b.triples;
-                        l.hr += b.homeRuns, l.bb += b.walks, l.so += b.strikeouts;
-                        if (hbpKnown) l.hbp += b.hitByPitch;
-                        if (sfKnown) l.sf += b.sacrificeFlies;
+        for (std::size_t l = 0; l < schedules.size(); ++l) {
+            const auto figures = playPairings(
+                schedules[l].pairings, config, schedules[l].games,
+                (o.seed * 1000003ULL + std::uint64_t(r)) * 31ULL + l,
+                [&](const Game& game, const GameResult& result) {
+                    for (int t = kVisitors; t <= kHome; ++t) {
+                        const Team& team = game.team(t);
+                        ClubTally& c = tally[team.teamFileName];
+                        ++c.games;
+                        c.runs += result.score[std::size_t(t)];
+                        c.allowed += result.score[std::size_t(3 - t)];
+                        if (result.winner == t) ++c.wins;
+                        Line& l = simLeague[c.league];
+                        GameLine& g = simGames[c.league];
+                        const TeamCounters& tc = game.counters.team[std::size_t(t)];
+                        g.games += 1;
+                        g.runs += result.score[std::size_t(t)];
+                        g.errors += tc.errors;
+                        g.dp += tc.doublePlays;
+                        g.unearned += result.score[std::size_t(3 - t)];
+                        for (int e = 1; e <= kMaxRosterEntries; ++e)
+                            g.unearned -=
+                                game.counters.pitcher[std::size_t(t)][std::size_t(e)].earnedRuns;
+                        for (int e = 1; e <= kMaxRosterEntries; ++e) {
+                            const BatterCounters& b =
+                                game.counters.batter[std::size_t(t)][std::size_t(e)];
+                            l.ab += b.atBats, l.h += b.hits, l.d += b.doubles, l.t += b.triples;
+                            l.hr += b.homeRuns, l.bb += b.walks, l.so += b.strikeouts;
+                            if (hbpKnown) l.hbp += b.hitByPitch;
+                            if (sfKnown) l.sf += b.sacrificeFlies;
+                            g.sb += b.stolenBases, g.cs += b.caughtStealing;
+                        }
                     }
-                }
-            });
-        played += figures.games;
+                });
+            played += figures.games;
+        }
     }
 
     std::ofstream csv(fs::path(o.out) / ("season_" + std::to_string(o.season) + ".csv"));
@@ -258,6 +312,20 @@ int main(int argc, char** argv) {
         show("HR/PA", real.hr / real.pa(), sim.hr / sim.pa(), true);
         show("BB/PA", real.bb / real.pa(), sim.bb / sim.pa(), true);
         show("SO/PA", real.so / real.pa(), sim.so / sim.pa(), true);
+        const GameLine& rg = realGames[league];
+        const GameLine& sg = simGames[league];
+        auto perGame = [&](const char* name, double a, double b, bool known) {
+            if (known && rg.games > 0 && sg.games > 0) show(name, a / rg.games, b / sg.games, true);
+        };
+        perGame("R/G", rg.runs, sg.runs, true);
+        // Runs against what the batting line predicts: a gap here lies in how
+        // runners advance and score, not in the rates of the events.
+        show("R/BsR", rg.runs / baseRuns(real, rg), sg.runs / baseRuns(sim, sg), true);
+        perGame("E/G", rg.errors, sg.errors, true);
+        perGame("UER/G", rg.unearned, sg.unearned, rg.unearnedKnown);
+        perGame("SB/G", rg.sb, sg.sb, true);
+        perGame("CS/G", rg.cs, sg.cs, rg.csKnown);
+        perGame("DP/G", rg.dp, sg.dp, rg.dpKnown);
     }
     const fs::path svg = fs::path(o.out) / ("runs_" + std::to_string(o.season) + ".svg");
     writeScatterSvg(svg.string(), plot);

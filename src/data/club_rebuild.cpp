@@ -107,6 +107,13 @@ PitcherBatting pitchersShare(const DatabankTeamSeason& c) {
 
 }  // namespace
 
+long leagueScheduleGames(std::vector<long> clubGames) {
+    if (clubGames.size() < 2) return 0;
+    std::sort(clubGames.begin(), clubGames.end());
+    const long usual = clubGames[clubGames.size() / 2];
+    return long(clubGames.size()) * usual / 2;
+}
+
 int parkPercent(long factor, ParkLine park) {
     if (park == ParkLine::OwnPark) return static_cast<int>(std::clamp(2 * factor - 100, 20L, 500L));
     return static_cast<int>(factor);

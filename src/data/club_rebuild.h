@@ -38,6 +38,10 @@ struct RebuiltClub {
 
 RebuiltClub rebuildClub(const DatabankTeamSeason& club, const ClubRebuildOptions& options);
 
+// Games a league's replayed schedule holds: half its clubs times the games
+// most of them played, whatever their number (strike years, short seasons).
+long leagueScheduleGames(std::vector<long> clubGames);
+
 // The PE= value (in percent) a park line writes for a databank factor.
 int parkPercent(long databankFactor, ParkLine park);
 

@@ -9,8 +9,6 @@
 
 namespace vrk {
 
-void CollectHighlights(Game& game);
-
 namespace {
 
 int Outs(const GameState& s, TeamEntry p) {
@@ -88,17 +86,20 @@ void FinishGame(Game& game) {
     if (game.record != nullptr) ++game.record->gamesCompleted;
     s.gameOver = true;
     if (game.displayed()) {
+        // The spoken lines come first, as a play of their own: showing a play
+        // redraws the field, which would cover a window already open.
+        if (s.display.soundOn) {
+            game.narration->startPlay();
+            SayText(game, "That's the ballgame!");
+            SayText(game, game.team(s.winner).teamName + " takes this one.", s.winner);
+            game.narration->showPlay();
+        }
         std::string winner = "WINNER: '" + game.team(s.winner).teamName;
         // The seed lets the user play the same games again (/SEED:).
         std::string seed = "Seed: " + std::to_string(s.seed);
         std::string_view lines[] = {"That's the ballgame!", winner, seed,
                                     "Select an Option from the Menu Bar below."};
         game.narration->window("", lines);
-        if (s.display.soundOn) {
-            SayText(game, "That's the ballgame!");
-            SayText(game, game.team(s.winner).teamName + " takes this one.", s.winner);
-            game.narration->showPlay();
-        }
     }
 }
 

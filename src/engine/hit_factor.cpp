@@ -29,7 +29,11 @@ float FatigueTerm(const Game& game) {
         pitcher.pitching.inningsPitched != 0) {
         float q = static_cast<float>(s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)]) /
                   static_cast<float>(ExpectedPitchesPerGame(game, s.pitcher, s.fieldingTeam));
-        return 0.175f * q - 0.0965f;
+        // Zero halfway through an outing of his usual length: his real line
+        // already holds his average tiredness, so only the departure from it
+        // may move the hit factor (an offset of 0.0965 left every replayed
+        // pitcher about 1.5 per cent of hits better than his line).
+        return 0.175f * (q - 0.5f);
     }
     float o = static_cast<float>(s.outsRecorded[static_cast<std::size_t>(s.fieldingTeam)]
                                                [static_cast<std::size_t>(s.pitcher)]);

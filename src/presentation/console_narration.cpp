@@ -86,6 +86,7 @@ void ConsoleNarration::showPlay() {
     settings.visitorsScore = s.score[1];
     settings.homeScore = s.score[2];
     settings.homeRunOnPlay = s.play.hitType == 4;
+    settings.gameOver = s.gameOver;
     settings.originRow = playAreaTop(console_.rows());
     settings.originCol = playAreaLeft(console_.cols());
     settings.attribute = boardColours_.normal;
@@ -108,6 +109,19 @@ void ConsoleNarration::drawScreen() {
     drawScoreboardFrame(console_, row(0), col(0), boardColours_);
     redrawScoreboard();
     drawField();
+}
+
+void ConsoleNarration::drawScreenAndWindow() {
+    if (!windowOpen_) {
+        drawScreen();
+        return;
+    }
+    const std::string title = windowTitle_;
+    const std::vector<std::string> lines = windowLines_;
+    closeWindow();
+    drawScreen();
+    const std::vector<std::string_view> views(lines.begin(), lines.end());
+    window(title, views);
 }
 
 void ConsoleNarration::redrawScoreboard() {
@@ -178,6 +192,8 @@ void ConsoleNarration::window(std::string_view title, std::span<const std::strin
     if (windowOpen_) closeWindow();
     console_.pushScreen();
     windowOpen_ = true;
+    windowTitle_ = title;
+    windowLines_.assign(lines.begin(), lines.end());
     std::size_t width = title.size();
     for (auto line : lines) width = std::max(width, line.size());
     width = std::min<std::size_t>(width, 74);

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "engine/game.h"
 #include "presentation/announcer.h"
@@ -27,6 +28,8 @@ class ConsoleNarration final : public Narration, public Pacer, public ErrorSink 
     // Draws the whole game screen again from the game: frames, scoreboard,
     // field and batting order (at the start and after a window or a resize).
     void drawScreen();
+    // The same with the open window, if any, drawn again over it (a resize).
+    void drawScreenAndWindow();
 
     // Narration
     void message(MessageKey key, int player1, int team1, int player2, int team2) override;
@@ -66,6 +69,8 @@ class ConsoleNarration final : public Narration, public Pacer, public ErrorSink 
     Game* game_ = nullptr;
     PlayByPlayQueue queue_;
     bool windowOpen_ = false;
+    std::string windowTitle_;
+    std::vector<std::string> windowLines_;
     ScoreboardColours boardColours_;
     FieldColours fieldColours_;
     int ballAt_ = 0;

@@ -14,7 +14,8 @@ void addUnconverted(PlayByPlayQueue& queue, std::string_view text) {
 }
 
 bool walkOff(const ShowPlaySettings& s) {
-    return s.inning >= s.regulationInnings && s.battingTeam == 2 && s.homeScore > s.visitorsScore;
+    return !s.gameOver && s.inning >= s.regulationInnings && s.battingTeam == 2 &&
+           s.homeScore > s.visitorsScore;
 }
 
 void pause(Console& console, int ms) {

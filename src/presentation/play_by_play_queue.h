@@ -39,6 +39,7 @@ struct ShowPlaySettings {
     int visitorsScore = 0;
     int homeScore = 0;
     bool homeRunOnPlay = false;
+    bool gameOver = false;  // the closing lines, after the deciding play
     // Top-left of the centred 80 x 24 play area, as offsets added to its
     // rows and columns.
     int originRow = 0;

@@ -375,7 +375,7 @@ int runScheduleBatch(Session& session, BatchIo& io, const ScheduleHooks* hooks) 
     printStandings(io.out, r.standings);
     if (!quiet)
         io.out << "Your Schedule game simulation is complete! (" << r.played
-               << " games this run)\n";
+               << (r.played == 1 ? " game" : " games") << " this run)\n";
     return status;
 }
 

@@ -370,15 +370,8 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
         bar.continuesByItself = settings.continuesByItself;
         const std::vector<std::string> cardLines = card.lines(game);
         GameBarActions actions = barActions(console, session, &game, &cardLines, settings);
-        actions.redraw = [&] {
-            // The closing window, drawn again over the new screen.
-            narration.closeWindow();
-            narration.drawScreen();
-            std::string winner = "WINNER: '" + game.team(game.state.winner).teamName;
-            std::string_view lines[] = {"That's the ballgame!", winner,
-                                        "Select an Option from the Menu Bar below."};
-            narration.window("", lines);
-        };
+        // The closing window, drawn again over the new screen.
+        actions.redraw = [&] { narration.drawScreenAndWindow(); };
         outcome.after = runEndOfGameBar(console, bar, actions) == BarChoice::MainMenu
                             ? AfterGame::MainMenu
                             : AfterGame::NextGame;

@@ -135,5 +135,24 @@ TEST(ClubRebuild, ParkLinesUndoTheDatabanksHomeAndRoadAverage) {
     EXPECT_EQ(parkPercent(30, ParkLine::OwnPark), 20);  // the loader's lower limit
 }
 
+// The replayed league keeps the length its clubs really played, taken from
+// the usual club so one club's rained-out or extra games do not set it.
+TEST(ClubRebuild, LeagueScheduleHoldsTheUsualClubsGames) {
+    struct Case {
+        std::vector<long> games;
+        long expected;
+    };
+    const std::vector<Case> cases{
+        {std::vector<long>(14, 162), 14 * 162 / 2},
+        {{161, 162, 162, 163, 162, 161, 162, 162, 162, 162}, 810},  // expansion year
+        {{103, 110, 106, 109, 105, 107}, 6 * 107 / 2},              // strike year
+        {std::vector<long>(15, 60), 450},                           // short season
+        {{154, 153, 155, 154, 154}, 5 * 154 / 2},                   // odd number of clubs
+        {{162}, 0},                                                 // nobody to play
+        {{}, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(leagueScheduleGames(c.games), c.expected);
+}
+
 }  // namespace
 }  // namespace vrk

@@ -5,6 +5,7 @@
 
 #include "engine/engine_helpers.h"
 #include "engine/event_rates.h"
+#include "engine/expected_pitches.h"
 #include "engine/game.h"
 #include "engine/hit_factor.h"
 #include "engine/plate_appearance.h"
@@ -112,8 +113,20 @@ TEST(OutcomeModel, HitFactorTerms) {
     Player& p = f.teams[2].player(10);
     b.hand = 'X';  // no platoon term
     float base = HitFactor(g).hitFactor;
-    // Infield back (-0.004) and a fresh starter with pitch data (-0.0965).
-    EXPECT_NEAR(base, 1 - 0.004 - 0.0965, 1e-5);
+    // Infield back (-0.004) and a fresh starter with pitch data (-0.0875).
+    EXPECT_NEAR(base, 1 - 0.004 - 0.0875, 1e-5);
+    {
+        // Halfway through his usual outing a pitcher is his real line, so
+        // tiring over a whole outing averages out instead of helping him.
+        const int half = ExpectedPitchesPerGame(g, g.state.pitcher, g.state.fieldingTeam) / 2;
+        const int saved = g.state.pitchCount[std::size_t(g.state.fieldingTeam)];
+        g.state.pitchCount[std::size_t(g.state.fieldingTeam)] = half * 2;
+        const float full = HitFactor(g).hitFactor;
+        g.state.pitchCount[std::size_t(g.state.fieldingTeam)] = half;
+        EXPECT_NEAR(HitFactor(g).hitFactor, 1 - 0.004, 0.002);
+        EXPECT_NEAR((base + full) / 2, 1 - 0.004, 0.002);
+        g.state.pitchCount[std::size_t(g.state.fieldingTeam)] = saved;
+    }
 
     // Platoon terms; the pitcher's hand is upper-cased; a platoon player ('P')
     // loses his edge against the other hand only.

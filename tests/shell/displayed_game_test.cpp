@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include "test_paths.h"
 
 #include "data/team_file.h"
@@ -109,6 +110,59 @@ TEST(DisplayedGame, PlaysTheSameGameAsThePlainNarration) {
         EXPECT_EQ(a.runsByInning, b.runsByInning) << seed;
         EXPECT_EQ(a.winningPitcher, b.winningPitcher) << seed;
     }
+}
+
+enum class Ending { TopOfTheNinth, WalkOff, VisitorsInNine, ExtraInnings };
+
+Ending EndingOf(const GameResult& r) {
+    if (r.innings > 9) return Ending::ExtraInnings;
+    if (r.winner == kVisitors) return Ending::VisitorsInNine;
+    // A home side that wins without scoring in the ninth never batted in it.
+    return r.runsByInning[kHome][r.innings] == 0 ? Ending::TopOfTheNinth : Ending::WalkOff;
+}
+
+int RowsWith(const std::vector<std::string>& screen, std::string_view text) {
+    int n = 0;
+    for (const std::string& row : screen) n += row.find(text) != std::string::npos;
+    return n;
+}
+
+// A watched game with sound on, left at its end-of-game bar; the screen the
+// bar waited on is checked for the closing window over the field and the
+// spoken closing lines in the play-by-play panel.
+GameResult PlayToTheBarWithSound(std::uint64_t seed, GameMode mode) {
+    DisplayedFixture f(1, seed);
+    f.game->options.sound = true;
+    MemoryConsole console(24, 80);
+    console.pushQuietPolls();
+    console.pushKey("q");
+    DisplayedGameSettings settings;
+    settings.mode = mode;
+    const DisplayedGameOutcome outcome = f.play(console, settings);
+    const std::string label = "seed " + std::to_string(seed) + ", " + std::string(modeName(mode));
+    EXPECT_TRUE(outcome.completed) << label;
+    EXPECT_EQ(console.keysLeft(), 0u) << label;
+    const std::vector<std::string>& screen = console.screenAtLastWait();
+    EXPECT_NE(screen.back().find("New  Box  Card"), std::string::npos) << label;
+    const std::string winner = "WINNER: '" + f.game->team(outcome.result.winner).teamName;
+    EXPECT_EQ(RowsWith(screen, winner), 1) << label;
+    EXPECT_EQ(RowsWith(screen, "Select an Option from the Menu Bar below."), 1) << label;
+    // Once in the window, once in the panel.
+    EXPECT_EQ(RowsWith(screen, "That's the ballgame!"), 2) << label;
+    EXPECT_EQ(RowsWith(screen, "takes this one."), 1) << label;
+    EXPECT_EQ(RowsWith(screen, "Game over!"), 0) << label << ": said again after the closing lines";
+    return outcome.result;
+}
+
+TEST(DisplayedGame, ClosingTextsOnScreenAtTheBarHoweverTheGameEnds) {
+    std::map<Ending, std::uint64_t> seedOf;
+    for (std::uint64_t seed = 1; seed <= 60 && seedOf.size() < 4; ++seed)
+        seedOf.emplace(EndingOf(PlayToTheBarWithSound(seed, GameMode::Manual)), seed);
+    ASSERT_EQ(seedOf.size(), 4u) << "every kind of ending among the seeds tried";
+    // The modes differ only around the game; the ending that hid the
+    // window once is played under each of them.
+    for (GameMode mode : {GameMode::TwoTeam, GameMode::Schedule, GameMode::Series})
+        PlayToTheBarWithSound(seedOf[Ending::TopOfTheNinth], mode);
 }
 
 // A game stopped in its middle: which answers stop it, what is saved, and
@@ -268,6 +322,27 @@ TEST(DisplayedGame, RedrawnAfterAResize) {
     EXPECT_EQ(screen[39].substr(10, 12), " VRK v4.9.4b");
     EXPECT_EQ(static_cast<unsigned char>(screen[8][10]), 213);  // the scoreboard's corner
     EXPECT_NE(screen[17].find("That's the ballgame!"), std::string::npos);
+}
+
+// A resize at the end-of-game bar draws the closing window again as the game
+// left it, seed and all.
+TEST(DisplayedGame, ClosingWindowRedrawnAfterAResizeAtTheBar) {
+    DisplayedFixture f;
+    MemoryConsole console(24, 80);
+    console.pushQuietPolls();
+    console.pushResize(30, 90);
+    console.pushKey("x");  // no key of the bar: the next wait shows the redrawn screen
+    console.pushKey("q");
+    const DisplayedGameOutcome outcome = f.play(console);
+    ASSERT_TRUE(outcome.completed);
+    ASSERT_EQ(console.rows(), 30);
+    const std::vector<std::string>& screen = console.screenAtLastWait();
+    EXPECT_NE(screen.back().find("New  Box  Card"), std::string::npos);
+    for (const std::string& line : {std::string("That's the ballgame!"),
+                                    "WINNER: '" + f.game->team(outcome.result.winner).teamName,
+                                    "Seed: " + std::to_string(outcome.result.seed),
+                                    std::string("Select an Option from the Menu Bar below.")})
+        EXPECT_EQ(RowsWith(screen, line), 1) << line;
 }
 
 }  // namespace
