@@ -96,6 +96,7 @@ struct GameLine {
 struct ClubTally {
     std::string name, league;
     double realRuns = 0, realAllowed = 0, realPct = 0;
+    double baseRuns = 0;  // per game, from the club's real line: what a perfect model could reach
     long games = 0, runs = 0, allowed = 0, wins = 0;
 };
 
@@ -145,6 +146,9 @@ int main(int argc, char** argv) {
     }
 
     namespace fs = std::filesystem;
+    // The loader finds team files under the data path, so a relative output
+    // folder would be taken twice over.
+    o.out = fs::absolute(o.out).lexically_normal().string();
     const fs::path teamDir = fs::path(o.out) / ("season_" + std::to_string(o.season));
     fs::create_directories(teamDir);
     Config config;
@@ -184,6 +188,10 @@ int main(int argc, char** argv) {
         real.hbp = double(c.hitByPitch.value_or(0));
         real.sf = double(c.sacrificeFlies.value_or(0));
         realLeague[c.league].add(real);
+        GameLine own;
+        own.sb = double(c.stolenBases.value_or(0));
+        own.cs = double(c.caughtStealing.value_or(0));
+        t.baseRuns = baseRuns(real, own) / double(c.games);
         GameLine& g = realGames[c.league];
         g.games += double(c.games);
         g.runs += double(c.runs.value_or(0));
@@ -269,7 +277,7 @@ int main(int argc, char** argv) {
                 : o.park == ParkLine::Averaged ? "averaged"
                                                : "own park");
     std::printf("Club  Lg   R/G real  sim    RA/G real  sim    W%% real  sim\n");
-    std::vector<double> rr, rs, ar, as, wr, ws;
+    std::vector<double> rr, rs, ar, as, wr, ws, br;
     ScatterPlot plot;
     plot.title = "Runs per game: real against replayed, season " + std::to_string(o.season);
     plot.xLabel = "real runs per game";
@@ -281,17 +289,22 @@ int main(int argc, char** argv) {
         const double sr = double(c.runs) / g, sa = double(c.allowed) / g, sw = double(c.wins) / g;
         std::printf("%-5s %-3s  %8.2f %5.2f  %9.2f %5.2f  %7.3f %5.3f\n", c.name.c_str(),
                     c.league.c_str(), c.realRuns, sr, c.realAllowed, sa, c.realPct, sw);
-        rr.push_back(c.realRuns), rs.push_back(sr);
+        rr.push_back(c.realRuns), rs.push_back(sr), br.push_back(c.baseRuns);
         ar.push_back(c.realAllowed), as.push_back(sa);
         wr.push_back(c.realPct), ws.push_back(sw);
         plot.points.push_back({c.realRuns, sr});
         csv << "club," << c.league << "," << c.name << ",runs_per_game," << c.realRuns << "," << sr
             << "\nclub," << c.league << "," << c.name << ",runs_allowed_per_game," << c.realAllowed
             << "," << sa << "\nclub," << c.league << "," << c.name << ",win_share," << c.realPct
-            << "," << sw << "\n";
+            << "," << sw << "\nclub," << c.league << "," << c.name << ",baseruns_per_game,"
+            << c.realRuns << "," << c.baseRuns << "\n";
     }
     std::printf("\nRuns scored:  correlation %.3f, mean absolute error %.3f runs per game\n",
                 correlation(rr, rs), meanError(rr, rs));
+    // BaseRuns of the real lines: a replay that plays every line exactly can
+    // do no better, as runs also hang on the order of the events.
+    std::printf("  BaseRuns:   correlation %.3f, mean absolute error %.3f (of the real lines)\n",
+                correlation(rr, br), meanError(rr, br));
     std::printf("Runs allowed: correlation %.3f, mean absolute error %.3f\n", correlation(ar, as),
                 meanError(ar, as));
     std::printf("Win share:    correlation %.3f, mean absolute error %.3f\n\n", correlation(wr, ws),

@@ -26,6 +26,11 @@ std::string_view trim(std::string_view text);
 // Upper case for a-z and the accented lower-case letters of code page 437
 // that have an upper-case partner there; every other byte is kept.
 char upperChar(char c);
+// a-z only, whatever the locale: for the letters of ratings and hands, which
+// the engine reads on every pitch.
+inline char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string upperCase(std::string_view text);
 // The parts one after another. Built by appending: GCC 12 at -O3 reports a
 // false overlap (-Wrestrict) when a short literal is put before a string.

@@ -86,12 +86,6 @@ PlayerKey SentinelKey() {
     return key;
 }
 
-int CompareKeys(const PlayerKey& a, const PlayerKey& b) {
-    // memcmp compares as unsigned characters.
-    const int c = std::memcmp(a.bytes.data(), b.bytes.data(), kPlayerKeySize);
-    return (c > 0) - (c < 0);
-}
-
 void EncodeBatting(const BattingRecord& r, std::span<std::uint8_t> out) {
     RequireSize(out.size(), BattingRecord::kSize);
     std::fill(out.begin(), out.end(), std::uint8_t{0});

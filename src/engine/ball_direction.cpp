@@ -1,8 +1,8 @@
 // Where a batted ball goes: the batter's pull tendency and the fielder or
 // outfield zone it reaches.
 #include <algorithm>
-#include <cctype>
 
+#include "core/text_fields.h"
 #include "engine/ball_direction.h"
 
 namespace vrk {
@@ -25,7 +25,7 @@ double PullValue(Game& game) {
                     ? pitcher.pitching.strikeouts / (3.0 * pitcher.pitching.inningsPitched)
                     : kL;
     double v = std::clamp(0.9 - 0.32 * (kp / kL), 0.38, 0.78);
-    char throws = static_cast<char>(std::toupper(static_cast<unsigned char>(pitcher.hand)));
+    char throws = asciiUpper(pitcher.hand);
     if (batter.hand == 'L' || ((batter.hand == 'B' || batter.hand == 'S') && throws == 'R')) {
         v = 1 - v;
     }

@@ -1,11 +1,11 @@
 // Per-plate-appearance event rates of the batter and the pitcher, with the
 // league-strength and cross-era normalisation terms.
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 
 #include "core/rounding.h"
+#include "core/text_fields.h"
 #include "engine/engine_helpers.h"
 #include "engine/event_rates.h"
 #include "engine/game.h"
@@ -39,7 +39,7 @@ double EraRatio(const LeagueContext& target, const LeagueContext& own) {
 
 float HitByPitchGradeScale(char grade) {
     if (grade < 'A') return 1;
-    int g = 74 - std::toupper(static_cast<unsigned char>(grade));
+    int g = 74 - asciiUpper(grade);
     if (g < 1) g = 1;
     g -= 4;
     if (g >= 1) return static_cast<float>(g);

@@ -1,9 +1,9 @@
 // The hit factor of a matchup: handedness, park, home field, infield,
 // fatigue, rest and regression toward the real season line.
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
+#include "core/text_fields.h"
 #include "engine/expected_pitches.h"
 #include "engine/game.h"
 #include "engine/hit_factor.h"
@@ -14,7 +14,7 @@ namespace {
 
 float PlatoonTerm(const Player& batter, const Player& pitcher) {
     char b = batter.hand;
-    char p = static_cast<char>(std::toupper(static_cast<unsigned char>(pitcher.hand)));
+    char p = asciiUpper(pitcher.hand);
     if (batter.platoonMark != ' ' && b != p) return 0;
     if (b == 'R') return p == 'R' ? -0.025f : 0.068f;
     if (b == 'L') return p == 'R' ? 0.04f : -0.108f;

@@ -2,10 +2,10 @@
 // pitch-level event (intentional walk, pickoff, throw-over, pitch-out, bunt,
 // steal, hit-and-run, wild pitch, passed ball, long foul) or the plate
 // appearance itself, then the common tail.
-#include <cctype>
 #include <cstdlib>
 #include <exception>
 
+#include "core/text_fields.h"
 #include "engine/advance_runners.h"
 #include "engine/bunts.h"
 #include "engine/engine_helpers.h"
@@ -124,8 +124,7 @@ void TellLongFoul(Game& game) {
     if (batter.atBats <= 0) return;
     Rng& wording = game.wording;
     if (!wording.chance(batter.homeRuns / (15.0 * batter.atBats))) return;
-    char throws =
-        static_cast<char>(std::toupper(static_cast<unsigned char>(game.pitcherPlayer().hand)));
+    char throws = asciiUpper(game.pitcherPlayer().hand);
     int fielder = kLeftField;
     if (batter.hand == 'L') fielder = kRightField;
     if (batter.hand == 'S' || batter.hand == 'B')

@@ -18,11 +18,13 @@ using EntryFlags = std::array<bool, kRosterSize>;
 struct Participation {
     std::array<std::array<bool, kFieldingPositions + 1>, kRosterSize> at{};
     std::array<int, kRosterSize> firstFieldingPosition{};
+    std::array<bool, kRosterSize> any{};  // most entries sit out: skipped at a glance
 
     void mark(int entry, int position) {
         if (entry < 1 || entry > kMaxRosterEntries) return;
         if (position < 1 || position > kFieldingPositions) return;
         at[entry][position] = true;
+        any[entry] = true;
         if (position <= kChargedPositions && firstFieldingPosition[entry] == 0)
             firstFieldingPosition[entry] = position;
     }
@@ -266,6 +268,7 @@ Participation CollectParticipation(const Game& game, int t) {
 void RecordFielding(Recorder& r, int t) {
     Participation part = CollectParticipation(r.game, t);
     for (int e = 1; e <= kMaxRosterEntries; ++e) {
+        if (!part.any[e]) continue;
         bool counted = false;
         for (int p = 1; p <= kFieldingPositions; ++p) {
             if (!part.at[e][p]) continue;

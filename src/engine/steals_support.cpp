@@ -1,7 +1,6 @@
 #include "engine/steals_support.h"
 
-#include <cctype>
-
+#include "core/text_fields.h"
 #include "engine/engine_helpers.h"
 #include "engine/hits_support.h"
 #include "engine/steals_chance.h"
@@ -34,8 +33,7 @@ void ChargeCaught(Game& game, int slot, int base, std::string_view cardText) {
 }
 
 int MiddleInfielderCovering(const Game& game) {
-    char bats = static_cast<char>(std::toupper(static_cast<unsigned char>(
-        game.team(game.state.battingTeam).player(game.state.batter).hand)));
+    char bats = asciiUpper(game.team(game.state.battingTeam).player(game.state.batter).hand);
     return bats == 'R' ? kSecondBase : kShortstop;
 }
 

@@ -2,6 +2,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/numbering.h"
+
 namespace vrk {
 
 struct Game;
@@ -59,6 +61,17 @@ std::string_view StarterRemovalLabel(int reason);
 // What the computer manager remembers about one game.
 struct AutoManagerGame {
     std::array<bool, 3> pitcherLetBat{};  // the team let its pitcher bat for himself
+
+    // A bench player's pinch-hitting figures come from his season line alone,
+    // yet the list is drawn up on most plate appearances late in a game: they
+    // are worked out once per game, again after an exchange of entries.
+    struct BenchFigures {
+        double value = 0;      // batting value
+        double selection = 0;  // value with the fielding share, before hand and bench order
+        char bats = ' ';       // upper case
+    };
+    std::array<int, 3> benchSwaps{-1, -1, -1};  // the bullpen's entrySwaps when worked out
+    std::array<std::array<BenchFigures, kMaxRosterEntries + 1>, 3> bench{};
 };
 
 // Everything one call reads and writes beside the game.

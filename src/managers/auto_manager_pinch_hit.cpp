@@ -2,9 +2,9 @@
 // bench player is clearly better and the game calls for it.
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 #include "core/rounding.h"
+#include "core/text_fields.h"
 #include "managers/auto_manager.h"
 #include "managers/auto_manager_support.h"
 #include "managers/bullpen_state.h"
@@ -37,7 +37,7 @@ void SortDescending(It begin, It end, int Candidate::*key) {
 }
 
 char Upper(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return asciiUpper(c);
 }
 
 int Thousandths(double v) {
@@ -73,28 +73,53 @@ int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const S
     return reason;
 }
 
+AutoManagerGame::BenchFigures WorkOutBenchFigures(const Player& p, bool seasonReplay) {
+    AutoManagerGame::BenchFigures f;
+    f.value = BattingValue(p, seasonReplay);
+    f.selection = f.value;
+    int fielding = 0;
+    for (std::size_t k = 1; k < p.positionCode.size(); ++k) {
+        if (p.positionCode[k] > kPitcher) fielding += p.gamesAtPosition[k];
+    }
+    if (p.games > 0 && p.atBats > 40 && fielding > 0) {
+        f.selection += std::min(static_cast<double>(p.games - fielding) / (5.0 * p.games), 0.04);
+    }
+    f.bats = Upper(p.hand);
+    return f;
+}
+
+// The bench's figures of this game, brought up to date after an exchange.
+const std::array<AutoManagerGame::BenchFigures, kMaxRosterEntries + 1>& BenchOf(
+    const Game& game, const AutoManagerContext& context, int team) {
+    const auto t = static_cast<std::size_t>(team);
+    auto& figures = context.perGame.bench[t];
+    if (context.perGame.benchSwaps[t] != context.bullpen.entrySwaps) {
+        const Team& roster = game.team(team);
+        const int last = std::min(roster.playerCount, kMaxRosterEntries);
+        for (int e = roster.lastPitcherEntry + 1; e <= last; ++e) {
+            if (e < 1) continue;
+            figures[static_cast<std::size_t>(e)] =
+                WorkOutBenchFigures(roster.player(e), context.seasonReplay);
+        }
+        context.perGame.benchSwaps[t] = context.bullpen.entrySwaps;
+    }
+    return figures;
+}
+
 int Collect(Game& game, const AutoManagerContext& context, int team,
             std::array<Candidate, kMaxCandidates>& list) {
     const Team& t = game.team(team);
     char throws = Upper(game.pitcherPlayer().hand);
+    const auto& bench = BenchOf(game, context, team);
     int count = 0;
     int last = std::min(t.playerCount, kMaxRosterEntries);
     for (int e = t.lastPitcherEntry + 1; e <= last && count < kMaxCandidates; ++e) {
         if (!automan::FreshBenchPlayer(game, context.bullpen, team, e)) continue;
-        const Player& p = t.player(e);
-        double value = BattingValue(p, context.seasonReplay);
-        double selection = value;
-        int fielding = 0;
-        for (std::size_t k = 1; k < p.positionCode.size(); ++k) {
-            if (p.positionCode[k] > kPitcher) fielding += p.gamesAtPosition[k];
-        }
-        if (p.games > 0 && p.atBats > 40 && fielding > 0) {
-            selection += std::min(static_cast<double>(p.games - fielding) / (5.0 * p.games), 0.04);
-        }
-        char bats = Upper(p.hand);
-        if (bats == 'S' || bats == 'B' || bats != throws) selection += 0.06;
+        const AutoManagerGame::BenchFigures& f = bench[static_cast<std::size_t>(e)];
+        double selection = f.selection;
+        if (f.bats == 'S' || f.bats == 'B' || f.bats != throws) selection += 0.06;
         if (e <= t.lastPitcherEntry + 3) selection += 0.03;
-        list[count++] = {e, Thousandths(value), Thousandths(selection)};
+        list[count++] = {e, Thousandths(f.value), Thousandths(selection)};
     }
     return count;
 }

@@ -13,6 +13,25 @@ using automan::Situation;
 
 namespace {
 
+// Whether a reliever is there to be had, asked only once a rule would act
+// on the answer or draw a number: most looks at the pitcher change nothing,
+// and a removal without a reliever is no removal (nor any draw made for it).
+class ReliefAtHand {
+  public:
+    ReliefAtHand(const Game& game, const BullpenState& bullpen, int team)
+        : game_(game), bullpen_(bullpen), team_(team) {}
+    bool operator()() {
+        if (known_ < 0) known_ = automan::AvailableRelievers(game_, bullpen_, team_, 1) > 0;
+        return known_ > 0;
+    }
+
+  private:
+    const Game& game_;
+    const BullpenState& bullpen_;
+    int team_;
+    int known_ = -1;
+};
+
 bool Rested(const Game& game, const Player& p) {
     return p.restDaysNeeded == 0 || !game.config.daysOffRule;
 }
@@ -35,12 +54,14 @@ bool CloserAvailable(const Game& game, const BullpenState& bullpen, int team) {
     return closer != current && !bullpen.used(team, closer) && Rested(game, t.player(closer));
 }
 
-bool CloserCall(Game& game, const AutoManagerContext& context, const Situation& x, int pitcher) {
+bool CloserCall(Game& game, const AutoManagerContext& context, const Situation& x, int pitcher,
+                ReliefAtHand& relief) {
     const GameState& s = game.state;
     const int ft = x.fielding;
     const int lead = x.defensiveLead;
     if (s.inning < 8 || !automan::HasCloser(game, context.bullpen, ft)) return false;
     if (game.counters.team[x.batting].hits < 2 || lead < 0 || lead > 3) return false;
+    if (!relief()) return false;
     double r = game.rng.draw();
     bool call = false;
     if (s.inning >= 9 && lead >= 2) {
@@ -63,7 +84,8 @@ bool CloserCall(Game& game, const AutoManagerContext& context, const Situation& 
 
 // The first rule that fires, as a removal reason (-1 for the rules the
 // debug statistics do not count, 0 when the pitcher stays).
-int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& x) {
+int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& x,
+                ReliefAtHand& relief) {
     const GameState& s = game.state;
     const int ft = x.fielding;
     const int pitcher = s.currentPitcher[ft];
@@ -78,25 +100,26 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
     const int pitches = s.pitchCount[ft];
     const int battingHits = game.counters.team[x.batting].hits;
 
-    if (runs >= t && outs < 9) return kBombedEarly;
-    if (r > t + 2) return kBombedSevenPlus;
+    auto ifRelief = [&relief](int reason) { return relief() ? reason : 0; };
+
+    if (runs >= t && outs < 9) return ifRelief(kBombedEarly);
+    if (r > t + 2) return ifRelief(kBombedSevenPlus);
     if (std::abs(x.defensiveLead) < 6 + x.runners) {
         int limit = starter ? t : s.inning < 6 ? t - 2 : t - 3;
-        if (r > limit) return kBombedOther;
+        if (r > limit) return ifRelief(kBombedOther);
     }
     if (x.startOfInning && battingHits >= 2 && s.score[x.batting] >= 1 && p.pitching.games > 0 &&
         pitches > allowed) {
-        return kPitchCountRemoval;
+        return ifRelief(kPitchCountRemoval);
     }
-    if (starter && p.pitching.games > 0 &&
-        automan::AvailableRelievers(game, context.bullpen, ft, 3) > 2 &&
-        !context.perGame.pitcherLetBat[ft] && (s.inning == 7 || s.inning == 8) && x.startOfInning &&
-        pitches > 0.8 * allowed && battingHits >= 2) {
+    if (starter && p.pitching.games > 0 && !context.perGame.pitcherLetBat[ft] &&
+        (s.inning == 7 || s.inning == 8) && x.startOfInning && pitches > 0.8 * allowed &&
+        battingHits >= 2 && automan::AvailableRelievers(game, context.bullpen, ft, 3) > 2) {
         double share = std::clamp(1 - CompleteGameShare(aps), 0.01, 0.99);
         if (game.rng.draw() < share / 2) return kCompleteGameReduction;
     }
-    if (CloserCall(game, context, x, pitcher)) return -1;
-    if (outs >= 30) return -1;
+    if (CloserCall(game, context, x, pitcher, relief)) return -1;
+    if (outs >= 30) return ifRelief(-1);
     return 0;
 }
 
@@ -107,8 +130,8 @@ bool ManagePitchingChange(Game& game, AutoManagerContext& context) {
     const Situation x = automan::Current(game, context);
     const int ft = x.fielding;
     if (s.pitchCount[ft] < 10) return false;
-    if (automan::AvailableRelievers(game, context.bullpen, ft, 1) == 0) return false;
-    int reason = RemovalRule(game, context, x);
+    ReliefAtHand relief(game, context.bullpen, ft);
+    int reason = RemovalRule(game, context, x, relief);
     if (reason == 0) return false;
     game.flags.changePitcher[ft] = true;
     ++context.counters.pitchingChanges;

@@ -2,9 +2,9 @@
 #include "managers/rotation.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "core/rng.h"
+#include "core/text_fields.h"
 #include "engine/game_seams.h"
 
 namespace vrk {
@@ -23,7 +23,7 @@ int StaffSize(const Team& team) {
 
 std::string RotationKey(std::string_view teamFileName) {
     std::string key(teamFileName.substr(0, kRotationKeyWidth));
-    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : key) c = asciiUpper(c);
     key.resize(kRotationKeyWidth, ' ');
     return key;
 }
@@ -36,9 +36,7 @@ bool KeyMatches(const std::string& key, std::string_view teamFileName) {
     if (key.size() != kRotationKeyWidth) return false;
     const std::string_view name = teamFileName.substr(0, kRotationKeyWidth);
     for (std::size_t i = 0; i < kRotationKeyWidth; ++i) {
-        const char c = i < name.size()
-                           ? static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])))
-                           : ' ';
+        const char c = i < name.size() ? asciiUpper(name[i]) : ' ';
         if (key[i] != c) return false;
     }
     return true;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include <string>
@@ -38,6 +40,30 @@ TEST(StatsRecords, PlayerKeyIsLeagueTeamAndNamePaddedOrCut) {
     EXPECT_LT(CompareKeys(MakePlayerKey('A', "X", "Zz"), MakePlayerKey('A', "X", "\x81z")), 0);
     EXPECT_LT(CompareKeys(MakePlayerKey('A', "Hawks", "Marsh"), SentinelKey()), 0);
     EXPECT_EQ(CompareKeys(k, MakePlayerKey('A', "Hawks", "Marsh, Tom")), 0);
+}
+
+// Keys that differ in one byte, at every position (the comparison reads them
+// in overlapping words): the order is the unsigned byte order wherever the
+// difference falls, and the bytes after it never decide.
+TEST(StatsRecords, KeysOrderByTheirFirstDifferingByteAtEveryPosition) {
+    const std::array<std::pair<unsigned char, unsigned char>, 4> pairs{
+        {{' ', 'A'}, {0x7F, 0x80}, {'Z', 0x81}, {0x00, 0xFF}}};
+    for (std::size_t at = 0; at < kPlayerKeySize; ++at) {
+        for (const auto& [low, high] : pairs) {
+            PlayerKey a = MakePlayerKey('A', "Hawks", "Marsh, Tom");
+            PlayerKey b = a;
+            a.bytes[at] = static_cast<char>(low);
+            b.bytes[at] = static_cast<char>(high);
+            // A later byte pulling the other way must not count.
+            if (at + 1 < kPlayerKeySize) {
+                a.bytes[at + 1] = 'z';
+                b.bytes[at + 1] = 'a';
+            }
+            EXPECT_EQ(CompareKeys(a, b), -1) << "byte " << at;
+            EXPECT_EQ(CompareKeys(b, a), 1) << "byte " << at;
+            EXPECT_EQ(CompareKeys(b, b), 0) << "byte " << at;
+        }
+    }
 }
 
 TEST(StatsRecords, BattingHandBuiltBytesDecodeFieldByField) {

@@ -9,6 +9,7 @@
 #include "engine/test_teams.h"
 #include "managers/auto_manager.h"
 #include "managers/bullpen_state.h"
+#include "managers/roster_swap.h"
 #include "managers/starters.h"
 
 namespace vrk {
@@ -165,6 +166,13 @@ TEST(AutoManager, TheCloserInTheNinthAndTheEighth) {
     m.bullpen.closerUsed[kHome] = false;
     m.bullpen.markUsed(kHome, 17);
     EXPECT_DOUBLE_EQ(rate(9, 1, 1, 200), 0.0);
+    // With nobody left to bring in, the call draws no number: the rest of
+    // the game plays as if it had not been asked.
+    m.bullpen.closerUsed[kHome] = false;
+    for (int e = 10; e <= 17; ++e) m.bullpen.markUsed(kHome, e);
+    Rng unasked = m.g.rng;
+    EXPECT_DOUBLE_EQ(rate(9, 0, 0, 50), 0.0);
+    EXPECT_EQ(m.g.rng.draw(), unasked.draw());
 }
 
 TEST(AutoManager, PitchOutsBySpeed) {
@@ -205,11 +213,35 @@ TEST(AutoManager, PinchHittersInRosterOrderOnTies) {
     // A used bench player is no candidate; a better one is preferred.
     m.bullpen.markUsed(kVisitors, 18);
     m.f.teams[1].player(20).hits = 200;
+    m.perGame = AutoManagerGame{};  // a new season line: the figures of a new game
     m.At(8, 0);
     ASSERT_TRUE(ManagePinchHitter(m.g, m.c));
     EXPECT_NE(m.g.flags.pinchHitter, 18);
     m.At(2, 0);  // early in the game a .091 hitter still bats
     EXPECT_FALSE(ManagePinchHitter(m.g, m.c));
+}
+
+// The bench's figures are kept for the game: after an exchange of entries the
+// better hitter is still the one picked, under his new entry.
+TEST(AutoManager, PinchHitterFollowsThePlayerAcrossAnExchangeOfEntries) {
+    Managed m(8);
+    m.f.teams[1].player(4).hits = 50;
+    m.f.teams[1].player(4).homeRuns = 0;
+    m.f.teams[1].player(20).hits = 200;
+    auto share = [&m](int entry) {
+        int picked = 0;
+        for (int i = 0; i < 2000; ++i) {
+            m.At(8, 0);
+            m.g.state.score = {0, 0, 0};
+            EXPECT_TRUE(ManagePinchHitter(m.g, m.c));
+            picked += m.g.flags.pinchHitter == entry ? 1 : 0;
+        }
+        return picked / 2000.0;
+    };
+    EXPECT_NEAR(share(20), 0.70, 0.03);
+    swapGameEntries(m.g, m.bullpen, kVisitors, 18, 20);
+    EXPECT_NEAR(share(18), 0.70, 0.03);
+    EXPECT_EQ(m.f.teams[1].player(18).hits, 200);
 }
 
 TEST(AutoManager, OneCallNeverRemovesThePitcherAndManagesTheOffence) {

@@ -111,9 +111,8 @@ TEST(ScheduleUserGame, MarkedGameShownAfterTheOptionsScreenAndRecordedAsUnattend
     EXPECT_TRUE(console.shownAtSomeWait("Scheduled to start for YOUR "));
     EXPECT_TRUE(console.shownAtSomeWait(kStarterHeading));
     EXPECT_TRUE(console.shownAtSomeWait(" [SIM]")) << "pitchers of games 1 and 2 have sim lines";
-    // The game ends after the top of the ninth; its closing window is over
-    // the field at the bar.
-    EXPECT_TRUE(console.shownAtSomeWait("WINNER: '26 Felvora"));
+    // Its closing window, whoever wins, is over the field at the bar.
+    EXPECT_TRUE(console.shownAtSomeWait("WINNER: '26 "));
     EXPECT_TRUE(console.shownAtSomeWait("Select an Option from the Menu Bar below."));
     // One game shown: its bar took the one "q"; no other game waited.
     EXPECT_EQ(console.keysLeft(), 0u);
