@@ -17,7 +17,7 @@
 #include "data/stats_set.h"
 #include "data/team_file.h"
 #include "engine/game.h"
-#include "engine/game_flow.h"
+#include "engine/play_game.h"
 #include "engine/stats_record_game.h"
 #include "presentation/catalogue.h"
 #include "shell/config_file.h"

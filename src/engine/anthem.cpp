@@ -2,7 +2,8 @@
 #include <cctype>
 #include <string>
 
-#include "engine/game_flow.h"
+#include "engine/anthem.h"
+#include "engine/game.h"
 
 namespace vrk {
 

@@ -2,8 +2,8 @@
 // outfield zone it reaches.
 #include <algorithm>
 
-#include "engine/ball_direction.h"
 #include "core/text_fields.h"
+#include "engine/ball_direction.h"
 
 namespace vrk {
 

@@ -5,11 +5,12 @@
 
 #include "core/text_fields.h"
 #include "engine/advance_runners.h"
+#include "engine/bunts.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"
-#include "engine/running_plays.h"
+#include "engine/steals_chance.h"
 #include "engine/steals_support.h"
 
 namespace vrk {
@@ -47,8 +48,8 @@ bool BuntForHit(Game& game) {
     AdvanceRunners(game, 1, 1, 1);
     PutBatterOn(game, 1, false);
     RecordHit(game, 1);
-    s.hitType = 1;
-    s.playResult = "1B";
+    s.play.hitType = 1;
+    s.play.playResult = "1B";
     SayBatter(game, msg::kBuntHit);
     SayBatter(game, msg::kBuntHitFollow);
     return true;
@@ -58,9 +59,9 @@ void BatterThrownOut(Game& game, int fielder) {
     GameState& s = game.state;
     SayBatter(game, msg::kBuntBatterOut);
     if (fielder == kFirstBase) {
-        s.playResult = "3UN";
+        s.play.playResult = "3UN";
     } else {
-        s.playResult = Digit(fielder) + "-3";
+        s.play.playResult = Digit(fielder) + "-3";
         CreditAssist(game, fielder);
     }
     CreditPutout(game, kFirstBase);
@@ -94,11 +95,11 @@ void SqueezeWorks(Game& game, int fielder) {
     Say(game, msg::kRunScoresOnPlay);
     AdvanceRunners(game, 1, 1, 1);
     if (fielder == kFirstBase) {
-        s.playResult = "3-4 SQZ";
+        s.play.playResult = "3-4 SQZ";
         CreditAssist(game, kFirstBase);
         CreditPutout(game, kSecondBase);
     } else {
-        s.playResult = Digit(fielder) + "-3 SQZ";
+        s.play.playResult = Digit(fielder) + "-3 SQZ";
         CreditAssist(game, fielder);
         CreditPutout(game, kFirstBase);
     }
@@ -126,11 +127,11 @@ void Sacrifice(Game& game, int fielder) {
     SayBatter(game, msg::kSacrificeBunt);
     AdvanceRunners(game, 1, 1, 0);
     if (fielder == kFirstBase) {
-        s.playResult = "3-1 SAC";
+        s.play.playResult = "3-1 SAC";
         CreditAssist(game, kFirstBase);
         CreditPutout(game, kPitcher);
     } else {
-        s.playResult = Digit(fielder) + "-3 SAC";
+        s.play.playResult = Digit(fielder) + "-3 SAC";
         CreditAssist(game, fielder);
         CreditPutout(game, kFirstBase);
     }
@@ -171,7 +172,7 @@ void ForceOnBunt(Game& game, int fielder) {
         if (forced) AdvanceRunners(game, 1, 1, 0);
         PutBatterOn(game, 1, false);
     }
-    s.playResult = Digit(fielder) + "-" + Digit(cover) + (forced ? " FO" : " FC");
+    s.play.playResult = Digit(fielder) + "-" + Digit(cover) + (forced ? " FO" : " FC");
 }
 
 void PoppedUp(Game& game, int fielder) {
@@ -181,15 +182,15 @@ void PoppedUp(Game& game, int fielder) {
     CreditPutout(game, fielder);
     ++s.outs;
     AddPitcherOut(game);
-    s.playResult = concat({"B", Digit(fielder)});
+    s.play.playResult = concat({"B", Digit(fielder)});
 }
 
 void Bunt(Game& game) {
     GameState& s = game.state;
     const StrategyFlags& f = game.flags;
-    int fielder = s.buntFielderDraw == 4 ? kThirdBase : s.buntFielderDraw;
+    int fielder = s.play.buntFielderDraw == 4 ? kThirdBase : s.play.buntFielderDraw;
     if (fielder < kPitcher || fielder > kThirdBase) fielder = kPitcher;
-    s.currentFielder = fielder;
+    s.play.currentFielder = fielder;
 
     if (f.pitchOut) {
         if (s.runnerOnThird != 0 && s.outs < 2) {

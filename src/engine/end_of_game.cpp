@@ -2,12 +2,12 @@
 // simulation totals, highlights and the closing texts.
 #include <string>
 
+#include "engine/end_of_game.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/highlights.h"
 
 namespace vrk {
-
-void CollectHighlights(Game& game);
 
 namespace {
 
@@ -88,7 +88,7 @@ void FinishGame(Game& game) {
     if (game.displayed()) {
         // The spoken lines come first, as a play of their own: showing a play
         // redraws the field, which would cover a window already open.
-        if (s.soundOn) {
+        if (s.display.soundOn) {
             game.narration->startPlay();
             SayText(game, "That's the ballgame!");
             SayText(game, game.team(s.winner).teamName + " takes this one.", s.winner);

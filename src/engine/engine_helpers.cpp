@@ -34,7 +34,7 @@ int SlotPlayer(const Game& game, int team, int slot) {
 
 void StepBack(Game& game) {
     GameState& s = game.state;
-    s.plateAppearanceContinues = true;
+    s.appearance.continues = true;
     s.lastBatterSlot[static_cast<std::size_t>(s.battingTeam)] -= 1;
     TakeBackAtBat(game);
 }
@@ -99,11 +99,11 @@ void SayRunner(Game& game, MessageKey key, int runnerSlot) {
 }
 
 void PlayEffect(Game& game, int number) {
-    if (game.displayed() && game.state.soundOn) game.sound->effect(number);
+    if (game.displayed() && game.state.display.soundOn) game.sound->effect(number);
 }
 
 void PlayWav(Game& game, std::string_view fileName) {
-    if (game.displayed() && game.state.soundOn) game.sound->wav(fileName);
+    if (game.displayed() && game.state.display.soundOn) game.sound->wav(fileName);
 }
 
 void TakeBackAtBat(Game& game) {
@@ -118,8 +118,8 @@ void ReportFault(Game& game, std::string_view label, std::string_view what) {
 }
 
 void Pace(Game& game, int unitMs) {
-    if (game.state.playDelay <= 0) return;
-    game.pacer->wait(unitMs * game.state.playDelay);
+    if (game.state.display.playDelay <= 0) return;
+    game.pacer->wait(unitMs * game.state.display.playDelay);
 }
 
 CardText& CardText::operator<<(int number) {

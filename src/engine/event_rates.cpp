@@ -7,7 +7,8 @@
 #include "core/rounding.h"
 #include "core/text_fields.h"
 #include "engine/engine_helpers.h"
-#include "engine/outcome_model.h"
+#include "engine/event_rates.h"
+#include "engine/game.h"
 
 namespace vrk {
 

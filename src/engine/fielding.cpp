@@ -6,7 +6,7 @@
 #include "core/rounding.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 
 namespace vrk {
 

@@ -23,6 +23,8 @@ int FielderEntry(const Game& game, int position);
 double FieldingAverage(const Game& game, int slot);
 // Fielding average of the player at a position (the pitcher's fixed value at 1).
 double PositionAverage(const Game& game, int position);
+// Whether a player is playing one of his own positions.
+bool PlaysInPosition(const Player& player, int position);
 double PositionFieldingAverage(const Player& player, int presentPosition, double x, double f);
 // Fielding credit for the fielding team's player at a position.
 void CreditPutout(Game& game, int position);

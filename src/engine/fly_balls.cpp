@@ -5,9 +5,10 @@
 #include <string>
 
 #include "engine/advance_runners.h"
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
+#include "engine/hits_extra_bases.h"
+#include "engine/hits_single.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"
 #include "engine/score_run.h"
@@ -54,7 +55,7 @@ void TellOutfieldFly(Game& game, int n, bool deep) {
 AirBall KindOfBall(Game& game) {
     GameState& s = game.state;
     PlayEffect(game, kBallInAirSound);
-    int n = s.currentFielder;
+    int n = s.play.currentFielder;
     AirBall ball;
     if (!Outfielder(n)) {
         double y = game.rng.draw();
@@ -88,7 +89,7 @@ AirBall KindOfBall(Game& game) {
 
 // A fair ball that was not caught: the batter reaches as on a hit.
 void DroppedFairBall(Game& game, int fielder) {
-    game.state.precedingError = ErrorKind::Fielding;
+    game.state.play.precedingError = ErrorKind::Fielding;
     NullSound quiet;
     SoundSink* sound = game.sound;
     game.sound = &quiet;
@@ -102,13 +103,13 @@ void DroppedFairBall(Game& game, int fielder) {
 
 void NotCaught(Game& game, const AirBall& ball) {
     GameState& s = game.state;
-    int n = s.currentFielder;
+    int n = s.play.currentFielder;
     if (s.runnerOnFirst != 0 && s.runnerOnSecond != 0 && s.outs < 2 && !Outfielder(n) &&
         !ball.foul) {
         Say(game, msg::kBallDropped);
         SayText(game, "Infield fly rule is in effect! (No error)");
         SayText(game, "Batter is declared out! No advance...");
-        s.playResult = "I-FLY-";
+        s.play.playResult = "I-FLY-";
         AppendPosition(game, n);
         s.outs += 1;
         CreditPutout(game, n);
@@ -116,15 +117,15 @@ void NotCaught(Game& game, const AirBall& ball) {
         return;
     }
     ChargeError(game, n, false);
-    s.errorOnPlay = true;
+    s.play.errorOnPlay = true;
     Say(game, msg::kBallDropped);
     Say(game, msg::kErrorCharged);
-    s.playResult = "E-";
+    s.play.playResult = "E-";
     AppendPosition(game, n);
     if (ball.foul) {
         // A dropped foul costs the defence an error, not the batter his turn.
         AppendResult(game, " (Foul)");
-        WriteScoreCard(game, s.battingTeam, s.batter, ' ', s.playResult);
+        WriteScoreCard(game, s.battingTeam, s.batter, ' ', s.play.playResult);
         StepBack(game);
         return;
     }
@@ -183,7 +184,7 @@ void TagFromSecond(Game& game, bool deep) {
         s.outs += 1;
         AddPitcherOut(game, 1);
         CountDoublePlay(game);
-        CreditAssist(game, s.currentFielder);
+        CreditAssist(game, s.play.currentFielder);
         CreditPutout(game, kThirdBase);
         AppendResult(game, "-5 DP");
     } else {
@@ -194,7 +195,7 @@ void TagFromSecond(Game& game, bool deep) {
 
 void PlayAirBall(Game& game) {
     GameState& s = game.state;
-    int n = s.currentFielder;
+    int n = s.play.currentFielder;
     AirBall ball = KindOfBall(game);
     if (!ball.highlighted) {
         double f = PositionAverage(game, n);
@@ -204,7 +205,7 @@ void PlayAirBall(Game& game) {
             return;
         }
     }
-    s.playResult.clear();
+    s.play.playResult.clear();
     AppendPosition(game, n);
     if (ball.foul) AppendResult(game, " (Foul)");
     CreditPutout(game, n);
@@ -232,7 +233,7 @@ void ResolveAirBall(Game& game) {
 
 void ResolveFlyOut(Game& game, bool lineDriveWithRunners, bool deep) {
     GameState& s = game.state;
-    int n = s.currentFielder;
+    int n = s.play.currentFielder;
     if (lineDriveWithRunners && s.outs < 2) {
         double u = game.rng.draw();
         int base = 0;
@@ -299,7 +300,7 @@ void ResolveSacrificeFly(Game& game) {
     SayRunner(game, msg::kSacrificeFlyScores, s.runnerOnThird);
     if (game.displayed()) AnnounceRun(game, s.runnerOnThird);
     AdvanceRunners(game, 0, 0, 1);
-    int n = s.currentFielder;
+    int n = s.play.currentFielder;
     if (s.runnerOnSecond != 0 && (n == kCenterField || n == kRightField) && game.rng.draw() < 0.4) {
         SayText(game, "Runner on 2nd also advances...");
         AdvanceRunners(game, 0, 1, 0);
@@ -320,7 +321,7 @@ void ResolveOutAtPlate(Game& game) {
         AddPitcherOut(game, 1);
         AppendResult(game, "-2 DP");
         CountDoublePlay(game);
-        CreditAssist(game, s.currentFielder);
+        CreditAssist(game, s.play.currentFielder);
         CreditPutout(game, kCatcher);
         AdvanceRunners(game, 1, 1, 0);
     } catch (const std::exception& fault) {

@@ -4,6 +4,9 @@ namespace vrk {
 
 struct Game;
 
+// A ball in the air to `currentFielder` (pop-up, line drive, fly, infield
+// fly, catch or error). It credits the pitcher's outs itself.
+void ResolveAirBall(Game& game);
 // After a ball in the air is caught: line-drive double plays, tag-ups, the
 // sacrifice fly. The caller credits the catch to the pitcher's outs.
 void ResolveFlyOut(Game& game, bool lineDriveWithRunners, bool deep);

@@ -164,9 +164,9 @@ struct Game {
     Team& fieldingSide() { return team(state.fieldingTeam); }
     Player& batterPlayer() { return battingSide().player(state.batter); }
     Player& pitcherPlayer() { return fieldingSide().player(state.pitcher); }
-    bool displayed() const { return state.showPlayByPlay; }
+    bool displayed() const { return state.display.showPlayByPlay; }
     // Displayed with a pause: announcements and waits happen.
-    bool paced() const { return state.showPlayByPlay && state.playDelay > 0; }
+    bool paced() const { return state.display.showPlayByPlay && state.display.playDelay > 0; }
 
   private:
     NullNarration nullNarration;
@@ -177,8 +177,5 @@ struct Game {
     NullSound nullSound;
     ComputerManagers computerManagers;
 };
-
-// Sets up the game state from the options and plays the whole game.
-GameResult PlayGame(Game& game);
 
 }  // namespace vrk

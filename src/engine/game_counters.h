@@ -42,6 +42,12 @@ struct BatterCounters {
     bool operator==(const BatterCounters&) const = default;
 };
 
+// Adds one line's counts into another: the line of a player whose figures
+// sat on more than one entry (the pitcher's batting slot stands in for
+// whoever pitches).
+void AddCounters(HandSplit& to, const HandSplit& from);
+void AddCounters(BatterCounters& to, const BatterCounters& from);
+
 struct PitcherCounters {
     int battersFaced = 0;
     int hits = 0;

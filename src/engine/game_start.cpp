@@ -1,7 +1,8 @@
 // Game start: state and counters from the options, the starting pitchers,
 // the park terms and the line-ups on the score card.
+#include "engine/game_start.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 
 namespace vrk {
 
@@ -48,11 +49,11 @@ void StartGame(Game& game) {
     GameState& s = game.state;
     const GameOptions& o = game.options;
     std::string result;
-    result.swap(s.playResult);
+    result.swap(s.play.playResult);
     s = GameState{};
-    s.playResult.swap(result);
-    s.playResult.clear();
-    s.playResult.reserve(48);
+    s.play.playResult.swap(result);
+    s.play.playResult.clear();
+    s.play.playResult.reserve(48);
     // Only the two teams' counters are ever written: clearing slot 0 as
     // well would add half as much again to the cost of starting a game.
     GameCounters& c = game.counters;
@@ -72,12 +73,13 @@ void StartGame(Game& game) {
     game.fieldingAverages = FieldingAverageCache{};
     game.flags = StrategyFlags{};
 
-    s.regulationInnings = game.config.regulationInnings > 0 ? game.config.regulationInnings : 9;
-    s.automaticRunnerRule = o.automaticRunner;
-    s.showPlayByPlay = o.displayed;
-    s.playDelay = o.displayed ? o.playDelay : 0;
-    s.soundOn = o.sound && s.playDelay > 0;
-    s.userManaged = o.userManaged;
+    s.rules.regulationInnings =
+        game.config.regulationInnings > 0 ? game.config.regulationInnings : 9;
+    s.rules.automaticRunner = o.automaticRunner;
+    s.display.showPlayByPlay = o.displayed;
+    s.display.playDelay = o.displayed ? o.playDelay : 0;
+    s.display.soundOn = o.sound && s.display.playDelay > 0;
+    s.display.userManaged = o.userManaged;
     s.inning = 1;
     s.seed = game.rng.seed();
     // The wording follows the game's place in the stream, so a replayed run

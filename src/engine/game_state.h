@@ -46,10 +46,60 @@ struct StrategyFlags {
 // Kind of a fielding error handed on to the hit handlers.
 enum class ErrorKind { None, Fielding, Throwing };
 
+// The rules of this game, copied from the options at game start.
+struct GameRules {
+    bool automaticRunner = false;  // extra half innings start with a runner on second
+    int regulationInnings = 9;
+};
+
+// How the game is shown and who answers its questions. None of these may
+// change what happens on the field.
+struct DisplaySwitches {
+    int playDelay = 0;
+    bool showPlayByPlay = false;
+    bool soundOn = false;
+    PerTeam<bool> userManaged{};  // false = the computer manages the side
+};
+
+// The current pass of the pitch loop: what the play did, handed from the
+// outcome draw to the handlers and the score card. Cleared as each pass starts.
+struct PlayScratch {
+    std::string playResult;  // scoring notation; capacity reserved at game start
+    int hitType = 0;         // 0 out, 1 single .. 4 home run
+    int currentFielder = 0;  // position number of the fielder handling the ball
+    bool errorOnPlay = false;
+    ErrorKind precedingError = ErrorKind::None;  // set before a hit handler runs after an error
+    bool insideTheParkHomeRun = false;
+    bool homeRunInProgress = false;
+    bool homeRunThisPass = false;
+    bool noRbiOnPlay = false;
+    int resultCode = 0;           // 90 = strike-out-throw-out double play
+    int secondaryRunnerSlot = 0;  // a second runner who took part in the play (score card)
+    int buntFielderDraw = 1;      // uniform 1..4 of the pass; also read by the out handler
+};
+
+// The current plate appearance, which pitch-level events (steals, wild
+// pitches, throws over) leave open across several passes.
+struct AppearanceScratch {
+    bool continues = false;  // the same batter stays at the plate
+    bool pinchHitter = false;
+    bool runAnnounced = false;
+    int startingScore = 0;  // the batting side's score when it began
+    int pitchOuts = 0;
+    int ballsFromWildPitches = 0;
+    bool throwOverMade = false;
+};
+
 // The state of one game. Field names follow the game's own vocabulary; team
 // arrays are indexed 1 (visitors) and 2 (home), roster arrays 1..51, slots
-// 1..9. Index 0 is unused throughout.
+// 1..9. Index 0 is unused throughout. The top-level fields are the situation
+// of the game; the nested ones say what else a value is.
 struct GameState {
+    GameRules rules;
+    DisplaySwitches display;
+    PlayScratch play;
+    AppearanceScratch appearance;
+
     int inning = 1;
     int battingTeam = kVisitors;
     int fieldingTeam = kHome;
@@ -75,10 +125,6 @@ struct GameState {
     int halfInningAdvanceErrors = 0;
     TeamEntry firstSaveMark;
     TeamEntry secondSaveMark;
-    bool homeRunInProgress = false;
-    bool noRbiOnPlay = false;
-    bool runAnnounced = false;
-    int scoreAtPlateAppearanceStart = 0;
     PerTeam<int> pitchersUsed{};
     PerTeam<OneBased<int, kMaxRosterEntries>> pitcherList{};  // [team][1..pitchersUsed]
     PerTeam<OneBased<int, kMaxRosterEntries>> outsRecorded{};
@@ -86,22 +132,7 @@ struct GameState {
     TeamEntry winningPitcher;
     TeamEntry losingPitcher;
     TeamEntry savePitcher;
-    bool plateAppearanceContinues = false;
-    bool automaticRunnerRule = false;
-    int regulationInnings = 9;
-    int playDelay = 0;
-    bool showPlayByPlay = false;
-    bool soundOn = false;
     int winner = 0;
-    PerTeam<bool> userManaged{};  // false = the computer manages the side
-
-    // The current play.
-    std::string playResult;  // scoring notation; capacity reserved at game start
-    int hitType = 0;         // 0 out, 1 single .. 4 home run
-    int currentFielder = 0;  // position number of the fielder handling the ball
-    bool errorOnPlay = false;
-    ErrorKind precedingError = ErrorKind::None;  // set before a hit handler runs after an error
-    bool insideTheParkHomeRun = false;
     bool gameOver = false;
     // The game was stopped because it could not end (a half inning or an
     // inning count beyond any real game): it has no winner and is no game.
@@ -116,16 +147,6 @@ struct GameState {
     PerTeam<double> parkBattingAdjustment{};
     PerTeam<double> parkPitchingAdjustment{};
 
-    // Per plate appearance / pass of the pitch loop.
-    int pitchOutsThisAppearance = 0;
-    int ballsFromWildPitches = 0;
-    bool throwOverMade = false;
-    int buntFielderDraw = 1;  // uniform 1..4 of the pass; also read by the out handler
-    int resultCode = 0;       // 90 = strike-out-throw-out double play
-    bool homeRunThisPass = false;
-    bool plateAppearanceEnded = false;
-    bool pinchHitterThisAppearance = false;
-    int secondaryRunnerSlot = 0;  // a second runner who took part in the play (score card)
     PerTeam<int> teamStealAttempts{};
     PerTeam<OneBased<int, kMaxRosterEntries>> runnerStealAttempts{};
     bool anthemPlayed = false;

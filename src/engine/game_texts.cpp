@@ -5,7 +5,8 @@
 #include "core/rounding.h"
 #include "core/text_fields.h"
 #include "engine/expected_pitches.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/game_texts.h"
 
 namespace vrk {
 

@@ -2,9 +2,9 @@
 #include <string>
 
 #include "engine/advance_runners.h"
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
+#include "engine/ground_balls.h"
 #include "engine/hits_support.h"
 #include "engine/message_registry.h"
 
@@ -134,7 +134,7 @@ void SafeAtHome(GroundBall& g) {
     AdvanceRunners(g.game, 1, 1, 1);
     PutBatterOn(g.game, 1, false);
     AddPitcherOut(g.game, -1);
-    g.s.playResult = "Safe on FC";
+    g.s.play.playResult = "Safe on FC";
 }
 
 // A runner on third: hold him, get him at the plate or concede the run.
@@ -191,8 +191,8 @@ bool DoublePlay(GroundBall& g) {
 
     bool unassisted = (g.fielder == kSecondBase && dpDetail == 1 && g.rng().draw() < 0.15) ||
                       (g.fielder == kShortstop && dpDetail != 1 && g.rng().draw() < 0.2);
-    bool savedNoRbi = s.noRbiOnPlay;
-    s.noRbiOnPlay = true;
+    bool savedNoRbi = s.play.noRbiOnPlay;
+    s.play.noRbiOnPlay = true;
     if (s.runnerOnSecond != 0 && g.fielder == kThirdBase && dpDetail == 1 && g.rng().draw() < 0.3) {
         g.trace.mark('t');
         SayText(g.game, "He steps on the bag for one...");
@@ -240,7 +240,7 @@ bool DoublePlay(GroundBall& g) {
         s.runnerOnFirst = 0;
         AdvanceRunners(g.game, 0, 1, 1);
     }
-    s.noRbiOnPlay = savedNoRbi;
+    s.play.noRbiOnPlay = savedNoRbi;
     return true;
 }
 
@@ -393,33 +393,33 @@ void Close(GroundBall& g) {
     if (!g.firstBaseAlone) return;
     GameState& s = g.s;
     bool flip = g.rng().draw() > g.coverChance;
-    if (s.playResult != "3-3") {
+    if (s.play.playResult != "3-3") {
         CreditPutout(g.game, kFirstBase);
         return;
     }
     if (flip) {
         SayText(g.game, "He flips to the pitcher covering...");
-        s.playResult = "3-1";
+        s.play.playResult = "3-1";
         CreditAssist(g.game, kFirstBase);
         CreditPutout(g.game, kPitcher);
     } else {
         SayText(g.game, "He takes it to the bag himself.");
-        s.playResult = "3UN";
+        s.play.playResult = "3UN";
         CreditPutout(g.game, kFirstBase);
     }
 }
 
 void Play(GroundBall& g) {
     GameState& s = g.s;
-    g.fielder = s.currentFielder;
+    g.fielder = s.play.currentFielder;
     g.fielderSlot = FielderSlot(g.game, g.fielder);
     g.special = g.rng().draw() < 0.11;
     g.basesLoaded = s.runnerOnFirst != 0 && s.runnerOnSecond != 0 && s.runnerOnThird != 0;
     g.far = (g.fielder == kPitcher || g.fielder == kFirstBase || g.fielder == kThirdBase) ? 0 : 10;
     int lead = s.score[static_cast<std::size_t>(s.battingTeam)] -
                s.score[static_cast<std::size_t>(s.fieldingTeam)];
-    g.plateSituation =
-        lead > -4 && lead < 2 && s.inning > s.regulationInnings + lead - 3 && s.runnerOnThird != 0;
+    g.plateSituation = lead > -4 && lead < 2 && s.inning > s.rules.regulationInnings + lead - 3 &&
+                       s.runnerOnThird != 0;
     if (s.runnerOnThird != 0) {
         g.push = RunnerSpeed(g.game, s.runnerOnThird) + g.far - (g.infieldIn() ? 10 : 0) +
                  5 * s.outs + g.rng().randInt(5);

@@ -2,9 +2,14 @@
 // automatic runner and the inning summary.
 #include <string>
 
+#include "engine/anthem.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/fielding.h"
+#include "engine/game.h"
+#include "engine/game_texts.h"
+#include "engine/half_inning.h"
 #include "engine/message_registry.h"
+#include "engine/pitching_change.h"
 
 namespace vrk {
 
@@ -24,7 +29,7 @@ bool CheckDefence(Game& game) {
     s.pitcherReplaced[ft] = false;
     int reliever = game.managers->replacePitcher(game, ft);
     if (reliever <= 0) {
-        if (!s.userManaged[ft]) ReportFault(game, "AutoManager is out of pitchers!", "");
+        if (!s.display.userManaged[ft]) ReportFault(game, "AutoManager is out of pitchers!", "");
         return false;
     }
     BringInPitcher(game, ft, reliever);
@@ -53,7 +58,7 @@ void Anthem(Game& game) {
     GameState& s = game.state;
     if (s.anthemPlayed || !game.paced()) return;
     s.anthemPlayed = true;
-    if (s.soundOn) {
+    if (s.display.soundOn) {
         SayText(game, "Our National Anthem...");
         game.narration->showPlay();
         game.pacer->wait(1000);
@@ -88,12 +93,12 @@ void StartHalfInning(Game& game) {
     s.outs = 0;
     s.runnerOnFirst = s.runnerOnSecond = s.runnerOnThird = 0;
     s.responsiblePitcher = {};
-    s.pitchOutsThisAppearance = 0;
-    s.ballsFromWildPitches = 0;
-    s.throwOverMade = false;
-    s.plateAppearanceContinues = false;
+    s.appearance.pitchOuts = 0;
+    s.appearance.ballsFromWildPitches = 0;
+    s.appearance.throwOverMade = false;
+    s.appearance.continues = false;
     game.flags.clearPlateAppearance();
-    s.scoreAtPlateAppearanceStart = s.score[s.battingTeam];
+    s.appearance.startingScore = s.score[s.battingTeam];
     if (game.displayed()) {
         game.narration->redrawField();
         game.narration->redrawScoreboard();
@@ -124,13 +129,13 @@ void StartHalfInning(Game& game) {
 
 void PlaceAutomaticRunner(Game& game) {
     GameState& s = game.state;
-    if (!s.automaticRunnerRule || s.inning <= s.regulationInnings) return;
+    if (!s.rules.automaticRunner || s.inning <= s.rules.regulationInnings) return;
     int bt = s.battingTeam;
     int slot = s.lastBatterSlot[bt];
     if (slot < 1 || slot > kLineupSize) slot = kLineupSize;
     s.runnerOnSecond = slot;
     s.responsiblePitcher[bt][slot] = -s.pitcher;
-    s.scoreAtPlateAppearanceStart = s.score[bt];
+    s.appearance.startingScore = s.score[bt];
     int runner = SlotPlayer(game, bt, slot);
     WriteScoreCard(game, bt, runner, 'R', "Auto-R");
     if (game.paced()) {

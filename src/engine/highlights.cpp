@@ -4,7 +4,8 @@
 
 #include "core/text_fields.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/highlights.h"
 
 namespace vrk {
 

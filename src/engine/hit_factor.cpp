@@ -5,7 +5,8 @@
 
 #include "core/text_fields.h"
 #include "engine/expected_pitches.h"
-#include "engine/outcome_model.h"
+#include "engine/game.h"
+#include "engine/hit_factor.h"
 
 namespace vrk {
 

@@ -2,11 +2,11 @@
 
 #include "engine/advance_runners.h"
 #include "engine/ball_direction.h"
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
-#include "engine/hits.h"
+#include "engine/hits_extra_bases.h"
 #include "engine/hits_support.h"
+#include "engine/hits_throws.h"
 #include "engine/message_registry.h"
 #include "engine/score_run.h"
 
@@ -35,9 +35,9 @@ void MoveDoubleToTriple(Game& game) {
 
 void OfferStretchToTriple(Game& game, int fielder) {
     GameState& s = game.state;
-    if (!HumanBattingSide(game) || s.errorOnPlay || s.outs >= 2) return;
+    if (!HumanBattingSide(game) || s.play.errorOnPlay || s.outs >= 2) return;
     if (s.runnerOnSecond != s.currentBatterSlot || s.runnerOnThird != 0) return;
-    if (s.inning <= s.regulationInnings - 4) return;
+    if (s.inning <= s.rules.regulationInnings - 4) return;
     int behind = Score(s, s.fieldingTeam) - Score(s, s.battingTeam);
     if (behind != 0 && behind != 1) return;
     int value = StretchValue(BatterSpeed(game));
@@ -48,8 +48,8 @@ void OfferStretchToTriple(Game& game, int fielder) {
     if (game.rng.draw() < value / 100.0) {
         AdvanceRunners(game, 0, 1, 0);
         MoveDoubleToTriple(game);
-        s.hitType = 3;
-        s.playResult = "3B";
+        s.play.hitType = 3;
+        s.play.playResult = "3B";
     } else {
         int batter = s.runnerOnSecond;
         s.runnerOnSecond = 0;
@@ -60,18 +60,18 @@ void OfferStretchToTriple(Game& game, int fielder) {
 void PlayDouble(Game& game) {
     GameState& s = game.state;
     // After an outfielder drops the ball the batter reaches second without a hit.
-    bool fromError = s.errorOnPlay;
-    int fielder = s.currentFielder;
+    bool fromError = s.play.errorOnPlay;
+    int fielder = s.play.currentFielder;
     if (!fromError) {
         fielder = ExtraBaseHitFielder(game);
         DescribeExtraBaseHit(game, fielder);
-        s.playResult = "2B";
+        s.play.playResult = "2B";
     }
     AdvanceRunners(game, 0, 2, 1);
 
     int tries = 2;
     int outChance = 0;
-    bool walkOff = s.battingTeam == kHome && s.inning >= s.regulationInnings &&
+    bool walkOff = s.battingTeam == kHome && s.inning >= s.rules.regulationInnings &&
                    Score(s, kHome) > Score(s, kVisitors);
     if (s.runnerOnFirst != 0 && !walkOff) {
         int runner = s.runnerOnFirst;
@@ -114,7 +114,7 @@ int ExtraBaseHitFielder(Game& game) {
 }
 
 void DescribeExtraBaseHit(Game& game, int fielder) {
-    game.state.currentFielder = fielder;
+    game.state.play.currentFielder = fielder;
     if (!game.displayed()) return;
     PlayEffect(game, kHitSound);
     int d;
@@ -150,26 +150,26 @@ void ResolveTriple(Game& game) {
     AdvanceRunners(game, 3, 2, 1);
     PutBatterOn(game, 3, false);
     RecordHit(game, 3);
-    s.playResult = "3B";
+    s.play.playResult = "3B";
 }
 
 void ResolveHomeRun(Game& game) {
     GameState& s = game.state;
     int fielder = ExtraBaseHitFielder(game);
-    if (s.insideTheParkHomeRun) {
+    if (s.play.insideTheParkHomeRun) {
         DescribeExtraBaseHit(game, fielder);
     } else {
-        s.currentFielder = fielder;
+        s.play.currentFielder = fielder;
         SayBatter(game, msg::kHomeRunCall);
         SayBatter(game, msg::kHomeRunTrot(10 + s.runnersOn()));
         Say(game, msg::kHomeRunCrowd);
     }
-    s.homeRunInProgress = true;
+    s.play.homeRunInProgress = true;
     AdvanceRunners(game, 3, 2, 1);
     ScoreBatterRun(game);
-    s.homeRunInProgress = false;
+    s.play.homeRunInProgress = false;
     RecordHit(game, 4);
-    s.playResult = "HR";
+    s.play.playResult = "HR";
 }
 
 }  // namespace vrk

@@ -3,23 +3,19 @@
 
 #include "engine/advance_runners.h"
 #include "engine/ball_direction.h"
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
-#include "engine/hits.h"
+#include "engine/hits_single.h"
 #include "engine/hits_support.h"
+#include "engine/hits_throws.h"
 #include "engine/message_registry.h"
+#include "engine/plate_appearance_loop.h"
 
 namespace vrk {
 namespace {
 
 int Score(const GameState& s, int team) {
     return s.score[static_cast<std::size_t>(team)];
-}
-
-bool WalkOffReached(const GameState& s) {
-    return s.battingTeam == kHome && s.inning >= s.regulationInnings &&
-           Score(s, kHome) > Score(s, kVisitors);
 }
 
 // Where the single went and whether the infielder threw it away.
@@ -37,12 +33,12 @@ SingleBall PlaceSingle(Game& game, bool fromError) {
     SingleBall ball;
     PlayEffect(game, kHitSound);
     if (fromError) {
-        ball.fielder = OutfielderBehind(s.currentFielder);
+        ball.fielder = OutfielderBehind(s.play.currentFielder);
         return ball;
     }
     if (game.rng.draw() < 0.6) {
         ball.fielder = AirBallZone(game, PullValue(game));
-        s.currentFielder = ball.fielder;
+        s.play.currentFielder = ball.fielder;
         SayBatter(game, msg::kOutfieldSingle(ball.fielder));
         return ball;
     }
@@ -50,7 +46,7 @@ SingleBall PlaceSingle(Game& game, bool fromError) {
     if (game.rng.draw() < 0.25) {
         ball.infieldHit = true;
         ball.fielder = infielder;
-        s.currentFielder = infielder;
+        s.play.currentFielder = infielder;
         SayBatter(game, msg::kInfieldHit(infielder));
         if (infielder != kFirstBase) {
             double f = PositionAverage(game, infielder);
@@ -59,7 +55,7 @@ SingleBall PlaceSingle(Game& game, bool fromError) {
         return ball;
     }
     ball.fielder = OutfielderBehind(infielder);
-    s.currentFielder = ball.fielder;
+    s.play.currentFielder = ball.fielder;
     SayBatter(game, msg::kGroundSingle(ball.fielder));
     return ball;
 }
@@ -180,9 +176,9 @@ Sends DecideSends(Game& game, int fielder, bool runnerWasOnThird) {
 // A human batter may try to turn a close late single into a double.
 void OfferStretchToDouble(Game& game, int fielder) {
     GameState& s = game.state;
-    if (!HumanBattingSide(game) || s.errorOnPlay) return;
+    if (!HumanBattingSide(game) || s.play.errorOnPlay) return;
     if (s.runnerOnFirst != s.currentBatterSlot || s.runnerOnSecond != 0) return;
-    if (s.inning <= s.regulationInnings - 4 || s.outs >= 3) return;
+    if (s.inning <= s.rules.regulationInnings - 4 || s.outs >= 3) return;
     int k = 1 + (s.runnerOnThird != 0 ? 1 : 0);
     int deficit = Score(s, s.fieldingTeam) - Score(s, s.battingTeam);
     if (deficit != k && deficit != k - 1) return;
@@ -205,10 +201,10 @@ void PlaySingle(Game& game) {
     GameState& s = game.state;
     // A single after a fielding error puts the batter on without a hit; the
     // runners move as on a single whether the error was a throw or a bobble.
-    bool fromError = s.errorOnPlay;
+    bool fromError = s.play.errorOnPlay;
     SingleBall ball = PlaceSingle(game, fromError);
-    s.currentFielder = ball.fielder;
-    if (!fromError) s.playResult = "1B";
+    s.play.currentFielder = ball.fielder;
+    if (!fromError) s.play.playResult = "1B";
 
     bool runnerWasOnThird = s.runnerOnThird != 0;
     AdvanceRunners(game, 0, 0, 1);

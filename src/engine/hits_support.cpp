@@ -10,12 +10,12 @@
 namespace vrk {
 
 bool HumanBattingSide(const Game& game) {
-    return game.state.userManaged[static_cast<std::size_t>(game.state.battingTeam)] &&
+    return game.state.display.userManaged[static_cast<std::size_t>(game.state.battingTeam)] &&
            !game.config.autoCoach;
 }
 
 bool HumanFieldingSide(const Game& game) {
-    return game.state.userManaged[static_cast<std::size_t>(game.state.fieldingTeam)] &&
+    return game.state.display.userManaged[static_cast<std::size_t>(game.state.fieldingTeam)] &&
            !game.config.autoDefense;
 }
 
@@ -38,11 +38,11 @@ std::string RunnerSurname(const Game& game, int slot) {
 }
 
 void AppendResult(Game& game, std::string_view text) {
-    game.state.playResult.append(text);
+    game.state.play.playResult.append(text);
 }
 
 void AppendPosition(Game& game, int position) {
-    game.state.playResult.push_back(static_cast<char>('0' + position % 10));
+    game.state.play.playResult.push_back(static_cast<char>('0' + position % 10));
 }
 
 void PutBatterOn(Game& game, int base, bool unearned) {
@@ -56,10 +56,10 @@ void PutBatterOn(Game& game, int base, bool unearned) {
 }
 
 void AdvanceOnError(Game& game, int first, int second, int third) {
-    bool before = game.state.errorOnPlay;
-    game.state.errorOnPlay = true;
+    bool before = game.state.play.errorOnPlay;
+    game.state.play.errorOnPlay = true;
     AdvanceRunners(game, first, second, third);
-    game.state.errorOnPlay = before;
+    game.state.play.errorOnPlay = before;
 }
 
 void CountDoublePlay(Game& game) {

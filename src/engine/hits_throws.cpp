@@ -5,8 +5,8 @@
 #include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
-#include "engine/hits.h"
 #include "engine/hits_support.h"
+#include "engine/hits_throws.h"
 #include "engine/message_registry.h"
 
 namespace vrk {
@@ -48,7 +48,7 @@ ThrowOutcome ThrowForRunners(Game& game, bool isDouble, int firstTries, int seco
                              int firstOutChance, int secondOutChance) {
     ThrowOutcome result;
     GameState& s = game.state;
-    int fielder = s.currentFielder;
+    int fielder = s.play.currentFielder;
     try {
         double t = game.flags.hitAndRunCall ? 0.999 : game.rng.draw();
         if (firstTries >= 2 || secondTries >= 2) PlayEffect(game, kThrowSound);
@@ -77,7 +77,7 @@ ThrowOutcome ThrowForRunners(Game& game, bool isDouble, int firstTries, int seco
             bool noThrow = s.outs >= 3 || firstOutChance < 0;
             if (isDouble) {
                 // A walk-off already decided by the runners ahead needs no throw.
-                if (s.battingTeam == kHome && s.inning >= s.regulationInnings &&
+                if (s.battingTeam == kHome && s.inning >= s.rules.regulationInnings &&
                     s.score[kHome] > s.score[kVisitors]) {
                     noThrow = true;
                 }

@@ -7,20 +7,25 @@
 
 #include "core/text_fields.h"
 #include "engine/advance_runners.h"
+#include "engine/bunts.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
-#include "engine/running_plays.h"
+#include "engine/pitch_loop.h"
+#include "engine/pitching_change.h"
+#include "engine/plate_appearance.h"
+#include "engine/steals.h"
+#include "engine/strikeout.h"
+#include "engine/walk.h"
 
 namespace vrk {
 
 namespace {
 
 void ResetBallCounts(GameState& s) {
-    s.pitchOutsThisAppearance = 0;
-    s.ballsFromWildPitches = 0;
+    s.appearance.pitchOuts = 0;
+    s.appearance.ballsFromWildPitches = 0;
 }
 
 void AddBatterFaced(Game& game) {
@@ -35,7 +40,7 @@ void BallFour(Game& game) {
 }
 
 bool BothComputerManaged(const GameState& s) {
-    return !s.userManaged[kVisitors] && !s.userManaged[kHome];
+    return !s.display.userManaged[kVisitors] && !s.display.userManaged[kHome];
 }
 
 void Windup(Game& game) {
@@ -75,10 +80,10 @@ void RunnersMoveUpText(Game& game) {
 // Returns true when the wild pitch was ball four.
 void WildPitch(Game& game) {
     GameState& s = game.state;
-    if (game.displayed() && s.playDelay != 0) {
+    if (game.displayed() && s.display.playDelay != 0) {
         Say(game, msg::kWildPitch);
         RunnersMoveUpText(game);
-        if (s.soundOn && game.wording.chance(0.33)) {
+        if (s.display.soundOn && game.wording.chance(0.33)) {
             game.pacer->wait(1000);
             PlayWav(game, "15533.wav");
         }
@@ -88,8 +93,8 @@ void WildPitch(Game& game) {
     game.counters.of(s.fieldingTeam).wildPitches.push(s.pitcher);
     ++game.counters.pitch(s.fieldingTeam, s.pitcher).wildPitches;
     ++game.counters.wildPitches;
-    ++s.ballsFromWildPitches;
-    if (s.pitchOutsThisAppearance + s.ballsFromWildPitches > 3) {
+    ++s.appearance.ballsFromWildPitches;
+    if (s.appearance.pitchOuts + s.appearance.ballsFromWildPitches > 3) {
         BallFour(game);
     } else {
         StepBack(game);
@@ -119,16 +124,15 @@ void TellLongFoul(Game& game) {
     if (batter.atBats <= 0) return;
     Rng& wording = game.wording;
     if (!wording.chance(batter.homeRuns / (15.0 * batter.atBats))) return;
-    char throws =
-        asciiUpper(game.pitcherPlayer().hand);
+    char throws = asciiUpper(game.pitcherPlayer().hand);
     int fielder = kLeftField;
     if (batter.hand == 'L') fielder = kRightField;
     if (batter.hand == 'S' || batter.hand == 'B')
         fielder = throws == 'L' ? kLeftField : kRightField;
     if (wording.chance(0.15)) fielder = fielder == kLeftField ? kRightField : kLeftField;
     // The texts name the fielder through the current-fielder field.
-    const int fielderBefore = game.state.currentFielder;
-    game.state.currentFielder = fielder;
+    const int fielderBefore = game.state.play.currentFielder;
+    game.state.play.currentFielder = fielder;
     PlayEffect(game, 5);
     SayBatter(game, msg::kLongDrive(fielder));
     Say(game, wording.chance(0.1) ? msg::kLongDriveWall(fielder) : msg::kLongDriveChase(fielder),
@@ -136,7 +140,7 @@ void TellLongFoul(Game& game) {
     SayText(game, "Foul ball!");
     game.narration->showPlay();
     Pace(game, 450);
-    game.state.currentFielder = fielderBefore;
+    game.state.play.currentFielder = fielderBefore;
 }
 
 void HitAndRunStrikeout(Game& game) {
@@ -145,14 +149,14 @@ void HitAndRunStrikeout(Game& game) {
     AddBatterFaced(game);
     if (s.outs < 3) {
         ResolveSteal(game);
-        if (s.resultCode == 90) {
-            s.playResult += " DP";
+        if (s.play.resultCode == 90) {
+            s.play.playResult += " DP";
             ++game.counters.of(s.fieldingTeam).doublePlays;
-            s.resultCode = 0;
+            s.play.resultCode = 0;
         }
-        if (s.plateAppearanceContinues) {
+        if (s.appearance.continues) {
             // The strikeout ended the plate appearance; the steal's step back is undone.
-            s.plateAppearanceContinues = false;
+            s.appearance.continues = false;
             s.lastBatterSlot[s.battingTeam] += 1;
             BatterCounters& b = game.counters.bat(s.battingTeam, s.batter);
             b.atBats += 1;
@@ -179,8 +183,8 @@ void Substitutions(Game& game) {
     if (!change || reliever <= 0) return;
     BringInPitcher(game, ft, reliever);
     // A user's side is asked; the computer decides for its own.
-    const bool offer =
-        s.userManaged[ft] ? !game.options.designatedHitter : WantsDoubleSwitch(game, reliever);
+    const bool offer = s.display.userManaged[ft] ? !game.options.designatedHitter
+                                                 : WantsDoubleSwitch(game, reliever);
     if (offer && game.managers->doubleSwitch(game, reliever)) {
         ++game.counters.doubleSwitches;
     }
@@ -212,7 +216,7 @@ void PitchEvent(Game& game) {
             }
             if (r < speed * 0.025) {
                 SayText(game, "Throw to first, the runner back...");
-                s.throwOverMade = true;
+                s.appearance.throwOverMade = true;
                 StepBack(game);
                 return;
             }
@@ -220,12 +224,12 @@ void PitchEvent(Game& game) {
     }
 
     if (!s.basesEmpty() && f.pitchOut) {
-        if (s.ballsFromWildPitches + s.pitchOutsThisAppearance == 3) {
+        if (s.appearance.ballsFromWildPitches + s.appearance.pitchOuts == 3) {
             BallFour(game);
             return;
         }
         SayText(game, "Pitch Out!");
-        ++s.pitchOutsThisAppearance;
+        ++s.appearance.pitchOuts;
         if (!f.stealCall && !f.buntCall && !f.hitAndRunCall) {
             PlayEffect(game, 11);
             SayText(game, "Runner not going...");
@@ -238,7 +242,7 @@ void PitchEvent(Game& game) {
         ResolveBunt(game);
         // A bunt put in play ends the batter's turn, so he was faced; one who
         // pulled the bat back is still up.
-        if (!s.plateAppearanceContinues) AddBatterFaced(game);
+        if (!s.appearance.continues) AddBatterFaced(game);
         ResetBallCounts(s);
         return;
     }
@@ -250,7 +254,7 @@ void PitchEvent(Game& game) {
             ++s.runnerStealAttempts[s.battingTeam][SlotPlayer(game, s.battingTeam, lead)];
         }
         if (game.rng.chance(0.12) && lead != 0) {
-            if (s.playDelay != 0) Say(game, msg::kStealCalledOff);
+            if (s.display.playDelay != 0) Say(game, msg::kStealCalledOff);
             if (f.pitchOut) {
                 PlayEffect(game, 11);
                 StepBack(game);
@@ -315,7 +319,7 @@ void PitchEvent(Game& game) {
 
     ResolvePlateAppearance(game);
     // A dropped foul fly leaves the batter up; he is faced once, when his turn ends.
-    if (!s.plateAppearanceContinues) AddBatterFaced(game);
+    if (!s.appearance.continues) AddBatterFaced(game);
     ResetBallCounts(s);
     if (game.paced()) game.narration->refreshAtBat();
 }
@@ -323,16 +327,16 @@ void PitchEvent(Game& game) {
 void Tail(Game& game) {
     GameState& s = game.state;
     BatterCounters& b = game.counters.bat(s.battingTeam, s.batter);
-    if (!s.plateAppearanceContinues) {
-        WriteScoreCard(game, s.battingTeam, s.batter, s.pinchHitterThisAppearance ? '8' : ' ',
-                       s.playResult);
-        if (s.secondaryRunnerSlot != 0) {
-            s.scoreAtPlateAppearanceStart = s.score[s.battingTeam];
+    if (!s.appearance.continues) {
+        WriteScoreCard(game, s.battingTeam, s.batter, s.appearance.pinchHitter ? '8' : ' ',
+                       s.play.playResult);
+        if (s.play.secondaryRunnerSlot != 0) {
+            s.appearance.startingScore = s.score[s.battingTeam];
             WriteScoreCard(game, s.battingTeam,
-                           SlotPlayer(game, s.battingTeam, s.secondaryRunnerSlot), ' ',
-                           s.playResult);
+                           SlotPlayer(game, s.battingTeam, s.play.secondaryRunnerSlot), ' ',
+                           s.play.playResult);
         }
-        s.afterHomeRun = s.homeRunThisPass;
+        s.afterHomeRun = s.play.homeRunThisPass;
     }
     b.atBats += 1;
     b.vsHand[handIndex(game.pitcherPlayer().hand)].atBats += 1;
@@ -342,7 +346,7 @@ void Tail(Game& game) {
         game.narration->redrawField();
     }
     Pace(game, 1000);
-    if (s.homeRunThisPass && game.paced()) {
+    if (s.play.homeRunThisPass && game.paced()) {
         game.narration->celebrateHomeRun(game.config.fireworks == 'Y');
     }
 }
@@ -353,15 +357,15 @@ void PlayPass(Game& game) {
     GameState& s = game.state;
     StrategyFlags& f = game.flags;
 
-    s.secondaryRunnerSlot = 0;
-    s.homeRunThisPass = false;
-    s.resultCode = 0;
-    s.errorOnPlay = false;
-    s.noRbiOnPlay = false;
-    s.precedingError = ErrorKind::None;
-    s.playResult.clear();
+    s.play.secondaryRunnerSlot = 0;
+    s.play.homeRunThisPass = false;
+    s.play.resultCode = 0;
+    s.play.errorOnPlay = false;
+    s.play.noRbiOnPlay = false;
+    s.play.precedingError = ErrorKind::None;
+    s.play.playResult.clear();
     if (game.displayed()) game.narration->startPlay();
-    if (!s.throwOverMade) f.clearPlateAppearance();
+    if (!s.appearance.throwOverMade) f.clearPlateAppearance();
     const bool buntBefore = f.buntCall;
     const bool stealBefore = f.stealCall;
     const bool hitAndRunBefore = f.hitAndRunCall;
@@ -371,11 +375,11 @@ void PlayPass(Game& game) {
     } else {
         game.managers->input(game);
     }
-    if (!s.showPlayByPlay) s.playDelay = 0;
+    if (!s.display.showPlayByPlay) s.display.playDelay = 0;
 
-    if (s.throwOverMade) {
-        s.throwOverMade = false;
-    } else if (!s.userManaged[kVisitors] || !s.userManaged[kHome]) {
+    if (s.appearance.throwOverMade) {
+        s.appearance.throwOverMade = false;
+    } else if (!s.display.userManaged[kVisitors] || !s.display.userManaged[kHome]) {
         game.managers->autoManage(game);
     }
 
@@ -390,7 +394,7 @@ void PlayPass(Game& game) {
         f.buntCall = false;
     }
 
-    s.buntFielderDraw = game.rng.randInt(4);
+    s.play.buntFielderDraw = game.rng.randInt(4);
     Substitutions(game);
 
     try {

@@ -1,7 +1,8 @@
 // A new pitcher comes in, and whether the computer pairs it with a double switch.
+#include "engine/pitching_change.h"
 #include "engine/engine_helpers.h"
 #include "engine/expected_pitches.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 
 namespace vrk {
 
@@ -28,7 +29,7 @@ void BringInPitcher(Game& game, int team, int entry) {
 bool WantsDoubleSwitch(Game& game, int reliever) {
     const GameState& s = game.state;
     int ft = s.fieldingTeam;
-    if (s.userManaged[static_cast<std::size_t>(ft)] || game.config.noDoubleSwitch ||
+    if (s.display.userManaged[static_cast<std::size_t>(ft)] || game.config.noDoubleSwitch ||
         game.options.designatedHitter) {
         return false;
     }

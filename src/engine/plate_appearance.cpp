@@ -1,9 +1,15 @@
 // The outcome of a plate appearance: one draw against the thresholds, then
 // the handler of what was drawn, and the pitches it took.
-#include "engine/batted_ball_handlers.h"
+#include "engine/plate_appearance.h"
 #include "engine/engine_helpers.h"
+#include "engine/event_rates.h"
+#include "engine/game.h"
+#include "engine/hit_factor.h"
+#include "engine/hits_extra_bases.h"
+#include "engine/hits_single.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
+#include "engine/resolve_out.h"
+#include "engine/walk.h"
 
 namespace vrk {
 
@@ -36,37 +42,37 @@ void ResolvePlateAppearance(Game& game) {
     EventRates rates = ComputeEventRates(game, factor.homeRunScale);
     OutcomeThresholds th = ComputeThresholds(game, rates, factor.hitFactor);
 
-    s.hitType = 0;
+    s.play.hitType = 0;
     double r = game.rng.draw();
     int k = game.rng.randInt(10);
     if (game.flags.hitAndRunCall && r < th.t[6]) SayBatter(game, msg::kHitAndRunOn);
 
     if (r > th.t[6]) {
         ResolveOut(game);
-        AddPitches(game, s.playResult == "K" ? PitchColumn::Strikeout : PitchColumn::Out, k);
+        AddPitches(game, s.play.playResult == "K" ? PitchColumn::Strikeout : PitchColumn::Out, k);
     } else if (r > th.t[5]) {
         const Player& batter = game.batterPlayer();
-        s.insideTheParkHomeRun = game.rng.draw() < 0.01 * batter.speed - 0.05;
+        s.play.insideTheParkHomeRun = game.rng.draw() < 0.01 * batter.speed - 0.05;
         // A game-winning hit in the home half is not run out around the bases.
-        if (s.inning >= s.regulationInnings && s.battingTeam == kHome &&
+        if (s.inning >= s.rules.regulationInnings && s.battingTeam == kHome &&
             s.score[kHome] + s.runnersOn() > s.score[kVisitors]) {
-            s.insideTheParkHomeRun = false;
+            s.play.insideTheParkHomeRun = false;
         }
-        s.hitType = 4;
-        s.homeRunThisPass = true;
+        s.play.hitType = 4;
+        s.play.homeRunThisPass = true;
         ResolveHomeRun(game);
-        s.insideTheParkHomeRun = false;
+        s.play.insideTheParkHomeRun = false;
         AddPitches(game, PitchColumn::Hit, k);
     } else if (r > th.t[4]) {
-        s.hitType = 3;
+        s.play.hitType = 3;
         ResolveTriple(game);
         AddPitches(game, PitchColumn::Hit, k);
     } else if (r > th.t[3]) {
-        s.hitType = 2;
+        s.play.hitType = 2;
         ResolveDouble(game);
         AddPitches(game, PitchColumn::Hit, k);
     } else if (r > th.t[2]) {
-        s.hitType = 1;
+        s.play.hitType = 1;
         ResolveSingle(game);
         AddPitches(game, PitchColumn::Hit, k);
     } else if (r > th.t[1]) {

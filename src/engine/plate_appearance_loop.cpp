@@ -4,8 +4,11 @@
 
 #include "core/text_fields.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/game_texts.h"
 #include "engine/message_registry.h"
+#include "engine/pitch_loop.h"
+#include "engine/plate_appearance_loop.h"
 
 namespace vrk {
 
@@ -43,7 +46,7 @@ void AnnounceBatter(Game& game, bool continuing) {
 }  // namespace
 
 bool WalkOffReached(const GameState& s) {
-    return s.inning >= s.regulationInnings && s.battingTeam == kHome &&
+    return s.inning >= s.rules.regulationInnings && s.battingTeam == kHome &&
            s.score[kVisitors] < s.score[kHome];
 }
 
@@ -69,8 +72,8 @@ bool PlayHalfInning(Game& game) {
             s.stoppedByFault = true;
             return false;
         }
-        if (s.playDelay == 0) {
-            s.soundOn = false;
+        if (s.display.playDelay == 0) {
+            s.display.soundOn = false;
         } else if (game.config.displayFatigue == 'Y' && game.displayed()) {
             game.narration->fatigue(FatigueText(game));
         }
@@ -83,16 +86,16 @@ bool PlayHalfInning(Game& game) {
         s.currentBatterSlot = next;
         if (game.paced()) game.narration->markBatter(bt, next);
 
-        bool continuing = s.plateAppearanceContinues;
-        s.plateAppearanceContinues = false;
+        bool continuing = s.appearance.continues;
+        s.appearance.continues = false;
         if (!continuing) {
-            s.pinchHitterThisAppearance = false;
-            s.runAnnounced = false;
-            s.scoreAtPlateAppearanceStart = s.score[bt];
+            s.appearance.pinchHitter = false;
+            s.appearance.runAnnounced = false;
+            s.appearance.startingScore = s.score[bt];
         }
         s.batter = SlotPlayer(game, bt, s.currentBatterSlot);
-        if (game.displayed() &&
-            (s.playDelay > 0 || s.userManaged[kVisitors] || s.userManaged[kHome])) {
+        if (game.displayed() && (s.display.playDelay > 0 || s.display.userManaged[kVisitors] ||
+                                 s.display.userManaged[kHome])) {
             AnnounceBatter(game, continuing);
         }
         PlayPass(game);

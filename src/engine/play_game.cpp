@@ -1,6 +1,11 @@
 // A whole game: innings until one of the three end tests says it is over.
+#include "engine/play_game.h"
+#include "engine/end_of_game.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/game_start.h"
+#include "engine/half_inning.h"
+#include "engine/plate_appearance_loop.h"
 
 namespace vrk {
 
@@ -35,14 +40,14 @@ GameResult PlayGame(Game& game) {
     StartGame(game);
     bool over = false;
     while (!over) {
-        if (s.inning > s.regulationInnings && s.score[kHome] < s.score[kVisitors]) {
+        if (s.inning > s.rules.regulationInnings && s.score[kHome] < s.score[kVisitors]) {
             --s.inning;
             break;
         }
         for (int bt = kVisitors; bt <= kHome && !over; ++bt) {
             s.battingTeam = bt;
             s.fieldingTeam = otherTeam(bt);
-            if (s.inning >= s.regulationInnings && s.score[kVisitors] < s.score[kHome] &&
+            if (s.inning >= s.rules.regulationInnings && s.score[kVisitors] < s.score[kHome] &&
                 bt == kHome) {
                 over = true;
                 break;

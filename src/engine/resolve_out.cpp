@@ -6,12 +6,16 @@
 #include <string>
 
 #include "engine/ball_direction.h"
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/expected_pitches.h"
 #include "engine/fielding.h"
+#include "engine/fly_balls.h"
+#include "engine/game.h"
+#include "engine/ground_balls.h"
+#include "engine/hits_single.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
+#include "engine/resolve_out.h"
+#include "engine/strikeout.h"
 
 namespace vrk {
 
@@ -64,24 +68,24 @@ void TellGroundBallError(Game& game, int fielder, int c4) {
 void GroundBall(Game& game, double v) {
     GameState& s = game.state;
     int fielder = GroundBallFielder(game, v);
-    s.currentFielder = fielder;
+    s.play.currentFielder = fielder;
     // The average is the chance of a clean play, made of the fielder's own
     // errors; the error is its complement and nothing more.
     double f = PositionAverage(game, fielder);
     if (game.rng.draw() > f) {
-        s.errorOnPlay = true;
+        s.play.errorOnPlay = true;
         ChargeError(game, fielder, false);
-        int c4 = s.buntFielderDraw;
+        int c4 = s.play.buntFielderDraw;
         TellGroundBallError(game, fielder, c4);
-        s.precedingError = c4 == 1 ? ErrorKind::Throwing : ErrorKind::Fielding;
-        s.playResult = "E-" + std::to_string(fielder);
+        s.play.precedingError = c4 == 1 ? ErrorKind::Throwing : ErrorKind::Fielding;
+        s.play.playResult = "E-" + std::to_string(fielder);
         // The single handler puts the batter on and moves the runners; no hit.
-        s.hitType = 1;
+        s.play.hitType = 1;
         ResolveSingle(game);
-        s.hitType = 0;
+        s.play.hitType = 0;
         return;
     }
-    s.playResult = std::to_string(fielder);
+    s.play.playResult = std::to_string(fielder);
     ResolveGroundBall(game);
     AddPitcherOut(game);
 }
@@ -126,7 +130,7 @@ void ResolveOut(Game& game) {
         if (x <= groundThreshold) {
             GroundBall(game, v);
         } else {
-            s.currentFielder = AirBallFielder(game, AirBallZone(game, v));
+            s.play.currentFielder = AirBallFielder(game, AirBallZone(game, v));
             ResolveAirBall(game);
         }
     } catch (const std::exception& e) {

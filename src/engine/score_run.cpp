@@ -21,7 +21,7 @@ void CountRun(Game& game, int runnerEntry, int responsible, bool earnedPossible)
         s.lineScore[bt][s.scoreboardInning] += 1;
     if (s.inning < 31) game.counters.of(bt).runsByInning[s.inning] += 1;
 
-    if (!s.errorOnPlay && !s.noRbiOnPlay && s.batter > 0) {
+    if (!s.play.errorOnPlay && !s.play.noRbiOnPlay && s.batter > 0) {
         BatterCounters& b = game.counters.bat(bt, s.batter);
         ++b.runsBattedIn;
     }
@@ -31,7 +31,7 @@ void CountRun(Game& game, int runnerEntry, int responsible, bool earnedPossible)
         PitcherCounters& p = game.counters.pitch(ft, charged);
         ++p.runs;
         if (earnedPossible && responsible > 0 &&
-            s.outs + (s.halfInningErrors - s.halfInningAdvanceErrors) < 3 && !s.errorOnPlay) {
+            s.outs + (s.halfInningErrors - s.halfInningAdvanceErrors) < 3 && !s.play.errorOnPlay) {
             ++p.earnedRuns;
         }
     }
@@ -45,7 +45,7 @@ void CountRun(Game& game, int runnerEntry, int responsible, bool earnedPossible)
         if (!s.firstSaveMark.empty() || !s.secondSaveMark.empty()) {
             s.firstSaveMark = {};
             s.secondSaveMark = {};
-            if (s.inning > s.regulationInnings - 3) {
+            if (s.inning > s.rules.regulationInnings - 3) {
                 ++game.counters.pitch(ft, s.currentPitcher[ft]).blownSaves;
             }
         }
@@ -62,14 +62,14 @@ void ScoreRun(Game& game, int runnerSlot) {
     int bt = s.battingTeam;
     // Once the home side leads in its last half inning the game is over:
     // further runners do not score (a home run counts all its runs).
-    if (!s.homeRunInProgress && s.inning >= s.regulationInnings && bt == kHome &&
+    if (!s.play.homeRunInProgress && s.inning >= s.rules.regulationInnings && bt == kHome &&
         s.score[kHome] > s.score[kVisitors]) {
         return;
     }
     int slot = (runnerSlot >= 1 && runnerSlot <= kLineupSize) ? runnerSlot : 0;
     int responsible = slot ? s.responsiblePitcher[bt][slot] : 0;
     CountRun(game, SlotPlayer(game, bt, slot), responsible, true);
-    if (!s.homeRunInProgress && !s.runAnnounced && s.playDelay != 0) {
+    if (!s.play.homeRunInProgress && !s.appearance.runAnnounced && s.display.playDelay != 0) {
         SayRunner(game, msg::kRunScores, slot);
     }
 }
@@ -82,7 +82,7 @@ void ScoreBatterRun(Game& game) {
 void AnnounceRun(Game& game, int runnerSlot) {
     if (runnerSlot == 0) return;
     SayRunner(game, msg::kRunScores, runnerSlot);
-    game.state.runAnnounced = true;
+    game.state.appearance.runAnnounced = true;
 }
 
 }  // namespace vrk

@@ -88,39 +88,6 @@ bool TookPart(const BatterCounters& c) {
            c.runsBattedIn != 0;
 }
 
-void AddSplits(HandSplit& to, const HandSplit& from) {
-    to.atBats += from.atBats;
-    to.hits += from.hits;
-    to.singles += from.singles;
-    to.doubles += from.doubles;
-    to.triples += from.triples;
-    to.homeRuns += from.homeRuns;
-    to.walks += from.walks;
-    to.hitByPitch += from.hitByPitch;
-    to.strikeouts += from.strikeouts;
-    to.sacrificeFlies += from.sacrificeFlies;
-}
-
-void AddCounters(BatterCounters& to, const BatterCounters& from) {
-    to.atBats += from.atBats;
-    to.runs += from.runs;
-    to.hits += from.hits;
-    to.doubles += from.doubles;
-    to.triples += from.triples;
-    to.homeRuns += from.homeRuns;
-    to.runsBattedIn += from.runsBattedIn;
-    to.walks += from.walks;
-    to.hitByPitch += from.hitByPitch;
-    to.strikeouts += from.strikeouts;
-    to.stolenBases += from.stolenBases;
-    to.caughtStealing += from.caughtStealing;
-    to.sacrifices += from.sacrifices;
-    to.sacrificeFlies += from.sacrificeFlies;
-    to.groundedIntoDoublePlays += from.groundedIntoDoublePlays;
-    to.errors += from.errors;
-    for (std::size_t i = 0; i < to.vsHand.size(); ++i) AddSplits(to.vsHand[i], from.vsHand[i]);
-}
-
 // One batting line per player and game. The player's figures may sit on
 // more than one entry: the pitcher's batting slot is a stand-in entry that
 // bears the name of whoever pitches and bats for him until he leaves, so a

@@ -6,7 +6,9 @@
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
 #include "engine/message_registry.h"
-#include "engine/running_plays.h"
+#include "engine/steals.h"
+#include "engine/steals_chance.h"
+#include "engine/steals_home.h"
 #include "engine/steals_support.h"
 
 namespace vrk {
@@ -24,12 +26,12 @@ void ThrowAway(Game& game, int stealer, int partner) {
     if (game.record != nullptr) ++game.record->catcherThrowingErrors;
     CreditSteal(game, stealer, "SB/E-2");
     if (partner != 0) CreditSteal(game, partner, "SB");
-    bool before = s.noRbiOnPlay;
-    s.noRbiOnPlay = true;
-    s.errorOnPlay = true;
+    bool before = s.play.noRbiOnPlay;
+    s.play.noRbiOnPlay = true;
+    s.play.errorOnPlay = true;
     AdvanceRunners(game, 2, 2, 2);
-    s.errorOnPlay = false;
-    s.noRbiOnPlay = before;
+    s.play.errorOnPlay = false;
+    s.play.noRbiOnPlay = before;
 }
 
 // Band of the debug table: below 40 %, 40-50 ... 90-99.
@@ -101,7 +103,7 @@ void StealBase(Game& game, double r, bool alone) {
     CreditPutout(game, cover);
     CreditAssist(game, kCatcher);
     ChargeCaught(game, stealer, target, "CS 2-" + std::to_string(cover));
-    s.resultCode = 90;
+    s.play.resultCode = 90;
 }
 
 }  // namespace steals

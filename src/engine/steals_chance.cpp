@@ -4,7 +4,7 @@
 
 #include "core/rounding.h"
 #include "data/team.h"
-#include "engine/running_plays.h"
+#include "engine/steals_chance.h"
 
 namespace vrk {
 

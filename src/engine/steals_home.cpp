@@ -1,9 +1,11 @@
 // The steal of home, alone or as the front end of a double steal.
+#include "engine/steals_home.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
 #include "engine/message_registry.h"
-#include "engine/running_plays.h"
 #include "engine/score_run.h"
+#include "engine/steals.h"
+#include "engine/steals_chance.h"
 #include "engine/steals_support.h"
 
 namespace vrk::steals {
@@ -54,10 +56,10 @@ void StealHome(Game& game, double r) {
         Say(game, msg::kCrowdReaction);
         CreditSteal(game, runner, "SB");
         s.runnerOnThird = 0;
-        bool before = s.noRbiOnPlay;
-        s.noRbiOnPlay = true;
+        bool before = s.play.noRbiOnPlay;
+        s.play.noRbiOnPlay = true;
         ScoreRun(game, runner);
-        s.noRbiOnPlay = before;
+        s.play.noRbiOnPlay = before;
         TrailersMoveUp(game);
         return;
     }
@@ -69,7 +71,7 @@ void StealHome(Game& game, double r) {
     CreditPutout(game, kCatcher);
     CreditAssist(game, cover);
     ChargeCaught(game, runner, 4, "CS " + std::to_string(cover) + "-2");
-    s.resultCode = 90;
+    s.play.resultCode = 90;
     TrailersMoveUp(game);
 }
 

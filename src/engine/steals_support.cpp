@@ -3,7 +3,7 @@
 #include "core/text_fields.h"
 #include "engine/engine_helpers.h"
 #include "engine/hits_support.h"
-#include "engine/running_plays.h"
+#include "engine/steals_chance.h"
 
 namespace vrk::steals {
 

@@ -18,11 +18,6 @@ void ChargeCaught(Game& game, int slot, int base, std::string_view cardText);
 int MiddleInfielderCovering(const Game& game);
 // Whether the batting side tries the double steal (asked of a user's side).
 bool BattingSideTries(Game& game, double computerChance);
-// A steal of second or third decided by the draw r; `alone` marks the
-// runner on first going while the runner on third holds.
-void StealBase(Game& game, double r, bool alone);
-// The steal of home decided by the draw r.
-void StealHome(Game& game, double r);
 
 // The plate appearance goes on unless the play ended the half inning.
 void Finish(Game& game);

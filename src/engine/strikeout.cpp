@@ -1,8 +1,9 @@
 // A strikeout, and the dropped third strike that lets the batter reach.
+#include "engine/strikeout.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
+#include "engine/game.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
 
 namespace vrk {
 
@@ -30,7 +31,7 @@ void ResolveStrikeout(Game& game) {
             SayBatter(game, msg::kStrikeoutFollow(detail));
         }
     }
-    s.playResult.assign(1, 'K');
+    s.play.playResult.assign(1, 'K');
 
     if (!s.basesEmpty()) return;
     double z = game.rng.draw();
@@ -51,10 +52,10 @@ void ResolveStrikeout(Game& game) {
     if (wildPitch) {
         tc.wildPitches.push(s.pitcher);
         ++pc.wildPitches;
-        s.playResult = "K-DTS WP";
+        s.play.playResult = "K-DTS WP";
     } else {
         tc.passedBalls.push(FielderEntry(game, kCatcher));
-        s.playResult = "K-DTS PB";
+        s.play.playResult = "K-DTS PB";
     }
     --s.outs;
     AddPitcherOut(game, -1);

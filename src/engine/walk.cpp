@@ -1,8 +1,9 @@
 // Walks and hit batsmen: forced runners move up and the batter takes first.
+#include "engine/walk.h"
 #include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
+#include "engine/game.h"
 #include "engine/message_registry.h"
-#include "engine/outcome_model.h"
 
 namespace vrk {
 
@@ -39,7 +40,7 @@ void ResolveWalk(Game& game) {
     ++b.walks;
     ++b.vsHand[static_cast<std::size_t>(handIndex(game.pitcherPlayer().hand))].walks;
     ++game.counters.pitch(s.fieldingTeam, s.pitcher).walks;
-    s.playResult = game.flags.intentionalWalk ? "Int BB" : "BB";
+    s.play.playResult = game.flags.intentionalWalk ? "Int BB" : "BB";
 }
 
 void ResolveHitByPitch(Game& game) {
@@ -53,7 +54,7 @@ void ResolveHitByPitch(Game& game) {
     ++b.vsHand[static_cast<std::size_t>(handIndex(game.pitcherPlayer().hand))].hitByPitch;
     ++game.counters.pitch(s.fieldingTeam, s.pitcher).hitBatsmen;
     game.counters.of(s.fieldingTeam).hitByPitch.push({s.battingTeam, s.batter});
-    s.playResult = "HBP";
+    s.play.playResult = "HBP";
 }
 
 }  // namespace vrk

@@ -35,12 +35,12 @@ void Manage(Game& game, AutoManagerContext& context) {
         ~Forget() { context.situation = nullptr; }
     } forget{context};
     try {
-        if (!s.userManaged[s.fieldingTeam]) {
+        if (!s.display.userManaged[s.fieldingTeam]) {
             ManageInfieldAndPitchOut(game, context);
             ManageWalks(game, context);
             if (ManagePitchingChange(game, context)) return;
         }
-        if (!s.userManaged[s.battingTeam]) {
+        if (!s.display.userManaged[s.battingTeam]) {
             if (ManagePinchHitter(game, context)) return;
             if (ManageRunningPlay(game, context)) return;
             ManagePinchRunner(game, context);

@@ -17,11 +17,11 @@ namespace {
 // a pitch-out on a coin flip.
 bool PitchOutOnFirst(Game& game, const Situation& x, int speed, int penalty) {
     const GameState& s = game.state;
-    int thrown = s.pitchOutsThisAppearance;
+    int thrown = s.appearance.pitchOuts;
     bool call = false;
     int t = PitchOutSpeedThreshold(speed) + 20 * thrown - penalty;
     if (thrown < 2 && 10 * speed + game.rng.randInt(100) > t) call = true;
-    if (s.inning > s.regulationInnings - 2 && std::abs(x.defensiveLead) < 2 && speed > 5 &&
+    if (s.inning > s.rules.regulationInnings - 2 && std::abs(x.defensiveLead) < 2 && speed > 5 &&
         thrown < 2 && game.rng.randInt(10) > 5) {
         call = true;
     }
@@ -30,12 +30,12 @@ bool PitchOutOnFirst(Game& game, const Situation& x, int speed, int penalty) {
 
 bool PitchOutOnSecond(Game& game, const Situation& x, int speed, int penalty) {
     const GameState& s = game.state;
-    if (x.defensiveLead == 0 && s.inning > s.regulationInnings - 2) return false;
+    if (x.defensiveLead == 0 && s.inning > s.rules.regulationInnings - 2) return false;
     static constexpr int kByOuts[] = {160, 140, 180};
     int t = kByOuts[s.outs < 0 ? 0 : s.outs > 2 ? 2 : s.outs];
     char throws = game.pitcherPlayer().hand;
     if (throws == 'R' || throws == 'r') t += 20;
-    int thrown = s.pitchOutsThisAppearance;
+    int thrown = s.appearance.pitchOuts;
     t += 20 * thrown - penalty;
     return thrown < 2 && 10 * speed + game.rng.randInt(100) > t;
 }
@@ -52,7 +52,7 @@ void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
     StrategyFlags& f = game.flags;
     const Situation x = automan::Current(game, context);
-    const int reg = s.regulationInnings;
+    const int reg = s.rules.regulationInnings;
 
     if (s.outs < 2 && s.runnerOnThird != 0) {
         bool in = false;
@@ -88,7 +88,7 @@ void ManageWalks(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
     StrategyFlags& f = game.flags;
     const Situation x = automan::Current(game, context);
-    const int reg = s.regulationInnings;
+    const int reg = s.rules.regulationInnings;
     const int ft = x.fielding;
 
     if (s.inning >= reg && x.batting == kHome && x.defensiveLead == 0 && s.outs < 2 &&

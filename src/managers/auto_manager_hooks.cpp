@@ -3,8 +3,10 @@
 #include "managers/auto_manager_hooks.h"
 
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 #include "engine/message_registry.h"
+#include "engine/pitching_change.h"
+#include "engine/play_game.h"
 #include "managers/auto_manager_double_switch.h"
 #include "managers/auto_manager_support.h"
 #include "managers/pitcher_entry.h"
@@ -32,7 +34,7 @@ AutoManagerHooks::AutoManagerHooks(AutoManagerCounters& counters, const Rotation
     : counters_(counters), rotations_(rotations) {}
 
 bool AutoManagerHooks::computer(const Game& game, int team) const {
-    return !game.state.userManaged[team];
+    return !game.state.display.userManaged[team];
 }
 
 void AutoManagerHooks::beginGame(Game& game) {
@@ -97,7 +99,7 @@ void AutoManagerHooks::pinchHit(Game& game, int team, int entry) {
         s.pitcherReplaced[team] = true;
     }
     s.batter = old;
-    s.pinchHitterThisAppearance = true;
+    s.appearance.pinchHitter = true;
     Say(game, msg::kPinchHitter, old, team, entry, team);
 }
 
@@ -123,7 +125,8 @@ int AutoManagerHooks::substitutions(Game& game) {
     StrategyFlags& f = game.flags;
     completeEntries(game);
     int result = 0;
-    if (userSide_ != nullptr && (s.userManaged[kVisitors] || s.userManaged[kHome])) {
+    if (userSide_ != nullptr &&
+        (s.display.userManaged[kVisitors] || s.display.userManaged[kHome])) {
         result = userSide_->substitutions(game);
     }
     const int ft = s.fieldingTeam;

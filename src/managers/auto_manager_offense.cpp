@@ -15,7 +15,7 @@ namespace {
 
 bool WantsBunt(Game& game, const Situation& x) {
     const GameState& s = game.state;
-    const int reg = s.regulationInnings;
+    const int reg = s.rules.regulationInnings;
     const Player& batter = game.batterPlayer();
     const int absDeficit = std::abs(x.deficit);
     if (x.pitcherBatting) {
@@ -36,7 +36,7 @@ enum class StealCase { Refused, Considered, HitAndRunOnly };
 // The runner who would steal (slot) and whether the situation allows it.
 StealCase StealSituation(const Game& game, const Situation& x, int& runner, int& target) {
     const GameState& s = game.state;
-    const int reg = s.regulationInnings;
+    const int reg = s.rules.regulationInnings;
     bool first = s.runnerOnFirst != 0;
     bool second = s.runnerOnSecond != 0;
     bool third = s.runnerOnThird != 0;
@@ -73,11 +73,11 @@ double StealRate(Game& game, const Situation& x, int runnerSlot, int target) {
     const Player& runner = game.battingSide().player(SlotPlayer(game, x.batting, runnerSlot));
     double rate = StealAttemptRate(runner);
     if (automan::PitcherBatsInSlot(game, x.batting, runnerSlot)) rate *= 0.33;
-    char throws =
-        asciiUpper(game.pitcherPlayer().hand);
+    char throws = asciiUpper(game.pitcherPlayer().hand);
     if (target == 3) rate *= throws == 'R' ? 0.2 : 0.8;
     if (target == 2) rate *= throws == 'L' ? 0.4 : 1.1;
-    if (s.inning > s.regulationInnings - 2 && std::abs(x.deficit) < 2 && rate > 0.25) rate *= 1.5;
+    if (s.inning > s.rules.regulationInnings - 2 && std::abs(x.deficit) < 2 && rate > 0.25)
+        rate *= 1.5;
     // A rate from his line counts his attempts per time he reached first, but
     // only about four in five of those stays come with a turn the rules above
     // let him go; taken per turn as it stands, replayed seasons fell a third

@@ -61,12 +61,12 @@ int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const S
     if (team.player(pitcher).pitching.games > 0 &&
         7 + s.pitchCount[bt] > automan::AllowedPitches(game, context.bullpen, bt)) {
         reason = -1;
-    } else if (s.inning == s.regulationInnings - 2 && starter) {
+    } else if (s.inning == s.rules.regulationInnings - 2 && starter) {
         double share = std::min(1 - CompleteGameShare(team.appearancesPerStart), 0.99);
         if (game.rng.draw() < share / 2) reason = kPinchHitGeneralReliever;
     }
     if (reason == 0 && automan::HasCloser(game, context.bullpen, bt) &&
-        s.inning > s.regulationInnings - 2 && x.offensiveLead >= 0 && x.offensiveLead <= 3 &&
+        s.inning > s.rules.regulationInnings - 2 && x.offensiveLead >= 0 && x.offensiveLead <= 3 &&
         outs >= 1) {
         reason = kPinchHitCloser;
     }
@@ -130,7 +130,7 @@ bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
     GameState& s = game.state;
     const Situation x = automan::Current(game, context);
     const int bt = x.batting;
-    const int reg = s.regulationInnings;
+    const int reg = s.rules.regulationInnings;
     const double aps = game.team(bt).appearancesPerStart;
 
     int reason = x.pitcherBatting ? PitcherPinchHitReason(game, context, x) : 0;

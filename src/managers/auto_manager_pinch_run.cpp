@@ -11,7 +11,7 @@ namespace vrk {
 void ManagePinchRunner(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
     const automan::Situation x = automan::Current(game, context);
-    if (s.inning < s.regulationInnings - 2 || std::abs(x.deficit) >= 3) return;
+    if (s.inning < s.rules.regulationInnings - 2 || std::abs(x.deficit) >= 3) return;
     int slot = s.runnerOnSecond == 0 ? s.runnerOnFirst : s.runnerOnSecond;
     if (slot == 0 || automan::PitcherBatsInSlot(game, x.batting, slot)) return;
     const Team& team = game.team(x.batting);

@@ -109,7 +109,7 @@ bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, i
 }
 
 bool PlayDelayOn(const Game& game) {
-    return game.displayed() && game.state.playDelay != 0;
+    return game.displayed() && game.state.display.playDelay != 0;
 }
 
 }  // namespace vrk::automan

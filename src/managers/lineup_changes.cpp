@@ -6,8 +6,9 @@
 
 #include "core/text_fields.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
 #include "engine/message_registry.h"
+#include "engine/pitching_change.h"
 #include "managers/pitcher_entry.h"
 #include "managers/roster_swap.h"
 

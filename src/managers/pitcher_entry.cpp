@@ -17,39 +17,6 @@ int Round(double x) {
     return static_cast<int>(roundHalfEven(x));
 }
 
-void AddInto(HandSplit& to, const HandSplit& from) {
-    to.atBats += from.atBats;
-    to.hits += from.hits;
-    to.singles += from.singles;
-    to.doubles += from.doubles;
-    to.triples += from.triples;
-    to.homeRuns += from.homeRuns;
-    to.walks += from.walks;
-    to.hitByPitch += from.hitByPitch;
-    to.strikeouts += from.strikeouts;
-    to.sacrificeFlies += from.sacrificeFlies;
-}
-
-void AddInto(BatterCounters& to, const BatterCounters& from) {
-    to.atBats += from.atBats;
-    to.runs += from.runs;
-    to.hits += from.hits;
-    to.doubles += from.doubles;
-    to.triples += from.triples;
-    to.homeRuns += from.homeRuns;
-    to.runsBattedIn += from.runsBattedIn;
-    to.walks += from.walks;
-    to.hitByPitch += from.hitByPitch;
-    to.strikeouts += from.strikeouts;
-    to.stolenBases += from.stolenBases;
-    to.caughtStealing += from.caughtStealing;
-    to.sacrifices += from.sacrifices;
-    to.sacrificeFlies += from.sacrificeFlies;
-    to.groundedIntoDoublePlays += from.groundedIntoDoublePlays;
-    to.errors += from.errors;
-    for (std::size_t i = 0; i < to.vsHand.size(); ++i) AddInto(to.vsHand[i], from.vsHand[i]);
-}
-
 int PitcherSlot(const Team& team) {
     for (int k = 1; k <= kLineupSize; ++k) {
         if (team.player(k).lineupPosition == kPitcher) return k;
@@ -125,7 +92,7 @@ void CompletePitcherEntry(Game& game, BullpenState& bullpen, int team, bool from
             } else {
                 // What the slot batted while he pitched is his own line.
                 BatterCounters& slotLine = game.counters.bat(team, slotEntry);
-                AddInto(game.counters.bat(team, outgoing), slotLine);
+                AddCounters(game.counters.bat(team, outgoing), slotLine);
                 slotLine = BatterCounters{};
             }
             SetPitcherBattingFigures(t.player(slotEntry), t.player(entry), game.rng);

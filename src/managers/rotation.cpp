@@ -36,9 +36,7 @@ bool KeyMatches(const std::string& key, std::string_view teamFileName) {
     if (key.size() != kRotationKeyWidth) return false;
     const std::string_view name = teamFileName.substr(0, kRotationKeyWidth);
     for (std::size_t i = 0; i < kRotationKeyWidth; ++i) {
-        const char c = i < name.size()
-                           ? asciiUpper(name[i])
-                           : ' ';
+        const char c = i < name.size() ? asciiUpper(name[i]) : ' ';
         if (key[i] != c) return false;
     }
     return true;

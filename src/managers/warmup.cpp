@@ -10,7 +10,7 @@ void WarmUpClock(Game& game, BullpenState& bullpen) {
     const GameState& s = game.state;
     int ft = s.fieldingTeam;
     int bt = s.battingTeam;
-    if (s.userManaged[static_cast<std::size_t>(ft)]) {
+    if (s.display.userManaged[static_cast<std::size_t>(ft)]) {
         for (int e = kFirstPitcherEntry; e <= kLastPitcherLimit; ++e) {
             int& counter = bullpen.warm(ft, e);
             if (counter <= 0) continue;
@@ -20,7 +20,7 @@ void WarmUpClock(Game& game, BullpenState& bullpen) {
             }
         }
     }
-    if (s.userManaged[static_cast<std::size_t>(bt)]) {
+    if (s.display.userManaged[static_cast<std::size_t>(bt)]) {
         for (int e = kFirstPitcherEntry; e <= kLastPitcherLimit; ++e) {
             int& counter = bullpen.warm(bt, e);
             if (counter > 2) --counter;

@@ -60,10 +60,11 @@ void ConsoleNarration::message(MessageKey key, int player1, int team1, int playe
     if (!game_) return;
     PlayByPlayContext context;
     context.teams = teamRefs();
-    context.currentFielder = game_->state.currentFielder;
+    context.currentFielder = game_->state.play.currentFielder;
     context.consoleColumns = console_.cols();
-    context.quickPlay =
-        game_->state.playDelay == 0 && !game_->state.userManaged[1] && !game_->state.userManaged[2];
+    context.quickPlay = game_->state.display.playDelay == 0 &&
+                        !game_->state.display.userManaged[1] &&
+                        !game_->state.display.userManaged[2];
     const std::string line =
         PlayByPlayText(catalogue_, key, player1, team1, player2, team2, context, game_->wording);
     if (line.find(kNotFound) != std::string::npos) ++missingTexts_;
@@ -84,22 +85,22 @@ void ConsoleNarration::showPlay() {
     if (!game_) return;
     const GameState& s = game_->state;
     ShowPlaySettings settings;
-    settings.playDelay = s.playDelay;
-    settings.bothComputerManaged = !s.userManaged[1] && !s.userManaged[2];
-    settings.soundOn = s.soundOn;
+    settings.playDelay = s.display.playDelay;
+    settings.bothComputerManaged = !s.display.userManaged[1] && !s.display.userManaged[2];
+    settings.soundOn = s.display.soundOn;
     settings.announcerOn = announcerOn;
     settings.inning = s.inning;
-    settings.regulationInnings = s.regulationInnings;
+    settings.regulationInnings = s.rules.regulationInnings;
     settings.battingTeam = s.battingTeam;
     settings.visitorsScore = s.score[1];
     settings.homeScore = s.score[2];
-    settings.homeRunOnPlay = s.hitType == 4;
+    settings.homeRunOnPlay = s.play.hitType == 4;
     settings.gameOver = s.gameOver;
     settings.originRow = playAreaTop(console_.rows());
     settings.originCol = playAreaLeft(console_.cols());
     settings.attribute = boardColours_.normal;
     settings.redrawBall = [this] {
-        ballAt_ = game_->state.currentFielder;
+        ballAt_ = game_->state.play.currentFielder;
         drawField();
     };
     ShowPlay(queue_, settings, console_, announcer_);
@@ -232,7 +233,7 @@ void ConsoleNarration::celebrateHomeRun(bool fireworks) {
     settings.originRow = playAreaTop(console_.rows());
     settings.originCol = playAreaLeft(console_.cols());
     settings.batterName = PlayerFullName(game_->batterPlayer().playerName);
-    settings.soundOn = game_->state.soundOn;
+    settings.soundOn = game_->state.display.soundOn;
     settings.fireworks = fireworks;
     console_.pushScreen();
     showHomeRunCelebration(console_, settings, game_->wording, [this](const std::string& line) {

@@ -120,17 +120,19 @@ class GameKeys final : public Pacer, public ManagerHooks {
     }
 
   private:
-    bool watching() const { return !game_.state.userManaged[1] && !game_.state.userManaged[2]; }
+    bool watching() const {
+        return !game_.state.display.userManaged[1] && !game_.state.display.userManaged[2];
+    }
     char visitorsKey() const { return 'S'; }
     char homeKey() const { return settings_.concealed ? '5' : 'S'; }
 
     void drawBar() {
         StatusBarSettings bar;
         bar.mode = std::string(modeName(settings_.mode));
-        bar.playDelay = game_.state.playDelay;
+        bar.playDelay = game_.state.display.playDelay;
         bar.bar = watching() ? KeyBar::Watch : KeyBar::UserSide;
-        bar.visitorsKey = game_.state.userManaged[1];
-        bar.homeKey = game_.state.userManaged[2];
+        bar.visitorsKey = game_.state.display.userManaged[1];
+        bar.homeKey = game_.state.display.userManaged[2];
         bar.visitorsLetter = visitorsKey();
         bar.homeLetter = homeKey();
         zones_ = drawStatusBar(console_, bar);
@@ -191,7 +193,7 @@ class GameKeys final : public Pacer, public ManagerHooks {
                 showDocumentation(console_, session_.config);
                 return true;
             case 'T':
-                if (!watching() || game_.state.playDelay != 0) return false;
+                if (!watching() || game_.state.display.playDelay != 0) return false;
                 toggleStandingsMode();
                 return true;
             case 'Q':
@@ -203,7 +205,8 @@ class GameKeys final : public Pacer, public ManagerHooks {
         }
         for (int team = 1; team <= 2; ++team) {
             const char mine = team == 1 ? visitorsKey() : homeKey();
-            if (!game_.state.userManaged[static_cast<std::size_t>(team)] || key != mine) continue;
+            if (!game_.state.display.userManaged[static_cast<std::size_t>(team)] || key != mine)
+                continue;
             over([&] {
                 if (settings_.strategyWindow) {
                     settings_.strategyWindow(console_, session_, game_, team);
@@ -223,7 +226,7 @@ class GameKeys final : public Pacer, public ManagerHooks {
             return;
         }
         outcome_.standingsOnly = !outcome_.standingsOnly;
-        game_.state.showPlayByPlay = !outcome_.standingsOnly;
+        game_.state.display.showPlayByPlay = !outcome_.standingsOnly;
         if (outcome_.standingsOnly && settings_.standings) {
             settings_.standings(console_, session_);
         } else {
@@ -341,9 +344,9 @@ DisplayedGameOutcome playDisplayedGame(Console& console, Session& session, Game&
 
     // The game's state is set up by the engine as the game starts; until
     // then the screen shows the line-ups the game will start with.
-    game.state.showPlayByPlay = game.options.displayed;
-    game.state.userManaged = game.options.userManaged;
-    game.state.playDelay = game.options.playDelay;
+    game.state.display.showPlayByPlay = game.options.displayed;
+    game.state.display.userManaged = game.options.userManaged;
+    game.state.display.playDelay = game.options.playDelay;
     console.clear(7);
     keys.drawAll();
 

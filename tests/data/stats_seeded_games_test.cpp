@@ -5,6 +5,7 @@
 
 #include "data/stats_set.h"
 #include "data/stats_test_support.h"
+#include "engine/play_game.h"
 #include "engine/stats_record_game.h"
 #include "engine/test_teams.h"
 

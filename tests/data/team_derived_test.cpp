@@ -4,7 +4,6 @@
 #include "core/numbering.h"
 #include "data/league_context.h"
 #include "data/team_file_derived.h"
-#include "data/team_file_pitcher_batting.h"
 #include "team_test_support.h"
 
 namespace vrk {
@@ -88,57 +87,6 @@ TEST(TeamSpeed, AverageSkipsUnratedEntries) {
     Team empty;
     computeSpeedRatings(empty);
     EXPECT_DOUBLE_EQ(empty.averageTeamSpeed, 1.0);
-}
-
-TEST(TeamPitcherBatting, OwnLineWhenItHasAtBats) {
-    Player p;
-    p.pitcherBattingLine = {60, 15, 1, 4, 20};
-    p.pitcherBattingGrade = 'A';
-    p.hand = 'r';
-    Rng rng(1);
-    const BattingFigures f = pitcherBattingFigures(p, rng);
-    // Doubles 2.1, triples 0.3 and runs batted in 6.25 are rounded down.
-    EXPECT_EQ(std::vector({f.atBats, f.hits, f.homeRuns, f.walks, f.strikeouts, f.doubles,
-                           f.triples, f.runsBattedIn}),
-              std::vector({60, 15, 1, 4, 20, 2, 0, 6}));
-    EXPECT_EQ(f.hand, 'L');
-}
-
-TEST(TeamPitcherBatting, GeneratedLineByGrade) {
-    Rng rng(7);
-    Player p;
-    p.hand = 'l';
-    const int expectedHits[] = {25, 20, 15, 10, 5};
-    for (int g = 0; g < 5; ++g) {
-        p.pitcherBattingGrade = static_cast<char>('A' + g);
-        const BattingFigures f = pitcherBattingFigures(p, rng);
-        EXPECT_EQ(std::vector({f.atBats, f.hits, f.walks}), std::vector({100, expectedHits[g], 5}));
-        EXPECT_EQ(f.hand, 'R');
-    }
-    p.pitcherBattingGrade = 'C';
-    BattingFigures f = pitcherBattingFigures(p, rng);
-    // 0.375 home runs, 35.6 strikeouts, 2.1 doubles, 6.25 runs batted in.
-    EXPECT_EQ(std::vector({f.homeRuns, f.strikeouts, f.doubles, f.runsBattedIn}),
-              std::vector({0, 36, 2, 6}));
-
-    // Any other grade: 16 or 17 hits, both seen.
-    p.pitcherBattingGrade = ' ';
-    p.hand = 'S';
-    bool seen16 = false, seen17 = false;
-    for (int i = 0; i < 200; ++i) {
-        f = pitcherBattingFigures(p, rng);
-        seen16 |= f.hits == 16;
-        seen17 |= f.hits == 17;
-        ASSERT_TRUE(f.hits == 16 || f.hits == 17);
-    }
-    EXPECT_TRUE(seen16 && seen17);
-    EXPECT_EQ(f.hand, 'S');
-    EXPECT_EQ(f.strikeouts, f.hits == 16 ? 35 : 34);  // 34.7 / 33.8
-
-    Player slot;
-    applyBattingFigures(slot, f);
-    EXPECT_EQ(slot.atBats, 100);
-    EXPECT_EQ(slot.hand, 'S');
 }
 
 LeagueAverageRow row(const std::string& year, char league, float homeRunRate) {

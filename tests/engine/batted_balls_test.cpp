@@ -4,10 +4,12 @@
 #include <string>
 #include <tuple>
 
-#include "engine/batted_ball_handlers.h"
 #include "engine/engine_helpers.h"
 #include "engine/fly_balls.h"
-#include "engine/hits.h"
+#include "engine/ground_balls.h"
+#include "engine/hits_extra_bases.h"
+#include "engine/hits_single.h"
+#include "engine/hits_throws.h"
 #include "engine/plays_fixture.h"
 #include "engine/recording_seams.h"
 
@@ -20,8 +22,8 @@ using testing::ScriptedDecisions;
 // The outcome model's side of the contract: a clean grounder to `fielder`,
 // then one out credited to the pitcher.
 void Grounder(PlaysFixture& f, int fielder) {
-    f.state().currentFielder = fielder;
-    f.state().playResult = std::to_string(fielder);
+    f.state().play.currentFielder = fielder;
+    f.state().play.playResult = std::to_string(fielder);
     ResolveGroundBall(*f.game);
     AddPitcherOut(*f.game);
 }
@@ -34,9 +36,9 @@ TEST(GroundBalls, BasesEmptyThrowToFirstAndDroppedThrow) {
         f.Bat(4);
         Grounder(f, kShortstop);
         const GameState& s = f.state();
-        bool out = s.playResult == "6-3";
+        bool out = s.play.playResult == "6-3";
         if (!out) {
-            ASSERT_EQ(s.playResult, "6-3/E-3");
+            ASSERT_EQ(s.play.playResult, "6-3/E-3");
             ++dropped;
             EXPECT_LT(s.responsiblePitcher[1][4], 0) << "a run after the error is unearned";
             EXPECT_EQ(f.FielderCount(kFirstBase, &FielderCounters::errors), 1);
@@ -67,7 +69,7 @@ TEST(GroundBalls, DoublePlayNotationAndChanceBySpeed) {
             const GameState& s = f.state();
             if (s.outs != 2) continue;
             ++doublePlays[speed];
-            notations[fielder][s.playResult] += 1;
+            notations[fielder][s.play.playResult] += 1;
             EXPECT_EQ(s.runnerOnFirst, 0);
             EXPECT_EQ(f.game->counters.team[2].doublePlays, 1);
             EXPECT_EQ(f.game->counters.bat(1, 4).groundedIntoDoublePlays, 1);
@@ -103,22 +105,22 @@ TEST(GroundBalls, DoublePlayVariants) {
         Grounder(f, fielder);
         const GameState& s = f.state();
         if (s.outs != 2) continue;
-        seen[s.playResult] += 1;
+        seen[s.play.playResult] += 1;
         EXPECT_EQ(f.TotalPutouts(), 2);
-        EXPECT_EQ(f.Runs(), 0) << s.playResult;
-        if (s.playResult == "5UN-3 DP") {
+        EXPECT_EQ(f.Runs(), 0) << s.play.playResult;
+        if (s.play.playResult == "5UN-3 DP") {
             EXPECT_EQ(s.runnerOnSecond, 2) << "the runner from first still reaches second";
             EXPECT_EQ(s.runnerOnThird, 0);
             EXPECT_EQ(f.FielderCount(kThirdBase, &FielderCounters::putouts), 1);
             EXPECT_EQ(f.FielderCount(kThirdBase, &FielderCounters::assists), 1);
-        } else if (s.playResult == "1-2-3 DP!") {
+        } else if (s.play.playResult == "1-2-3 DP!") {
             EXPECT_EQ(testing::Bases(s), (std::array{0, 1, 2}));
             EXPECT_EQ(f.FielderCount(kCatcher, &FielderCounters::putouts), 1);
             EXPECT_EQ(f.FielderCount(kCatcher, &FielderCounters::assists), 1);
-        } else if (s.playResult == "5-4-3 DP") {
+        } else if (s.play.playResult == "5-4-3 DP") {
             EXPECT_EQ(s.runnerOnThird, 3);
         } else {
-            EXPECT_EQ(s.playResult, "1-6-3 DP");
+            EXPECT_EQ(s.play.playResult, "1-6-3 DP");
         }
     }
     EXPECT_GT(seen["5UN-3 DP"], 0);
@@ -138,7 +140,7 @@ TEST(GroundBalls, ThirdOutScoresNoRun) {
         }
         Grounder(f, 1 + static_cast<int>(seed % 6));
         if (f.state().outs == 3) {
-            EXPECT_EQ(f.Runs(), 0) << f.state().playResult;
+            EXPECT_EQ(f.Runs(), 0) << f.state().play.playResult;
             EXPECT_EQ(f.state().halfInningRuns, 0);
         }
     }
@@ -155,7 +157,7 @@ TEST(GroundBalls, InfieldInForcesAtHomeWithBasesLoaded) {
         const GameState& s = f.state();
         if (s.outs == 2) continue;  // the rare double play
         ++forces;
-        EXPECT_EQ(s.playResult, std::to_string(fielder) + "-2 FO");
+        EXPECT_EQ(s.play.playResult, std::to_string(fielder) + "-2 FO");
         EXPECT_EQ(s.outs, 1);
         EXPECT_EQ(f.Runs(), 0);
         EXPECT_EQ(testing::Bases(s), (std::array{5, 2, 3}));
@@ -171,13 +173,13 @@ TEST(GroundBalls, HitAndRunMeansNoDoublePlayAndNoForce) {
         f.Bat(6, 5);
         Grounder(f, 1 + static_cast<int>(seed % 6));
         const GameState& s = f.state();
-        ASSERT_LE(s.outs, 1) << s.playResult;
+        ASSERT_LE(s.outs, 1) << s.play.playResult;
         if (s.outs == 1) {
             EXPECT_EQ(testing::Bases(s), (std::array{0, 5, 0}));
-            std::string head = s.playResult.substr(0, 1);
-            EXPECT_TRUE(s.playResult == head + "-3" || s.playResult == "3UN" ||
-                        s.playResult == "3-1")
-                << s.playResult;
+            std::string head = s.play.playResult.substr(0, 1);
+            EXPECT_TRUE(s.play.playResult == head + "-3" || s.play.playResult == "3UN" ||
+                        s.play.playResult == "3-1")
+                << s.play.playResult;
         }
     }
 }
@@ -189,7 +191,7 @@ TEST(GroundBalls, TwoOutsRunnerOnThirdIsSimplyThrownToFirst) {
         Grounder(f, kSecondBase);
         const GameState& s = f.state();
         bool out = s.outs == 3;
-        EXPECT_EQ(s.playResult, out ? "4-3" : "4-3/E-3");
+        EXPECT_EQ(s.play.playResult, out ? "4-3" : "4-3/E-3");
         EXPECT_EQ(f.Runs(), out ? 0 : 1);
         EXPECT_TRUE(!out || s.runnerOnThird == 9);
     }
@@ -201,7 +203,7 @@ TEST(GroundBalls, CreditsAndRunnersBalanceOnEveryPlay) {
         f.game->flags.infieldIn = seed % 5 == 0;
         f.state().inning = seed % 4 == 0 ? 9 : 3;
         Grounder(f, 1 + static_cast<int>((seed / 24) % 6));
-        const std::string& result = f.state().playResult;
+        const std::string& result = f.state().play.playResult;
         if (result == "3UN" || result == "3-1") ++firstBaseAlone;
         if (result == "3-1") {
             EXPECT_EQ(f.FielderCount(kPitcher, &FielderCounters::putouts), 1);
@@ -213,14 +215,14 @@ TEST(GroundBalls, CreditsAndRunnersBalanceOnEveryPlay) {
 }
 
 void AirBall(PlaysFixture& f, int fielder) {
-    f.state().currentFielder = fielder;
+    f.state().play.currentFielder = fielder;
     ResolveAirBall(*f.game);
 }
 
 // A fly to `fielder` (its number already in the result) with the bases as given.
 void FlyOut(PlaysFixture& f, int fielder, bool lineDrive, bool deep) {
-    f.state().currentFielder = fielder;
-    f.state().playResult = std::to_string(fielder);
+    f.state().play.currentFielder = fielder;
+    f.state().play.playResult = std::to_string(fielder);
     ResolveFlyOut(*f.game, lineDrive, deep);
 }
 
@@ -232,9 +234,9 @@ TEST(FlyBalls, InfieldFlyRuleOnADroppedPopUp) {
         f.Bat(3, 1, 2, 0, 1);
         AirBall(f, kSecondBase);
         const GameState& s = f.state();
-        ASSERT_EQ(s.playResult.rfind("E-", 0), std::string::npos)
+        ASSERT_EQ(s.play.playResult.rfind("E-", 0), std::string::npos)
             << "a fair infield ball with first and second occupied is never an error";
-        if (s.playResult != "I-FLY-4") continue;
+        if (s.play.playResult != "I-FLY-4") continue;
         ++infieldFlies;
         EXPECT_EQ(s.outs, 2);
         EXPECT_EQ(testing::Bases(s), (std::array{1, 2, 0}));
@@ -253,10 +255,10 @@ TEST(FlyBalls, DroppedFoulPopIsAnErrorAndTheBatterStaysUp) {
         f.Bat(5);
         AirBall(f, kCatcher);
         const GameState& s = f.state();
-        if (s.playResult != "E-2 (Foul)") continue;
+        if (s.play.playResult != "E-2 (Foul)") continue;
         ++fouls;
         EXPECT_EQ(s.outs, 0);
-        EXPECT_TRUE(s.plateAppearanceContinues);
+        EXPECT_TRUE(s.appearance.continues);
         EXPECT_EQ(s.runnerOnFirst, 0);
         EXPECT_EQ(f.FielderCount(kCatcher, &FielderCounters::errors), 1);
         EXPECT_EQ(f.game->counters.bat(1, 5).atBats, 0) << "the step back takes the at-bat back";
@@ -278,14 +280,14 @@ TEST(FlyBalls, TagUpOutChances) {
         f.Bat(2, 0, 0, 7, 0);
         FlyOut(f, kCenterField, false, false);
         const GameState& s = f.state();
-        if (s.playResult == "8-2 DP") {
+        if (s.play.playResult == "8-2 DP") {
             ++sent;
             ++outAtPlate;
             EXPECT_EQ(s.outs, 2);
             EXPECT_EQ(f.Runs(), 0);
             EXPECT_EQ(f.FielderCount(kCenterField, &FielderCounters::assists), 1);
             EXPECT_EQ(f.FielderCount(kCatcher, &FielderCounters::putouts), 1);
-        } else if (s.playResult == "8 SACF") {
+        } else if (s.play.playResult == "8 SACF") {
             ++sent;
             ++sacrificeFlies;
             EXPECT_EQ(f.Runs(), 1);
@@ -304,7 +306,7 @@ TEST(FlyBalls, TagUpOutChances) {
     PlaysFixture deep(3);
     deep.Bat(2, 0, 0, 7, 1);
     FlyOut(deep, kLeftField, false, true);
-    EXPECT_EQ(deep.state().playResult, "7 SACF");
+    EXPECT_EQ(deep.state().play.playResult, "7 SACF");
     EXPECT_EQ(deep.Runs(), 1);
     EXPECT_EQ(deep.state().outs, 2);
 }
@@ -315,7 +317,7 @@ TEST(FlyBalls, HumanManagerIsAskedWithTheSuccessChance) {
         PlaysFixture f(5);
         f.config.autoCoach = autoCoach;  // the computer's rule answers: nobody is asked
         f.game->decisions = &decisions;
-        f.state().userManaged[1] = true;
+        f.state().display.userManaged[1] = true;
         f.Bat(2, 0, 0, 7, 0);
         FlyOut(f, kRightField, false, false);
         ASSERT_EQ(decisions.questions.size(), 1u);
@@ -330,7 +332,7 @@ TEST(FlyBalls, NoTagFromSecondOnAFlyToLeft) {
     for (std::uint64_t seed = 1; seed <= 500; ++seed) {
         PlaysFixture f(seed);
         f.Bat(2, 0, 6, 0, 0);
-        f.state().currentFielder = kLeftField;
+        f.state().play.currentFielder = kLeftField;
         ResolveFlyOut(*f.game, false, true);
         EXPECT_EQ(f.state().runnerOnSecond, 6);
         EXPECT_EQ(f.state().outs, 1);
@@ -346,7 +348,7 @@ TEST(FlyBalls, LineDriveDoublePlays) {
         const GameState& s = f.state();
         bool doublePlay = s.outs == 2;
         doubledOff += doublePlay;
-        EXPECT_TRUE(!doublePlay || s.playResult == "6-3 DP!") << s.playResult;
+        EXPECT_TRUE(!doublePlay || s.play.playResult == "6-3 DP!") << s.play.playResult;
         EXPECT_EQ(s.outs, doublePlay ? 2 : 1);
         EXPECT_EQ(s.runnerOnFirst, doublePlay ? 0 : 6);
     }
@@ -355,7 +357,7 @@ TEST(FlyBalls, LineDriveDoublePlays) {
     PlaysFixture f(1);
     f.Bat(2, 6, 0, 0, 0);
     FlyOut(f, kFirstBase, true, false);
-    EXPECT_EQ(f.state().playResult, "3UN DP!");
+    EXPECT_EQ(f.state().play.playResult, "3UN DP!");
     EXPECT_EQ(f.game->counters.team[2].doublePlays, 1);
 }
 
@@ -363,7 +365,7 @@ TEST(FlyBalls, CreditsAndRunnersBalanceOnEveryPlay) {
     plays_testing::ExpectBalancedBooks(6000, [](PlaysFixture& f, std::uint64_t seed) {
         f.game->flags.hitAndRunCall = seed % 7 == 0 && seed % 8 != 0;
         AirBall(f, 1 + static_cast<int>((seed / 24) % 9));
-        return !f.state().plateAppearanceContinues;  // a dropped foul
+        return !f.state().appearance.continues;  // a dropped foul
     });
 }
 
@@ -387,8 +389,8 @@ TEST(Hits, SlowRunnerNeverGoesFirstToThirdWithTwoOuts) {
         f.Bat(4, 3, 0, 0, 2);
         ResolveSingle(*f.game);
         const GameState& s = f.state();
-        if (s.playResult.find("/E-") != std::string::npos) continue;
-        EXPECT_EQ(s.runnerOnSecond, 3) << s.playResult;
+        if (s.play.playResult.find("/E-") != std::string::npos) continue;
+        EXPECT_EQ(s.runnerOnSecond, 3) << s.play.playResult;
         EXPECT_EQ(s.runnerOnFirst, 4);
         EXPECT_EQ(s.outs, 2);
     }
@@ -434,7 +436,7 @@ TEST(Hits, WalkOffSingleEndsWithoutAThrow) {
         EXPECT_EQ(s.score[2], 4) << "the winning run ends the game";
         EXPECT_EQ(s.score[1], 3);
         EXPECT_EQ(s.outs, 1);
-        EXPECT_EQ(s.playResult, "1B");
+        EXPECT_EQ(s.play.playResult, "1B");
         EXPECT_EQ(f.game->counters.bat(2, 6).hits, 1);
         EXPECT_EQ(f.game->counters.bat(2, 6).runsBattedIn, 1);
 
@@ -455,8 +457,8 @@ TEST(Hits, WalkOffHomeRunCountsEveryRun) {
     ResolveHomeRun(*f.game);
     const GameState& s = f.state();
     EXPECT_EQ(s.score[2], 6);
-    EXPECT_EQ(s.playResult, "HR");
-    EXPECT_FALSE(s.homeRunInProgress);
+    EXPECT_EQ(s.play.playResult, "HR");
+    EXPECT_FALSE(s.play.homeRunInProgress);
     EXPECT_EQ(s.runnersOn(), 0);
     const BatterCounters& batter = f.game->counters.bat(2, 7);
     EXPECT_EQ(batter.homeRuns, 1);
@@ -473,7 +475,7 @@ TEST(Hits, HitAndRunRunnersAreNeverThrownOut) {
         f.Bat(5, 3, 4, 0, static_cast<int>(seed % 3));
         int outs = f.state().outs;
         (seed % 2 == 0 ? ResolveSingle : ResolveDouble)(*f.game);
-        EXPECT_EQ(f.state().outs, outs) << f.state().playResult;
+        EXPECT_EQ(f.state().outs, outs) << f.state().play.playResult;
         EXPECT_EQ(f.state().runnersOn() + f.Runs(), 3);
     }
 }
@@ -484,14 +486,14 @@ TEST(Hits, ThrowingErrorAfterAHitIsChargedAndMovesEveryone) {
         PlaysFixture f(seed);
         f.SetDefense(kCenterField, 800);  // half of 20%: one throw in ten is wild
         f.Bat(4, 4, 2, 0, 1);             // the batter already on first after his single
-        f.state().playResult = "1B";
+        f.state().play.playResult = "1B";
         if (!HitThrowError(*f.game, kCenterField)) {
             EXPECT_EQ(f.state().halfInningErrors, 0);
             continue;
         }
         ++errors;
         const GameState& s = f.state();
-        EXPECT_EQ(s.playResult, "1B/E-8");
+        EXPECT_EQ(s.play.playResult, "1B/E-8");
         EXPECT_EQ(s.runnerOnSecond, 4);
         EXPECT_EQ(s.runnerOnThird, 2);
         EXPECT_EQ(s.halfInningErrors, 1);
@@ -506,13 +508,13 @@ TEST(Hits, ThrowingErrorAfterAHitIsChargedAndMovesEveryone) {
 TEST(Hits, ReachingOnAnErrorIsNoHit) {
     PlaysFixture f(2);
     f.Bat(4, 1);
-    f.state().errorOnPlay = true;
-    f.state().precedingError = ErrorKind::Fielding;
-    f.state().currentFielder = kShortstop;
-    f.state().playResult = "E-6";
+    f.state().play.errorOnPlay = true;
+    f.state().play.precedingError = ErrorKind::Fielding;
+    f.state().play.currentFielder = kShortstop;
+    f.state().play.playResult = "E-6";
     ResolveSingle(*f.game);
     const GameState& s = f.state();
-    EXPECT_EQ(s.playResult.substr(0, 3), "E-6");
+    EXPECT_EQ(s.play.playResult.substr(0, 3), "E-6");
     EXPECT_EQ(s.runnerOnFirst, 4);
     EXPECT_LT(s.responsiblePitcher[1][4], 0);
     EXPECT_EQ(f.game->counters.bat(1, 4).hits, 0);
@@ -534,7 +536,7 @@ TEST(Hits, HumanOffersAndQuestions) {
             d.answer = team == 2;  // the defence concedes
             PlaysFixture f(seed);
             f.game->decisions = &d;
-            f.state().userManaged[static_cast<std::size_t>(team)] = true;
+            f.state().display.userManaged[static_cast<std::size_t>(team)] = true;
             f.state().inning = inning;
             f.state().score = {0, visitors, home};
             f.Bat(3, 0, second, 0, outs);
@@ -555,7 +557,7 @@ TEST(Hits, StretchedDoubleBecomesATripleOrAnOutAtThird) {
         decisions.answer = true;
         PlaysFixture f(seed);
         f.game->decisions = &decisions;
-        f.state().userManaged[1] = true;
+        f.state().display.userManaged[1] = true;
         f.state().inning = 7;
         f.Bat(3);
         ResolveDouble(*f.game);
@@ -564,7 +566,7 @@ TEST(Hits, StretchedDoubleBecomesATripleOrAnOutAtThird) {
         const GameState& s = f.state();
         const BatterCounters& line = f.game->counters.bat(1, 3);
         const PitcherCounters& pitcher = f.game->counters.pitch(2, 10);
-        bool triple = s.playResult == "3B";
+        bool triple = s.play.playResult == "3B";
         (triple ? triples : outs) += 1;
         EXPECT_EQ(line.triples, triple ? 1 : 0);
         EXPECT_EQ(line.doubles, triple ? 0 : 1);
@@ -573,8 +575,8 @@ TEST(Hits, StretchedDoubleBecomesATripleOrAnOutAtThird) {
             EXPECT_EQ(pitcher.triples, 1);
             EXPECT_EQ(pitcher.doubles, 0);
         } else {
-            EXPECT_EQ(s.playResult.substr(0, 3), "2B ");
-            EXPECT_EQ(s.playResult.substr(4), "-5");
+            EXPECT_EQ(s.play.playResult.substr(0, 3), "2B ");
+            EXPECT_EQ(s.play.playResult.substr(4), "-5");
             EXPECT_EQ(s.outs, 1);
             EXPECT_EQ(s.runnersOn(), 0);
             EXPECT_EQ(f.PitcherOuts(), 1);

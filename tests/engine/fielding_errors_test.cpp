@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/play_game.h"
 #include "engine/recording_seams.h"
 #include "engine/test_teams.h"
 

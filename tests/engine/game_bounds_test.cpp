@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/plate_appearance_loop.h"
+#include "engine/play_game.h"
 #include "engine/recording_seams.h"
 #include "engine/test_teams.h"
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/engine_helpers.h"
+#include "engine/play_game.h"
 #include "engine/recording_seams.h"
 #include "engine/test_teams.h"
 

@@ -3,8 +3,15 @@
 #include <tuple>
 
 #include "engine/advance_runners.h"
-#include "engine/game_flow.h"
+#include "engine/anthem.h"
+#include "engine/end_of_game.h"
+#include "engine/game.h"
+#include "engine/game_start.h"
+#include "engine/game_texts.h"
+#include "engine/half_inning.h"
 #include "engine/message_registry.h"
+#include "engine/plate_appearance_loop.h"
+#include "engine/play_game.h"
 #include "engine/recording_seams.h"
 #include "engine/score_run.h"
 #include "engine/test_teams.h"
@@ -63,12 +70,12 @@ TEST(ScoreRun, RunsOutsAndTheWalkOffCut) {
     EXPECT_EQ(g.state.losingPitcher, (TeamEntry{kHome, 10}));
 
     // An error on the play: no RBI and no earned run.
-    g.state.errorOnPlay = true;
+    g.state.play.errorOnPlay = true;
     scoreFromThird(3, 10);
     EXPECT_EQ(g.counters.bat(kVisitors, 2).runsBattedIn, 1);
     EXPECT_EQ(pitcher.runs, 2);
     EXPECT_EQ(pitcher.earnedRuns, 1);
-    g.state.errorOnPlay = false;
+    g.state.play.errorOnPlay = false;
 
     // Outs the defence lost through errors make later runs unearned, unless
     // that error came while runners advanced.

@@ -4,9 +4,15 @@
 #include <tuple>
 
 #include "engine/engine_helpers.h"
+#include "engine/event_rates.h"
 #include "engine/expected_pitches.h"
-#include "engine/outcome_model.h"
+#include "engine/game.h"
+#include "engine/hit_factor.h"
+#include "engine/plate_appearance.h"
+#include "engine/resolve_out.h"
+#include "engine/strikeout.h"
 #include "engine/test_teams.h"
+#include "engine/walk.h"
 
 namespace vrk {
 namespace {
@@ -38,7 +44,7 @@ EventRates LeagueRates(const LeagueContext& l) {
 void ClearBases(Game& g) {
     g.state.outs = 0;
     testing::SetBases(g.state, 0, 0, 0);
-    g.state.errorOnPlay = false;
+    g.state.play.errorOnPlay = false;
 }
 
 TEST(OutcomeModel, LeagueRatesComeBackForALeagueAverageMatchup) {
@@ -255,7 +261,7 @@ TEST(OutcomeModel, NoStrikeoutOnTheHitAndRun) {
         ClearBases(g);
         g.flags.hitAndRunCall = true;
         ResolveOut(g);
-        ASSERT_NE(g.state.playResult.rfind("K", 0), 0u) << i;
+        ASSERT_NE(g.state.play.playResult.rfind("K", 0), 0u) << i;
     }
     EXPECT_EQ(g.counters.bat(kVisitors, 1).strikeouts, 0);
 
@@ -276,12 +282,12 @@ TEST(OutcomeModel, DroppedThirdStrikeOnlyWithTheBasesEmpty) {
     f.teams[2].leagueContext.walkRate = 0.0001f;
     g.state.runnerOnFirst = 5;
     ResolveStrikeout(g);
-    EXPECT_EQ(g.state.playResult, "K");
+    EXPECT_EQ(g.state.play.playResult, "K");
     EXPECT_EQ(g.state.outs, 1);
 
     g.state.runnerOnFirst = 0;
     ResolveStrikeout(g);
-    EXPECT_EQ(g.state.playResult, "K-DTS WP");
+    EXPECT_EQ(g.state.play.playResult, "K-DTS WP");
     EXPECT_EQ(g.state.outs, 1);  // the second strikeout did not count an out
     EXPECT_EQ(g.state.runnerOnFirst, 1);
     EXPECT_EQ(g.state.responsiblePitcher[kVisitors][1], 10);
@@ -299,7 +305,7 @@ TEST(OutcomeModel, WalkAndHitByPitchForceRunners) {
     ResolveWalk(g);
     EXPECT_EQ(g.state.score[kVisitors], 1);
     EXPECT_EQ(testing::Bases(g.state), (std::array{1, 7, 8}));
-    EXPECT_EQ(g.state.playResult, "BB");
+    EXPECT_EQ(g.state.play.playResult, "BB");
     EXPECT_EQ(g.counters.bat(kVisitors, 1).atBats, -1);  // the pass adds it back
     EXPECT_EQ(g.counters.bat(kVisitors, 1).runsBattedIn, 1);
     EXPECT_EQ(g.counters.pitch(kHome, 10).earnedRuns, 1);
@@ -309,7 +315,7 @@ TEST(OutcomeModel, WalkAndHitByPitchForceRunners) {
     g.state.currentBatterSlot = g.state.batter = 4;
     ResolveHitByPitch(g);
     EXPECT_EQ(testing::Bases(g.state), (std::array{4, 2, 3}));
-    EXPECT_EQ(g.state.playResult, "HBP");
+    EXPECT_EQ(g.state.play.playResult, "HBP");
     EXPECT_EQ(g.counters.of(kHome).hitByPitch.count, 1);
     EXPECT_EQ(g.counters.of(kHome).hitByPitch[0], (TeamEntry{kVisitors, 4}));
 }
@@ -324,8 +330,8 @@ TEST(OutcomeModel, PlateAppearancesAddUp) {
             g.state.pitchCount[kHome] = pitchCount;
             ResolvePlateAppearance(g);
             pitches += g.state.pitchCount[kHome] - pitchCount;
-            hits += g.state.hitType > 0;
-            walks += g.state.hitType == 0 && g.state.playResult == "BB";
+            hits += g.state.play.hitType > 0;
+            walks += g.state.play.hitType == 0 && g.state.play.playResult == "BB";
         }
     };
     int walks = 0, hits = 0, pitches = 0;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/expected_pitches.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/game_texts.h"
+#include "engine/pitch_loop.h"
 #include "engine/recording_seams.h"
 #include "engine/test_teams.h"
 
@@ -21,20 +23,20 @@ TEST(PitchLoop, PickoffAndThrowOverRatesForSpeedNine) {
     for (int i = 0; i < passes; ++i) {
         AtThePlate(g, 1);
         g.state.runnerOnFirst = 5;
-        g.state.throwOverMade = false;
+        g.state.appearance.throwOverMade = false;
         std::size_t before = f.card.lines.size();
         int atBats = g.counters.bat(kVisitors, 1).atBats;
         int assists = g.counters.field(kHome, 10).assists;
         int pitcherOuts = g.state.outsRecorded[kHome][10];
         PlayPass(g);
-        throwOvers += g.state.throwOverMade;
+        throwOvers += g.state.appearance.throwOverMade;
         if (f.card.lines.size() == before || f.card.lines[before].text != "1-3 PkOff") continue;
         ++pickoffs;
         // The runner is out; the batter steps back in: no at-bat, the same slot next.
         EXPECT_EQ(f.card.lines[before].code, '1');
         EXPECT_EQ(g.state.runnerOnFirst, 0);
         EXPECT_EQ(g.state.outs, 1);
-        EXPECT_TRUE(g.state.plateAppearanceContinues);
+        EXPECT_TRUE(g.state.appearance.continues);
         EXPECT_EQ(g.state.lastBatterSlot[kVisitors], 0);
         EXPECT_EQ(g.counters.bat(kVisitors, 1).atBats, atBats);
         EXPECT_EQ(g.counters.field(kHome, 10).assists, assists + 1);
@@ -50,9 +52,9 @@ TEST(PitchLoop, PickoffAndThrowOverRatesForSpeedNine) {
             AtThePlate(g, 1);
             g.state.score = {0, visitorsScore, 0};
             g.state.runnerOnFirst = 5;
-            g.state.throwOverMade = false;
+            g.state.appearance.throwOverMade = false;
             PlayPass(g);
-            ASSERT_FALSE(g.state.throwOverMade) << speed;
+            ASSERT_FALSE(g.state.appearance.throwOverMade) << speed;
         }
     }
 }
@@ -68,36 +70,36 @@ TEST(PitchLoop, FourthBallOnAWildPitchOrPitchOutIsAWalk) {
     auto pass = [&](int slot, int ballsBefore, int pitchOuts = 0) {
         AtThePlate(g, slot);
         g.state.runnerOnFirst = 5;
-        g.state.ballsFromWildPitches = ballsBefore;
-        g.state.pitchOutsThisAppearance = pitchOuts;
+        g.state.appearance.ballsFromWildPitches = ballsBefore;
+        g.state.appearance.pitchOuts = pitchOuts;
         PlayPass(g);
     };
 
     pass(1, 0);
-    EXPECT_TRUE(g.state.plateAppearanceContinues);
+    EXPECT_TRUE(g.state.appearance.continues);
     EXPECT_EQ(g.state.runnerOnSecond, 5);
-    EXPECT_EQ(g.state.ballsFromWildPitches, 1);
+    EXPECT_EQ(g.state.appearance.ballsFromWildPitches, 1);
     EXPECT_EQ(g.counters.wildPitches, 1);
 
     pass(1, 3);
-    EXPECT_FALSE(g.state.plateAppearanceContinues);
-    EXPECT_EQ(g.state.playResult, "BB");
+    EXPECT_FALSE(g.state.appearance.continues);
+    EXPECT_EQ(g.state.play.playResult, "BB");
     EXPECT_EQ(g.state.runnerOnFirst, 1);
     EXPECT_EQ(g.state.runnerOnSecond, 5);
-    EXPECT_EQ(g.state.ballsFromWildPitches, 0);
+    EXPECT_EQ(g.state.appearance.ballsFromWildPitches, 0);
 
     // Pitch-outs: with three balls already the pitch-out is ball four; with
     // fewer and no running play the batter stays and the runner too.
     f.teams[2].leagueContext.walkRate = 0.0815f;
     manager.wanted.pitchOut = true;
     pass(2, 2, 1);
-    EXPECT_EQ(g.state.playResult, "BB");
+    EXPECT_EQ(g.state.play.playResult, "BB");
     EXPECT_EQ(g.state.runnerOnSecond, 5);
 
     for (int i = 0; i < 200; ++i) {
         pass(2, 0);
-        if (g.state.pitchOutsThisAppearance != 1) continue;
-        EXPECT_TRUE(g.state.plateAppearanceContinues);
+        if (g.state.appearance.pitchOuts != 1) continue;
+        EXPECT_TRUE(g.state.appearance.continues);
         EXPECT_EQ(g.state.runnerOnFirst, 5);
         EXPECT_EQ(g.state.outs, 0);
         return;
@@ -113,7 +115,7 @@ TEST(PitchLoop, IntentionalWalkAndBasesEmptyPasses) {
     manager.wanted.intentionalWalk = true;
     AtThePlate(g, 3);
     PlayPass(g);
-    EXPECT_EQ(g.state.playResult, "Int BB");
+    EXPECT_EQ(g.state.play.playResult, "Int BB");
     EXPECT_EQ(g.state.runnerOnFirst, 3);
     EXPECT_EQ(g.counters.pitch(kHome, 10).battersFaced, 1);
     EXPECT_EQ(g.counters.bat(kVisitors, 3).atBats, 0);
@@ -123,8 +125,8 @@ TEST(PitchLoop, IntentionalWalkAndBasesEmptyPasses) {
     for (int i = 0; i < 500; ++i) {
         AtThePlate(g, 4);
         PlayPass(g);
-        ASSERT_FALSE(g.state.plateAppearanceContinues);
-        ASSERT_FALSE(g.state.playResult.empty());
+        ASSERT_FALSE(g.state.appearance.continues);
+        ASSERT_FALSE(g.state.play.playResult.empty());
     }
     EXPECT_EQ(g.counters.wildPitches + g.counters.passedBalls, 0);
 }
@@ -140,9 +142,9 @@ TEST(PitchLoop, HitAndRunStrikeoutsComeOnlyFromTheSwingAndMiss) {
         AtThePlate(g, 6);
         g.state.runnerOnFirst = 5;
         PlayPass(g);
-        if (g.state.playResult.rfind("K", 0) != 0) continue;
+        if (g.state.play.playResult.rfind("K", 0) != 0) continue;
         ++strikeouts;
-        ASSERT_FALSE(g.state.plateAppearanceContinues);
+        ASSERT_FALSE(g.state.appearance.continues);
     }
     // About the batter's strikeout rate: the outcome step adds none.
     EXPECT_GT(strikeouts, 100);

@@ -94,9 +94,9 @@ struct PlaysFixture {
         for (int r : {first, second, third}) {
             if (r != 0) s.responsiblePitcher[s.battingTeam][r] = s.pitcher;
         }
-        s.playResult.clear();
-        s.errorOnPlay = false;
-        s.precedingError = ErrorKind::None;
+        s.play.playResult.clear();
+        s.play.errorOnPlay = false;
+        s.play.precedingError = ErrorKind::None;
         // The pitch loop counts the at-bat before the outcome.
         game->counters.bat(s.battingTeam, s.batter).atBats += 1;
     }
@@ -137,9 +137,9 @@ void ExpectBalancedBooks(std::uint64_t seeds, Play play) {
         int made = s.outs - outs;
         ASSERT_GE(made, 0);
         ASSERT_LE(s.outs, 3);
-        EXPECT_EQ(f.TotalPutouts(), made) << s.playResult;
-        EXPECT_EQ(f.PitcherOuts(), made) << s.playResult;
-        EXPECT_TRUE(s.outs == 3 || s.runnersOn() + f.Runs() + made == before) << s.playResult;
+        EXPECT_EQ(f.TotalPutouts(), made) << s.play.playResult;
+        EXPECT_EQ(f.PitcherOuts(), made) << s.play.playResult;
+        EXPECT_TRUE(s.outs == 3 || s.runnersOn() + f.Runs() + made == before) << s.play.playResult;
     }
 }
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/game.h"
-#include "engine/game_flow.h"
+#include "engine/game_start.h"
 #include "engine/test_teams.h"
 
 namespace vrk::testing {

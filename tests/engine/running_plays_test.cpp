@@ -2,10 +2,14 @@
 
 #include <tuple>
 
+#include "engine/bunts.h"
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/pitch_loop.h"
 #include "engine/recording_seams.h"
-#include "engine/running_plays.h"
+#include "engine/steals.h"
+#include "engine/steals_chance.h"
+#include "engine/steals_home.h"
 #include "engine/steals_support.h"
 #include "engine/test_teams.h"
 
@@ -69,10 +73,10 @@ TEST(RunningPlays, CaughtStealingIsAnOutWithPutoutAndAssist) {
         if (g.state.runnerOnSecond == 3) {
             ++stolen;
             EXPECT_EQ(g.state.outs, 0);
-            EXPECT_TRUE(g.state.plateAppearanceContinues);
+            EXPECT_TRUE(g.state.appearance.continues);
         } else if (g.state.outs == 1) {
             ++caught;
-            EXPECT_EQ(g.state.resultCode, 90);
+            EXPECT_EQ(g.state.play.resultCode, 90);
             EXPECT_EQ(g.state.runnerOnFirst + g.state.runnerOnSecond, 0);
             EXPECT_EQ(OutsSoFar(g, kHome).pitcherOuts, before.pitcherOuts + 1);
             EXPECT_EQ(OutsSoFar(g, kHome).putouts, before.putouts + 1);
@@ -84,7 +88,7 @@ TEST(RunningPlays, CaughtStealingIsAnOutWithPutoutAndAssist) {
             EXPECT_EQ(g.state.runnerOnThird, 3);
             EXPECT_EQ(f.card.lines.back().text, "SB/E-2");
         }
-        g.state.resultCode = 0;
+        g.state.play.resultCode = 0;
     }
     // Speed 5: half the steals work, a little more against a right-hander.
     EXPECT_NEAR(stolen / 400.0, 0.51, 0.08);
@@ -104,10 +108,10 @@ TEST(RunningPlays, StealOfHomeAloneAndInADoubleSteal) {
         {0, 0.41, true}, {0, 0.43, false}, {2, 0.61, true}, {2, 0.63, false}};
     int stolen = 0, caught = 0;
     for (auto [first, roll, scores] : kCases) {
-        g.state.userManaged[kVisitors] = first != 0;
+        g.state.display.userManaged[kVisitors] = first != 0;
         AtThePlate(g, 1);
         testing::SetBases(g.state, first, 0, 6);
-        g.state.resultCode = 0;
+        g.state.play.resultCode = 0;
         steals::StealHome(g, roll);
         (scores ? stolen : caught) += 1;
         EXPECT_EQ(g.state.score[kVisitors], scores ? 1 : 0) << roll;
@@ -116,7 +120,7 @@ TEST(RunningPlays, StealOfHomeAloneAndInADoubleSteal) {
         EXPECT_EQ(testing::Bases(g.state), (std::array{0, first, 0})) << roll;
         EXPECT_EQ(g.counters.bat(kVisitors, 6).stolenBases, stolen);
         EXPECT_EQ(g.counters.bat(kVisitors, 6).caughtStealing, caught);
-        EXPECT_TRUE(scores || g.state.resultCode == 90);
+        EXPECT_TRUE(scores || g.state.play.resultCode == 90);
     }
     EXPECT_EQ(g.counters.bat(kVisitors, 1).runsBattedIn, 0);
     EXPECT_EQ(yes.questions.size(), 2u);  // only the user's side is asked
@@ -139,12 +143,12 @@ TEST(RunningPlays, StrikeoutThrowOutDoublePlayOnTheHitAndRun) {
         int teamDoublePlays = g.counters.team[kHome].doublePlays;
         testing::FieldingOuts before = OutsSoFar(g, kHome);
         PlayPass(g);
-        if (g.state.playResult != "K DP") continue;
+        if (g.state.play.playResult != "K DP") continue;
         ++doublePlays;
         EXPECT_EQ(g.state.outs, 2);
-        EXPECT_EQ(g.state.resultCode, 0);
+        EXPECT_EQ(g.state.play.resultCode, 0);
         EXPECT_EQ(g.counters.team[kHome].doublePlays, teamDoublePlays + 1);
-        EXPECT_FALSE(g.state.plateAppearanceContinues);
+        EXPECT_FALSE(g.state.appearance.continues);
         EXPECT_EQ(g.state.lastBatterSlot[kVisitors], 4);
         EXPECT_EQ(g.counters.bat(kVisitors, 4).atBats, atBats + 1);
         EXPECT_EQ(OutsSoFar(g, kHome).pitcherOuts, before.pitcherOuts + 2);
@@ -171,9 +175,9 @@ TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
     int hits = 0;
     for (int i = 0; i < 500; ++i) {
         bunt(3, 0, true);
-        g.state.buntFielderDraw = 1 + i % 4;
+        g.state.play.buntFielderDraw = 1 + i % 4;
         ResolveBunt(g);
-        hits += g.state.playResult == "1B";
+        hits += g.state.play.playResult == "1B";
         EXPECT_EQ(g.state.outs, 1);
     }
     EXPECT_EQ(hits, 0);
@@ -182,7 +186,7 @@ TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
     for (int i = 0; i < 2000; ++i) {
         bunt(3, 0, false);
         ResolveBunt(g);
-        hits += g.state.playResult == "1B";
+        hits += g.state.play.playResult == "1B";
     }
     EXPECT_NEAR(hits / 2000.0, 0.11, 0.025);
 
@@ -190,10 +194,10 @@ TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
     int sacrifices = g.counters.bat(kVisitors, 4).sacrifices;
     for (int i = 0; i < 50 && g.counters.bat(kVisitors, 4).sacrifices == sacrifices; ++i) {
         bunt(3, 0, false);
-        g.state.buntFielderDraw = 3;
+        g.state.play.buntFielderDraw = 3;
         ResolveBunt(g);
     }
-    EXPECT_EQ(g.state.playResult, "3-1 SAC");
+    EXPECT_EQ(g.state.play.playResult, "3-1 SAC");
     EXPECT_EQ(testing::Bases(g.state), (std::array{0, 3, 0}));
 
     // A squeeze against a pitch-out: the runner is out at the plate, the batter stays.
@@ -202,7 +206,7 @@ TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
     ResolveBunt(g);
     EXPECT_EQ(g.state.outs, 2);
     EXPECT_EQ(g.state.runnerOnThird, 0);
-    EXPECT_TRUE(g.state.plateAppearanceContinues);
+    EXPECT_TRUE(g.state.appearance.continues);
     EXPECT_EQ(f.card.lines.back().text, "1-2 Bad SQZ");
     EXPECT_EQ(g.counters.bat(kVisitors, 6).caughtStealing, 1);
 
@@ -211,7 +215,7 @@ TEST(RunningPlays, BuntsSacrificesAndSqueezes) {
     ResolveBunt(g);
     EXPECT_EQ(g.state.outs, 0);
     EXPECT_EQ(testing::Bases(g.state), (std::array{3, 0, 0}));
-    EXPECT_TRUE(g.state.plateAppearanceContinues);
+    EXPECT_TRUE(g.state.appearance.continues);
 }
 
 TEST(RunningPlays, TheUsersSideChoosesTheSqueezeUnlessTheCoachDoes) {
@@ -220,13 +224,13 @@ TEST(RunningPlays, TheUsersSideChoosesTheSqueezeUnlessTheCoachDoes) {
     testing::ScriptedDecisions yes;
     yes.answer = true;
     g.decisions = &yes;
-    g.state.userManaged[kVisitors] = true;
+    g.state.display.userManaged[kVisitors] = true;
     auto bunt = [&]() {
         AtThePlate(g, 4);
         testing::SetBases(g.state, 2, 0, 6);
         g.state.outs = 1;
         ResolveBunt(g);
-        return g.state.playResult;
+        return g.state.play.playResult;
     };
     int hits = 0;
     for (int i = 0; i < 200; ++i) {
@@ -238,7 +242,7 @@ TEST(RunningPlays, TheUsersSideChoosesTheSqueezeUnlessTheCoachDoes) {
         // the runner is out at the plate.
         EXPECT_EQ(yes.questions.size(), asked + (hit ? 0 : 1));
         EXPECT_TRUE(hit || result.find("SQZ") != std::string::npos ||
-                    (g.state.plateAppearanceContinues && f.card.lines.back().text == "1-2 Bad SQZ"))
+                    (g.state.appearance.continues && f.card.lines.back().text == "1-2 Bad SQZ"))
             << result;
     }
     EXPECT_LT(hits, 40);

@@ -36,10 +36,10 @@ inline void AtThePlate(Game& g, int slot) {
     s.batter = slot;
     s.pitcher = 10;
     s.outs = 0;
-    s.plateAppearanceContinues = false;
+    s.appearance.continues = false;
     SetBases(s, 0, 0, 0);
     s.score = {0, 0, 0};
-    s.playResult.clear();
+    s.play.playResult.clear();
     g.flags = StrategyFlags{};
 }
 

@@ -4,7 +4,8 @@
 #include <random>
 
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/game_start.h"
 #include "engine/test_teams.h"
 #include "managers/auto_manager.h"
 #include "managers/bullpen_state.h"

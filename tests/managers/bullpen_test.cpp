@@ -26,7 +26,7 @@ struct Bullpen : ::testing::Test {
 
 TEST_F(Bullpen, WarmUpRuleNeedsTwoMorePitchesAndAtMostTwoThrowers) {
     f.config.warmupRule = true;
-    g.state.userManaged = {false, false, true};  // the home side fields
+    g.state.display.userManaged = {false, false, true};  // the home side fields
     EXPECT_EQ(Check(15), BullpenVerdict::StartsThrowing);
     StartWarmUp(b, kHome, 15, false);
     WarmUpClock(g, b);
@@ -134,7 +134,7 @@ TEST_F(Bullpen, RestedPitchersOnlyThroughTheFallback) {
 // The entry itself: state, allowance, the pitcher's batting slot, save marks, texts.
 TEST_F(Bullpen, EnteringPitcher) {
     f.config.warmupRule = true;
-    g.state.showPlayByPlay = true;
+    g.state.display.showPlayByPlay = true;
     g.state.inning = 8;
     g.state.score = {0, 0, 2};  // home leads by 2
     g.state.runnerOnFirst = 3;

@@ -4,7 +4,8 @@
 #include "test_paths.h"
 
 #include "engine/engine_helpers.h"
-#include "engine/game_flow.h"
+#include "engine/game.h"
+#include "engine/game_start.h"
 #include "managers/auto_lineup.h"
 #include "managers/batting_order.h"
 #include "managers/bullpen_state.h"

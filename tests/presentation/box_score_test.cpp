@@ -9,6 +9,7 @@
 #include "data/stats_set.h"
 #include "data/stats_table.h"
 #include "data/stats_test_support.h"
+#include "engine/play_game.h"
 #include "engine/stats_record_game.h"
 #include "engine/test_teams.h"
 #include "presentation/box_score.h"

@@ -2,6 +2,7 @@
 #include "test_paths.h"
 
 #include "data/team_file.h"
+#include "engine/play_game.h"
 #include "presentation/catalogue.h"
 #include "presentation/console_memory.h"
 #include "presentation/console_narration.h"

@@ -215,7 +215,7 @@ TEST(PitcherScreens, BullpenChecksInOrderAndWarmUp) {
     BullpenState b;
     f.config.daysOffRule = true;
     f.config.warmupRule = true;
-    g.state.userManaged = {false, false, true};
+    g.state.display.userManaged = {false, false, true};
     b.markUsed(kHome, 11);
     g.team(kHome).player(12).restDaysNeeded = 2;
     g.team(kHome).player(13).restDaysNeeded = 1;

@@ -303,9 +303,9 @@ TEST(InGameOptions, AppliedAtOnce) {
     ASSERT_FALSE(loadTeamPair(teams, "CAMHAVEN", "FELVORA", h.session.config).abort);
     LeagueContext normalization;
     Game game(teams, normalization, h.session.config, h.session.rng);
-    game.state.playDelay = 3;
-    game.state.soundOn = true;
-    game.state.userManaged = {false, false, true};
+    game.state.display.playDelay = 3;
+    game.state.display.soundOn = true;
+    game.state.display.userManaged = {false, false, true};
     WatchSettings watch;
 
     InGameOptions o = currentInGameOptions(game, h.session.config, watch);
@@ -318,9 +318,9 @@ TEST(InGameOptions, AppliedAtOnce) {
     EXPECT_TRUE(applyInGameOptions(o, game, h.session.config, watch));
     EXPECT_EQ(h.session.config.colorScheme, o.colourScheme);
     EXPECT_EQ(h.session.config.fieldBackColor, 2) << "schemes 1 and 2 are on green";
-    EXPECT_EQ(game.state.playDelay, 0);
-    EXPECT_FALSE(game.state.soundOn) << "delay 0 switches sound off";
-    EXPECT_FALSE(game.state.userManaged[2]);
+    EXPECT_EQ(game.state.display.playDelay, 0);
+    EXPECT_FALSE(game.state.display.soundOn) << "delay 0 switches sound off";
+    EXPECT_FALSE(game.state.display.userManaged[2]);
     EXPECT_TRUE(watch.pauseAfterGame);
     EXPECT_FALSE(applyInGameOptions(o, game, h.session.config, watch)) << "scheme unchanged";
 }

@@ -1,4 +1,5 @@
 #pragma once
+// The throws on runners after a hit, and the send decisions behind them.
 
 namespace vrk {
 
@@ -25,11 +26,6 @@ void ThrowOutRunner(Game& game, int runnerSlot, int base, int fielder);
 // The throwing-error check after a hit by the fielder at `position`: every
 // runner, the batter included, takes one more base. True when there was one.
 bool HitThrowError(Game& game, int position);
-
-// The outfielder who retrieves a double, triple or home run.
-int ExtraBaseHitFielder(Game& game);
-// The two description lines of a double, triple or inside-the-park home run.
-void DescribeExtraBaseHit(Game& game, int fielder);
 
 // Send values: the percent chance that a runner trying for the extra base is
 // safe, never above 98. The rolls are the uniform draws 1..13 and 1..15.

@@ -1,17 +1,10 @@
 #pragma once
+// The odds of steals and bunts.
 
 namespace vrk {
 
-struct Game;
 struct Player;
 struct Team;
-
-// Running plays called by the pitch loop when a manager asked for them.
-// ResolveSteal leaves the plate appearance open (it steps back) unless the
-// play ends the half inning; ResolveBunt ends the plate appearance, except
-// when the batter pulls back against a pitch-out or a squeeze fails.
-void ResolveSteal(Game& game);
-void ResolveBunt(Game& game);
 
 // A line-up player who is the team's pitcher batting (not a position player
 // who took the pitcher's slot): position 1 and no fielding position of his own.

@@ -1,9 +1,10 @@
 #pragma once
+// The matchup's event rates and the thresholds of the outcome draw.
 #include <array>
 
-#include "engine/game.h"
-
 namespace vrk {
+
+struct Game;
 
 // Per-plate-appearance rates of one side: walk, single, double, triple, home run.
 struct SideRates {
@@ -18,11 +19,6 @@ struct EventRates {
     SideRates batter;
     SideRates pitcher;
     float hitByPitch = 0;
-};
-
-struct HitFactorResult {
-    float hitFactor = 1;     // H, clamped to [0, 2]
-    float homeRunScale = 1;  // R, from regression toward the real season line
 };
 
 // The share of a season's walks that were pitched to the batter. The rest
@@ -41,23 +37,10 @@ struct OutcomeThresholds {
     float walkFactor = 1;  // W
 };
 
-// Hit factor of the current matchup (draws once when regression is on).
-HitFactorResult HitFactor(Game& game);
 // The ten event rates and the hit-by-pitch rate, with league strength and
 // normalisation applied.
 EventRates ComputeEventRates(const Game& game, float homeRunScale);
 // Walk adjustments and thresholds for a hit factor and the rates.
 OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, float hitFactor);
-
-// Pitches of one plate appearance by result kind and the column k (1..10).
-enum class PitchColumn { Hit, Strikeout, Out, Walk };
-int PitchesFor(PitchColumn column, int k);
-
-// The outcome step and its handlers.
-void ResolvePlateAppearance(Game& game);
-void ResolveWalk(Game& game);
-void ResolveHitByPitch(Game& game);
-void ResolveOut(Game& game);
-void ResolveStrikeout(Game& game);
 
 }  // namespace vrk
