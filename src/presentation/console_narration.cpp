@@ -13,6 +13,15 @@ namespace {
 constexpr int kPlainAttribute = 7;
 constexpr int kWindowAttribute = 15 + 16 * 1;
 constexpr std::string_view kNotFound = "Not found in baseball.msg:";
+
+// A home side ahead after the top of its last inning never bats, yet the game
+// has already turned to the bottom half when it ends: the half drawn is the
+// one that was played.
+int shownBattingTeam(const GameState& s) {
+    const bool bottomNeverBegan =
+        s.gameOver && s.battingTeam == kHome && s.outs >= 3 && s.score[kHome] > s.score[kVisitors];
+    return bottomNeverBegan ? kVisitors : s.battingTeam;
+}
 }  // namespace
 
 ConsoleNarration::ConsoleNarration(Console& console, const PlayByPlayCatalogue& catalogue,
@@ -136,7 +145,7 @@ void ConsoleNarration::redrawScoreboard() {
     }
     view.lineScore = s.lineScore;
     view.column = s.scoreboardInning;
-    view.battingTeam = s.battingTeam;
+    view.battingTeam = shownBattingTeam(s);
     view.outs = s.outs;
     view.runs = s.score;
     drawScoreboard(console_, row(0), col(0), view, boardColours_);
@@ -145,22 +154,23 @@ void ConsoleNarration::redrawScoreboard() {
 void ConsoleNarration::drawField() {
     if (!game_) return;
     const GameState& s = game_->state;
+    const int bt = shownBattingTeam(s);
+    const int ft = otherTeam(bt);
     FieldView view;
     view.inning = s.inning;
-    view.battingTeam = s.battingTeam;
+    view.battingTeam = bt;
     view.runnerOn = {false, s.runnerOnFirst != 0, s.runnerOnSecond != 0, s.runnerOnThird != 0};
     view.ballAt = ballAt_;
-    const Team& batting = game_->team(s.battingTeam);
+    const Team& batting = game_->team(bt);
     view.battingClub = scoreboardName(batting.teamName);
     if (s.batter > 0) view.batter = PlayerFullName(batting.player(s.batter).playerName);
-    const int pitcher = s.currentPitcher[static_cast<std::size_t>(s.fieldingTeam)];
-    if (pitcher > 0)
-        view.pitcher = PlayerFullName(game_->team(s.fieldingTeam).player(pitcher).playerName);
-    view.pitchCount = s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)];
-    const int ownPitcher = s.currentPitcher[static_cast<std::size_t>(s.battingTeam)];
+    const int pitcher = s.currentPitcher[static_cast<std::size_t>(ft)];
+    if (pitcher > 0) view.pitcher = PlayerFullName(game_->team(ft).player(pitcher).playerName);
+    view.pitchCount = s.pitchCount[static_cast<std::size_t>(ft)];
+    const int ownPitcher = s.currentPitcher[static_cast<std::size_t>(bt)];
     for (int slot = 1; slot <= 9; ++slot) {
         // A batting pitcher's slot holds a place-holder line; show who pitches.
-        int entry = SlotPlayer(*game_, s.battingTeam, slot);
+        int entry = SlotPlayer(*game_, bt, slot);
         if (batting.player(slot).lineupPosition == kPitcher && ownPitcher > 0) entry = ownPitcher;
         if (entry > 0)
             view.lineup[static_cast<std::size_t>(slot)] =

@@ -4,6 +4,7 @@
 #include "managers/auto_lineup.h"
 #include "managers/batting_order.h"
 #include "managers/starters.h"
+#include "shell/designated_hitter_lineup.h"
 
 namespace vrk {
 
@@ -51,10 +52,6 @@ void prepareUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& car
     const Team& home = game.team(kHome);
     carry.designatedHitter =
         designatedHitterGame(rules.dhChoice, visitors, home, carry.designatedHitter);
-    // Nothing turns a designated hitter of the file's line-up into a batting
-    // pitcher, so such a team keeps its designated hitter whatever the rule.
-    const bool dhNeeded =
-        lineupNeedsDesignatedHitter(visitors) || lineupNeedsDesignatedHitter(home);
     carry.automaticRunner =
         automaticRunnerGame(rules.autoRunnerChoice, home, carry.automaticRunner);
 
@@ -64,7 +61,7 @@ void prepareUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& car
     o.statisticsRecorded = rules.statisticsRecorded;
     o.normalizeMode = rules.normalizeMode;
     o.normalizationHomeRunRate = rules.normalization.homeRunRate;
-    o.designatedHitter = carry.designatedHitter || dhNeeded;
+    o.designatedHitter = carry.designatedHitter;
     o.automaticRunner = carry.automaticRunner;
     o.playDelay = 0;
     o.displayed = false;
@@ -74,6 +71,7 @@ void prepareUndisplayedGame(Game& game, const BatchRules& rules, BatchCarry& car
     game.errors = &carry.faults;
     game.managers = &carry.managers;
 
+    for (int t = kVisitors; t <= kHome; ++t) fitLineupToRule(game.team(t), o.designatedHitter);
     ChooseStarters(game, carry.rotations, rules.rotation);
     for (int t = kVisitors; t <= kHome; ++t) {
         const bool changed = rules.autoLineup[t] && AUTOLINEUP(game, t);

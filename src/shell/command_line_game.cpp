@@ -10,6 +10,7 @@
 #include "screens/game_messages.h"
 #include "shell/batch_game.h"
 #include "shell/batch_rules.h"
+#include "shell/designated_hitter_lineup.h"
 #include "shell/displayed_game.h"
 
 namespace vrk {
@@ -49,9 +50,8 @@ bool playCommandLineGame(Console& console, Session& session) {
     o.normalizeMode = rules.normalizeMode;
     o.normalizationHomeRunRate = rules.normalization.homeRunRate;
     const std::string dhChoice = run.dhRule.empty() ? "H" : run.dhRule;
-    o.designatedHitter = designatedHitterGame(dhChoice, teams[1], teams[2], false) ||
-                         lineupNeedsDesignatedHitter(teams[1]) ||
-                         lineupNeedsDesignatedHitter(teams[2]);
+    o.designatedHitter = designatedHitterGame(dhChoice, teams[1], teams[2], false);
+    for (int t = 1; t <= 2; ++t) fitLineupToRule(teams[t], o.designatedHitter);
     o.automaticRunner = automaticRunnerGame(rules.autoRunnerChoice, teams[2], false);
     o.userManaged = {false, userManages(run, run.visitor), userManages(run, run.home)};
     const bool anyUser = o.userManaged[1] || o.userManaged[2];

@@ -14,6 +14,7 @@
 #include "screens/lineup_screen.h"
 #include "screens/starter_screen.h"
 #include "shell/batch_rules.h"
+#include "shell/designated_hitter_lineup.h"
 #include "shell/file_actions.h"
 
 namespace vrk {
@@ -176,6 +177,7 @@ bool loadSetupTeams(Console& console, Session& session, GameSetup& setup) {
 
 bool reloadTeams(Console& console, Session& session, GameSetup& setup) {
     if (!loadSetupTeams(console, session, setup)) return false;
+    for (int t = 1; t <= 2; ++t) fitLineupToRule(setup.teams[t], setup.designatedHitter);
     // The line-ups the user set stand for every game of the run.
     for (int t = 1; t <= 2; ++t) restoreLineup(setup.teams[t], setup.lineup[t]);
     return true;
@@ -219,11 +221,9 @@ void askRuleQuestions(Console& console, Session& session, GameSetup& setup) {
 void resolveRules(GameSetup& setup) {
     const Team& visitors = setup.teams[1];
     const Team& home = setup.teams[2];
-    // A line-up written with a designated hitter and no pitcher's slot
-    // cannot take the field without one, whatever the rule says.
     setup.designatedHitter =
-        designatedHitterGame(setup.rules.dhChoice, visitors, home, setup.designatedHitter) ||
-        lineupNeedsDesignatedHitter(visitors) || lineupNeedsDesignatedHitter(home);
+        designatedHitterGame(setup.rules.dhChoice, visitors, home, setup.designatedHitter);
+    for (int t = 1; t <= 2; ++t) fitLineupToRule(setup.teams[t], setup.designatedHitter);
     setup.automaticRunner =
         automaticRunnerGame(setup.rules.autoRunnerChoice, home, setup.automaticRunner);
 }

@@ -37,6 +37,18 @@ bool deleteStatsSetAsked(Console& console, Session& session, const std::string& 
     return done.ok;
 }
 
+bool deleteFileAsked(Console& console, Session& session, const std::string& path) {
+    const int row = playAreaTop(console.rows()) + 12;
+    const int col = playAreaLeft(console.cols()) + 30;
+    if (!AskYesNo(console, row, col, " Are you sure? ", false)) return false;
+    std::error_code failed;
+    if (fs::remove(path, failed)) return true;
+    const std::string why = failed ? failed.message() : "it is no longer there";
+    tellUser(console, session,
+             " " + fs::path(path).filename().string() + " was not deleted: " + why + " ");
+    return false;
+}
+
 void runReportsItem(Console& console, Session& session) {
     FileChooser chooser;
     chooser.title = "Statistics Files";
@@ -63,7 +75,10 @@ void runFileViewerItem(Console& console, Session& session) {
     FileChooser chooser;
     chooser.title = "View Misc. Files";
     chooser.patterns = {"*.PRN", "*.LOG", "*.TXT", "*. ", "*.RTF", "*.DOC"};
-    chooser.footer = "ENTER:View  ESC:Menu";
+    chooser.footer = "ENTER:View  Del:Delete  ESC:Menu";
+    chooser.actions = {{'D',
+                        [&](const std::string& path) { deleteFileAsked(console, session, path); },
+                        std::string(kKeyDel)}};
     std::string folder = writeFolder(session.config);
     int highlight = 0;
     while (const auto chosen = ChooseFile(console, chooser, folder, highlight)) {

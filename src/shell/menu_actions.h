@@ -16,4 +16,7 @@ void runFileViewerItem(Console& console, Session& session);
 // deleted.
 bool deleteStatsSetAsked(Console& console, Session& session, const std::string& stsPath);
 
+// DEL on the File Viewer list: the same question, then the one file.
+bool deleteFileAsked(Console& console, Session& session, const std::string& path);
+
 }  // namespace vrk

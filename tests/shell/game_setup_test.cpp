@@ -27,8 +27,8 @@ Team TeamOf(char league, const std::string& season, int dhKeyword = 0) {
 
 // The menu's questions: the default (any other key, or Enter) follows the
 // home team's rules, which the batch rules test covers season by season; an
-// answer overrides it, and a line-up that needs its designated hitter keeps
-// it whatever was answered.
+// answer overrides it, and a line-up written with a designated hitter plays
+// without him when the answer is no.
 TEST(GameSetup, RuleQuestionsDefaultToTheHomeRulesAndAnswersOverride) {
     struct Case {
         char league;
@@ -64,9 +64,14 @@ TEST(GameSetup, RuleQuestionsDefaultToTheHomeRulesAndAnswersOverride) {
     needs.teams[1] = TeamOf('A', "2026");
     needs.teams[1].player(1).lineupPosition = kDesignatedHitter;  // no pitcher's slot
     needs.teams[2] = TeamOf('N', "1990");
+    needs.teams[1].player(1).playerName = "Hitter";
+    needs.teams[1].playerCount = kLineupSize;
     needs.rules.dhChoice = "N";
     resolveRules(needs);
-    EXPECT_TRUE(needs.designatedHitter);
+    EXPECT_FALSE(needs.designatedHitter);
+    EXPECT_EQ(needs.teams[1].player(kLineupSize).lineupPosition, kPitcher);
+    for (int slot = 1; slot <= kLineupSize; ++slot)
+        EXPECT_NE(needs.teams[1].player(slot).playerName, "Hitter") << slot;
 
     EXPECT_EQ(defaultSimulationNormalization(TeamOf('A', "1990"), TeamOf('A', "2026")), "H");
     EXPECT_EQ(defaultSimulationNormalization(TeamOf('A', "2026"), TeamOf('N', "2026")), "");

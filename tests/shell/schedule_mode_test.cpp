@@ -209,6 +209,27 @@ TEST(ScheduleMode, StatisticsFilesDeleteOnlyOnYes) {
     }
 }
 
+// The file viewer's DEL: only a yes deletes, and a file that cannot go is said.
+TEST(ScheduleMode, ViewerFilesDeleteOnlyOnYes) {
+    ModeHome m;
+    const fs::path log = m.home.dir / "OLD.LOG";
+    std::ofstream(log) << "old run\n";
+    for (const auto& [answer, deleted] :
+         std::vector<std::pair<std::string, bool>>{{"\r", false}, {"n", false}, {"y", true}}) {
+        MemoryConsole ask;
+        ask.pushKey(answer);
+        EXPECT_EQ(deleteFileAsked(ask, m.session, log.string()), deleted) << answer;
+        EXPECT_EQ(fs::exists(log), !deleted) << answer;
+    }
+    fs::create_directories(m.home.dir / "FULL.PRN" / "inside");
+    MemoryConsole ask;
+    ask.pushKey("y");
+    ask.pushKey(" ");
+    EXPECT_FALSE(deleteFileAsked(ask, m.session, (m.home.dir / "FULL.PRN").string()));
+    EXPECT_TRUE(ask.shownAtSomeWait("FULL.PRN was not deleted"));
+    EXPECT_TRUE(fs::exists(m.home.dir / "FULL.PRN"));
+}
+
 TEST(ScheduleMode, ABadOptionInAGameIsRefusedBeforeAnyIsPlayed) {
     ModeHome m(
         "04/01/26,CAMHAVEN,FELVORA\n04/02/26,FELVORA,CAMHAVEN,/DH:Q\n"
