@@ -209,8 +209,10 @@ int playEntries(const RunPlan& plan, Session& session, BatchIo& io, long total) 
         if (io.notesFound && !stats.notes.empty()) io.notesFound(stats.notes);
         stats.notes.clear();
         if (problem) {
+            // Not through finish: the set before this one was saved before the
+            // new one was opened, and saving again would only repeat the failure.
             writeMessage(io.err, *problem);
-            status = finish(stats, io.err, 1);
+            status = 1;
             return false;
         }
         for (int g = 0; g < e.settings.games; ++g) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "data/stats_set.h"
@@ -70,6 +71,18 @@ TEST(BatchStats, ADamagedSetIsRefusedBeforeAnyGame) {
     std::ifstream kept(home.dir / "OLD.STB");
     std::string text((std::istreambuf_iterator<char>(kept)), {});
     EXPECT_EQ(text, "not a batting table") << "a refused set is left as it was";
+}
+
+TEST(BatchStats, ASetThatCannotBeSavedIsToldOnce) {
+    // /proc takes no new files, even from root, who passes every access check.
+    BatchHome home("unsaved");
+    auto run = home.batch("/V:CAMHAVEN /H:FELVORA /N:2 /ST:NOWHERE /PW:\\proc\\ /SEED:2");
+    EXPECT_EQ(run.status, 1);
+    std::istringstream lines(run.err);
+    std::set<std::string> told;
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_TRUE(told.insert(line).second) << "told twice: " << line;
+    EXPECT_FALSE(told.empty());
 }
 
 }  // namespace
