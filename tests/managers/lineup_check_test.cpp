@@ -122,7 +122,9 @@ TEST(FreshBench, PitchedMaskAgreesWithPitcherList) {
             for (int entry : c.pitched) listed = listed || entry == e;
             const bool fresh = automan::FreshBenchPlayer(g, b, kHome, e, mask);
             EXPECT_EQ(fresh, automan::FreshBenchPlayer(g, b, kHome, e)) << c.what << ", " << e;
-            if (listed) EXPECT_FALSE(fresh) << c.what << ", entry " << e << " has pitched";
+            if (listed) {
+                EXPECT_FALSE(fresh) << c.what << ", entry " << e << " has pitched";
+            }
         }
         EXPECT_EQ(automan::FreshBenchPlayer(g, b, kHome, bench, mask),
                   c.pitched.empty() || c.pitched[0] != bench)
