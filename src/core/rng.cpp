@@ -12,9 +12,6 @@ std::uint64_t splitMix(std::uint64_t& x) {
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     return z ^ (z >> 31);
 }
-std::uint64_t rotl(std::uint64_t x, int k) {
-    return (x << k) | (x >> (64 - k));
-}
 }  // namespace
 
 Rng::Rng(std::uint64_t seed) : seed_(seed) {
@@ -33,34 +30,11 @@ std::uint64_t Rng::timeOfDaySeed() {
         (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 1000 + ms);
 }
 
-// xoshiro256**: small, fast and good enough for a game; chosen over
-// std::mt19937 so the stream is identical on every standard library.
-std::uint64_t Rng::next() {
-    const std::uint64_t result = rotl(state_[1] * 5, 7) * 9;
-    const std::uint64_t t = state_[1] << 17;
-    state_[2] ^= state_[0];
-    state_[3] ^= state_[1];
-    state_[1] ^= state_[2];
-    state_[0] ^= state_[3];
-    state_[2] ^= t;
-    state_[3] = rotl(state_[3], 45);
-    return result;
-}
-
 std::uint64_t Rng::fingerprint() const {
     std::uint64_t mix = seed_;
     std::uint64_t h = 0;
     for (std::uint64_t word : state_) h = splitMix(mix) ^ (h * 0x100000001B3ULL) ^ word;
     return splitMix(h);
-}
-
-double Rng::draw() {
-    return static_cast<double>(next() >> 11) * 0x1.0p-53;
-}
-
-int Rng::randInt(int n) {
-    if (n < 1) return 1;
-    return static_cast<int>(draw() * n) + 1;
 }
 
 std::size_t Rng::weightedChoice(std::span<const double> weights) {

@@ -66,7 +66,8 @@ struct AutoManagerGame {
     // yet the list is drawn up on most plate appearances late in a game: they
     // are worked out once per game, again after an exchange of entries.
     struct BenchFigures {
-        double value = 0;      // batting value
+        double value = 0;  // batting value
+        int valueThousandths = 0;
         double selection = 0;  // value with the fielding share, before hand and bench order
         char bats = ' ';       // upper case
     };

@@ -76,6 +76,7 @@ int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const S
 AutoManagerGame::BenchFigures WorkOutBenchFigures(const Player& p, bool seasonReplay) {
     AutoManagerGame::BenchFigures f;
     f.value = BattingValue(p, seasonReplay);
+    f.valueThousandths = Thousandths(f.value);
     f.selection = f.value;
     int fielding = 0;
     for (std::size_t k = 1; k < p.positionCode.size(); ++k) {
@@ -113,13 +114,14 @@ int Collect(Game& game, const AutoManagerContext& context, int team,
     const auto& bench = BenchOf(game, context, team);
     int count = 0;
     int last = std::min(t.playerCount, kMaxRosterEntries);
+    const std::uint64_t pitched = automan::PitchedEntries(game, team);
     for (int e = t.lastPitcherEntry + 1; e <= last && count < kMaxCandidates; ++e) {
-        if (!automan::FreshBenchPlayer(game, context.bullpen, team, e)) continue;
+        if (!automan::FreshBenchPlayer(game, context.bullpen, team, e, pitched)) continue;
         const AutoManagerGame::BenchFigures& f = bench[static_cast<std::size_t>(e)];
         double selection = f.selection;
         if (f.bats == 'S' || f.bats == 'B' || f.bats != throws) selection += 0.06;
         if (e <= t.lastPitcherEntry + 3) selection += 0.03;
-        list[count++] = {e, Thousandths(f.value), Thousandths(selection)};
+        list[count++] = {e, f.valueThousandths, Thousandths(selection)};
     }
     return count;
 }
@@ -155,11 +157,14 @@ bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
         if (count > 0) {
             auto begin = list.begin();
             auto end = list.begin() + count;
-            // Equal values keep roster order: the earlier bench entry comes first.
-            SortDescending(begin, end, &Candidate::value);
+            int best = list[0].value;
+            for (auto i = begin; i != end; ++i) best = std::max(best, i->value);
             int batter = Thousandths(BattingValue(game.batterPlayer(), context.seasonReplay));
             int margin = Thousandths(PinchHitMargin(s.inning, x.pitcherBatting));
-            if (list[0].value - batter > margin || wanted) {
+            // Sorted only when someone is sent up: most looks at the bench find no one.
+            if (best - batter > margin || wanted) {
+                // Equal values keep roster order: the earlier bench entry comes first.
+                SortDescending(begin, end, &Candidate::value);
                 SortDescending(begin, end, &Candidate::selection);
                 int pick = 0;
                 if (count == 2) {

@@ -20,8 +20,9 @@ void ManagePinchRunner(Game& game, AutoManagerContext& context) {
     int best = 0;
     int bestSpeed = 0;
     int last = std::min(team.playerCount, kMaxRosterEntries);
+    const std::uint64_t pitched = automan::PitchedEntries(game, x.batting);
     for (int e = team.lastPitcherEntry + 1; e <= last; ++e) {
-        if (!automan::FreshBenchPlayer(game, context.bullpen, x.batting, e)) continue;
+        if (!automan::FreshBenchPlayer(game, context.bullpen, x.batting, e, pitched)) continue;
         const Player& p = team.player(e);
         bool plays = false;
         for (std::size_t k = 1; k < p.positionCode.size(); ++k) {

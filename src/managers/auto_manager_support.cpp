@@ -95,17 +95,28 @@ bool HasCloser(const Game& game, const BullpenState& bullpen, int team) {
            !bullpen.closerUsed[team];
 }
 
-bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, int entry) {
+std::uint64_t PitchedEntries(const Game& game, int team) {
+    const GameState& s = game.state;
+    std::uint64_t pitched = 0;
+    for (int k = 1; k <= s.pitchersUsed[team] && k < kRosterSize; ++k) {
+        const int entry = s.pitcherList[team][k];
+        if (entry >= 0 && entry < 64) pitched |= std::uint64_t{1} << entry;
+    }
+    return pitched;
+}
+
+bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, int entry,
+                      std::uint64_t pitched) {
     const Team& t = game.team(team);
     if (entry <= t.lastPitcherEntry || entry > std::min(t.playerCount, kMaxRosterEntries)) {
         return false;
     }
     if (t.player(entry).playerName.empty() || bullpen.used(team, entry)) return false;
-    const GameState& s = game.state;
-    for (int k = 1; k <= s.pitchersUsed[team] && k < kRosterSize; ++k) {
-        if (s.pitcherList[team][k] == entry) return false;
-    }
-    return true;
+    return ((pitched >> entry) & 1U) == 0;
+}
+
+bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, int entry) {
+    return FreshBenchPlayer(game, bullpen, team, entry, PitchedEntries(game, team));
 }
 
 bool PlayDelayOn(const Game& game) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 // What every part of the computer manager works out the same way.
 #include "engine/game.h"
 #include "managers/auto_manager.h"
@@ -46,6 +47,11 @@ bool StarterStillIn(const Game& game, int team);
 bool HasCloser(const Game& game, const BullpenState& bullpen, int team);
 // A bench player (after the staff) with a name who has not played yet.
 bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, int entry);
+// The entries that have pitched for a team this game, one bit each, so a
+// walk over the bench asks the pitcher list once rather than per player.
+std::uint64_t PitchedEntries(const Game& game, int team);
+bool FreshBenchPlayer(const Game& game, const BullpenState& bullpen, int team, int entry,
+                      std::uint64_t pitched);
 bool PlayDelayOn(const Game& game);
 
 }  // namespace vrk::automan

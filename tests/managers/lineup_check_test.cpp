@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "engine/fielding.h"
+#include "managers/auto_manager_support.h"
 #include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
 #include "managers/roster_swap.h"
@@ -90,6 +91,44 @@ TEST(FieldingAverages, FollowExchangesAndMoves) {
     EXPECT_DOUBLE_EQ(FieldingAverage(g, 5), fresh(5));
     for (int slot = 1; slot <= kLineupSize; ++slot) {
         EXPECT_DOUBLE_EQ(FieldingAverage(g, slot), fresh(slot)) << slot;
+    }
+}
+
+// The bench walk reads the pitcher list once as a mask; it must give the same
+// answer as the per-player question, whoever has pitched.
+TEST(FreshBench, PitchedMaskAgreesWithPitcherList) {
+    StaffGame f;
+    Game& g = *f.game;
+    GameState& s = g.state;
+    BullpenState b;
+    const Team& t = g.team(kHome);
+    const int bench = t.lastPitcherEntry + 2;
+    struct Case {
+        const char* what;
+        std::vector<int> pitched;  // the home pitcher list after the starter
+    };
+    const std::vector<Case> cases = {
+        {"only the starter", {}},
+        {"a reliever from the staff", {11}},
+        {"a bench player sent to pitch", {bench}},
+        {"two bench players and the last entry", {bench, bench + 1, kMaxRosterEntries}},
+    };
+    for (const Case& c : cases) {
+        s.pitchersUsed[kHome] = 1;
+        for (int entry : c.pitched) s.pitcherList[kHome][++s.pitchersUsed[kHome]] = entry;
+        const std::uint64_t mask = automan::PitchedEntries(g, kHome);
+        for (int e = 1; e <= kMaxRosterEntries; ++e) {
+            bool listed = false;
+            for (int entry : c.pitched) listed = listed || entry == e;
+            const bool fresh = automan::FreshBenchPlayer(g, b, kHome, e, mask);
+            EXPECT_EQ(fresh, automan::FreshBenchPlayer(g, b, kHome, e)) << c.what << ", " << e;
+            if (listed) {
+                EXPECT_FALSE(fresh) << c.what << ", entry " << e << " has pitched";
+            }
+        }
+        EXPECT_EQ(automan::FreshBenchPlayer(g, b, kHome, bench, mask),
+                  c.pitched.empty() || c.pitched[0] != bench)
+            << c.what;
     }
 }
 
