@@ -32,7 +32,17 @@ class Terminal {
         winsize size{};
         size.ws_row = kRows;
         size.ws_col = kCols;
-        pid_ = forkpty(&master_, nullptr, nullptr, &size);
+        // The modes the program must give back are taken from a pty of our
+        // own and handed to the new one: read from it after the fork they
+        // could already be the program's (it may run first).
+        int probeMaster = -1;
+        int probeSlave = -1;
+        if (openpty(&probeMaster, &probeSlave, nullptr, nullptr, &size) == 0) {
+            tcgetattr(probeSlave, &before_);
+            close(probeSlave);
+            close(probeMaster);
+        }
+        pid_ = forkpty(&master_, nullptr, &before_, &size);
         if (pid_ == 0) {
             if (chdir(home.c_str()) != 0) _exit(126);
             setenv("TERM", "xterm", 1);
@@ -41,7 +51,6 @@ class Terminal {
             execl(vrk::test::vrkBinary(), "vrk", "/SEED:5", static_cast<char*>(nullptr));
             _exit(127);
         }
-        if (pid_ > 0) tcgetattr(master_, &before_);
     }
     ~Terminal() {
         if (pid_ > 0 && !exited_) {
