@@ -335,7 +335,7 @@ LineScore BoxLineScore(const Game& game) {
 std::vector<std::string> BoxScoreLines(const Game& game, const BoxScoreOptions& options) {
     std::vector<std::string> out;
     out.emplace_back("~");
-    if (options.gameSeed != 0) out.push_back("Game seed: " + std::to_string(options.gameSeed));
+    if (options.gameSeed != 0) out.push_back("Seed: " + std::to_string(options.gameSeed));
 
     // The home header starts where the home fields do, so its column heads
     // stand over their numbers.

@@ -15,8 +15,8 @@ struct BoxScoreOptions {
     // shown beside the notes and the decisions. Read after the game was
     // recorded, so the totals include it.
     const StatsSet* season = nullptr;
-    // The seed the game was played from, printed so that the game can be
-    // replayed; 0 = none known.
+    // The seed of the generator the game was played from (/SEED: with it
+    // replays the run), printed as the closing window shows it; 0 = none.
     std::uint64_t gameSeed = 0;
 };
 

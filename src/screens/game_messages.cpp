@@ -40,7 +40,7 @@ bool askYesNo(Console& console, std::string_view question, bool defaultYes) {
 
 void showBoxScoreSoFar(Console& console, const Config& config, const Game& game) {
     const std::string path = writeFolder(config) + kBoxScoreFileName;
-    if (const auto problem = WriteLines(path, BoxScoreLines(game))) {
+    if (const auto problem = WriteLines(path, BoxScoreLines(game, {nullptr, game.state.seed}))) {
         tellUser(console, " " + *problem + " ", kRefusalAttribute);
         return;
     }

@@ -73,7 +73,7 @@ void BatchGameFiles::attach(Game& game) {
 std::optional<std::string> BatchGameFiles::write(const Game& game, const StatsSet* season,
                                                  long gameNumber, std::vector<std::string>& notes) {
     if (!any()) return std::nullopt;
-    const std::vector<std::string> box = BoxScoreLines(game, {season, 0});
+    const std::vector<std::string> box = BoxScoreLines(game, {season, game.state.seed});
     if (auto problem = WriteLines(folder_ + kBoxScoreFileName, box)) return problem;
     const std::tm now = Now();
     const LineScore score = BoxLineScore(game);

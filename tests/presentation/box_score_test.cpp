@@ -94,7 +94,7 @@ TEST(BoxScore, EdgeCasesOfTheLayout) {
 
     BoxScoreOptions seeded;
     seeded.gameSeed = 987;
-    EXPECT_EQ(BoxScoreLines(g, seeded)[1], "Game seed: 987");
+    EXPECT_EQ(BoxScoreLines(g, seeded)[1], "Seed: 987");
 }
 
 TEST(BoxScore, PitchersSlotKeepsOnlyRelieversWhoBatted) {
