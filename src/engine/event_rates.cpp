@@ -48,6 +48,10 @@ float HitByPitchGradeScale(char grade) {
 
 }  // namespace
 
+float ExtraAppearancesPerAtBat(double averageTeamSpeed) {
+    return averageTeamSpeed > 3.5 ? static_cast<float>(0.015 * averageTeamSpeed - 0.049) : 0.0035f;
+}
+
 EventRates ComputeEventRates(const Game& game, float homeRunScale) {
     const GameState& s = game.state;
     const Team& batting = game.team(s.battingTeam);
@@ -66,9 +70,7 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale) {
     hbp *= HitByPitchGradeScale(b.walkGrade);
     r.hitByPitch = hbp;
 
-    float e = batting.averageTeamSpeed > 3.5
-                  ? static_cast<float>(0.015 * batting.averageTeamSpeed - 0.049)
-                  : 0.0035f;
+    float e = ExtraAppearancesPerAtBat(batting.averageTeamSpeed);
     float ab = static_cast<float>(b.atBats);
     float pa = static_cast<float>(b.walks) + ab + ab * (e + hbp);
     if (pa <= 0) pa = 1;
