@@ -164,6 +164,30 @@ TEST(OutcomeModel, HitFactorTerms) {
     EXPECT_FLOAT_EQ(HitFactor(g).hitFactor, 2.0f);  // clamped
 }
 
+// A staff that seldom used its bullpen lets its pitchers go longer, but a
+// pitcher at a given count is as tired as on any other staff: his hit factor
+// is the same at every count whether or not the longer leash applies.
+TEST(OutcomeModel, LongerLeashLeavesTirednessAtACountAlone) {
+    for (int count : {0, 30, 60, 90, 120, 150}) {
+        std::array<float, 2> factor{};
+        for (std::size_t k = 0; k < 2; ++k) {
+            Matchup f;
+            Game& g = f.g;
+            f.teams[1].player(1).hand = 'X';
+            f.teams[2].appearancesPerStart = k == 0 ? 3.0 : 1.2;
+            f.config.deadballAdj = 'Y';
+            g.state.pitchCount[kHome] = count;
+            factor[k] = HitFactor(g).hitFactor;
+            if (k == 1) {
+                Matchup plain;
+                EXPECT_GT(ExpectedPitchesPerGame(g, 10, kHome),
+                          ExpectedPitchesPerGame(plain.g, 10, kHome));
+            }
+        }
+        EXPECT_NEAR(factor[1], factor[0], 0.002) << count << " pitches";
+    }
+}
+
 TEST(OutcomeModel, RegressionTowardTheRealSeason) {
     Matchup f(19);
     Game& g = f.g;
