@@ -288,6 +288,15 @@ RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& o
     for (std::size_t i = 0; i < n; ++i) errorWeights[i] = abs[i] * errorWeight(positions[i]) + 1e-6;
     const std::vector<int> errs = apportion(whole(c.errors.value_or(0)), errorWeights);
 
+    // A player's games are his at-bats over the club's at-bats per line-up
+    // place and game, so that a place's players add up to the club's games:
+    // his errors are spread over the chances of those games, and a fixed
+    // at-bats-per-game figure gave a high-scoring club's fielders games they
+    // never played (so too few errors) and a low-scoring one's too few.
+    const double places = dh ? 9.0 : 8.0;
+    const double positionAtBats = double(c.atBats.value_or(0) - pitchers.ab);
+    const double atBatsPerGame =
+        c.games > 0 && positionAtBats > 0 ? positionAtBats / (places * double(c.games)) : 3.9;
     std::vector<WrittenBatter> batters;
     for (std::size_t i = 0; i < n; ++i) {
         WrittenBatter b;
@@ -297,7 +306,7 @@ RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& o
         b.defense = errs[i];
         const double draw = rng.draw();
         b.hand = draw < 0.58 ? 'R' : draw < 0.88 ? 'L' : 'S';
-        b.g = std::clamp<long>(std::lround(abs[i] / 3.9), 1, c.games);
+        b.g = std::clamp<long>(std::lround(abs[i] / atBatsPerGame), 1, c.games);
         if (b.position != 10)
             b.positions[0] = {static_cast<int>(b.g), static_cast<char>('0' + b.position)};
         else

@@ -139,6 +139,28 @@ TEST(ClubRebuild, HitByPitchGradesBringTheClubsHitBatsmen) {
     for (int e = 1; e <= none.playerCount; ++e) EXPECT_EQ(none.player(e).walkGrade, ' ') << e;
 }
 
+// The line-up places' players add up to the club's games, however many
+// at-bats a game the club's era brought: the games spread a fielder's errors
+// over his chances.
+TEST(ClubRebuild, PlayersGamesFillTheClubsLineupPlaces) {
+    for (long atBats : {5000L, 5540L, 5900L}) {
+        for (const auto& league : {"AL", "NL"}) {
+            DatabankTeamSeason c = clubOf(1998, league);
+            c.atBats = atBats;
+            ClubRebuildOptions options;
+            options.pitchersBat = league == std::string("NL");
+            const RebuiltClub club = rebuildClub(c, options);
+            long games = 0;
+            for (const auto& b : club.lineup)
+                if (b.position != 1) games += b.g;
+            for (const auto& b : club.bench) games += b.g;
+            const double places = options.pitchersBat ? 8 : 9;
+            EXPECT_NEAR(double(games) / (places * double(c.games)), 1.0, 0.03)
+                << league << " " << atBats;
+        }
+    }
+}
+
 // The replay's line-up picks a position's starter in proportion to at-bats
 // and plays every other regular daily, so each line-up place (a regular and
 // any backup at his position) must hold about a place's share of the club's
