@@ -2,9 +2,12 @@
 // compares the simulated clubs and leagues with the real ones.
 //
 //   season_replay --teams PATH/Teams.csv --season YEAR [--replays N] [--seed S]
-//                 [--park none|averaged|own] [--out DIR] [--clubs]
+//                 [--park none|averaged|own] [--opponents league|own] [--out DIR]
+//                 [--clubs]
 //
-// Each club becomes a team file whose players add up to its real totals;
+// Each club becomes a team file whose players add up to its real totals
+// (with --opponents league, its batting restated as against the whole league
+// rather than the other clubs' staffs it met);
 // every club meets every other of its league home and away until a season's
 // worth of games is played, N times over from derived seeds. It prints per
 // club the real and simulated runs scored and allowed per game and winning
@@ -31,6 +34,7 @@
 #include "data/databank_roster.h"
 #include "data/databank_teams.h"
 #include "data/league_rows.h"
+#include "data/opponent_strength.h"
 #include "reports/base_runs.h"
 #include "reports/scatter_svg.h"
 #include "shell/bench_league.h"
@@ -49,6 +53,7 @@ struct Options {
     ParkLine park = ParkLine::OwnPark;
     std::string out = "fidelity";
     bool clubs = false;
+    bool wholeLeague = false;  // batting restated as against the whole league
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -81,6 +86,10 @@ bool parse(int argc, char** argv, Options& o) {
             o.park = ParkLine::Averaged;
         else if (key == "--park" && value == "own")
             o.park = ParkLine::OwnPark;
+        else if (key == "--opponents" && value == "league")
+            o.wholeLeague = true;
+        else if (key == "--opponents" && value == "own")
+            o.wholeLeague = false;
         else {
             std::cerr << "season_replay: unknown option " << key << " " << value << "\n";
             return false;
@@ -88,7 +97,8 @@ bool parse(int argc, char** argv, Options& o) {
     }
     if (!complete || o.teams.empty() || o.season <= 0 || o.replays <= 0) {
         std::cerr << "usage: season_replay --teams PATH/Teams.csv --season YEAR [--replays N] "
-                     "[--seed S] [--park none|averaged|own] [--out DIR] [--clubs]\n";
+                     "[--seed S] [--park none|averaged|own] [--opponents league|own] [--out DIR] "
+                     "[--clubs]\n";
         return false;
     }
     return true;
@@ -265,12 +275,17 @@ int main(int argc, char** argv) {
     std::map<std::string, Line> realLeague;
     std::map<std::string, GameLine> realGames, simGames;
     bool hbpKnown = true, sfKnown = true;
-    for (const auto& c : clubs) {
+    // The real lines stay for the comparison; the players are rebuilt from
+    // what the club's batting would have been against the whole league.
+    const std::vector<DatabankTeamSeason> talent =
+        o.wholeLeague ? battingAgainstWholeLeague(clubs) : clubs;
+    for (std::size_t i = 0; i < clubs.size(); ++i) {
+        const DatabankTeamSeason& c = clubs[i];
         ClubRebuildOptions options;
         options.pitchersBat = !designatedHitterSeason(c.year, c.league);
         options.park = o.park;
         options.seed = o.seed + std::hash<std::string>{}(c.teamId) % 100000;
-        const RebuiltClub club = rebuildClub(c, options);
+        const RebuiltClub club = rebuildClub(talent[i], options);
         std::ofstream(teamDir / club.fileName, std::ios::binary) << club.text();
         leagues[c.league].push_back(club.fileName);
         ClubTally& t = tally[club.fileName];
@@ -379,11 +394,12 @@ int main(int argc, char** argv) {
 
     std::ofstream csv(fs::path(o.out) / ("season_" + std::to_string(o.season) + ".csv"));
     csv << "kind,league,club,figure,real,simulated\n";
-    std::printf("Season %d replayed %d times: %ld games, seed %llu, park lines %s\n\n", o.season,
-                o.replays, played, static_cast<unsigned long long>(o.seed),
+    std::printf("Season %d replayed %d times: %ld games, seed %llu, park lines %s, batting %s\n\n",
+                o.season, o.replays, played, static_cast<unsigned long long>(o.seed),
                 o.park == ParkLine::None       ? "none"
                 : o.park == ParkLine::Averaged ? "averaged"
-                                               : "own park");
+                                               : "own park",
+                o.wholeLeague ? "against the whole league" : "as made");
     std::printf("Club  Lg   R/G real  sim    RA/G real  sim    W%% real  sim\n");
     std::vector<double> rr, rs, ar, as, wr, ws, br;
     ScatterPlot plot;
