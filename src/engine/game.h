@@ -8,6 +8,7 @@
 #include "core/rng.h"
 #include "data/config.h"
 #include "data/team.h"
+#include "engine/event_rates.h"
 #include "engine/game_counters.h"
 #include "engine/game_seams.h"
 #include "engine/game_state.h"
@@ -120,6 +121,20 @@ struct FieldingAverageCache {
     PerTeam<OneBased<Cell, kLineupSize>> cells{};
 };
 
+// Event rates of the matchups met so far, by batting team and slot: a pure
+// function of the batter, the pitcher and what holds for the whole game,
+// asked for on every plate appearance. Cleared at game start and when
+// entries are exchanged (an entry number then names another player).
+struct MatchupRateCache {
+    struct Cell {
+        int batter = 0;  // 0 = not worked out yet
+        int pitcher = 0;
+        float homeRunScale = 0;
+        EventRates rates;
+    };
+    PerTeam<OneBased<Cell, kLineupSize>> cells{};
+};
+
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;
 // `normalization` is the league context of slot 3.
 struct Game {
@@ -152,6 +167,7 @@ struct Game {
     // Derived from the teams' lines during this game only.
     mutable PitchLimitCache pitchLimits;
     mutable FieldingAverageCache fieldingAverages;
+    MatchupRateCache matchupRates;
 
     // The narration's own generator: which of several texts tells what the
     // engine decided. Play never draws from it, so a shown game and the same
