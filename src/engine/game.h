@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -123,15 +124,18 @@ struct FieldingAverageCache {
 
 // Event rates of the matchups met so far, by batting team and slot: a pure
 // function of the batter, the pitcher and what holds for the whole game,
-// asked for on every plate appearance. Cleared at game start and when
-// entries are exchanged (an entry number then names another player).
+// asked for on every plate appearance. Forgotten at game start and whenever
+// an entry changes players or batting line; forgetting only moves the stamp,
+// as it happens on most substitutions.
 struct MatchupRateCache {
     struct Cell {
-        int batter = 0;  // 0 = not worked out yet
+        std::uint32_t stamp = 0;  // the cache's stamp when worked out
+        int batter = 0;
         int pitcher = 0;
         float homeRunScale = 0;
         EventRates rates;
     };
+    std::uint32_t stamp = 1;
     PerTeam<OneBased<Cell, kLineupSize>> cells{};
 };
 

@@ -14,8 +14,11 @@ EventRates MatchupRates(Game& game, float homeRunScale) {
     MatchupRateCache::Cell& cell = game.matchupRates.cells[team][slot];
     // A regressed line gives a new home-run scale on most plate appearances,
     // so the scale is part of the key rather than assumed.
-    if (cell.batter != s.batter || cell.pitcher != s.pitcher || cell.homeRunScale != homeRunScale) {
+    const std::uint32_t stamp = game.matchupRates.stamp;
+    if (cell.stamp != stamp || cell.batter != s.batter || cell.pitcher != s.pitcher ||
+        cell.homeRunScale != homeRunScale) {
         cell.rates = ComputeEventRates(game, homeRunScale);
+        cell.stamp = stamp;
         cell.batter = s.batter;
         cell.pitcher = s.pitcher;
         cell.homeRunScale = homeRunScale;
@@ -24,7 +27,10 @@ EventRates MatchupRates(Game& game, float homeRunScale) {
 }
 
 void ForgetMatchupRates(Game& game) {
-    game.matchupRates = MatchupRateCache{};
+    MatchupRateCache& cache = game.matchupRates;
+    // Cells are stamped with the stamp of their time; a stamp that came round
+    // again could match an old cell, so the cells start over then.
+    if (++cache.stamp == 0) cache = MatchupRateCache{};
 }
 
 }  // namespace vrk

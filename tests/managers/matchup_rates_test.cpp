@@ -98,6 +98,17 @@ TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
     }
 }
 
+TEST(MatchupRates, ForgottenWhenTheStampComesRound) {
+    testing::GameFixture f;
+    Game& g = *f.game;
+    testing::AtThePlate(g, 1);
+    g.matchupRates.stamp = UINT32_MAX;
+    (void)MatchupRates(g, 1.0f);
+    g.team(kVisitors).player(1).homeRuns = 60;
+    ForgetMatchupRates(g);
+    EXPECT_TRUE(SameRates(MatchupRates(g, 1.0f), ComputeEventRates(g, 1.0f)));
+}
+
 // Forwards to the computer managers and, at each of their turns, compares the
 // kept rates of the matchup at hand with a fresh computation.
 class CheckingHooks final : public ManagerHooks {
