@@ -325,6 +325,8 @@ int main(int argc, char** argv) {
         show("HR/PA", real.hr / real.pa(), sim.hr / sim.pa(), true);
         show("BB/PA", real.bb / real.pa(), sim.bb / sim.pa(), true);
         show("SO/PA", real.so / real.pa(), sim.so / sim.pa(), true);
+        if (hbpKnown) show("HBP/PA", real.hbp / real.pa(), sim.hbp / sim.pa(), true);
+        if (sfKnown) show("SF/PA", real.sf / real.pa(), sim.sf / sim.pa(), true);
         const GameLine& rg = realGames[league];
         const GameLine& sg = simGames[league];
         auto perGame = [&](const char* name, double a, double b, bool known) {

@@ -1,4 +1,5 @@
 #include "data/club_rebuild.h"
+#include "data/hit_by_pitch_grade.h"
 
 #include <algorithm>
 #include <array>
@@ -103,6 +104,48 @@ PitcherBatting pitchersShare(const DatabankTeamSeason& c) {
         std::lround(p.ab * std::min(0.45, 2.3 * double(c.strikeouts.value_or(0)) / double(ab)))));
     p.hr = std::min(p.hr, p.h);
     return p;
+}
+
+// Grade letters that bring the batters' hit-by-pitch chances, as the outcome
+// model works them out, to the club's real count: the batters above the
+// club's need get the letter above it, the rest the letter below, in the
+// shares that average to the need. The opponents' walk rate is taken as the
+// club's own staff's. Seasons without the column keep the blank grade.
+void gradeHitByPitch(const DatabankTeamSeason& c, const PitcherBatting& pitchers,
+                     std::vector<WrittenBatter>& batters) {
+    if (!c.hitByPitch || !c.walksAllowed || !c.outsPitched) return;
+    const double outs = double(*c.outsPitched);
+    const double so = double(c.strikeoutsByPitchers.value_or(0));
+    const double faced =
+        double(c.hitsAllowed.value_or(0) + *c.walksAllowed) + so + 0.99 * (outs - so);
+    if (faced <= 0) return;
+    const double base = kHitByPitchPerWalk * double(*c.walksAllowed) / faced;
+    double appearances = 0;
+    for (const auto& b : batters) appearances += double(b.ab + b.bb);
+    if (base <= 0 || appearances <= 0) return;
+    // The batter after a home run is hit at least at the floor, the
+    // pitchers at the plate at the base rate.
+    const double afterHomeRuns =
+        double(c.homeRuns.value_or(0)) * std::max(0.0, kHitByPitchAfterHomeRun - base);
+    const double pitchersHit = base * double(pitchers.ab + pitchers.bb);
+    const double need =
+        std::max(0.0, double(*c.hitByPitch) - afterHomeRuns - pitchersHit) / (base * appearances);
+    // The letters in falling order of their scale: find the two around the need.
+    std::size_t above = 0;
+    while (above + 1 < kHitByPitchGrades.size() &&
+           HitByPitchGradeScale(kHitByPitchGrades[above + 1]) >= need)
+        ++above;
+    const std::size_t below = std::min(above + 1, kHitByPitchGrades.size() - 1);
+    const double hi = HitByPitchGradeScale(kHitByPitchGrades[above]);
+    const double lo = HitByPitchGradeScale(kHitByPitchGrades[below]);
+    const double share = hi > lo ? std::clamp((need - lo) / (hi - lo), 0.0, 1.0) : 1.0;
+    double given = 0;
+    for (auto& b : batters) {
+        const double pa = double(b.ab + b.bb);
+        const bool up = given + pa / 2 < share * appearances;
+        b.hitByPitchGrade = kHitByPitchGrades[up ? above : below];
+        if (up) given += pa;
+    }
 }
 
 }  // namespace
@@ -245,6 +288,15 @@ RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& o
     for (std::size_t i = 0; i < n; ++i) errorWeights[i] = abs[i] * errorWeight(positions[i]) + 1e-6;
     const std::vector<int> errs = apportion(whole(c.errors.value_or(0)), errorWeights);
 
+    // A player's games are his at-bats over the club's at-bats per line-up
+    // place and game, so that a place's players add up to the club's games:
+    // his errors are spread over the chances of those games, and a fixed
+    // at-bats-per-game figure gave a high-scoring club's fielders games they
+    // never played (so too few errors) and a low-scoring one's too few.
+    const double places = dh ? 9.0 : 8.0;
+    const double positionAtBats = double(c.atBats.value_or(0) - pitchers.ab);
+    const double atBatsPerGame =
+        c.games > 0 && positionAtBats > 0 ? positionAtBats / (places * double(c.games)) : 3.9;
     std::vector<WrittenBatter> batters;
     for (std::size_t i = 0; i < n; ++i) {
         WrittenBatter b;
@@ -254,7 +306,7 @@ RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& o
         b.defense = errs[i];
         const double draw = rng.draw();
         b.hand = draw < 0.58 ? 'R' : draw < 0.88 ? 'L' : 'S';
-        b.g = std::clamp<long>(std::lround(abs[i] / 3.9), 1, c.games);
+        b.g = std::clamp<long>(std::lround(abs[i] / atBatsPerGame), 1, c.games);
         if (b.position != 10)
             b.positions[0] = {static_cast<int>(b.g), static_cast<char>('0' + b.position)};
         else
@@ -262,6 +314,7 @@ RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& o
         b.name = std::string(i < regulars ? "Regular" : "Bench") + "," + static_cast<char>('A' + i);
         batters.push_back(b);
     }
+    gradeHitByPitch(c, pitchers, batters);
     // On-base men lead off, power bats third to fifth, the rest by on-base
     // plus slugging.
     auto obp = [](const WrittenBatter& b) { return double(b.h + b.bb) / double(b.ab + b.bb); };

@@ -88,6 +88,7 @@ std::string teamBatterLine(const WrittenBatter& b, bool stealHeadings) {
     line.number(40, 42, b.t);
     line.number(44, 46, b.hr);
     line.number(48, 50, b.bb);
+    line.letter(51, b.hitByPitchGrade);
     line.number(52, 54, b.k);
     line.number(56, 58, b.rbi);
     line.letter(60, b.hand);

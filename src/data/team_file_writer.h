@@ -40,6 +40,7 @@ struct WrittenBatter {
     int position = 0;  // cols 7-8: 1-9, 10 = DH; 1 in the line-up = the pitchers' slot
     char platoon = ' ';
     long ab = 0, h = 0, d = 0, t = 0, hr = 0, bb = 0, k = 0, rbi = 0;
+    char hitByPitchGrade = ' ';  // col 51
     char hand = 'R';
     long defense = 0;  // rating, or errors with the errors layout
     long sb = 0, cs = 0;

@@ -6,6 +6,7 @@
 
 #include "core/rounding.h"
 #include "core/text_fields.h"
+#include "data/hit_by_pitch_grade.h"
 #include "engine/engine_helpers.h"
 #include "engine/event_rates.h"
 #include "engine/game.h"
@@ -37,16 +38,11 @@ double EraRatio(const LeagueContext& target, const LeagueContext& own) {
     return t / o;
 }
 
-float HitByPitchGradeScale(char grade) {
-    if (grade < 'A') return 1;
-    int g = 74 - asciiUpper(grade);
-    if (g < 1) g = 1;
-    g -= 4;
-    if (g >= 1) return static_cast<float>(g);
-    return 1.0f / static_cast<float>(2 + std::abs(g));
-}
-
 }  // namespace
+
+float ExtraAppearancesPerAtBat(double averageTeamSpeed) {
+    return averageTeamSpeed > 3.5 ? static_cast<float>(0.015 * averageTeamSpeed - 0.049) : 0.0035f;
+}
 
 EventRates ComputeEventRates(const Game& game, float homeRunScale) {
     const GameState& s = game.state;
@@ -62,13 +58,12 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale) {
         ip, p.pitching.hitsAllowed, p.pitching.walksAllowed, p.pitching.strikeouts));
     if (bfp <= 0) bfp = 1;
 
-    float hbp = 0.075f * static_cast<float>(p.pitching.walksAllowed) / bfp;
-    hbp *= HitByPitchGradeScale(b.walkGrade);
+    float hbp =
+        static_cast<float>(kHitByPitchPerWalk) * static_cast<float>(p.pitching.walksAllowed) / bfp;
+    hbp *= static_cast<float>(HitByPitchGradeScale(b.walkGrade));
     r.hitByPitch = hbp;
 
-    float e = batting.averageTeamSpeed > 3.5
-                  ? static_cast<float>(0.015 * batting.averageTeamSpeed - 0.049)
-                  : 0.0035f;
+    float e = ExtraAppearancesPerAtBat(batting.averageTeamSpeed);
     float ab = static_cast<float>(b.atBats);
     float pa = static_cast<float>(b.walks) + ab + ab * (e + hbp);
     if (pa <= 0) pa = 1;
@@ -153,7 +148,8 @@ OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, f
     }
     // After a home run the next batter is more likely to be hit; the walk band
     // is left as it is.
-    if (afterHomeRun && hbp < 0.04f) hbp = 0.04f;
+    const auto floor = static_cast<float>(kHitByPitchAfterHomeRun);
+    if (afterHomeRun && hbp < floor) hbp = floor;
 
     float d = 1 - h;
     auto band = [&](float p, float b, float l, float share) {

@@ -37,6 +37,10 @@ struct OutcomeThresholds {
     float walkFactor = 1;  // W
 };
 
+// Plate appearances per at-bat beyond walks and hit batsmen (sacrifice
+// flies and the like), by the batting team's speed.
+float ExtraAppearancesPerAtBat(double averageTeamSpeed);
+
 // The ten event rates and the hit-by-pitch rate, with league strength and
 // normalisation applied.
 EventRates ComputeEventRates(const Game& game, float homeRunScale);

@@ -46,15 +46,20 @@ int WorkOutExpectedPitches(const Game& game, int pitcherEntry, int team, bool st
     } else {
         result = 115;
     }
-    if (t.appearancesPerStart < 2.5 && game.config.deadballAdj == 'Y') {
-        result =
-            roundHalfEven(static_cast<double>(result) * (1.375 - 0.15 * t.appearancesPerStart));
-    }
+    const double stretch = DeadballStretch(game, team);
+    if (stretch != 1) result = roundHalfEven(static_cast<double>(result) * stretch);
     // A pitcher never has a limit of zero pitches (the fatigue ratio divides by it).
     return static_cast<int>(std::max(result, 1L));
 }
 
 }  // namespace
+
+double DeadballStretch(const Game& game, int team) {
+    const Team& t = game.team(team);
+    if (t.appearancesPerStart < 2.5 && game.config.deadballAdj == 'Y')
+        return 1.375 - 0.15 * t.appearancesPerStart;
+    return 1;
+}
 
 int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) {
     const bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;

@@ -4,6 +4,10 @@
 
 namespace vrk {
 
+// The factor by which a staff that seldom went to its bullpen lets its
+// pitchers go longer than their lines' usual outings; 1 for any other.
+double DeadballStretch(const Game& game, int team);
+
 // Pitches the pitcher at the entry is expected to throw in a game for the team.
 int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team);
 

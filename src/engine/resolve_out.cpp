@@ -7,6 +7,7 @@
 
 #include "engine/ball_direction.h"
 #include "engine/engine_helpers.h"
+#include "engine/event_rates.h"
 #include "engine/expected_pitches.h"
 #include "engine/fielding.h"
 #include "engine/fly_balls.h"
@@ -26,7 +27,14 @@ double StrikeoutChance(const Game& game) {
     const Player& p = game.team(game.state.fieldingTeam).player(game.state.pitcher);
     double kL = game.team(game.state.fieldingTeam).leagueContext.strikeoutsPerOut;
     if (kL <= 0) kL = 0.239;
-    double kb = b.atBats > b.hits ? static_cast<double>(b.strikeouts) / (b.atBats - b.hits) : 0.25;
+    // The draw reaches this step on the batter's outs and on the plate
+    // appearances his line has beyond at-bats and walks (sacrifice flies and
+    // the like); his strikeouts are spread over all of them, as the pitcher's
+    // are over all his outs.
+    const Team& batting = game.team(game.state.battingTeam);
+    double outDraws =
+        b.atBats - b.hits + ExtraAppearancesPerAtBat(batting.averageTeamSpeed) * double(b.atBats);
+    double kb = b.atBats > b.hits ? b.strikeouts / outDraws : 0.25;
     // A pitcher with no innings is taken at the league rate.
     double kp = p.pitching.inningsPitched > 0
                     ? p.pitching.strikeouts / (3.0 * p.pitching.inningsPitched)

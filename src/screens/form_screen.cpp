@@ -143,6 +143,10 @@ bool RunForm(Console& console, FormWindow& form, const FieldCheck& fieldCheck,
         fresh = true;
     };
 
+    // A one-question form (a new file's name) is answered with Enter, as a user
+    // expects; with several fields Enter moves on and ESC closes.
+    const bool singleQuestion = active >= 0 && NextField(form, active, 1) == active;
+
     bool aborted = false;
     while (true) {
         Draw(console, form, at, active);
@@ -151,7 +155,7 @@ bool RunForm(Console& console, FormWindow& form, const FieldCheck& fieldCheck,
             aborted = true;
             break;
         }
-        if (key == kKeyEscape) {
+        if (key == kKeyEscape || (singleQuestion && key == kKeyEnter)) {
             if (!mayLeave(active)) continue;
             const FormProblem problem = formCheck ? formCheck(form.fields) : FormProblem{};
             if (problem.field < 0) break;

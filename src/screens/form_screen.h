@@ -46,10 +46,10 @@ struct FormProblem {
 };
 using FormCheck = std::function<FormProblem(const std::vector<FormField>&)>;
 
-// Runs the form until ESC closes it with every check passed. Up, Down, Tab,
-// Shift-Tab and Enter move between the fields, a click enters the field
-// clicked. Returns with the values in form.fields; false when the form's
-// abort key ended it.
+// Runs the form until ESC closes it with every check passed (Enter too when
+// the form asks one thing). Up, Down, Tab, Shift-Tab and Enter move between
+// the fields, a click enters the field clicked. Returns with the values in form.fields; false when
+// the form's abort key ended it.
 bool RunForm(Console& console, FormWindow& form, const FieldCheck& fieldCheck = {},
              const FormCheck& formCheck = {});
 

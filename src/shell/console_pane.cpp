@@ -1,5 +1,7 @@
 #include "shell/console_pane.h"
 
+#include <vector>
+
 namespace vrk {
 
 ConsolePane::ConsolePane(Console& console, int top, int left, int rows, int columnWidth,
@@ -44,25 +46,48 @@ int ConsolePane::sync() {
     return 0;
 }
 
+namespace {
+
+// A line too long for a column goes on in the rows below it, broken at a
+// blank where there is one, so a message naming a long path is read whole.
+void AddWrapped(std::vector<std::string>& rows, const std::string& text, std::size_t room) {
+    std::size_t from = 0;
+    // Indented text gives up its leading blanks before it would wrap.
+    while (text.size() - from > room && from < text.size() && text[from] == ' ') ++from;
+    std::string rest = text.substr(from);
+    const std::string indent = "  ";
+    bool first = true;
+    while (true) {
+        const std::size_t limit = first ? room : room - indent.size();
+        if (rest.size() <= limit) {
+            rows.push_back(first ? rest : indent + rest);
+            return;
+        }
+        std::size_t cut = rest.rfind(' ', limit);
+        if (cut == std::string::npos || cut == 0) cut = limit;
+        rows.push_back((first ? "" : indent) + rest.substr(0, cut));
+        while (cut < rest.size() && rest[cut] == ' ') ++cut;
+        rest.erase(0, cut);
+        first = false;
+        if (rest.empty()) return;
+    }
+}
+
+}  // namespace
+
 void ConsolePane::draw() {
     console_.fillArea(top_, left_, rows_, width_ * columns_, attribute_);
-    std::size_t i = 0;
-    auto put = [&](const std::string& text) {
-        const int column = static_cast<int>(i) / rows_;
-        const int row = static_cast<int>(i) % rows_;
-        // Indented text gives up its leading blanks before its end would
-        // touch the next column.
-        const auto room = static_cast<std::size_t>(width_ - 1);
-        std::size_t from = 0;
-        while (text.size() - from > room && from < text.size() && text[from] == ' ') ++from;
-        if (column < columns_) {
-            console_.printAt(top_ + row, left_ + column * width_, text.substr(from, room + 1),
-                             attribute_);
-        }
-        ++i;
-    };
-    for (const std::string& line : lines_) put(line);
-    if (!current_.empty()) put(current_);
+    // One blank column stays between the columns of the pane.
+    const auto room = static_cast<std::size_t>(width_ > 4 ? width_ - 1 : 3);
+    std::vector<std::string> rows;
+    for (const std::string& line : lines_) AddWrapped(rows, line, room);
+    if (!current_.empty()) AddWrapped(rows, current_, room);
+    const auto capacity = static_cast<std::size_t>(rows_ * columns_);
+    const std::size_t first = rows.size() > capacity ? rows.size() - capacity : 0;
+    for (std::size_t i = first; i < rows.size(); ++i) {
+        const int at = static_cast<int>(i - first);
+        console_.printAt(top_ + at % rows_, left_ + (at / rows_) * width_, rows[i], attribute_);
+    }
     console_.refresh();
 }
 

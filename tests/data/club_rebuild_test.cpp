@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 
+#include "data/hit_by_pitch_grade.h"
 #include "data/team_file.h"
 #include "data/team_test_support.h"
 
@@ -98,6 +99,64 @@ TEST(ClubRebuild, PlayersAddUpToTheClubsTotals) {
             EXPECT_EQ(sv, *c.saves) << what;
             EXPECT_EQ(gs, c.games) << what;
             EXPECT_EQ(t.dhRule, options.pitchersBat ? 1 : -1) << what;
+        }
+    }
+}
+
+// Read back, the batters' grade letters bring the hit batsmen the outcome
+// model expects of them (at the staff's walk rate, with the floor after home
+// runs) to the club's real count, from a club seldom hit to one hit often; a season without the
+// column keeps the blank grade.
+TEST(ClubRebuild, HitByPitchGradesBringTheClubsHitBatsmen) {
+    for (long hbp : {25L, 40L, 55L, 95L, 160L}) {
+        for (const auto& league : {"AL", "NL"}) {
+            DatabankTeamSeason c = clubOf(1998, league);
+            c.hitByPitch = hbp;
+            ClubRebuildOptions options;
+            options.pitchersBat = league == std::string("NL");
+            const Team t = loadRebuilt(rebuildClub(c, options));
+            const double faced = double(*c.hitsAllowed + *c.walksAllowed) +
+                                 double(*c.strikeoutsByPitchers) +
+                                 0.99 * double(*c.outsPitched - *c.strikeoutsByPitchers);
+            const double base = kHitByPitchPerWalk * double(*c.walksAllowed) / faced;
+            double expected = double(*c.homeRuns) * (kHitByPitchAfterHomeRun - base);
+            for (int e = 1; e <= t.playerCount; ++e) {
+                if (e >= 10 && e <= t.lastPitcherEntry) continue;
+                const Player& p = t.player(e);
+                expected += base * double(p.atBats + p.walks) * HitByPitchGradeScale(p.walkGrade);
+            }
+            EXPECT_NEAR(expected / double(hbp), 1.0, 0.04) << league << " " << hbp;
+        }
+    }
+    // Fewer than the lowest letter can give: every batter gets it.
+    DatabankTeamSeason rare = clubOf(1998, "AL");
+    rare.hitByPitch = 2;
+    ClubRebuildOptions designatedHitter;
+    designatedHitter.pitchersBat = false;
+    const Team fewest = loadRebuilt(rebuildClub(rare, designatedHitter));
+    for (int e = 1; e < 10; ++e) EXPECT_EQ(fewest.player(e).walkGrade, 'I') << e;
+    const Team none = loadRebuilt(rebuildClub(clubOf(1998, "AL"), ClubRebuildOptions{}));
+    for (int e = 1; e <= none.playerCount; ++e) EXPECT_EQ(none.player(e).walkGrade, ' ') << e;
+}
+
+// The line-up places' players add up to the club's games, however many
+// at-bats a game the club's era brought: the games spread a fielder's errors
+// over his chances.
+TEST(ClubRebuild, PlayersGamesFillTheClubsLineupPlaces) {
+    for (long atBats : {5000L, 5540L, 5900L}) {
+        for (const auto& league : {"AL", "NL"}) {
+            DatabankTeamSeason c = clubOf(1998, league);
+            c.atBats = atBats;
+            ClubRebuildOptions options;
+            options.pitchersBat = league == std::string("NL");
+            const RebuiltClub club = rebuildClub(c, options);
+            long games = 0;
+            for (const auto& b : club.lineup)
+                if (b.position != 1) games += b.g;
+            for (const auto& b : club.bench) games += b.g;
+            const double places = options.pitchersBat ? 8 : 9;
+            EXPECT_NEAR(double(games) / (places * double(c.games)), 1.0, 0.03)
+                << league << " " << atBats;
         }
     }
 }

@@ -164,6 +164,30 @@ TEST(OutcomeModel, HitFactorTerms) {
     EXPECT_FLOAT_EQ(HitFactor(g).hitFactor, 2.0f);  // clamped
 }
 
+// A staff that seldom used its bullpen lets its pitchers go longer, but a
+// pitcher at a given count is as tired as on any other staff: his hit factor
+// is the same at every count whether or not the longer leash applies.
+TEST(OutcomeModel, LongerLeashLeavesTirednessAtACountAlone) {
+    for (int count : {0, 30, 60, 90, 120, 150}) {
+        std::array<float, 2> factor{};
+        for (std::size_t k = 0; k < 2; ++k) {
+            Matchup f;
+            Game& g = f.g;
+            f.teams[1].player(1).hand = 'X';
+            f.teams[2].appearancesPerStart = k == 0 ? 3.0 : 1.2;
+            f.config.deadballAdj = 'Y';
+            g.state.pitchCount[kHome] = count;
+            factor[k] = HitFactor(g).hitFactor;
+            if (k == 1) {
+                Matchup plain;
+                EXPECT_GT(ExpectedPitchesPerGame(g, 10, kHome),
+                          ExpectedPitchesPerGame(plain.g, 10, kHome));
+            }
+        }
+        EXPECT_NEAR(factor[1], factor[0], 0.002) << count << " pitches";
+    }
+}
+
 TEST(OutcomeModel, RegressionTowardTheRealSeason) {
     Matchup f(19);
     Game& g = f.g;
@@ -272,6 +296,38 @@ TEST(OutcomeModel, NoStrikeoutOnTheHitAndRun) {
         ResolveOut(g);
     }
     EXPECT_GT(g.counters.bat(kVisitors, 1).strikeouts, 300);
+}
+
+// A batter's strikeouts are spread over every out draw his line stands for,
+// the at-bats he made outs in and his extra plate appearances alike, as a
+// pitcher's are over all his outs: a batter and a pitcher at the league's
+// strikeout share then strike out at that share, on fast teams (many extra
+// appearances) and slow ones.
+TEST(OutcomeModel, StrikeoutShareOfALeagueMatchupIsTheLeagues) {
+    for (double speed : {2.0, 6.0, 9.0}) {
+        Matchup f(5);
+        Game& g = f.g;
+        LeagueContext& league = f.teams[2].leagueContext;
+        league.strikeoutsPerOut = 0.23f;
+        Player& p = f.teams[2].player(10);
+        p.pitching.inningsPitched = 200;
+        p.pitching.strikeouts = 138;  // 0.23 of 600 outs
+        f.teams[1].averageTeamSpeed = speed;
+        Player& b = f.teams[1].player(1);
+        b.atBats = 500;
+        b.hits = 150;
+        const double extra = ExtraAppearancesPerAtBat(speed) * b.atBats;
+        b.strikeouts = static_cast<int>(std::lround(0.23 * (b.atBats - b.hits + extra)));
+        const double share = b.strikeouts / (b.atBats - b.hits + extra);
+
+        const int draws = 20000;
+        for (int i = 0; i < draws; ++i) {
+            ClearBases(g);
+            ResolveOut(g);
+        }
+        const double k = g.counters.bat(kVisitors, 1).strikeouts / double(draws);
+        EXPECT_NEAR(k, share, 0.009) << "team speed " << speed;
+    }
 }
 
 TEST(OutcomeModel, DroppedThirdStrikeOnlyWithTheBasesEmpty) {

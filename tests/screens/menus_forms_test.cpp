@@ -214,6 +214,29 @@ TEST(FormScreen, FieldsTakeOnlyWhatTheyAllow) {
     EXPECT_EQ(form.fields[0].value, "Y");
 }
 
+TEST(FormScreen, EnterAnswersAOneQuestionFormOnly) {
+    // One question (a new file's name): Enter closes it with what was typed.
+    FormWindow one;
+    one.fields = {{"Name: ", FieldKind::Text, "", 8, {}}};
+    MemoryConsole console;
+    for (const char* k : {"t", "e", "s", "t"}) console.pushKey(k);
+    console.pushKey(kKeyEnter);
+    console.pushKey("z");  // not read: the form is closed by then
+    EXPECT_TRUE(RunForm(console, one));
+    EXPECT_EQ(one.fields[0].value, "TEST");
+
+    // With two fields Enter moves to the next one and only ESC closes.
+    FormWindow two;
+    two.fields = {{"A: ", FieldKind::Text, "", 4, {}}, {"B: ", FieldKind::Text, "", 4, {}}};
+    MemoryConsole moved;
+    for (std::string_view k : {std::string_view("x"), kKeyEnter, std::string_view("y"), kKeyEnter,
+                               std::string_view("z"), kKeyEscape})
+        moved.pushKey(std::string(k));
+    RunForm(moved, two);
+    EXPECT_EQ(two.fields[0].value, "Z");
+    EXPECT_EQ(two.fields[1].value, "Y");
+}
+
 TEST(OptionsWindows, NormalizationEntries) {
     struct Case {
         const char* typed;

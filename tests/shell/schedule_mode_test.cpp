@@ -273,6 +273,14 @@ TEST(ConsolePane, LinesFillColumnsAndNewBlocksClear) {
     out << "\nafter\n" << std::flush;
     EXPECT_EQ(console.textAt(2, 1, 6), "after ");
     EXPECT_NE(pane.transcript().find("three\n"), std::string::npos);
+
+    // A line longer than a column goes on below it, broken at a blank.
+    ConsolePane wide(console, 10, 1, 2, 20, 2, 7);
+    std::ostream told(&wide);
+    told << "Team file /x/NOSUCH.DAT not found!\n" << std::flush;
+    EXPECT_EQ(console.textAt(10, 1, 19), "Team file          ");
+    EXPECT_EQ(console.textAt(11, 1, 19), "  /x/NOSUCH.DAT not");
+    EXPECT_EQ(console.textAt(10, 21, 19), "  found!           ");
 }
 
 }  // namespace

@@ -21,7 +21,9 @@ TEST(WalkTotals, ComputerManagedGamesKeepTheBattersWalkRates) {
     auto pairings = loadPairings(roundRobin(sampleLeagueTeams()), session.config, problems);
     ASSERT_FALSE(pairings.empty());
     double walks = 0, expected = 0;
-    playPairings(pairings, session.config, 4 * long(pairings.size()), 4242,
+    // Sixteen rounds: at four the count of walks alone strays by over 1 per
+    // cent from one seed to the next, half the tolerance.
+    playPairings(pairings, session.config, 16 * long(pairings.size()), 4242,
                  [&](const Game& game, const GameResult&) {
                      for (int t = kVisitors; t <= kHome; ++t) {
                          const Team& team = game.team(t);
@@ -37,7 +39,7 @@ TEST(WalkTotals, ComputerManagedGamesKeepTheBattersWalkRates) {
                          }
                      }
                  });
-    ASSERT_GT(expected, 2000);
+    ASSERT_GT(expected, 8000);
     EXPECT_NEAR(walks / expected, 1.0, 0.03) << walks << " walks, " << expected << " expected";
 }
 
