@@ -16,16 +16,18 @@ bool IsPitcherLine(const Player& player) {
     return true;
 }
 
-double StealSuccessChance(const Team& team, const Player& runner, bool runnerIsPitcher) {
-    if (team.stealColumns == 0) return runner.speed / 10.0;
-    bool caughtData = false;
+double RunnerCaughtStealing(const Team& team, const Player& runner) {
     for (int slot = 1; slot <= kLineupSize; ++slot) {
         const Player& p = team.player(slot);
-        if (p.lineupPosition != kPitcher && p.caughtStealing > 0) caughtData = true;
+        if (p.lineupPosition != kPitcher && p.caughtStealing > 0) return runner.caughtStealing;
     }
+    return static_cast<double>(roundHalfEven(0.27 * runner.stolenBases));
+}
+
+double StealSuccessChance(const Team& team, const Player& runner, bool runnerIsPitcher) {
+    if (team.stealColumns == 0) return runner.speed / 10.0;
     double sb = runner.stolenBases;
-    double cs = caughtData ? runner.caughtStealing
-                           : static_cast<double>(roundHalfEven(0.27 * runner.stolenBases));
+    double cs = RunnerCaughtStealing(team, runner);
     double attempts = sb + cs;
     if (attempts > 10) return sb / attempts;
     if (attempts >= 1) {

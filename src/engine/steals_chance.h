@@ -10,6 +10,11 @@ struct Team;
 // who took the pitcher's slot): position 1 and no fielding position of his own.
 bool IsPitcherLine(const Player& player);
 
+// Caught stealing counted for a runner: his own figure when any non-pitcher
+// in the line-up has one, else an estimate from his stolen bases (a club
+// whose file has the column but not the figures, as old seasons do).
+double RunnerCaughtStealing(const Team& team, const Player& runner);
+
 // Success chance of a stealer before the pitch-out and hand factor: from the
 // speed rating when the team has no steal columns, else from his stolen bases
 // and caught stealing (estimated when no line-up regular has any).

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "core/rounding.h"
+#include "engine/engine_helpers.h"
+#include "engine/steals_chance.h"
 #include "managers/auto_manager_support.h"
 #include "managers/bullpen_state.h"
 
@@ -76,13 +78,17 @@ int PitchOutSpeedThreshold(int speed) {
     return 165;
 }
 
-double StealAttemptRate(const Player& runner) {
+double StealAttemptsPerTimeOnFirst(const Team& team, const Player& runner) {
     static constexpr double kBySpeed[] = {0.01, 0.01, 0.03, 0.06, 0.09,
                                           0.12, 0.16, 0.22, 0.30, 0.42};
-    if (runner.caughtStealing == 0) return kBySpeed[std::clamp(runner.speed, 0, 9)];
+    if (team.stealColumns == 0) return kBySpeed[std::clamp(runner.speed, 0, 9)];
+    const double caught = RunnerCaughtStealing(team, runner);
     int singles = runner.hits - runner.doubles - runner.triples - runner.homeRuns;
-    double rate = static_cast<double>(runner.stolenBases + runner.caughtStealing) /
-                  std::max(1, runner.walks + singles);
+    return (runner.stolenBases + caught) / std::max(1, runner.walks + singles);
+}
+
+double StealAttemptRate(const Team& team, const Player& runner) {
+    double rate = StealAttemptsPerTimeOnFirst(team, runner);
     if (runner.speed == 7) rate *= 1.05;
     if (runner.speed == 8) rate *= 1.1;
     if (runner.speed >= 9) rate *= 1.15;

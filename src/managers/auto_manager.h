@@ -8,6 +8,7 @@ namespace vrk {
 
 struct Game;
 struct Player;
+struct Team;
 struct BullpenState;
 namespace automan {
 struct Situation;
@@ -113,8 +114,12 @@ int KnockOutThreshold(double appearancesPerStart);
 double CompleteGameShare(double appearancesPerStart);
 // Pitch-out threshold of a runner on first by his speed.
 int PitchOutSpeedThreshold(int speed);
+// Steal attempts per time on first: from the runner's line (caught stealing
+// estimated as the engine does when the club has no such figures), by speed
+// when the line has none.
+double StealAttemptsPerTimeOnFirst(const Team& team, const Player& runner);
 // Base rate at which a runner tries to steal, before the situation factors.
-double StealAttemptRate(const Player& runner);
+double StealAttemptRate(const Team& team, const Player& runner);
 // Required edge of the best pinch hitter over the batter by inning.
 double PinchHitMargin(int inning, bool pitcherBatting);
 

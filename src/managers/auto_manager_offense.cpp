@@ -65,25 +65,26 @@ StealCase StealSituation(const Game& game, const Situation& x, int& runner, int&
     return StealCase::Considered;
 }
 
-// Attempts per turn offered for each attempt per time on first.
-constexpr double kLineStealRatePerTurn = 1.25;
+// A line counts attempts per time on first over all of a runner's stays, but
+// the rules above let him go on only about half of his turns there (a runner
+// ahead of him, the score, the pitcher up), so each turn offered carries more
+// than the line's rate. How much more depends on the league (where pitchers
+// bat, fewer turns are offered); this is a fitted middle. A rate by speed
+// (a file without steal columns) is a rate per turn already.
+constexpr double kOffersPerAttempt = 1.25;
 
 double StealRate(Game& game, const Situation& x, int runnerSlot, int target) {
     const GameState& s = game.state;
-    const Player& runner = game.battingSide().player(SlotPlayer(game, x.batting, runnerSlot));
-    double rate = StealAttemptRate(runner);
+    const Team& side = game.battingSide();
+    const Player& runner = side.player(SlotPlayer(game, x.batting, runnerSlot));
+    double rate = StealAttemptRate(side, runner);
     if (automan::PitcherBatsInSlot(game, x.batting, runnerSlot)) rate *= 0.33;
     char throws = asciiUpper(game.pitcherPlayer().hand);
     if (target == 3) rate *= throws == 'R' ? 0.2 : 0.8;
     if (target == 2) rate *= throws == 'L' ? 0.4 : 1.1;
     if (s.inning > s.rules.regulationInnings - 2 && std::abs(x.deficit) < 2 && rate > 0.25)
         rate *= 1.5;
-    // A rate from his line counts his attempts per time he reached first, but
-    // only about four in five of those stays come with a turn the rules above
-    // let him go; taken per turn as it stands, replayed seasons fell a third
-    // short of their clubs' real attempts.
-    if (runner.caughtStealing > 0) rate *= kLineStealRatePerTurn;
-    return rate;
+    return side.stealColumns == 0 ? rate : rate * kOffersPerAttempt;
 }
 
 bool WantsHitAndRun(Game& game, const Situation& x) {
