@@ -2,7 +2,7 @@
 // compares the simulated clubs and leagues with the real ones.
 //
 //   season_replay --teams PATH/Teams.csv --season YEAR [--replays N] [--seed S]
-//                 [--park none|averaged|own] [--out DIR]
+//                 [--park none|averaged|own] [--out DIR] [--clubs]
 //
 // Each club becomes a team file whose players add up to its real totals;
 // every club meets every other of its league home and away until a season's
@@ -10,14 +10,18 @@
 // club the real and simulated runs scored and allowed per game and winning
 // share, their correlations and mean errors, and each league's real and
 // simulated AVG, OBP, SLG and HR, BB, SO per plate appearance; it writes
-// DIR/season_YEAR.csv and DIR/runs_YEAR.svg.
+// DIR/season_YEAR.csv and DIR/runs_YEAR.svg. With --clubs it also prints
+// each club's real and simulated batting line and what parts the runs gap:
+// a line played differently, or the same line turned into runs differently.
 
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -27,6 +31,7 @@
 #include "data/databank_roster.h"
 #include "data/databank_teams.h"
 #include "data/league_rows.h"
+#include "reports/base_runs.h"
 #include "reports/scatter_svg.h"
 #include "shell/bench_league.h"
 #include "shell/bench_run.h"
@@ -43,11 +48,23 @@ struct Options {
     std::uint64_t seed = 20261207;
     ParkLine park = ParkLine::OwnPark;
     std::string out = "fidelity";
+    bool clubs = false;
 };
 
 bool parse(int argc, char** argv, Options& o) {
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string key = argv[i], value = argv[i + 1];
+    bool complete = true;
+    for (int i = 1; i < argc; i += 2) {
+        const std::string key = argv[i];
+        if (key == "--clubs") {
+            o.clubs = true;
+            --i;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            complete = false;
+            break;
+        }
+        const std::string value = argv[i + 1];
         if (key == "--teams")
             o.teams = value;
         else if (key == "--season")
@@ -69,27 +86,20 @@ bool parse(int argc, char** argv, Options& o) {
             return false;
         }
     }
-    if ((argc - 1) % 2 != 0 || o.teams.empty() || o.season <= 0 || o.replays <= 0) {
+    if (!complete || o.teams.empty() || o.season <= 0 || o.replays <= 0) {
         std::cerr << "usage: season_replay --teams PATH/Teams.csv --season YEAR [--replays N] "
-                     "[--seed S] [--park none|averaged|own] [--out DIR]\n";
+                     "[--seed S] [--park none|averaged|own] [--out DIR] [--clubs]\n";
         return false;
     }
     return true;
 }
 
-struct Line {
-    double ab = 0, h = 0, d = 0, t = 0, hr = 0, bb = 0, hbp = 0, so = 0, sf = 0;
-    void add(const Line& o) {
-        ab += o.ab, h += o.h, d += o.d, t += o.t, hr += o.hr, bb += o.bb, hbp += o.hbp;
-        so += o.so, sf += o.sf;
-    }
-    double pa() const { return ab + bb + hbp + sf; }
-};
+using Line = BattingLine;
 
 // What decides runs beyond the batting line, per game: errors, unearned
 // runs, steals, caught stealing and double plays turned.
 struct GameLine {
-    double games = 0, runs = 0, errors = 0, unearned = 0, sb = 0, cs = 0, dp = 0;
+    double games = 0, runs = 0, errors = 0, unearned = 0, dp = 0;
     bool unearnedKnown = true, csKnown = true, dpKnown = true;
 };
 
@@ -98,36 +108,127 @@ struct ClubTally {
     double realRuns = 0, realAllowed = 0, realPct = 0;
     double baseRuns = 0;  // per game, from the club's real line: what a perfect model could reach
     long games = 0, runs = 0, allowed = 0, wins = 0;
+    double realGames = 0;
+    Line real, sim;                     // batting, steals included
+    double realErrors = 0, realDp = 0;  // made and turned in the field, season totals
+    double simErrors = 0, simDp = 0;
 };
 
-// BaseRuns, the run estimate of a batting line: runners times the share of
-// them driven in, plus home runs.
-double baseRuns(const Line& l, const GameLine& g) {
-    const double tb = l.h + l.d + 2 * l.t + 3 * l.hr;
-    const double a = l.h + l.bb + l.hbp - l.hr;
-    const double b =
-        (1.4 * tb - 0.6 * l.h - 3 * l.hr + 0.1 * (l.bb + l.hbp)) * 1.02 + 0.9 * (g.sb - g.cs);
-    const double c = l.ab - l.h;
-    return b + c > 0 ? a * b / (b + c) + l.hr : 1;
-}
+// One figure of a club's line, real and simulated; counts are per game.
+struct LineFigure {
+    const char* name;
+    const char* format;
+    double (*of)(const Line&, double errors, double dp, double games);
+};
 
-double correlation(const std::vector<double>& x, const std::vector<double>& y) {
-    const double n = double(x.size());
-    double mx = 0, my = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) mx += x[i] / n, my += y[i] / n;
-    double sxy = 0, sxx = 0, syy = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        sxy += (x[i] - mx) * (y[i] - my);
-        sxx += (x[i] - mx) * (x[i] - mx);
-        syy += (y[i] - my) * (y[i] - my);
+const LineFigure kLineFigures[] = {
+    {"AVG", "%6.3f", [](const Line& l, double, double, double) { return l.avg(); }},
+    {"OBP", "%6.3f", [](const Line& l, double, double, double) { return l.obp(); }},
+    {"SLG", "%6.3f", [](const Line& l, double, double, double) { return l.slg(); }},
+    {"HR/PA", "%7.4f", [](const Line& l, double, double, double) { return l.hr / l.pa(); }},
+    {"BB/PA", "%7.4f", [](const Line& l, double, double, double) { return l.bb / l.pa(); }},
+    {"SO/PA", "%7.4f", [](const Line& l, double, double, double) { return l.so / l.pa(); }},
+    {"SB/G", "%5.2f", [](const Line& l, double, double, double g) { return l.sb / g; }},
+    {"CS/G", "%5.2f", [](const Line& l, double, double, double g) { return l.cs / g; }},
+    {"E/G", "%5.2f", [](const Line&, double e, double, double g) { return e / g; }},
+    {"DP/G", "%5.2f", [](const Line&, double, double dp, double g) { return dp / g; }},
+    {"PA/G", "%5.1f", [](const Line& l, double, double, double g) { return l.pa() / g; }},
+    // BaseRuns last: the split of the runs gap below reads it there.
+    {"BsR/G", "%6.2f", [](const Line& l, double, double, double g) { return baseRuns(l) / g; }},
+};
+
+// Splits each club's runs gap in two: its simulated line against its real
+// one (BaseRuns of each), and how each line turned into runs (runs less
+// BaseRuns, simulated against real). The first points at the rates the
+// rebuild and the outcome model give, the second at what happens between
+// the events: steals, errors, double plays, the order of the events.
+void compareClubLines(const std::map<std::string, ClubTally>& tally, bool detailed,
+                      std::ostream& csv) {
+    constexpr std::size_t kFigures = std::size(kLineFigures);
+    std::vector<double> real[kFigures], sim[kFigures];
+    std::vector<double> realRuns, simRuns, lineGap, conversionGap, runsGap;
+    std::vector<double> realConversion, simConversion;
+    if (detailed) {
+        std::printf("Club lines, real above simulated (E and DP made and turned in the field)\n");
+        std::printf("Club  Lg  ");
+        for (const auto& f : kLineFigures) std::printf(" %*s", int(f.format[1] - '0'), f.name);
+        std::printf("    R/G\n");
     }
-    return sxx > 0 && syy > 0 ? sxy / std::sqrt(sxx * syy) : 0;
-}
-
-double meanError(const std::vector<double>& x, const std::vector<double>& y) {
-    double sum = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) sum += std::fabs(x[i] - y[i]);
-    return x.empty() ? 0 : sum / double(x.size());
+    for (const auto& [file, c] : tally) {
+        const double simGames = double(std::max(1L, c.games));
+        const double simR = double(c.runs) / simGames;
+        for (int side = 0; side < 2; ++side) {
+            if (detailed)
+                std::printf("%-5s %-3s ", side == 0 ? c.name.c_str() : "",
+                            side == 0 ? c.league.c_str() : "");
+            for (std::size_t i = 0; i < kFigures; ++i) {
+                const double v = side == 0
+                                     ? kLineFigures[i].of(c.real, c.realErrors, c.realDp,
+                                                          std::max(1.0, c.realGames))
+                                     : kLineFigures[i].of(c.sim, c.simErrors, c.simDp, simGames);
+                (side == 0 ? real : sim)[i].push_back(v);
+                if (detailed) {
+                    std::printf(" ");
+                    std::printf(kLineFigures[i].format, v);
+                }
+            }
+            if (detailed) std::printf(" %6.2f\n", side == 0 ? c.realRuns : simR);
+        }
+        for (std::size_t i = 0; i < kFigures; ++i)
+            csv << "club," << c.league << "," << c.name << "," << kLineFigures[i].name << ","
+                << real[i].back() << "," << sim[i].back() << "\n";
+        // The lines themselves, per game, for a reader who weighs each event.
+        const double rg = std::max(1.0, c.realGames);
+        const std::pair<const char*, double Line::*> counts[] = {
+            {"AB/G", &Line::ab}, {"H/G", &Line::h},     {"2B/G", &Line::d},
+            {"3B/G", &Line::t},  {"HR/G", &Line::hr},   {"BB/G", &Line::bb},
+            {"SO/G", &Line::so}, {"HBP/G", &Line::hbp}, {"SF/G", &Line::sf}};
+        for (const auto& [name, field] : counts)
+            csv << "club," << c.league << "," << c.name << "," << name << "," << c.real.*field / rg
+                << "," << c.sim.*field / simGames << "\n";
+        const double realBsR = real[kFigures - 1].back(), simBsR = sim[kFigures - 1].back();
+        realRuns.push_back(c.realRuns), simRuns.push_back(simR);
+        lineGap.push_back(simBsR - realBsR);
+        conversionGap.push_back((simR - simBsR) - (c.realRuns - realBsR));
+        realConversion.push_back(c.realRuns - realBsR);
+        simConversion.push_back(simR - simBsR);
+        runsGap.push_back(simR - c.realRuns);
+    }
+    const std::vector<double>& realBsR = real[kFigures - 1];
+    const std::vector<double>& simBsR = sim[kFigures - 1];
+    std::printf("\nClub figure  r(real,sim)  mean sim-real  spread real  spread sim\n");
+    for (std::size_t i = 0; i < kFigures; ++i) {
+        double diff = 0;
+        for (std::size_t k = 0; k < real[i].size(); ++k)
+            diff += (sim[i][k] - real[i][k]) / double(real[i].size());
+        std::printf("  %-9s  %11.3f  %+13.4f  %11.4f  %10.4f\n", kLineFigures[i].name,
+                    correlation(real[i], sim[i]), diff, spread(real[i]), spread(sim[i]));
+    }
+    std::printf("Simulated runs against BaseRuns of the simulated lines: r %.3f, error %.3f\n",
+                correlation(simRuns, simBsR), meanAbsoluteError(simRuns, simBsR));
+    std::printf("Real runs against BaseRuns of the real lines:           r %.3f, error %.3f\n",
+                correlation(realRuns, realBsR), meanAbsoluteError(realRuns, realBsR));
+    std::printf("BaseRuns, simulated lines against real lines:            r %.3f, error %.3f\n",
+                correlation(simBsR, realBsR), meanAbsoluteError(simBsR, realBsR));
+    // The gap of runs per game is the line's gap plus the conversion's.
+    std::printf(
+        "Runs gap per club: spread %.3f = line (sim BsR - real BsR) %.3f, mean %+.3f"
+        " + conversion ((sim R - sim BsR) - (real R - real BsR)) %.3f, mean %+.3f;"
+        " r(line, conversion) %.2f\n",
+        spread(runsGap), spread(lineGap),
+        lineGap.empty()
+            ? 0
+            : std::accumulate(lineGap.begin(), lineGap.end(), 0.0) / double(lineGap.size()),
+        spread(conversionGap),
+        conversionGap.empty() ? 0
+                              : std::accumulate(conversionGap.begin(), conversionGap.end(), 0.0) /
+                                    double(conversionGap.size()),
+        correlation(lineGap, conversionGap));
+    // Were the real clubs' runs beyond their lines something the replay
+    // plays too (steals, double plays, errors), the two would go together.
+    std::printf("Runs less BaseRuns per club: real spread %.3f, simulated spread %.3f, r %.2f\n\n",
+                spread(realConversion), spread(simConversion),
+                correlation(realConversion, simConversion));
 }
 
 }  // namespace
@@ -187,18 +288,19 @@ int main(int argc, char** argv) {
         sfKnown &= c.sacrificeFlies.has_value();
         real.hbp = double(c.hitByPitch.value_or(0));
         real.sf = double(c.sacrificeFlies.value_or(0));
+        real.sb = double(c.stolenBases.value_or(0));
+        real.cs = double(c.caughtStealing.value_or(0));
         realLeague[c.league].add(real);
-        GameLine own;
-        own.sb = double(c.stolenBases.value_or(0));
-        own.cs = double(c.caughtStealing.value_or(0));
-        t.baseRuns = baseRuns(real, own) / double(c.games);
+        t.real = real;
+        t.realGames = double(c.games);
+        t.realErrors = double(c.errors.value_or(0));
+        t.realDp = double(c.doublePlays.value_or(0));
+        t.baseRuns = baseRuns(real) / double(c.games);
         GameLine& g = realGames[c.league];
         g.games += double(c.games);
         g.runs += double(c.runs.value_or(0));
         g.errors += double(c.errors.value_or(0));
         g.unearned += double(c.runsAllowed.value_or(0) - c.earnedRuns.value_or(0));
-        g.sb += double(c.stolenBases.value_or(0));
-        g.cs += double(c.caughtStealing.value_or(0));
         g.dp += double(c.doublePlays.value_or(0));
         g.unearnedKnown &= c.earnedRuns.has_value() && c.runsAllowed.has_value();
         g.csKnown &= c.caughtStealing.has_value();
@@ -243,13 +345,14 @@ int main(int argc, char** argv) {
                         c.runs += result.score[std::size_t(t)];
                         c.allowed += result.score[std::size_t(3 - t)];
                         if (result.winner == t) ++c.wins;
-                        Line& l = simLeague[c.league];
                         GameLine& g = simGames[c.league];
                         const TeamCounters& tc = game.counters.team[std::size_t(t)];
                         g.games += 1;
                         g.runs += result.score[std::size_t(t)];
                         g.errors += tc.errors;
                         g.dp += tc.doublePlays;
+                        c.simErrors += tc.errors;
+                        c.simDp += tc.doublePlays;
                         g.unearned += result.score[std::size_t(3 - t)];
                         for (int e = 1; e <= kMaxRosterEntries; ++e)
                             g.unearned -=
@@ -257,17 +360,22 @@ int main(int argc, char** argv) {
                         for (int e = 1; e <= kMaxRosterEntries; ++e) {
                             const BatterCounters& b =
                                 game.counters.batter[std::size_t(t)][std::size_t(e)];
-                            l.ab += b.atBats, l.h += b.hits, l.d += b.doubles, l.t += b.triples;
-                            l.hr += b.homeRuns, l.bb += b.walks, l.so += b.strikeouts;
-                            if (hbpKnown) l.hbp += b.hitByPitch;
-                            if (sfKnown) l.sf += b.sacrificeFlies;
-                            g.sb += b.stolenBases, g.cs += b.caughtStealing;
+                            Line& s = c.sim;
+                            s.ab += b.atBats, s.h += b.hits, s.d += b.doubles, s.t += b.triples;
+                            s.hr += b.homeRuns, s.bb += b.walks, s.so += b.strikeouts;
+                            // Left out where the real lines lack them, so both
+                            // sides count the same events.
+                            if (hbpKnown) s.hbp += b.hitByPitch;
+                            if (sfKnown) s.sf += b.sacrificeFlies;
+                            s.sb += b.stolenBases, s.cs += b.caughtStealing;
                         }
                     }
                 });
             played += figures.games;
         }
     }
+
+    for (const auto& [file, c] : tally) simLeague[c.league].add(c.sim);
 
     std::ofstream csv(fs::path(o.out) / ("season_" + std::to_string(o.season) + ".csv"));
     csv << "kind,league,club,figure,real,simulated\n";
@@ -296,19 +404,19 @@ int main(int argc, char** argv) {
         csv << "club," << c.league << "," << c.name << ",runs_per_game," << c.realRuns << "," << sr
             << "\nclub," << c.league << "," << c.name << ",runs_allowed_per_game," << c.realAllowed
             << "," << sa << "\nclub," << c.league << "," << c.name << ",win_share," << c.realPct
-            << "," << sw << "\nclub," << c.league << "," << c.name << ",baseruns_per_game,"
-            << c.realRuns << "," << c.baseRuns << "\n";
+            << "," << sw << "\n";
     }
     std::printf("\nRuns scored:  correlation %.3f, mean absolute error %.3f runs per game\n",
-                correlation(rr, rs), meanError(rr, rs));
+                correlation(rr, rs), meanAbsoluteError(rr, rs));
     // BaseRuns of the real lines: a replay that plays every line exactly can
     // do no better, as runs also hang on the order of the events.
     std::printf("  BaseRuns:   correlation %.3f, mean absolute error %.3f (of the real lines)\n",
-                correlation(rr, br), meanError(rr, br));
+                correlation(rr, br), meanAbsoluteError(rr, br));
     std::printf("Runs allowed: correlation %.3f, mean absolute error %.3f\n", correlation(ar, as),
-                meanError(ar, as));
+                meanAbsoluteError(ar, as));
     std::printf("Win share:    correlation %.3f, mean absolute error %.3f\n\n", correlation(wr, ws),
-                meanError(wr, ws));
+                meanAbsoluteError(wr, ws));
+    compareClubLines(tally, o.clubs, csv);
     std::printf("League  figure   real    sim     diff\n");
     for (const auto& [league, real] : realLeague) {
         const Line& sim = simLeague[league];
@@ -335,11 +443,11 @@ int main(int argc, char** argv) {
         perGame("R/G", rg.runs, sg.runs, true);
         // Runs against what the batting line predicts: a gap here lies in how
         // runners advance and score, not in the rates of the events.
-        show("R/BsR", rg.runs / baseRuns(real, rg), sg.runs / baseRuns(sim, sg), true);
+        show("R/BsR", rg.runs / baseRuns(real), sg.runs / baseRuns(sim), true);
         perGame("E/G", rg.errors, sg.errors, true);
         perGame("UER/G", rg.unearned, sg.unearned, rg.unearnedKnown);
-        perGame("SB/G", rg.sb, sg.sb, true);
-        perGame("CS/G", rg.cs, sg.cs, rg.csKnown);
+        perGame("SB/G", real.sb, sim.sb, true);
+        perGame("CS/G", real.cs, sim.cs, rg.csKnown);
         perGame("DP/G", rg.dp, sg.dp, rg.dpKnown);
     }
     const fs::path svg = fs::path(o.out) / ("runs_" + std::to_string(o.season) + ".svg");
