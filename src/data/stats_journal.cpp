@@ -18,6 +18,9 @@ constexpr std::uint64_t kJournalChunk = std::uint64_t{1} << 20;
 // An entry's head: the payload's length and its hash. One of zeros ends the
 // journal.
 constexpr std::size_t kEntryHead = 4 + 8;
+// Room for a usual entry (two teams' records, a game, its highlights), so
+// that building one seldom moves it.
+constexpr std::size_t kEntryReserve = 64 * 1024;
 
 IoResult Failure(std::string_view what, const std::string& path) {
     return {false, std::string(what) + " " + path + ": " + std::strerror(errno)};
@@ -77,22 +80,26 @@ std::pair<int, int> TeamRange(const StatsTable<Record>& table, const TeamKeyPref
             static_cast<int>(hi - table.records.begin())};
 }
 
+// The count, then the records encoded in place at the end of the entry.
 template <typename Record>
 void WriteTeams(SaveWriter& out, const StatsTable<Record>& table,
                 const std::vector<TeamKeyPrefix>& teams) {
-    std::vector<std::uint8_t> bytes;
     std::uint32_t count = 0;
-    std::array<std::uint8_t, Record::kSize> one{};
+    for (const TeamKeyPrefix& prefix : teams) {
+        const auto [lo, hi] = TeamRange(table, prefix);
+        count += static_cast<std::uint32_t>(hi - lo);
+    }
+    out.u32(count);
+    std::vector<std::uint8_t>& bytes = out.bytes();
+    std::size_t at = bytes.size();
+    bytes.resize(at + std::size_t{count} * Record::kSize);
     for (const TeamKeyPrefix& prefix : teams) {
         const auto [lo, hi] = TeamRange(table, prefix);
         for (int n = lo; n < hi; ++n) {
-            Encode(table.at(n), one);
-            bytes.insert(bytes.end(), one.begin(), one.end());
-            ++count;
+            Encode(table.at(n), std::span<std::uint8_t>(bytes).subspan(at, Record::kSize));
+            at += Record::kSize;
         }
     }
-    out.u32(count);
-    out.raw(bytes);
 }
 
 template <typename Record>
@@ -133,7 +140,11 @@ TeamKeyPrefix TeamPrefix(char league, std::string_view teamName) {
 IoResult JournalGame(StatsSet& set, const JournalMark& before, std::int32_t gameCounter,
                      const std::vector<TeamKeyPrefix>& teams, const RestartState* restart) {
     if (!set.isOpen()) return {false, "No statistics file is open."};
+    // The entry is built where it is written: its head first, filled in once
+    // the payload after it is complete.
     SaveWriter payload;
+    payload.bytes().reserve(kEntryReserve);
+    payload.bytes().resize(kEntryHead);
     payload.u32(static_cast<std::uint32_t>(gameCounter));
     auto games = ReadRange(StatsFilePath(set.folder, set.baseName, ".STS"),
                            std::uint64_t(before.games) * GameRecord::kSize);
@@ -152,12 +163,13 @@ IoResult JournalGame(StatsSet& set, const JournalMark& before, std::int32_t game
     payload.u8(restart != nullptr ? 1 : 0);
     if (restart != nullptr) WriteRestartState(payload, *restart);
 
-    SaveWriter entry;
-    entry.u32(static_cast<std::uint32_t>(payload.bytes().size()));
-    entry.u64(SaveHash(payload.bytes()));
-    entry.raw(payload.bytes());
-
-    std::vector<std::uint8_t> bytes = entry.bytes();
+    std::vector<std::uint8_t> bytes = std::move(payload.bytes());
+    const std::span<const std::uint8_t> body =
+        std::span<const std::uint8_t>(bytes).subspan(kEntryHead);
+    SaveWriter head;
+    head.u32(static_cast<std::uint32_t>(body.size()));
+    head.u64(SaveHash(body));
+    std::copy(head.bytes().begin(), head.bytes().end(), bytes.begin());
     const std::uint64_t entrySize = bytes.size();
     bytes.resize(bytes.size() + kEntryHead, 0);  // the end of the journal
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "core/rng.h"
 #include "data/config.h"
 #include "data/team.h"
+#include "engine/event_rates.h"
 #include "engine/game_counters.h"
 #include "engine/game_seams.h"
 #include "engine/game_state.h"
@@ -120,6 +122,23 @@ struct FieldingAverageCache {
     PerTeam<OneBased<Cell, kLineupSize>> cells{};
 };
 
+// Event rates of the matchups met so far, by batting team and slot: a pure
+// function of the batter, the pitcher and what holds for the whole game,
+// asked for on every plate appearance. Forgotten at game start and whenever
+// an entry changes players or batting line; forgetting only moves the stamp,
+// as it happens on most substitutions.
+struct MatchupRateCache {
+    struct Cell {
+        std::uint32_t stamp = 0;  // the cache's stamp when worked out
+        int batter = 0;
+        int pitcher = 0;
+        float homeRunScale = 0;
+        EventRates rates;
+    };
+    std::uint32_t stamp = 1;
+    PerTeam<OneBased<Cell, kLineupSize>> cells{};
+};
+
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;
 // `normalization` is the league context of slot 3.
 struct Game {
@@ -152,6 +171,7 @@ struct Game {
     // Derived from the teams' lines during this game only.
     mutable PitchLimitCache pitchLimits;
     mutable FieldingAverageCache fieldingAverages;
+    MatchupRateCache matchupRates;
 
     // The narration's own generator: which of several texts tells what the
     // engine decided. Play never draws from it, so a shown game and the same

@@ -3,6 +3,7 @@
 #include "engine/game_start.h"
 #include "engine/engine_helpers.h"
 #include "engine/game.h"
+#include "engine/matchup_rates.h"
 
 namespace vrk {
 
@@ -71,6 +72,7 @@ void StartGame(Game& game) {
                                               sizeof(c.team) + 3 * sizeof(int));
     game.pitchLimits = PitchLimitCache{};
     game.fieldingAverages = FieldingAverageCache{};
+    ForgetMatchupRates(game);
     game.flags = StrategyFlags{};
 
     s.rules.regulationInnings =

@@ -7,6 +7,7 @@
 #include "engine/hit_factor.h"
 #include "engine/hits_extra_bases.h"
 #include "engine/hits_single.h"
+#include "engine/matchup_rates.h"
 #include "engine/message_registry.h"
 #include "engine/resolve_out.h"
 #include "engine/walk.h"
@@ -39,7 +40,7 @@ int PitchesFor(PitchColumn column, int k) {
 void ResolvePlateAppearance(Game& game) {
     GameState& s = game.state;
     HitFactorResult factor = HitFactor(game);
-    EventRates rates = ComputeEventRates(game, factor.homeRunScale);
+    const EventRates rates = MatchupRates(game, factor.homeRunScale);
     OutcomeThresholds th = ComputeThresholds(game, rates, factor.hitFactor);
 
     s.play.hitType = 0;

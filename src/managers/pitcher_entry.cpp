@@ -5,6 +5,7 @@
 
 #include "core/rounding.h"
 #include "engine/engine_helpers.h"
+#include "engine/matchup_rates.h"
 #include "engine/message_registry.h"
 #include "managers/allowance.h"
 #include "managers/bullpen_state.h"
@@ -96,6 +97,8 @@ void CompletePitcherEntry(Game& game, BullpenState& bullpen, int team, bool from
                 slotLine = BatterCounters{};
             }
             SetPitcherBattingFigures(t.player(slotEntry), t.player(entry), game.rng);
+            // The slot's entry now bats with another line.
+            ForgetMatchupRates(game);
         }
     }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/game.h"
+#include "engine/matchup_rates.h"
 #include "managers/bullpen_state.h"
 
 namespace vrk {
@@ -66,6 +67,8 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     SwapCells(game.pitchLimits.pitches[t], a, b);
     // The entries' players changed places: their fielding is worked out anew.
     game.fieldingAverages.cells[t] = {};
+    // Either side's matchups may name one of them (its batter or its pitcher).
+    ForgetMatchupRates(game);
 
     s.currentPitcher[t] = Follow(s.currentPitcher[t], a, b);
     if (s.fieldingTeam == team) s.pitcher = Follow(s.pitcher, a, b);

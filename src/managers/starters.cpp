@@ -2,6 +2,7 @@
 #include "managers/starters.h"
 
 #include "engine/engine_helpers.h"
+#include "engine/matchup_rates.h"
 #include "managers/allowance.h"
 #include "managers/bullpen_state.h"
 #include "managers/pitcher_entry.h"
@@ -46,8 +47,10 @@ void InstallStarter(Game& game, BullpenState& bullpen, int team, int starter) {
     for (int slot = 1; slot <= kLineupSize; ++slot) {
         if (roster.player(slot).lineupPosition != kPitcher) continue;
         int slotEntry = SlotPlayer(game, team, slot);
-        if (slotEntry != starter)
+        if (slotEntry != starter) {
             SetPitcherBattingFigures(roster.player(slotEntry), roster.player(starter), game.rng);
+            ForgetMatchupRates(game);  // the slot's entry now bats with another line
+        }
         break;
     }
 }

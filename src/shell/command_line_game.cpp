@@ -8,6 +8,7 @@
 #include "managers/batting_order.h"
 #include "managers/starters.h"
 #include "screens/game_messages.h"
+#include "screens/strategy_window.h"
 #include "shell/batch_game.h"
 #include "shell/batch_rules.h"
 #include "shell/designated_hitter_lineup.h"
@@ -77,6 +78,15 @@ bool playCommandLineGame(Console& console, Session& session) {
     settings.managers = &managers;
     settings.counters = &counters;
     settings.record = &record;
+    // A side named with /VM:+ or /HM:+ is the user's to manage, as in Manual mode.
+    UserSideManager user(console, managers);
+    if (anyUser) {
+        settings.userSide = &user;
+        settings.strategyWindow = [&user](Console&, Session&, Game& g, int team) {
+            user.openStrategyWindow(g, team);
+        };
+        game->decisions = &user;
+    }
     const DisplayedGameOutcome outcome = playDisplayedGame(console, session, *game, settings);
     if (outcome.completed) ++session.completedGames;
     switch (outcome.after) {

@@ -1,0 +1,16 @@
+#pragma once
+// The current matchup's event rates, worked out once per batter and pitcher.
+#include "engine/event_rates.h"
+
+namespace vrk {
+
+struct Game;
+
+// ComputeEventRates for the batter and pitcher now facing each other, kept
+// in the game's matchup cache until one of them changes.
+EventRates MatchupRates(Game& game, float homeRunScale);
+
+// Forgets every matchup: after entries were exchanged.
+void ForgetMatchupRates(Game& game);
+
+}  // namespace vrk

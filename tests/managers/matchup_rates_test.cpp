@@ -1,0 +1,184 @@
+// The kept matchup rates must be what a fresh computation gives, whatever
+// changed since they were worked out.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "engine/event_rates.h"
+#include "engine/matchup_rates.h"
+#include "engine/play_game.h"
+#include "engine/test_teams.h"
+#include "managers/auto_manager_hooks.h"
+#include "managers/batting_order.h"
+#include "managers/bullpen_state.h"
+#include "managers/roster_swap.h"
+#include "managers/rotation.h"
+#include "managers/starters.h"
+#include "managers_test_support.h"
+
+namespace vrk {
+namespace {
+
+bool SameSide(const SideRates& a, const SideRates& b) {
+    return a.walk == b.walk && a.single == b.single && a.doubles == b.doubles &&
+           a.triple == b.triple && a.homeRun == b.homeRun;
+}
+
+bool SameRates(const EventRates& a, const EventRates& b) {
+    return SameSide(a.batter, b.batter) && SameSide(a.pitcher, b.pitcher) &&
+           a.hitByPitch == b.hitByPitch;
+}
+
+TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
+    testing::GameFixture f;
+    Game& g = *f.game;
+    // Players whose lines differ from the average ones, so that a stale
+    // answer shows.
+    g.team(kVisitors).player(16).homeRuns = 45;
+    g.team(kVisitors).player(16).walks = 110;
+    g.team(kHome).player(11).pitching.walksAllowed = 90;
+    g.team(kHome).player(12).pitching.homeRunsAllowed = 40;
+    testing::AtThePlate(g, 1);
+    BullpenState bullpen;
+    float scale = 1;
+
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        bool ratesChange;  // a fresh computation differs from the step before
+    };
+    const std::vector<Step> steps = {
+        {"first look", [] {}, false},
+        {"a new pitcher", [&] { g.state.pitcher = 11; }, true},
+        {"the first pitcher again", [&] { g.state.pitcher = 10; }, true},
+        {"a regressed home-run scale", [&] { scale = 1.3f; }, true},
+        // An exchange keeps following each player; the entry number that
+        // stays at the plate or on the mound then names another man.
+        {"a bench player exchanged into the batter's entry",
+         [&] {
+             swapGameEntries(g, bullpen, kVisitors, 1, 16);
+             g.state.batter = 1;
+         },
+         true},
+        {"a reliever exchanged into the pitcher's entry",
+         [&] {
+             swapGameEntries(g, bullpen, kHome, 10, 12);
+             g.state.pitcher = 10;
+         },
+         true},
+        {"new batting figures in the batter's entry",
+         [&] {
+             g.team(kVisitors).player(1).homeRuns = 2;
+             ForgetMatchupRates(g);
+         },
+         true},
+        {"the next slot", [&] { g.state.currentBatterSlot = g.state.batter = 2; }, true},
+        {"the other side bats",
+         [&] {
+             g.state.battingTeam = kHome;
+             g.state.fieldingTeam = kVisitors;
+             g.state.batter = g.state.currentBatterSlot = 2;
+             g.state.pitcher = 10;
+         },
+         true},
+    };
+    EventRates before = ComputeEventRates(g, scale);
+    for (const Step& step : steps) {
+        // Asked for twice: the second answer comes from the cache.
+        (void)MatchupRates(g, scale);
+        step.change();
+        const EventRates fresh = ComputeEventRates(g, scale);
+        EXPECT_EQ(step.ratesChange, !SameRates(fresh, before)) << step.what;
+        EXPECT_TRUE(SameRates(MatchupRates(g, scale), fresh)) << step.what;
+        EXPECT_TRUE(SameRates(MatchupRates(g, scale), fresh)) << step.what << ", again";
+        before = fresh;
+    }
+}
+
+TEST(MatchupRates, ForgottenWhenTheStampComesRound) {
+    testing::GameFixture f;
+    Game& g = *f.game;
+    testing::AtThePlate(g, 1);
+    g.matchupRates.stamp = UINT32_MAX;
+    (void)MatchupRates(g, 1.0f);
+    g.team(kVisitors).player(1).homeRuns = 60;
+    ForgetMatchupRates(g);
+    EXPECT_TRUE(SameRates(MatchupRates(g, 1.0f), ComputeEventRates(g, 1.0f)));
+}
+
+// Forwards to the computer managers and, at each of their turns, compares the
+// kept rates of the matchup at hand with a fresh computation.
+class CheckingHooks final : public ManagerHooks {
+  public:
+    explicit CheckingHooks(AutoManagerHooks& inner) : inner_(inner) {}
+    void input(Game& game) override {
+        check(game);
+        inner_.input(game);
+    }
+    void autoManage(Game& game) override {
+        inner_.autoManage(game);
+        check(game);
+    }
+    int substitutions(Game& game) override {
+        const int reliever = inner_.substitutions(game);
+        check(game);
+        return reliever;
+    }
+    bool doubleSwitch(Game& game, int reliever) override {
+        const bool made = inner_.doubleSwitch(game, reliever);
+        check(game);
+        return made;
+    }
+    int replacePitcher(Game& game, int team) override { return inner_.replacePitcher(game, team); }
+    void warmups(Game& game) override { inner_.warmups(game); }
+
+    int checks = 0;
+    int mismatches = 0;
+
+  private:
+    void check(Game& game) {
+        const GameState& s = game.state;
+        if (s.batter <= 0 || s.pitcher <= 0 || s.battingTeam == s.fieldingTeam) return;
+        ++checks;
+        mismatches += !SameRates(MatchupRates(game, 1.0f), ComputeEventRates(game, 1.0f));
+    }
+    AutoManagerHooks& inner_;
+};
+
+TEST(MatchupRates, ManagedGamesWithSubstitutionsKeepFreshRates) {
+    const Config config = mgrtest::ShippedConfig();
+    const std::tuple<const char*, const char*, bool> kFiles[] = {{"ARDMOUTH", "FELVORA", false},
+                                                                 {"CAMHAVEN", "DALMOUTH", true}};
+    RotationTable rotations;
+    RotationSettings settings;
+    AutoManagerCounters counters;
+    AutoManagerHooks inner(counters, &rotations);
+    CheckingHooks hooks(inner);
+    Rng rng(77);
+    for (const auto& [visitors, home, dh] : kFiles) {
+        std::array<Team, 3> loaded{};
+        ASSERT_FALSE(loadTeamPair(loaded, visitors, home, config).abort);
+        for (int n = 0; n < 60; ++n) {
+            std::array<Team, 3> teams = loaded;
+            LeagueContext normalization = teams[1].leagueContext;
+            Game game(teams, normalization, config, rng);
+            game.options.designatedHitter = dh;
+            ChooseStarters(game, rotations, settings);
+            for (int t = kVisitors; t <= kHome; ++t) BattingOrder(game, t, 'C', false);
+            game.managers = &hooks;
+            inner.beginGame(game);
+            (void)PlayGame(game);
+        }
+    }
+    // Enough substitutions that stale rates would have been met.
+    EXPECT_GT(counters.pinchHits + counters.pinchRuns, 20);
+    EXPECT_GT(counters.pitchingChanges, 100);
+    EXPECT_GT(hooks.checks, 10000);
+    EXPECT_EQ(hooks.mismatches, 0);
+}
+
+}  // namespace
+}  // namespace vrk
