@@ -16,6 +16,10 @@
 // DIR/season_YEAR.csv and DIR/runs_YEAR.svg. With --clubs it also prints
 // each club's real and simulated batting line and what parts the runs gap:
 // a line played differently, or the same line turned into runs differently.
+// Each club's pitchers are compared too: hits, home runs, walks and
+// strikeouts per batter faced, outs and unearned runs a game, runs allowed
+// and the BaseRuns of the allowed line, each with its slope of simulated on
+// real (below 1, the differences between staffs are squeezed).
 
 #include <cmath>
 #include <cstdio>
@@ -106,6 +110,42 @@ bool parse(int argc, char** argv, Options& o) {
 
 using Line = BattingLine;
 
+// What a club's pitchers gave up. Teams.csv has no hit batsmen, doubles or
+// triples allowed, so batters faced are outs, hits and walks on both sides.
+struct AllowedLine {
+    double outs = 0, h = 0, hr = 0, bb = 0, so = 0, runs = 0, earned = 0;
+    double bf() const { return outs + h + bb; }
+};
+
+// One figure of a club's allowed line; counts are per game.
+struct AllowedFigure {
+    const char* name;
+    double (*of)(const AllowedLine&, double games, double doubleShare, double tripleShare);
+};
+
+// The allowed line as a batting line for BaseRuns, its extra-base hits at the
+// league's shares, as the real clubs' lines do not split their hits allowed.
+double allowedBaseRuns(const AllowedLine& a, double doubleShare, double tripleShare) {
+    BattingLine l;
+    l.ab = a.outs + a.h, l.h = a.h, l.hr = a.hr, l.bb = a.bb, l.so = a.so;
+    l.d = a.h * doubleShare, l.t = a.h * tripleShare;
+    return baseRuns(l);
+}
+
+const AllowedFigure kAllowedFigures[] = {
+    {"H/BF", [](const AllowedLine& a, double, double, double) { return a.h / a.bf(); }},
+    {"HR/BF", [](const AllowedLine& a, double, double, double) { return a.hr / a.bf(); }},
+    {"BB/BF", [](const AllowedLine& a, double, double, double) { return a.bb / a.bf(); }},
+    {"SO/BF", [](const AllowedLine& a, double, double, double) { return a.so / a.bf(); }},
+    {"OUTS/G", [](const AllowedLine& a, double g, double, double) { return a.outs / g; }},
+    {"UER/G",
+     [](const AllowedLine& a, double g, double, double) { return (a.runs - a.earned) / g; }},
+    {"RA/G", [](const AllowedLine& a, double g, double, double) { return a.runs / g; }},
+    // BaseRuns last: the split of the gap below reads it there.
+    {"aBsR/G", [](const AllowedLine& a, double g, double d,
+                  double t) { return allowedBaseRuns(a, d, t) / g; }},
+};
+
 // What decides runs beyond the batting line, per game: errors, unearned
 // runs, steals, caught stealing and double plays turned.
 struct GameLine {
@@ -122,6 +162,7 @@ struct ClubTally {
     Line real, sim;                     // batting, steals included
     double realErrors = 0, realDp = 0;  // made and turned in the field, season totals
     double simErrors = 0, simDp = 0;
+    AllowedLine realAllowedLine, simAllowedLine;  // by the club's pitchers, season totals
 };
 
 // One figure of a club's line, real and simulated; counts are per game.
@@ -241,6 +282,64 @@ void compareClubLines(const std::map<std::string, ClubTally>& tally, bool detail
                 correlation(realConversion, simConversion));
 }
 
+// Whether the clubs' pitchers give up in the replay what they gave up in
+// truth, and whether the runs allowed follow: a slope below 1 is a squeeze
+// of the differences between staffs, in the line or in its runs.
+void compareAllowedLines(const std::map<std::string, ClubTally>& tally,
+                         const std::map<std::string, std::pair<double, double>>& xbhShare,
+                         bool detailed, std::ostream& csv) {
+    constexpr std::size_t kFigures = std::size(kAllowedFigures);
+    std::vector<double> real[kFigures], sim[kFigures];
+    if (detailed) {
+        std::printf("Club allowed lines, real above simulated\n");
+        std::printf("Club  Lg  ");
+        for (const auto& f : kAllowedFigures) std::printf(" %7s", f.name);
+        std::printf("\n");
+    }
+    for (const auto& [file, c] : tally) {
+        const auto share = xbhShare.at(c.league);
+        const double games[2] = {std::max(1.0, c.realGames), double(std::max(1L, c.games))};
+        for (int side = 0; side < 2; ++side) {
+            const AllowedLine& a = side == 0 ? c.realAllowedLine : c.simAllowedLine;
+            if (detailed)
+                std::printf("%-5s %-3s ", side == 0 ? c.name.c_str() : "",
+                            side == 0 ? c.league.c_str() : "");
+            for (std::size_t i = 0; i < kFigures; ++i) {
+                const double v =
+                    a.bf() > 0 ? kAllowedFigures[i].of(a, games[side], share.first, share.second)
+                               : 0;
+                (side == 0 ? real : sim)[i].push_back(v);
+                if (detailed) std::printf(" %7.4f", v);
+            }
+            if (detailed) std::printf("\n");
+        }
+        for (std::size_t i = 0; i < kFigures; ++i)
+            csv << "allowed," << c.league << "," << c.name << "," << kAllowedFigures[i].name << ","
+                << real[i].back() << "," << sim[i].back() << "\n";
+    }
+    std::printf("\nAllowed     r(real,sim)  slope  mean sim-real  spread real  spread sim\n");
+    for (std::size_t i = 0; i < kFigures; ++i) {
+        double diff = 0;
+        for (std::size_t k = 0; k < real[i].size(); ++k)
+            diff += (sim[i][k] - real[i][k]) / double(real[i].size());
+        std::printf("  %-9s  %11.3f  %5.2f  %+13.4f  %11.4f  %10.4f\n", kAllowedFigures[i].name,
+                    correlation(real[i], sim[i]), slope(real[i], sim[i]), diff, spread(real[i]),
+                    spread(sim[i]));
+    }
+    // Runs allowed less their BaseRuns: what the defence and the order of
+    // events make of the line, real against simulated.
+    std::vector<double> realRest, simRest;
+    for (std::size_t k = 0; k < real[kFigures - 1].size(); ++k) {
+        realRest.push_back(real[kFigures - 2][k] - real[kFigures - 1][k]);
+        simRest.push_back(sim[kFigures - 2][k] - sim[kFigures - 1][k]);
+    }
+    std::printf(
+        "Runs allowed less their BaseRuns: real spread %.3f, simulated %.3f, r %.2f,"
+        " slope %.2f\n\n",
+        spread(realRest), spread(simRest), correlation(realRest, simRest),
+        slope(realRest, simRest));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -311,6 +410,11 @@ int main(int argc, char** argv) {
         t.realErrors = double(c.errors.value_or(0));
         t.realDp = double(c.doublePlays.value_or(0));
         t.baseRuns = baseRuns(real) / double(c.games);
+        AllowedLine& ra = t.realAllowedLine;
+        ra.outs = double(c.outsPitched.value_or(0)), ra.h = double(c.hitsAllowed.value_or(0));
+        ra.hr = double(c.homeRunsAllowed.value_or(0)), ra.bb = double(c.walksAllowed.value_or(0));
+        ra.so = double(c.strikeoutsByPitchers.value_or(0));
+        ra.runs = double(c.runsAllowed.value_or(0)), ra.earned = double(c.earnedRuns.value_or(0));
         GameLine& g = realGames[c.league];
         g.games += double(c.games);
         g.runs += double(c.runs.value_or(0));
@@ -372,6 +476,15 @@ int main(int argc, char** argv) {
                         for (int e = 1; e <= kMaxRosterEntries; ++e)
                             g.unearned -=
                                 game.counters.pitcher[std::size_t(t)][std::size_t(e)].earnedRuns;
+                        AllowedLine& al = c.simAllowedLine;
+                        al.runs += result.score[std::size_t(3 - t)];
+                        for (int e = 1; e <= kMaxRosterEntries; ++e) {
+                            const PitcherCounters& p =
+                                game.counters.pitcher[std::size_t(t)][std::size_t(e)];
+                            al.h += p.hits, al.hr += p.homeRuns, al.bb += p.walks;
+                            al.so += p.strikeouts, al.earned += p.earnedRuns;
+                            al.outs += game.state.outsRecorded[std::size_t(t)][std::size_t(e)];
+                        }
                         for (int e = 1; e <= kMaxRosterEntries; ++e) {
                             const BatterCounters& b =
                                 game.counters.batter[std::size_t(t)][std::size_t(e)];
@@ -433,6 +546,10 @@ int main(int argc, char** argv) {
     std::printf("Win share:    correlation %.3f, mean absolute error %.3f\n\n", correlation(wr, ws),
                 meanAbsoluteError(wr, ws));
     compareClubLines(tally, o.clubs, csv);
+    std::map<std::string, std::pair<double, double>> xbhShare;
+    for (const auto& [league, real] : realLeague)
+        xbhShare[league] = {real.h > 0 ? real.d / real.h : 0, real.h > 0 ? real.t / real.h : 0};
+    compareAllowedLines(tally, xbhShare, o.clubs, csv);
     std::printf("League  figure   real    sim     diff\n");
     for (const auto& [league, real] : realLeague) {
         const Line& sim = simLeague[league];

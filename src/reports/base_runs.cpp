@@ -50,4 +50,19 @@ double spread(const std::vector<double>& x) {
     return std::sqrt(sum / double(x.size()));
 }
 
+double slope(const std::vector<double>& x, const std::vector<double>& y) {
+    if (x.size() != y.size() || x.empty()) return 0;
+    double mx = 0, my = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        mx += x[i] / double(x.size());
+        my += y[i] / double(y.size());
+    }
+    double sxy = 0, sxx = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sxy += (x[i] - mx) * (y[i] - my);
+        sxx += (x[i] - mx) * (x[i] - mx);
+    }
+    return sxx > 0 ? sxy / sxx : 0;
+}
+
 }  // namespace vrk

@@ -25,6 +25,10 @@ double correlation(const std::vector<double>& x, const std::vector<double>& y);
 
 double meanAbsoluteError(const std::vector<double>& x, const std::vector<double>& y);
 
+// Least-squares slope of y on x: below 1 the simulated differences between
+// clubs are narrower than the real ones. 0 when x is flat.
+double slope(const std::vector<double>& x, const std::vector<double>& y);
+
 // Standard deviation over the whole series (not a sample estimate).
 double spread(const std::vector<double>& x);
 

@@ -69,6 +69,11 @@ TEST(ClubComparison, CorrelationSpreadAndError) {
     EXPECT_DOUBLE_EQ(spread({2, 4, 4, 4, 5, 5, 7, 9}), 2);
     EXPECT_DOUBLE_EQ(meanAbsoluteError(x, down), 2);
     EXPECT_EQ(meanAbsoluteError({}, {}), 0);
+    // Squeezed toward the mean by a fifth, shifted: the slope sees only the squeeze.
+    EXPECT_NEAR(slope(x, {1.3, 2.1, 2.9, 3.7}), 0.8, 1e-12);
+    EXPECT_NEAR(slope(x, down), -1, 1e-12);
+    EXPECT_EQ(slope(flat, x), 0);
+    EXPECT_EQ(slope(x, {1, 2}), 0);
 }
 
 }  // namespace
