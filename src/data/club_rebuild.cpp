@@ -157,9 +157,12 @@ long leagueScheduleGames(std::vector<long> clubGames) {
     return long(clubGames.size()) * usual / 2;
 }
 
-int parkPercent(long factor, ParkLine park) {
-    if (park == ParkLine::OwnPark) return static_cast<int>(std::clamp(2 * factor - 100, 20L, 500L));
-    return static_cast<int>(factor);
+int parkPercent(long battingFactor, long pitchingFactor, ParkLine park) {
+    const long sum = battingFactor + pitchingFactor;
+    // The databank averages home and road games: the park's own effect is
+    // twice its departure from neutral.
+    if (park == ParkLine::OwnPark) return static_cast<int>(std::clamp(sum - 100, 20L, 500L));
+    return static_cast<int>((sum + 1) / 2);
 }
 
 RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& options) {
@@ -415,8 +418,8 @@ RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& o
     out.keywords.push_back("*WL=" + std::to_string(c.wins) + "-" + std::to_string(c.losses));
     if (options.park != ParkLine::None && c.battingParkFactor && c.pitchingParkFactor)
         out.keywords.push_back(
-            "*PE=" + std::to_string(parkPercent(*c.battingParkFactor, options.park)) + "/" +
-            std::to_string(parkPercent(*c.pitchingParkFactor, options.park)));
+            "*PE=" +
+            std::to_string(parkPercent(*c.battingParkFactor, *c.pitchingParkFactor, options.park)));
     return out;
 }
 

@@ -42,7 +42,13 @@ RebuiltClub rebuildClub(const DatabankTeamSeason& club, const ClubRebuildOptions
 // most of them played, whatever their number (strike years, short seasons).
 long leagueScheduleGames(std::vector<long> clubGames);
 
-// The PE= value (in percent) a park line writes for a databank factor.
-int parkPercent(long databankFactor, ParkLine park);
+// The PE= value (in percent) a park line writes for a club's databank
+// factors, one figure for its batters and pitchers alike. The databank's
+// batting and pitching factors each carry a correction for the club not
+// meeting its own staff or lineup, of opposite sign; a replay plays that
+// schedule already, so only the park, their mean, may be left. Taken as
+// they stand, a club with poor pitching had its pitchers' hits taken down
+// more than its park had put them up, and the other way about.
+int parkPercent(long battingFactor, long pitchingFactor, ParkLine park);
 
 }  // namespace vrk

@@ -409,10 +409,10 @@ ImportedTeamFile buildImportedTeam(const DatabankSeason& season, const std::stri
     for (const Member& m : bench) add(teamBatterLine(batterFor(m, season, out.notes), true));
     add(std::string("*DH=") + (dh ? "Y" : "N"));
     // The databank's park factors average the home and road games; the team
-    // file takes the park's own effect.
+    // file takes the park's own effect, one figure for batters and pitchers.
     if (club != nullptr && club->battingParkFactor && club->pitchingParkFactor)
-        add("*PE=" + std::to_string(parkPercent(*club->battingParkFactor, ParkLine::OwnPark)) +
-            "/" + std::to_string(parkPercent(*club->pitchingParkFactor, ParkLine::OwnPark)));
+        add("*PE=" + std::to_string(parkPercent(*club->battingParkFactor, *club->pitchingParkFactor,
+                                                ParkLine::OwnPark)));
     if (club != nullptr)
         add("*WL=" + std::to_string(club->wins) + "-" + std::to_string(club->losses));
     add("##");

@@ -188,10 +188,37 @@ TEST(ClubRebuild, EachLineupPlaceHoldsAboutOnePlacesAtBats) {
 }
 
 TEST(ClubRebuild, ParkLinesUndoTheDatabanksHomeAndRoadAverage) {
-    EXPECT_EQ(parkPercent(104, ParkLine::Averaged), 104);
-    EXPECT_EQ(parkPercent(104, ParkLine::OwnPark), 108);
-    EXPECT_EQ(parkPercent(90, ParkLine::OwnPark), 80);
-    EXPECT_EQ(parkPercent(30, ParkLine::OwnPark), 20);  // the loader's lower limit
+    struct Case {
+        long batting, pitching;
+        ParkLine park;
+        int percent;
+    } const cases[] = {
+        {104, 104, ParkLine::Averaged, 104},
+        {104, 104, ParkLine::OwnPark, 108},
+        {90, 90, ParkLine::OwnPark, 80},
+        {30, 30, ParkLine::OwnPark, 20},  // loader's limit
+        // Batting and pitching factors apart by the club's own quality: the
+        // park is their mean, for batters and pitchers alike.
+        {104, 98, ParkLine::OwnPark, 102},
+        {98, 104, ParkLine::OwnPark, 102},
+        {103, 100, ParkLine::Averaged, 102},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parkPercent(c.batting, c.pitching, c.park), c.percent)
+            << c.batting << "/" << c.pitching;
+}
+
+TEST(ClubRebuild, WritesOneParkFigureForBattersAndPitchers) {
+    DatabankTeamSeason c = clubOf(1975, "AL");
+    c.battingParkFactor = 106, c.pitchingParkFactor = 100;
+    ClubRebuildOptions options;
+    options.park = ParkLine::OwnPark;
+    const Team team = loadRebuilt(rebuildClub(c, options));
+    // Own park 106 percent, damped by the loader to 1.048 for both.
+    EXPECT_NEAR(team.parkFactorA, 1.048, 1e-9);
+    EXPECT_NEAR(team.parkFactorB, 1.048, 1e-9);
+    options.park = ParkLine::None;
+    EXPECT_EQ(rebuildClub(c, options).text().find("PE="), std::string::npos);
 }
 
 // The replayed league keeps the length its clubs really played, taken from
