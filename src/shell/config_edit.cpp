@@ -26,9 +26,11 @@ bool editConfiguration(Console& console, Session& session, const StartupInputs& 
     const std::string& home = session.config.homeDir;
     const std::string file =
         findFile(home, "BASEBALL.CFG").value_or(joinPath(home, "BASEBALL.CFG"));
-    if (run(editorCommand(session.config.editor, file)) < 0) {
+    const std::vector<std::string> command = editorCommand(session.config.editor, file);
+    if (run(command) < 0) {
         showWarning(console, session,
-                    "The editor " + session.config.editor + "could not be started.");
+                    "The editor \"" + command.front() +
+                        "\" could not be started.|Name one with EDITOR= in BASEBALL.CFG.");
         return false;
     }
 

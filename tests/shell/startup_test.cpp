@@ -189,6 +189,8 @@ TEST(Startup, EditingTheConfigurationAppliesOnYesOnly) {
     const ProgramRunner broken = [](const std::vector<std::string>&) { return -1; };
     console.pushKey("x");
     EXPECT_FALSE(editConfiguration(console, session, in, broken));
+    EXPECT_TRUE(
+        linesContain(console.screenAtLastWait(), "The editor \"nano\" could not be started."));
     EXPECT_EQ(editorCommand("emacs  -nw ", "f"), (std::vector<std::string>{"emacs", "-nw", "f"}));
 }
 
