@@ -174,6 +174,7 @@ struct GameLine {
 // model does not give a player his own rates.
 struct PlayingTimeLine {
     double filePa = 0, simPa = 0;
+    double pitchersFilePa = 0, pitchersSimPa = 0;     // the pitchers' own batting
     std::array<double, 4> file{}, expected{}, sim{};  // H, HR, BB, SO
 };
 constexpr std::array<const char*, 4> kPlayingTimeFigures = {"H/PA", "HR/PA", "BB/PA", "SO/PA"};
@@ -183,12 +184,19 @@ void addPlayingTime(PlayingTimeLine& line, const Team& team,
     for (int e = 1; e <= kMaxRosterEntries; ++e) {
         // The line-up's first nine and the bench after the staff; the
         // pitcher's batting place takes whoever pitches.
-        if (e >= kFirstPitcherEntry && e <= team.lastPitcherEntry) continue;
         const Player& p = team.player(e);
-        const double pa = double(p.atBats + p.walks);
-        if (pa <= 0 || p.defaultPosition == 1) continue;
         const BatterCounters& b = counters[e];
         const double simPa = double(b.atBats + b.walks);
+        const bool staff = e >= kFirstPitcherEntry && e <= team.lastPitcherEntry;
+        if (staff || p.defaultPosition == 1) {
+            line.pitchersSimPa += simPa;
+            if (staff)
+                line.pitchersFilePa +=
+                    double(p.pitcherBattingLine.atBats + p.pitcherBattingLine.walks);
+            continue;
+        }
+        const double pa = double(p.atBats + p.walks);
+        if (pa <= 0) continue;
         const std::array<double, 4> file = {double(p.hits), double(p.homeRuns), double(p.walks),
                                             double(p.strikeouts)};
         const std::array<double, 4> sim = {double(b.hits), double(b.homeRuns), double(b.walks),
@@ -210,6 +218,12 @@ void showPlayingTime(const std::map<std::string, PlayingTimeLine>& lines) {
             std::printf("  league %-6s  %-6s  %.4f  %.4f               %.4f\n", league.c_str(),
                         kPlayingTimeFigures[k], l.file[k] / l.filePa, l.expected[k] / l.simPa,
                         l.sim[k] / l.simPa);
+        if (l.pitchersFilePa > 0)
+            std::printf(
+                "  league %-6s  pitchers' share of the plate appearances %.4f, simulated "
+                "%.4f\n",
+                league.c_str(), l.pitchersFilePa / (l.pitchersFilePa + l.filePa),
+                l.pitchersSimPa / (l.pitchersSimPa + l.simPa));
     }
     std::printf("\n");
 }
