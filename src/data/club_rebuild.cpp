@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 
 #include "core/apportion.h"
 #include "core/rng.h"
@@ -171,6 +172,18 @@ int parkPercent(long battingFactor, long pitchingFactor, ParkLine park) {
     return static_cast<int>((sum + 1) / 2);
 }
 
+int playingScaleIndex(const std::string& name) {
+    for (const std::string_view kind : {"Regular,", "Bench,"}) {
+        if (name.compare(0, kind.size(), kind) != 0) continue;
+        std::size_t at = kind.size();
+        if (at < name.size() && name[at] == ' ') ++at;
+        if (at + 1 != name.size()) return -1;
+        const char letter = name[at];
+        return letter >= 'A' && letter <= 'Z' ? letter - 'A' : -1;
+    }
+    return -1;
+}
+
 RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& options) {
     Rng rng(options.seed);
     RebuiltClub out;
@@ -211,10 +224,12 @@ RebuiltClub rebuildClub(const DatabankTeamSeason& c, const ClubRebuildOptions& o
     std::vector<double> playing(n);
     for (std::size_t i = 0; i < n; ++i) {
         playing[i] = talent[i].playingTime;
-        if (i >= regulars) continue;
-        playing[i] = 1.0;
-        for (std::size_t j = regulars; j < n; ++j)
-            if (positions[j] == positions[i]) playing[i] -= talent[j].playingTime;
+        if (i < regulars) {
+            playing[i] = 1.0;
+            for (std::size_t j = regulars; j < n; ++j)
+                if (positions[j] == positions[i]) playing[i] -= talent[j].playingTime;
+        }
+        if (i < options.playingScale.size()) playing[i] *= options.playingScale[i];
     }
     struct Lines {
         std::vector<int> abs, hrs, tps, dbs, sgs, hits, sos, bbs, sbs, css;

@@ -17,7 +17,17 @@ struct ClubRebuildOptions {
     bool pitchersBat = true;
     ParkLine park = ParkLine::OwnPark;
     std::uint64_t seed = 1;
+    // Multiplies each batter's playing time before the club's at-bats are
+    // shared, by the letter of his name ("Regular,C" is [2]); a replay sets it
+    // so that the at-bats match the turns its line-ups give him. Empty or
+    // short: 1.
+    std::vector<double> playingScale;
 };
+
+// The place of a rebuilt batter's scale in `playingScale`, read from his
+// name as written ("Regular,C") or as a loaded team shows it ("Regular, C");
+// -1 for the pitchers' batting place and any other name.
+int playingScaleIndex(const std::string& name);
 
 // A club of a real season as players whose lines add up to the club's
 // totals: the batters' AB, H, 2B, 3B, HR, BB, SO, SB and CS (with the

@@ -48,15 +48,19 @@ Team loadRebuilt(const RebuiltClub& club) {
 }
 
 // Read back through the team-file loader, the players of a rebuilt club add
-// up to the club's totals, in either league kind and from any seed.
+// up to the club's totals, in either league kind and from any seed, also
+// when a replay has shared the at-bats almost all to the regulars.
 TEST(ClubRebuild, PlayersAddUpToTheClubsTotals) {
+    std::vector<double> regularsOnly(14, 1.4);
+    for (std::size_t k = 9; k < regularsOnly.size(); ++k) regularsOnly[k] = 0.03;
     for (const auto& [year, league] : {std::pair{1998, "AL"}, {1998, "NL"}, {1908, "NL"}}) {
-        for (std::uint64_t seed : {1, 2, 3}) {
+        for (std::uint64_t seed : {1, 2, 3, 4}) {
             DatabankTeamSeason c = clubOf(year, league);
             if (year == 1908) c.completeGames = 110, c.homeRuns = 20, c.homeRunsAllowed = 18;
             ClubRebuildOptions options;
             options.pitchersBat = league == std::string("NL");
             options.seed = seed;
+            if (seed == 4) options.playingScale = regularsOnly;
             const RebuiltClub club = rebuildClub(c, options);
             const Team t = loadRebuilt(club);
             long ab = 0, h = 0, d = 0, tr = 0, hr = 0, bb = 0, so = 0, sb = 0, cs = 0;
@@ -101,6 +105,28 @@ TEST(ClubRebuild, PlayersAddUpToTheClubsTotals) {
             EXPECT_EQ(t.dhRule, options.pitchersBat ? 1 : -1) << what;
         }
     }
+}
+
+// A replay's scale reaches the batter whose name carries its letter, as
+// written or as the loader shows the name.
+TEST(ClubRebuild, PlayingScaleFollowsTheNamesLetter) {
+    EXPECT_EQ(playingScaleIndex("Regular,A"), 0);
+    EXPECT_EQ(playingScaleIndex("Regular, C"), 2);
+    EXPECT_EQ(playingScaleIndex("Bench,N"), 13);
+    for (const char* other : {"Pitcher", "Starter,A", "Regular,", "Regular,AB", "Bench,a", ""})
+        EXPECT_EQ(playingScaleIndex(other), -1) << other;
+    ClubRebuildOptions options;
+    const RebuiltClub plain = rebuildClub(clubOf(1998, "AL"), options);
+    options.playingScale = {1.0, 1.0, 1.6};
+    const RebuiltClub scaled = rebuildClub(clubOf(1998, "AL"), options);
+    auto atBats = [](const RebuiltClub& club, const std::string& name) {
+        for (const auto* group : {&club.lineup, &club.bench})
+            for (const WrittenBatter& b : *group)
+                if (b.name == name) return b.ab;
+        return -1L;
+    };
+    EXPECT_GT(atBats(scaled, "Regular,C"), atBats(plain, "Regular,C") + 100);
+    EXPECT_LT(atBats(scaled, "Regular,A"), atBats(plain, "Regular,A"));
 }
 
 // Read back, the batters' grade letters bring the hit batsmen the outcome
