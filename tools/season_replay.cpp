@@ -3,23 +3,26 @@
 //
 //   season_replay --teams PATH/Teams.csv --season YEAR [--replays N] [--seed S]
 //                 [--park none|averaged|own] [--opponents league|own] [--out DIR]
-//                 [--clubs]
+//                 [--rebuild each|once] [--lineups auto|file] [--clubs]
 //
 // Each club becomes a team file whose players add up to its real totals
 // (with --opponents league, its batting restated as against the whole league
 // rather than the other clubs' staffs it met);
 // every club meets every other of its league home and away until a season's
-// worth of games is played, N times over from derived seeds. It prints per
-// club the real and simulated runs scored and allowed per game and winning
-// share, their correlations and mean errors, and each league's real and
-// simulated AVG, OBP, SLG and HR, BB, SO per plate appearance; it writes
-// DIR/season_YEAR.csv and DIR/runs_YEAR.svg. With --clubs it also prints
-// each club's real and simulated batting line and what parts the runs gap:
-// a line played differently, or the same line turned into runs differently.
-// Each club's pitchers are compared too: hits, home runs, walks and
-// strikeouts per batter faced, outs and unearned runs a game, runs allowed
-// and the BaseRuns of the allowed line, each with its slope of simulated on
-// real (below 1, the differences between staffs are squeezed).
+// worth of games is played, N times over from derived seeds. Each replay
+// rebuilds the clubs from its own seed (--rebuild once keeps the first
+// rebuild for all): how a club's totals are shared among its players is not
+// in the databank, so one chance sharing would stay in every replay's lines
+// and be taken for the engine's error. Line-ups are drawn before each game
+// from the players' at-bats by position (--lineups file keeps the files'
+// line-ups). It prints per club the real and simulated runs scored and
+// allowed per game and winning share, their correlations and mean errors, and each league's real
+// and simulated AVG, OBP, SLG and HR, BB, SO per plate appearance; it writes DIR/season_YEAR.csv
+// and DIR/runs_YEAR.svg. With --clubs it also prints each club's real and simulated batting line
+// and what parts the runs gap: a line played differently, or the same line turned into runs
+// differently. Each club's pitchers are compared too: hits, home runs, walks and strikeouts per
+// batter faced, outs and unearned runs a game, runs allowed and the BaseRuns of the allowed line,
+// each with its slope of simulated on real (below 1, the differences between staffs are squeezed).
 
 #include <cmath>
 #include <cstdio>
@@ -32,6 +35,7 @@
 #include <string>
 #include <vector>
 
+#include "core/numbering.h"
 #include "core/text_fields.h"
 #include "data/club_rebuild.h"
 #include "data/config_folders.h"
@@ -58,6 +62,8 @@ struct Options {
     std::string out = "fidelity";
     bool clubs = false;
     bool wholeLeague = false;  // batting restated as against the whole league
+    bool rebuildEachReplay = true;
+    bool autoLineup = true;  // part-time players start their share of games
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -94,6 +100,14 @@ bool parse(int argc, char** argv, Options& o) {
             o.wholeLeague = true;
         else if (key == "--opponents" && value == "own")
             o.wholeLeague = false;
+        else if (key == "--rebuild" && value == "each")
+            o.rebuildEachReplay = true;
+        else if (key == "--rebuild" && value == "once")
+            o.rebuildEachReplay = false;
+        else if (key == "--lineups" && value == "auto")
+            o.autoLineup = true;
+        else if (key == "--lineups" && value == "file")
+            o.autoLineup = false;
         else {
             std::cerr << "season_replay: unknown option " << key << " " << value << "\n";
             return false;
@@ -102,7 +116,7 @@ bool parse(int argc, char** argv, Options& o) {
     if (!complete || o.teams.empty() || o.season <= 0 || o.replays <= 0) {
         std::cerr << "usage: season_replay --teams PATH/Teams.csv --season YEAR [--replays N] "
                      "[--seed S] [--park none|averaged|own] [--opponents league|own] [--out DIR] "
-                     "[--clubs]\n";
+                     "[--rebuild each|once] [--lineups auto|file] [--clubs]\n";
         return false;
     }
     return true;
@@ -152,6 +166,67 @@ struct GameLine {
     double games = 0, runs = 0, errors = 0, unearned = 0, dp = 0;
     bool unearnedKnown = true, csKnown = true, dpKnown = true;
 };
+
+// The position players' batting of a league, three ways: as their team
+// files give it, at the plate appearances the games gave each of them, and
+// as they batted. The first two differ when the managers play the players
+// otherwise than the files' at-bats say; the last two when the outcome
+// model does not give a player his own rates.
+struct PlayingTimeLine {
+    double filePa = 0, simPa = 0;
+    double pitchersFilePa = 0, pitchersSimPa = 0;     // the pitchers' own batting
+    std::array<double, 4> file{}, expected{}, sim{};  // H, HR, BB, SO
+};
+constexpr std::array<const char*, 4> kPlayingTimeFigures = {"H/PA", "HR/PA", "BB/PA", "SO/PA"};
+
+void addPlayingTime(PlayingTimeLine& line, const Team& team,
+                    const OneBased<BatterCounters, kMaxRosterEntries>& counters) {
+    for (int e = 1; e <= kMaxRosterEntries; ++e) {
+        // The line-up's first nine and the bench after the staff; the
+        // pitcher's batting place takes whoever pitches.
+        const Player& p = team.player(e);
+        const BatterCounters& b = counters[e];
+        const double simPa = double(b.atBats + b.walks);
+        const bool staff = e >= kFirstPitcherEntry && e <= team.lastPitcherEntry;
+        if (staff || p.defaultPosition == 1) {
+            line.pitchersSimPa += simPa;
+            if (staff)
+                line.pitchersFilePa +=
+                    double(p.pitcherBattingLine.atBats + p.pitcherBattingLine.walks);
+            continue;
+        }
+        const double pa = double(p.atBats + p.walks);
+        if (pa <= 0) continue;
+        const std::array<double, 4> file = {double(p.hits), double(p.homeRuns), double(p.walks),
+                                            double(p.strikeouts)};
+        const std::array<double, 4> sim = {double(b.hits), double(b.homeRuns), double(b.walks),
+                                           double(b.strikeouts)};
+        line.filePa += pa, line.simPa += simPa;
+        for (std::size_t k = 0; k < file.size(); ++k) {
+            line.file[k] += file[k];
+            line.expected[k] += simPa * file[k] / pa;
+            line.sim[k] += sim[k];
+        }
+    }
+}
+
+void showPlayingTime(const std::map<std::string, PlayingTimeLine>& lines) {
+    std::printf("Position players: figure  files   at the simulated PA  simulated\n");
+    for (const auto& [league, l] : lines) {
+        if (l.filePa <= 0 || l.simPa <= 0) continue;
+        for (std::size_t k = 0; k < kPlayingTimeFigures.size(); ++k)
+            std::printf("  league %-6s  %-6s  %.4f  %.4f               %.4f\n", league.c_str(),
+                        kPlayingTimeFigures[k], l.file[k] / l.filePa, l.expected[k] / l.simPa,
+                        l.sim[k] / l.simPa);
+        if (l.pitchersFilePa > 0)
+            std::printf(
+                "  league %-6s  pitchers' share of the plate appearances %.4f, simulated "
+                "%.4f\n",
+                league.c_str(), l.pitchersFilePa / (l.pitchersFilePa + l.filePa),
+                l.pitchersSimPa / (l.pitchersSimPa + l.simPa));
+    }
+    std::printf("\n");
+}
 
 struct ClubTally {
     std::string name, league;
@@ -340,6 +415,18 @@ void compareAllowedLines(const std::map<std::string, ClubTally>& tally,
         slope(realRest, simRest));
 }
 
+// Every club, season and replay gets draws of its own: a seed from the club's
+// name alone gave a franchise the same players' shares in every season, so a
+// sweep over seasons repeated a few chance sharings instead of averaging them.
+std::uint64_t rebuildSeed(std::uint64_t seed, const DatabankTeamSeason& club, int replay) {
+    std::uint64_t h = seed * 0x9E3779B97F4A7C15ULL;
+    for (const std::uint64_t part :
+         {std::uint64_t(club.year), std::uint64_t(std::hash<std::string>{}(club.teamId)),
+          std::uint64_t(replay)})
+        h = (h ^ part) * 0x100000001B3ULL + 0x632BE59BD9B4E019ULL;
+    return h;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -378,16 +465,25 @@ int main(int argc, char** argv) {
     // what the club's batting would have been against the whole league.
     const std::vector<DatabankTeamSeason> talent =
         o.wholeLeague ? battingAgainstWholeLeague(clubs) : clubs;
+    // Writes every club's team file for one replay and gives the file names.
+    auto writeClubs = [&](int replay) {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < clubs.size(); ++i) {
+            ClubRebuildOptions options;
+            options.pitchersBat = !designatedHitterSeason(clubs[i].year, clubs[i].league);
+            options.park = o.park;
+            options.seed = rebuildSeed(o.seed, clubs[i], replay);
+            const RebuiltClub club = rebuildClub(talent[i], options);
+            std::ofstream(teamDir / club.fileName, std::ios::binary) << club.text();
+            names.push_back(club.fileName);
+        }
+        return names;
+    };
+    const std::vector<std::string> fileNames = writeClubs(0);
     for (std::size_t i = 0; i < clubs.size(); ++i) {
         const DatabankTeamSeason& c = clubs[i];
-        ClubRebuildOptions options;
-        options.pitchersBat = !designatedHitterSeason(c.year, c.league);
-        options.park = o.park;
-        options.seed = o.seed + std::hash<std::string>{}(c.teamId) % 100000;
-        const RebuiltClub club = rebuildClub(talent[i], options);
-        std::ofstream(teamDir / club.fileName, std::ios::binary) << club.text();
-        leagues[c.league].push_back(club.fileName);
-        ClubTally& t = tally[club.fileName];
+        leagues[c.league].push_back(fileNames[i]);
+        ClubTally& t = tally[fileNames[i]];
         t.name = c.teamId;
         t.league = c.league;
         t.realRuns = double(c.runs.value_or(0)) / double(c.games);
@@ -427,6 +523,7 @@ int main(int argc, char** argv) {
     }
 
     std::map<std::string, Line> simLeague;
+    std::map<std::string, PlayingTimeLine> playingTime;
     // Each league plays its own schedule: as many games as its clubs
     // usually played, so strike years, short seasons and leagues of unequal
     // size keep their length.
@@ -435,23 +532,39 @@ int main(int argc, char** argv) {
         long games = 0;
     };
     std::vector<LeagueSchedule> schedules;
-    for (const auto& [league, files] : leagues) {
-        if (files.size() < 2) {
-            std::cerr << "season_replay: league " << league << " has one club and plays no games\n";
-            continue;
+    auto loadSchedules = [&] {
+        schedules.clear();
+        for (const auto& [league, files] : leagues) {
+            if (files.size() < 2) {
+                std::cerr << "season_replay: league " << league
+                          << " has one club and plays no games\n";
+                continue;
+            }
+            std::vector<long> clubGames;
+            for (const auto& c : clubs)
+                if (c.league == league) clubGames.push_back(c.games);
+            std::vector<std::string> problems;
+            LeagueSchedule s{loadPairings(roundRobin(files), config, problems),
+                             leagueScheduleGames(clubGames)};
+            for (const auto& p : problems) std::cerr << p << "\n";
+            if (!s.pairings.empty()) schedules.push_back(std::move(s));
         }
-        std::vector<long> clubGames;
-        for (const auto& c : clubs)
-            if (c.league == league) clubGames.push_back(c.games);
-        std::vector<std::string> problems;
-        LeagueSchedule s{loadPairings(roundRobin(files), config, problems),
-                         leagueScheduleGames(clubGames)};
-        for (const auto& p : problems) std::cerr << p << "\n";
-        if (!s.pairings.empty()) schedules.push_back(std::move(s));
-    }
+    };
+    loadSchedules();
     if (schedules.empty()) return 1;
     long played = 0;
+    BatchRules rules;
+    if (o.autoLineup) {
+        // As a season is replayed with a schedule file: the line-up drawn
+        // from each player's at-bats by position, then put in batting order.
+        rules.autoLineup = {false, true, true};
+        rules.battingOrder = {' ', 'C', 'C'};
+    }
     for (int r = 0; r < o.replays; ++r) {
+        if (r > 0 && o.rebuildEachReplay) {
+            writeClubs(r);
+            loadSchedules();
+        }
         for (std::size_t l = 0; l < schedules.size(); ++l) {
             const auto figures = playPairings(
                 schedules[l].pairings, config, schedules[l].games,
@@ -470,6 +583,8 @@ int main(int argc, char** argv) {
                         g.runs += result.score[std::size_t(t)];
                         g.errors += tc.errors;
                         g.dp += tc.doublePlays;
+                        addPlayingTime(playingTime[c.league], team,
+                                       game.counters.batter[std::size_t(t)]);
                         c.simErrors += tc.errors;
                         c.simDp += tc.doublePlays;
                         g.unearned += result.score[std::size_t(3 - t)];
@@ -498,7 +613,8 @@ int main(int argc, char** argv) {
                             s.sb += b.stolenBases, s.cs += b.caughtStealing;
                         }
                     }
-                });
+                },
+                rules);
             played += figures.games;
         }
     }
@@ -507,12 +623,15 @@ int main(int argc, char** argv) {
 
     std::ofstream csv(fs::path(o.out) / ("season_" + std::to_string(o.season) + ".csv"));
     csv << "kind,league,club,figure,real,simulated\n";
-    std::printf("Season %d replayed %d times: %ld games, seed %llu, park lines %s, batting %s\n\n",
-                o.season, o.replays, played, static_cast<unsigned long long>(o.seed),
-                o.park == ParkLine::None       ? "none"
-                : o.park == ParkLine::Averaged ? "averaged"
-                                               : "own park",
-                o.wholeLeague ? "against the whole league" : "as made");
+    std::printf(
+        "Season %d replayed %d times: %ld games, seed %llu, clubs rebuilt %s, park lines %s, "
+        "batting %s\n\n",
+        o.season, o.replays, played, static_cast<unsigned long long>(o.seed),
+        o.rebuildEachReplay ? "for each replay" : "once",
+        o.park == ParkLine::None       ? "none"
+        : o.park == ParkLine::Averaged ? "averaged"
+                                       : "own park",
+        o.wholeLeague ? "against the whole league" : "as made");
     std::printf("Club  Lg   R/G real  sim    RA/G real  sim    W%% real  sim\n");
     std::vector<double> rr, rs, ar, as, wr, ws, br;
     ScatterPlot plot;
@@ -550,6 +669,7 @@ int main(int argc, char** argv) {
     for (const auto& [league, real] : realLeague)
         xbhShare[league] = {real.h > 0 ? real.d / real.h : 0, real.h > 0 ? real.t / real.h : 0};
     compareAllowedLines(tally, xbhShare, o.clubs, csv);
+    showPlayingTime(playingTime);
     std::printf("League  figure   real    sim     diff\n");
     for (const auto& [league, real] : realLeague) {
         const Line& sim = simLeague[league];

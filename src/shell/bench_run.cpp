@@ -59,11 +59,11 @@ void addGameToSignature(Signature& signature, const Game& game, const GameResult
 }
 
 BenchFigures playPairings(std::vector<LoadedPairing>& pairings, const Config& config, long games,
-                          std::uint64_t seed, const GameObserver& observer) {
+                          std::uint64_t seed, const GameObserver& observer,
+                          const BatchRules& rules) {
     BenchFigures figures;
     if (pairings.empty()) return figures;
     Rng rng(seed);
-    const BatchRules rules;
     BatchCarry carry;
     TeamSlots teams;
     Game game(teams, rules.normalization.context, config, rng);

@@ -6,6 +6,7 @@
 #include "managers/auto_manager.h"
 
 #include "engine/game.h"
+#include "shell/batch_game.h"
 #include "shell/bench_league.h"
 #include "shell/host_info.h"
 
@@ -34,9 +35,11 @@ struct BenchFigures {
 using GameObserver = std::function<void(const Game&, const GameResult&)>;
 
 // Plays `games` undisplayed games from one seed, cycling through the
-// pairings in order, and signs every result.
+// pairings in order, and signs every result. The bench plays under the
+// default rules; a replay of a real season may start its part-time players.
 BenchFigures playPairings(std::vector<LoadedPairing>& pairings, const Config& config, long games,
-                          std::uint64_t seed, const GameObserver& observer = {});
+                          std::uint64_t seed, const GameObserver& observer = {},
+                          const BatchRules& rules = {});
 
 inline constexpr std::uint64_t kBenchSeed = 20261207;
 inline constexpr long kBenchTwoTeamGames = 20000;

@@ -100,6 +100,43 @@ TEST(BenchRun, PlayedTeamsAreRestoredToTheLoadedOnes) {
     EXPECT_TRUE(pairings[0].teams == loaded) << "the loaded teams are never played";
 }
 
+// A replay of a real season draws its line-ups from the players' at-bats;
+// the bench keeps the team files' line-ups, so its signatures stay put.
+TEST(BenchRun, RulesDecideWhetherPartTimersStart) {
+    Session session;
+    StartupInputs inputs;
+    inputs.sourceHome = vrk::test::sourceHome();
+    ASSERT_EQ(prepareSession(inputs, session).status, StartupStatus::Ready);
+    std::vector<std::string> problems;
+    auto pairings = loadPairings({{"CAMHAVEN", "FELVORA"}}, session.config, problems);
+    ASSERT_EQ(pairings.size(), 1u);
+    const Team& fileHome = pairings[0].teams[kHome];
+    auto gamesWithOtherStarters = [&](const BatchRules& rules) {
+        int changed = 0;
+        playPairings(
+            pairings, session.config, 40, 7,
+            [&](const Game& game, const GameResult&) {
+                for (int e = 1; e <= kLineupSize; ++e)
+                    if (game.team(kHome).player(e).playerName != fileHome.player(e).playerName &&
+                        game.team(kHome).player(e).lineupPosition != 1) {
+                        ++changed;
+                        break;
+                    }
+            },
+            rules);
+        return changed;
+    };
+    BatchRules drawn;
+    drawn.autoLineup = {false, true, true};
+    drawn.battingOrder = {' ', 'C', 'C'};
+    // Substitutions during a game change some line-ups either way.
+    const int asFiled = gamesWithOtherStarters({});
+    EXPECT_GT(gamesWithOtherStarters(drawn), 2 * asFiled + 5) << asFiled;
+    const BenchFigures bench = playPairings(pairings, session.config, 40, 7);
+    EXPECT_EQ(bench.signature, playPairings(pairings, session.config, 40, 7, {}, {}).signature);
+    EXPECT_NE(bench.signature, playPairings(pairings, session.config, 40, 7, {}, drawn).signature);
+}
+
 TEST(BenchRun, RoundRobinPairsEveryTeamBothWays) {
     const auto pairings = roundRobin({"A", "B", "C"});
     ASSERT_EQ(pairings.size(), 6u);
