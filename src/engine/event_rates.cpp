@@ -44,6 +44,13 @@ float ExtraAppearancesPerAtBat(double averageTeamSpeed) {
     return averageTeamSpeed > 3.5 ? static_cast<float>(0.015 * averageTeamSpeed - 0.049) : 0.0035f;
 }
 
+float PitchedToWalkShare(bool designatedHitter, double leagueHomeRunRate) {
+    // A damaged or missing league row must not take away every walk.
+    const double hr = leagueHomeRunRate > 0 ? std::min(leagueHomeRunRate, 0.05) : 0.0;
+    const double given = designatedHitter ? 2.1 * hr : 0.049 + 1.47 * hr;
+    return static_cast<float>(1 - given);
+}
+
 EventRates ComputeEventRates(const Game& game, float homeRunScale) {
     const GameState& s = game.state;
     const Team& batting = game.team(s.battingTeam);
@@ -133,8 +140,9 @@ OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, f
     OutcomeThresholds out;
     float h = hitFactor;
     float w = 1;
-    float walk = kPitchedToWalkShare * static_cast<float>(CombineRates(
-                                           rates.pitcher.walk, rates.batter.walk, league.walkRate));
+    float walk =
+        PitchedToWalkShare(game.options.designatedHitter, league.homeRunRate) *
+        static_cast<float>(CombineRates(rates.pitcher.walk, rates.batter.walk, league.walkRate));
     float hbp = rates.hitByPitch;
     bool afterHomeRun = game.state.afterHomeRun;
     if (game.flags.pitchAround) {

@@ -55,12 +55,13 @@ TEST(OutcomeModel, LeagueRatesComeBackForALeagueAverageMatchup) {
     rates.hitByPitch = 0.01f;
     OutcomeThresholds th = ComputeThresholds(g, rates, 1.0f);
     // Walks at the share pitched to the batter (the rest the managers give).
-    const float bands[] = {kPitchedToWalkShare * l.walkRate,
-                           0.01f,
-                           l.singleRate,
-                           l.doubleRate,
-                           l.tripleRate,
-                           l.homeRunRate};
+    const float bands[] = {
+        PitchedToWalkShare(g.options.designatedHitter, l.homeRunRate) * l.walkRate,
+        0.01f,
+        l.singleRate,
+        l.doubleRate,
+        l.tripleRate,
+        l.homeRunRate};
     for (std::size_t k = 1; k <= 6; ++k)
         EXPECT_NEAR(th.t[k] - th.t[k - 1], bands[k - 1], 1e-6) << k;
 
@@ -79,7 +80,9 @@ TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
     Matchup f;
     Game& g = f.g;
     const float walkRate = f.teams[2].leagueContext.walkRate;
-    const float pitchedTo = kPitchedToWalkShare * walkRate;
+    const float share =
+        PitchedToWalkShare(g.options.designatedHitter, f.teams[2].leagueContext.homeRunRate);
+    const float pitchedTo = share * walkRate;
     EventRates rates = LeagueRates(f.teams[2].leagueContext);
     g.flags.pitchAround = true;
     OutcomeThresholds th = ComputeThresholds(g, rates, 1.0f);
@@ -88,8 +91,8 @@ TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
     EXPECT_NEAR(th.hitFactor, 1 - 0.5 * pitchedTo, 1e-6);
 
     // A walk chance of 0.3 once the given walks are out of it.
-    rates.batter.walk = rates.pitcher.walk = 0.3f / kPitchedToWalkShare;
-    f.teams[2].leagueContext.walkRate = 0.3f / kPitchedToWalkShare;
+    rates.batter.walk = rates.pitcher.walk = 0.3f / share;
+    f.teams[2].leagueContext.walkRate = 0.3f / share;
     th = ComputeThresholds(g, rates, 1.0f);
     EXPECT_FLOAT_EQ(th.walkFactor, 1.0f);
     EXPECT_FLOAT_EQ(th.hitFactor, 1.0f);
@@ -103,6 +106,23 @@ TEST(OutcomeModel, PitchAroundOnlyBelowAWalkChanceOfPointThree) {
     th = ComputeThresholds(g, rates, 1.0f);
     EXPECT_FLOAT_EQ(th.walkFactor, 1.2f);
     EXPECT_FLOAT_EQ(th.hitByPitch, 0.04f);
+}
+
+// The managers give fewer walks on purpose where no pitcher bats and more
+// in a league of power; whatever a league row holds, most walks stay pitched.
+TEST(OutcomeModel, WalksPitchedToTheBatterByRuleAndLeaguePower) {
+    const double leagues[] = {0.0, 0.007, 0.019, 0.037, 0.5, -1.0, std::nan("")};
+    for (double hr : leagues) {
+        const float dh = PitchedToWalkShare(true, hr);
+        const float pitchers = PitchedToWalkShare(false, hr);
+        EXPECT_GT(dh, pitchers) << hr;
+        for (float share : {dh, pitchers}) {
+            EXPECT_GE(share, 0.8f) << hr;
+            EXPECT_LE(share, 1.0f) << hr;
+        }
+    }
+    EXPECT_LT(PitchedToWalkShare(true, 0.037), PitchedToWalkShare(true, 0.019));
+    EXPECT_LT(PitchedToWalkShare(false, 0.037), PitchedToWalkShare(false, 0.019));
 }
 
 TEST(OutcomeModel, HitFactorTerms) {
