@@ -32,6 +32,8 @@ struct LeagueContext {
     float homeRunShare = 0;
     bool fromRow = false;  // a BASEBALL.CFG row supplied it
     std::string rowKey;    // e.g. "1998A" or "DEF A"; empty for built-in values
+
+    bool operator==(const LeagueContext&) const = default;
 };
 
 // A pitcher's own batting: at bats, hits, home runs, walks, strikeouts.
@@ -41,6 +43,8 @@ struct PitcherBattingLine {
     int homeRuns = 0;
     int walks = 0;
     int strikeouts = 0;
+
+    bool operator==(const PitcherBattingLine&) const = default;
 };
 
 // A pitcher's season line as his team-file line gives it.
@@ -58,6 +62,8 @@ struct PitcherLine {
     int saves = 0;
     int games = 0;
     int gamesStarted = 0;
+
+    bool operator==(const PitcherLine&) const = default;
 };
 
 // Season-to-date figures from the current statistics set.
@@ -78,15 +84,15 @@ struct SimStats {
     int earnedRuns = 0;
     int walksAllowed = 0;
     int strikeoutsPitched = 0;
+
+    bool operator==(const SimStats&) const = default;
 };
 
-// One roster entry. Every line is read both as a batting and as a pitching
-// line: a record can change roles during a game (a pitcher sent up to bat, a
-// fielder sent to pitch) and each role then reads what the file gave it.
-struct Player {
+// One roster entry's figures, everything but its names: a plain record,
+// so that a whole roster is copied block by block between games.
+struct PlayerFigures {
     char platoonMark = ' ';
     int lineupPosition = 0;
-    std::string playerName;  // "Last, First" or "Last"
     int atBats = 0;
     int hits = 0;
     int doubles = 0;
@@ -108,7 +114,6 @@ struct Player {
     PitcherBattingLine pitcherBattingLine;
     PitcherLine pitching;
     int speed = 0;  // 1..9, 0 = not rated
-    std::string nameAsLoaded;
     int defaultPosition = 0;
     char handAsLoaded = ' ';
     bool sharedLastName = false;
@@ -116,6 +121,18 @@ struct Player {
     SimStats sim;
     int restDaysNeeded = 0;
     int speedColumn = 0;  // cols 66-67 as written: the rating of a file without steal columns
+
+    bool operator==(const PlayerFigures&) const = default;
+};
+
+// One roster entry. Every line is read both as a batting and as a pitching
+// line: a record can change roles during a game (a pitcher sent up to bat, a
+// fielder sent to pitch) and each role then reads what the file gave it.
+struct Player : PlayerFigures {
+    std::string playerName;  // "Last, First" or "Last"
+    std::string nameAsLoaded;
+
+    bool operator==(const Player&) const = default;
 };
 
 struct Team {
@@ -152,6 +169,7 @@ struct Team {
 
     Player& player(int entry) { return players[static_cast<std::size_t>(entry)]; }
     const Player& player(int entry) const { return players[static_cast<std::size_t>(entry)]; }
+    bool operator==(const Team&) const = default;
 };
 
 }  // namespace vrk

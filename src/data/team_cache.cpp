@@ -7,6 +7,7 @@
 #include "core/paths.h"
 #include "data/config_folders.h"
 #include "data/team_file_keywords.h"
+#include "data/team_restore.h"
 
 namespace vrk {
 
@@ -69,8 +70,8 @@ TeamLoadResult TeamFileCache::loadPair(TeamSlots& teams, std::string_view visito
     if (home->team.visitorColorCheckOutOfRange) {
         return loadTeamPair(teams, visitorsFile, homeFile, config);
     }
-    teams[kVisitors] = visitors->team;
-    teams[kHome] = home->team;
+    restoreTeam(teams[kVisitors], visitors->team);
+    restoreTeam(teams[kHome], home->team);
     // Loading the home team after the visitors would have given the visitors
     // the clash colour when a COL= item of the home file matched theirs.
     Team& v = teams[kVisitors];

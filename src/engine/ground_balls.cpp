@@ -1,5 +1,6 @@
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "engine/advance_runners.h"
 #include "engine/engine_helpers.h"
@@ -393,7 +394,7 @@ void Close(GroundBall& g) {
     if (!g.firstBaseAlone) return;
     GameState& s = g.s;
     bool flip = g.rng().draw() > g.coverChance;
-    if (s.play.playResult != "3-3") {
+    if (std::string_view(s.play.playResult) != "3-3") {
         CreditPutout(g.game, kFirstBase);
         return;
     }

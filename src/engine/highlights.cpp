@@ -44,6 +44,8 @@ void PlayerLine(Game& game, const Player& p, int number, std::string_view words)
 void BatterHighlights(Game& game, int t, int entry) {
     const std::array<int, 7>& hi = game.config.hilite;
     const BatterCounters& c = game.counters.bat(t, entry);
+    // Every line needs a hit, a home run, a run batted in or a steal; most entries have none.
+    if (c.hits <= 0 && c.homeRuns <= 0 && c.runsBattedIn <= 0 && c.stolenBases <= 0) return;
     const Player& p = game.team(t).player(entry);
     if (c.hits >= hi[0] && c.hits > 0) PlayerLine(game, p, c.hits, " hits");
     if (c.runsBattedIn >= hi[2] && c.runsBattedIn > 0)

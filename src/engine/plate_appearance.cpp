@@ -1,6 +1,9 @@
 // The outcome of a plate appearance: one draw against the thresholds, then
 // the handler of what was drawn, and the pitches it took.
 #include "engine/plate_appearance.h"
+
+#include <string_view>
+
 #include "engine/engine_helpers.h"
 #include "engine/event_rates.h"
 #include "engine/game.h"
@@ -50,7 +53,10 @@ void ResolvePlateAppearance(Game& game) {
 
     if (r > th.t[6]) {
         ResolveOut(game);
-        AddPitches(game, s.play.playResult == "K" ? PitchColumn::Strikeout : PitchColumn::Out, k);
+        AddPitches(
+            game,
+            std::string_view(s.play.playResult) == "K" ? PitchColumn::Strikeout : PitchColumn::Out,
+            k);
     } else if (r > th.t[5]) {
         const Player& batter = game.batterPlayer();
         s.play.insideTheParkHomeRun = game.rng.draw() < 0.01 * batter.speed - 0.05;

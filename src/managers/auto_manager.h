@@ -74,6 +74,13 @@ struct AutoManagerGame {
     };
     std::array<int, 3> benchSwaps{-1, -1, -1};  // the bullpen's entrySwaps when worked out
     std::array<std::array<BenchFigures, kMaxRosterEntries + 1>, 3> bench{};
+
+    // Ready for a new game. The bench figures are left as they are: they are
+    // worked out again before they are read, as benchSwaps says.
+    void startGame() {
+        pitcherLetBat = {};
+        benchSwaps = {-1, -1, -1};
+    }
 };
 
 // Everything one call reads and writes beside the game.

@@ -102,6 +102,8 @@ void ManageWalks(Game& game, AutoManagerContext& context) {
         return;
     }
 
+    // Neither walk is considered with a runner on first.
+    if (s.runnerOnFirst != 0) return;
     const Team& batting = game.team(x.batting);
     double batterValue = BattingValue(game.batterPlayer(), context.seasonReplay);
     double nextValue =

@@ -39,7 +39,7 @@ bool AutoManagerHooks::computer(const Game& game, int team) const {
 
 void AutoManagerHooks::beginGame(Game& game) {
     bullpen_ = BullpenState{};
-    perGame_ = AutoManagerGame{};
+    perGame_.startGame();
     pitcherLineEntry_ = {};
     pitcherLineSlot_ = {};
     InstallStarters(game, bullpen_);

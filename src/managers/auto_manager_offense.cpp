@@ -1,6 +1,7 @@
 // The batting side's running plays: the bunt, the steal and the hit-and-run.
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "core/text_fields.h"
 #include "engine/engine_helpers.h"
@@ -96,7 +97,8 @@ bool WantsHitAndRun(Game& game, const Situation& x) {
     if (batter.atBats <= 0) return false;
     double contact =
         static_cast<double>(batter.atBats - batter.homeRuns - batter.strikeouts) / batter.atBats;
-    const std::string& season = game.battingSide().season;
+    // A view compares with the literal without measuring it on every call.
+    const std::string_view season = game.battingSide().season;
     double b = !season.empty() && season < "1920" ? 0.15 : 0;
     double floor = contact > 0.9 ? 0.65 : contact > 0.8 ? 0.8 : contact > 0.7 ? 0.9 : 2;
     return game.rng.draw() > floor + b;

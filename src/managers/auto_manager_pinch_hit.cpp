@@ -126,6 +126,24 @@ int Collect(Game& game, const AutoManagerContext& context, int team,
     return count;
 }
 
+// The best batting value among the fresh bench players Collect would list,
+// and how many there are: most looks at the bench send no one up, and this
+// answers that without working out anyone's selection value.
+int BestOnBench(const Game& game, const AutoManagerContext& context, int team, int& count) {
+    const Team& t = game.team(team);
+    const auto& bench = BenchOf(game, context, team);
+    count = 0;
+    int best = 0;
+    int last = std::min(t.playerCount, kMaxRosterEntries);
+    const std::uint64_t pitched = automan::PitchedEntries(game, team);
+    for (int e = t.lastPitcherEntry + 1; e <= last && count < kMaxCandidates; ++e) {
+        if (!automan::FreshBenchPlayer(game, context.bullpen, team, e, pitched)) continue;
+        const int value = bench[static_cast<std::size_t>(e)].valueThousandths;
+        best = count++ == 0 ? value : std::max(best, value);
+    }
+    return best;
+}
+
 }  // namespace
 
 bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
@@ -152,17 +170,17 @@ bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
     // Batting for the pitcher needs someone left to pitch next.
     if (x.pitcherBatting && FallbackReliever(game, context.bullpen, bt) == 0) look = false;
     if (look) {
-        std::array<Candidate, kMaxCandidates> list{};
-        int count = Collect(game, context, bt, list);
+        int count = 0;
+        const int best = BestOnBench(game, context, bt, count);
         if (count > 0) {
-            auto begin = list.begin();
-            auto end = list.begin() + count;
-            int best = list[0].value;
-            for (auto i = begin; i != end; ++i) best = std::max(best, i->value);
             int batter = Thousandths(BattingValue(game.batterPlayer(), context.seasonReplay));
             int margin = Thousandths(PinchHitMargin(s.inning, x.pitcherBatting));
-            // Sorted only when someone is sent up: most looks at the bench find no one.
+            // Listed and sorted only when someone is sent up.
             if (best - batter > margin || wanted) {
+                std::array<Candidate, kMaxCandidates> list{};
+                count = Collect(game, context, bt, list);
+                auto begin = list.begin();
+                auto end = list.begin() + count;
                 // Equal values keep roster order: the earlier bench entry comes first.
                 SortDescending(begin, end, &Candidate::value);
                 SortDescending(begin, end, &Candidate::selection);

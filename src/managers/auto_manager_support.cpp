@@ -91,8 +91,9 @@ bool StarterStillIn(const Game& game, int team) {
 
 bool HasCloser(const Game& game, const BullpenState& bullpen, int team) {
     const Team& t = game.team(team);
-    return t.appearancesPerStart > 2.1 && BestSaves(game, team) > 9 && t.lastPitcherEntry > 16 &&
-           !bullpen.closerUsed[team];
+    // The staff's saves last: the walk over it is the costly test.
+    return t.appearancesPerStart > 2.1 && t.lastPitcherEntry > 16 && !bullpen.closerUsed[team] &&
+           BestSaves(game, team) > 9;
 }
 
 std::uint64_t PitchedEntries(const Game& game, int team) {

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "core/text_fields.h"
+#include "data/team_restore.h"
 #include "shell/batch_game.h"
 #include "shell/config_file.h"
 #include "shell/session.h"
@@ -85,8 +86,8 @@ BenchFigures playPairings(std::vector<LoadedPairing>& pairings, const Config& co
             }
         }
         const LoadedPairing& p = pairings[order[inRound]];
-        teams[kVisitors] = p.teams[kVisitors];
-        teams[kHome] = p.teams[kHome];
+        restoreTeam(teams[kVisitors], p.teams[kVisitors]);
+        restoreTeam(teams[kHome], p.teams[kHome]);
         const GameResult result = playUndisplayedGame(game, rules, carry);
         addGameToSignature(signature, game, result);
         if (observer) observer(game, result);

@@ -162,5 +162,46 @@ TEST(AutoManagerGames, TwoThousandSeededGamesStayConsistent) {
     for (std::size_t i = 0; i < std::size(happened); ++i) EXPECT_GT(happened[i], 0) << i;
 }
 
+// The computer manager keeps figures from turn to turn within a game; one
+// kept across games of different teams would send up the wrong pinch hitter.
+// A manager used for many games must play each as a fresh one would.
+TEST(AutoManagerGames, NothingCarriesOverFromTheGameBefore) {
+    const Config config = mgrtest::ShippedConfig();
+    const std::pair<const char*, const char*> kPairs[] = {{"ARDMOUTH", "FELVORA"},
+                                                          {"GORWICK", "KORRIDGE"}};
+    std::array<std::array<Team, 3>, 2> loaded{};
+    for (std::size_t k = 0; k < 2; ++k) {
+        ASSERT_FALSE(loadTeamPair(loaded[k], kPairs[k].first, kPairs[k].second, config).abort);
+    }
+    struct Run {
+        RotationTable rotations;
+        AutoManagerCounters counters;
+        Rng rng{77};
+    };
+    Run kept;
+    Run fresh;
+    AutoManagerHooks keptHooks(kept.counters, &kept.rotations);
+    RotationSettings settings;
+    auto play = [&](Run& run, AutoManagerHooks& hooks, std::array<Team, 3>& teams) {
+        LeagueContext normalization = teams[1].leagueContext;
+        Game game(teams, normalization, config, run.rng);
+        ChooseStarters(game, run.rotations, settings);
+        for (int t = kVisitors; t <= kHome; ++t) BattingOrder(game, t, 'C', AUTOLINEUP(game, t));
+        const GameResult result = PlayManagedGame(game, hooks);
+        return std::tuple(result.innings, result.score[kVisitors], result.score[kHome],
+                          game.counters.team[kVisitors].hits, game.counters.team[kHome].hits);
+    };
+    int differences = 0;
+    for (int n = 0; n < 120; ++n) {
+        std::array<Team, 3> a = loaded[n % 2];
+        std::array<Team, 3> b = loaded[n % 2];
+        AutoManagerHooks freshHooks(fresh.counters, &fresh.rotations);
+        differences += play(kept, keptHooks, a) != play(fresh, freshHooks, b);
+    }
+    EXPECT_EQ(differences, 0);
+    EXPECT_GT(kept.counters.pinchHits, 20) << "the games call on the bench";
+    EXPECT_EQ(kept.counters.pinchHits, fresh.counters.pinchHits);
+}
+
 }  // namespace
 }  // namespace vrk

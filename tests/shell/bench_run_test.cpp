@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "data/team_restore.h"
 #include "shell/bench_run.h"
 #include "shell/session.h"
 #include "shell/startup.h"
@@ -67,6 +68,36 @@ TEST(BenchRun, SameSeedSameSignature) {
     std::ostringstream out, err;
     inputs.args = {"none"};
     EXPECT_NE(runBench(inputs, out, err), 0);
+}
+
+// Games change their teams (substitutions exchange entries, a pitcher's
+// figures go to his batting slot, a line-up is fitted to the rule): what a
+// played team is restored to must be the team as loaded, in every field.
+TEST(BenchRun, PlayedTeamsAreRestoredToTheLoadedOnes) {
+    Session session;
+    StartupInputs inputs;
+    inputs.sourceHome = vrk::test::sourceHome();
+    ASSERT_EQ(prepareSession(inputs, session).status, StartupStatus::Ready);
+    std::vector<std::string> problems;
+    // CAMHAVEN uses a designated hitter, FELVORA's games have none: a line-up is refitted.
+    auto pairings = loadPairings({{"CAMHAVEN", "FELVORA"}}, session.config, problems);
+    ASSERT_EQ(pairings.size(), 1u);
+    const TeamSlots loaded = pairings[0].teams;
+    int changed = 0;
+    int restored = 0;
+    const BenchFigures figures =
+        playPairings(pairings, session.config, 300, 7, [&](const Game& game, const GameResult&) {
+            for (int t = kVisitors; t <= kHome; ++t) {
+                Team played = game.team(t);
+                if (!(played == loaded[t])) ++changed;
+                restoreTeam(played, loaded[t]);
+                if (played == loaded[t]) ++restored;
+            }
+        });
+    EXPECT_GT(figures.managerCounters.pinchHits, 0);
+    EXPECT_GT(changed, 300) << "most games leave a mark on a team";
+    EXPECT_EQ(restored, 600);
+    EXPECT_TRUE(pairings[0].teams == loaded) << "the loaded teams are never played";
 }
 
 // A replay of a real season draws its line-ups from the players' at-bats;

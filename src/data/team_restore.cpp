@@ -1,0 +1,93 @@
+#include "data/team_restore.h"
+
+#include <type_traits>
+
+namespace vrk {
+
+namespace {
+
+// A string assignment costs a call and a copy even when nothing changed;
+// most names come back from a game as they went in.
+void restoreText(std::string& to, const std::string& from) {
+    if (to != from) to = from;
+}
+
+static_assert(std::is_trivially_copyable_v<PlayerFigures>);
+// A name added to Player must be restored below as well.
+static_assert(sizeof(Player) == sizeof(PlayerFigures) + 2 * sizeof(std::string));
+
+void restorePlayer(Player& to, const Player& from) {
+    static_cast<PlayerFigures&>(to) = from;
+    restoreText(to.playerName, from.playerName);
+    restoreText(to.nameAsLoaded, from.nameAsLoaded);
+}
+
+// A field added to these records must be restored below as well (and the
+// sizes brought up to date).
+static_assert(sizeof(LeagueContext) == sizeof(std::string) + 88, "a league field is not restored");
+
+void restoreLeague(LeagueContext& to, const LeagueContext& from) {
+    to.walkRate = from.walkRate;
+    to.strikeoutsPerOut = from.strikeoutsPerOut;
+    to.strikeoutRate = from.strikeoutRate;
+    to.singleRate = from.singleRate;
+    to.doubleRate = from.doubleRate;
+    to.tripleRate = from.tripleRate;
+    to.homeRunRate = from.homeRunRate;
+    to.column60Value = from.column60Value;
+    to.runFactor = from.runFactor;
+    to.leagueIndex = from.leagueIndex;
+    to.innings = from.innings;
+    to.hits = from.hits;
+    to.doubles = from.doubles;
+    to.triples = from.triples;
+    to.homeRuns = from.homeRuns;
+    to.walks = from.walks;
+    to.singleShare = from.singleShare;
+    to.doubleShare = from.doubleShare;
+    to.tripleShare = from.tripleShare;
+    to.homeRunShare = from.homeRunShare;
+    to.fromRow = from.fromRow;
+    restoreText(to.rowKey, from.rowKey);
+}
+
+}  // namespace
+
+void restoreTeam(Team& to, const Team& from) {
+    if (&to == &from) return;
+    restoreText(to.teamFileName, from.teamFileName);
+    to.league = from.league;
+    to.division = from.division;
+    restoreText(to.centuryDigits, from.centuryDigits);
+    restoreText(to.season, from.season);
+    restoreText(to.teamName, from.teamName);
+    to.stealColumns = from.stealColumns;
+    to.defenseIsErrors = from.defenseIsErrors;
+    to.lastPitcherEntry = from.lastPitcherEntry;
+    to.playerCount = from.playerCount;
+    to.dhRule = from.dhRule;
+    to.femaleTeam = from.femaleTeam;
+    to.teamColor = from.teamColor;
+    restoreText(to.wonLostText, from.wonLostText);
+    restoreText(to.logoFile, from.logoFile);
+    restoreText(to.photoFile, from.photoFile);
+    to.parkFactorA = from.parkFactorA;
+    to.parkFactorB = from.parkFactorB;
+    to.hrAllowedData = from.hrAllowedData;
+    to.pitcherGamesData = from.pitcherGamesData;
+    to.appearancesPerStart = from.appearancesPerStart;
+    to.savesData = from.savesData;
+    to.averageTeamSpeed = from.averageTeamSpeed;
+    to.twoWayPlayer = from.twoWayPlayer;
+    to.visitorColorChecks = from.visitorColorChecks;
+    to.visitorColorCheckOutOfRange = from.visitorColorCheckOutOfRange;
+    restoreLeague(to.leagueContext, from.leagueContext);
+    for (std::size_t e = 0; e < to.players.size(); ++e)
+        restorePlayer(to.players[e], from.players[e]);
+}
+
+static_assert(sizeof(Team) == 7 * sizeof(std::string) + sizeof(std::bitset<256>) +
+                                  sizeof(LeagueContext) + sizeof(Team::players) + 104,
+              "a Team field is not restored");
+
+}  // namespace vrk
