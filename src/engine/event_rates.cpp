@@ -135,14 +135,34 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale) {
     return r;
 }
 
+CombinedRates CombineEventRates(const Game& game, const EventRates& rates) {
+    const LeagueContext& league = game.team(game.state.fieldingTeam).leagueContext;
+    CombinedRates c;
+    c.walk =
+        PitchedToWalkShare(game.options.designatedHitter, league.homeRunRate) *
+        static_cast<float>(CombineRates(rates.pitcher.walk, rates.batter.walk, league.walkRate));
+    c.single = static_cast<float>(
+        CombineRates(rates.pitcher.single, rates.batter.single, league.singleRate));
+    c.doubles = static_cast<float>(
+        CombineRates(rates.pitcher.doubles, rates.batter.doubles, league.doubleRate));
+    c.triple = static_cast<float>(
+        CombineRates(rates.pitcher.triple, rates.batter.triple, league.tripleRate));
+    c.homeRun = static_cast<float>(
+        CombineRates(rates.pitcher.homeRun, rates.batter.homeRun, league.homeRunRate));
+    return c;
+}
+
 OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, float hitFactor) {
+    return ComputeThresholds(game, rates, CombineEventRates(game, rates), hitFactor);
+}
+
+OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates,
+                                    const CombinedRates& combined, float hitFactor) {
     const LeagueContext& league = game.team(game.state.fieldingTeam).leagueContext;
     OutcomeThresholds out;
     float h = hitFactor;
     float w = 1;
-    float walk =
-        PitchedToWalkShare(game.options.designatedHitter, league.homeRunRate) *
-        static_cast<float>(CombineRates(rates.pitcher.walk, rates.batter.walk, league.walkRate));
+    float walk = combined.walk;
     float hbp = rates.hitByPitch;
     bool afterHomeRun = game.state.afterHomeRun;
     if (game.flags.pitchAround) {
@@ -160,19 +180,13 @@ OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, f
     if (afterHomeRun && hbp < floor) hbp = floor;
 
     float d = 1 - h;
-    auto band = [&](float p, float b, float l, float share) {
-        return static_cast<float>(CombineRates(p, b, l)) * (1 - d * share);
-    };
+    auto band = [&](float combinedRate, float share) { return combinedRate * (1 - d * share); };
     out.t[1] = w * walk;
     out.t[2] = out.t[1] + hbp;
-    out.t[3] = out.t[2] + band(rates.pitcher.single, rates.batter.single, league.singleRate,
-                               league.singleShare);
-    out.t[4] = out.t[3] + band(rates.pitcher.doubles, rates.batter.doubles, league.doubleRate,
-                               league.doubleShare);
-    out.t[5] = out.t[4] + band(rates.pitcher.triple, rates.batter.triple, league.tripleRate,
-                               league.tripleShare);
-    out.t[6] = out.t[5] + band(rates.pitcher.homeRun, rates.batter.homeRun, league.homeRunRate,
-                               league.homeRunShare);
+    out.t[3] = out.t[2] + band(combined.single, league.singleShare);
+    out.t[4] = out.t[3] + band(combined.doubles, league.doubleShare);
+    out.t[5] = out.t[4] + band(combined.triple, league.tripleShare);
+    out.t[6] = out.t[5] + band(combined.homeRun, league.homeRunShare);
     out.walk = walk;
     out.hitByPitch = hbp;
     out.hitFactor = h;

@@ -50,7 +50,23 @@ float ExtraAppearancesPerAtBat(double averageTeamSpeed);
 // The ten event rates and the hit-by-pitch rate, with league strength and
 // normalisation applied.
 EventRates ComputeEventRates(const Game& game, float homeRunScale);
+
+// The batter's and pitcher's rates combined against the fielding side's
+// league, before the hit factor: the walk band at its pitched-to share and the
+// four hit bands. They hold for the whole matchup, so they are kept with it.
+struct CombinedRates {
+    float walk = 0;
+    float single = 0;
+    float doubles = 0;
+    float triple = 0;
+    float homeRun = 0;
+};
+CombinedRates CombineEventRates(const Game& game, const EventRates& rates);
+
 // Walk adjustments and thresholds for a hit factor and the rates.
 OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, float hitFactor);
+// The same from rates already combined by CombineEventRates.
+OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates,
+                                    const CombinedRates& combined, float hitFactor);
 
 }  // namespace vrk

@@ -122,11 +122,12 @@ struct FieldingAverageCache {
     PerTeam<OneBased<Cell, kLineupSize>> cells{};
 };
 
-// Event rates of the matchups met so far, by batting team and slot: a pure
-// function of the batter, the pitcher and what holds for the whole game,
-// asked for on every plate appearance. Forgotten at game start and whenever
-// an entry changes players or batting line; forgetting only moves the stamp,
-// as it happens on most substitutions.
+// Event rates of the matchups met so far, by batting team and slot, alone and
+// combined: a pure function of the batter, the pitcher and what holds for the
+// whole game (the rules, the fielding side's league), asked for on every plate
+// appearance. Forgotten at game start and whenever an entry changes players or
+// batting line; forgetting only moves the stamp, as it happens on most
+// substitutions.
 struct MatchupRateCache {
     struct Cell {
         std::uint32_t stamp = 0;  // the cache's stamp when worked out
@@ -134,6 +135,7 @@ struct MatchupRateCache {
         int pitcher = 0;
         float homeRunScale = 0;
         EventRates rates;
+        CombinedRates combined;
     };
     std::uint32_t stamp = 1;
     PerTeam<OneBased<Cell, kLineupSize>> cells{};

@@ -4,12 +4,23 @@
 
 namespace vrk {
 
-EventRates MatchupRates(Game& game, float homeRunScale) {
+namespace {
+
+KeptMatchup WorkOut(const Game& game, float homeRunScale) {
+    KeptMatchup m;
+    m.rates = ComputeEventRates(game, homeRunScale);
+    m.combined = CombineEventRates(game, m.rates);
+    return m;
+}
+
+}  // namespace
+
+KeptMatchup MatchupRates(Game& game, float homeRunScale) {
     const GameState& s = game.state;
     const int team = s.battingTeam;
     const int slot = s.currentBatterSlot;
     if ((team != kVisitors && team != kHome) || slot < 1 || slot > kLineupSize || s.batter <= 0) {
-        return ComputeEventRates(game, homeRunScale);
+        return WorkOut(game, homeRunScale);
     }
     MatchupRateCache::Cell& cell = game.matchupRates.cells[team][slot];
     // A regressed line gives a new home-run scale on most plate appearances,
@@ -17,13 +28,15 @@ EventRates MatchupRates(Game& game, float homeRunScale) {
     const std::uint32_t stamp = game.matchupRates.stamp;
     if (cell.stamp != stamp || cell.batter != s.batter || cell.pitcher != s.pitcher ||
         cell.homeRunScale != homeRunScale) {
-        cell.rates = ComputeEventRates(game, homeRunScale);
+        const KeptMatchup m = WorkOut(game, homeRunScale);
+        cell.rates = m.rates;
+        cell.combined = m.combined;
         cell.stamp = stamp;
         cell.batter = s.batter;
         cell.pitcher = s.pitcher;
         cell.homeRunScale = homeRunScale;
     }
-    return cell.rates;
+    return {cell.rates, cell.combined};
 }
 
 void ForgetMatchupRates(Game& game) {

@@ -6,9 +6,15 @@ namespace vrk {
 
 struct Game;
 
-// ComputeEventRates for the batter and pitcher now facing each other, kept
-// in the game's matchup cache until one of them changes.
-EventRates MatchupRates(Game& game, float homeRunScale);
+// The matchup's rates and the same combined against the league.
+struct KeptMatchup {
+    EventRates rates;
+    CombinedRates combined;
+};
+
+// ComputeEventRates and CombineEventRates for the batter and pitcher now
+// facing each other, kept in the game's matchup cache until one of them changes.
+KeptMatchup MatchupRates(Game& game, float homeRunScale);
 
 // Forgets every matchup: after entries were exchanged.
 void ForgetMatchupRates(Game& game);

@@ -43,8 +43,9 @@ int PitchesFor(PitchColumn column, int k) {
 void ResolvePlateAppearance(Game& game) {
     GameState& s = game.state;
     HitFactorResult factor = HitFactor(game);
-    const EventRates rates = MatchupRates(game, factor.homeRunScale);
-    OutcomeThresholds th = ComputeThresholds(game, rates, factor.hitFactor);
+    const KeptMatchup matchup = MatchupRates(game, factor.homeRunScale);
+    OutcomeThresholds th =
+        ComputeThresholds(game, matchup.rates, matchup.combined, factor.hitFactor);
 
     s.play.hitType = 0;
     double r = game.rng.draw();

@@ -32,6 +32,16 @@ bool SameRates(const EventRates& a, const EventRates& b) {
            a.hitByPitch == b.hitByPitch;
 }
 
+// The kept rates and their combination against the league, both exactly as a
+// fresh computation for the matchup now at the plate gives them.
+bool SameAsFresh(const KeptMatchup& kept, const Game& g, float scale) {
+    const EventRates rates = ComputeEventRates(g, scale);
+    const CombinedRates c = CombineEventRates(g, rates);
+    const CombinedRates& k = kept.combined;
+    return SameRates(kept.rates, rates) && k.walk == c.walk && k.single == c.single &&
+           k.doubles == c.doubles && k.triple == c.triple && k.homeRun == c.homeRun;
+}
+
 TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
     testing::GameFixture f;
     Game& g = *f.game;
@@ -41,6 +51,8 @@ TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
     g.team(kVisitors).player(16).walks = 110;
     g.team(kHome).player(11).pitching.walksAllowed = 90;
     g.team(kHome).player(12).pitching.homeRunsAllowed = 40;
+    // Each side is combined against the league of the side in the field.
+    g.team(kVisitors).leagueContext.singleRate += 0.02f;
     testing::AtThePlate(g, 1);
     BullpenState bullpen;
     float scale = 1;
@@ -92,8 +104,8 @@ TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
         step.change();
         const EventRates fresh = ComputeEventRates(g, scale);
         EXPECT_EQ(step.ratesChange, !SameRates(fresh, before)) << step.what;
-        EXPECT_TRUE(SameRates(MatchupRates(g, scale), fresh)) << step.what;
-        EXPECT_TRUE(SameRates(MatchupRates(g, scale), fresh)) << step.what << ", again";
+        EXPECT_TRUE(SameAsFresh(MatchupRates(g, scale), g, scale)) << step.what;
+        EXPECT_TRUE(SameAsFresh(MatchupRates(g, scale), g, scale)) << step.what << ", again";
         before = fresh;
     }
 }
@@ -106,7 +118,7 @@ TEST(MatchupRates, ForgottenWhenTheStampComesRound) {
     (void)MatchupRates(g, 1.0f);
     g.team(kVisitors).player(1).homeRuns = 60;
     ForgetMatchupRates(g);
-    EXPECT_TRUE(SameRates(MatchupRates(g, 1.0f), ComputeEventRates(g, 1.0f)));
+    EXPECT_TRUE(SameAsFresh(MatchupRates(g, 1.0f), g, 1.0f));
 }
 
 // Forwards to the computer managers and, at each of their turns, compares the
@@ -143,7 +155,7 @@ class CheckingHooks final : public ManagerHooks {
         const GameState& s = game.state;
         if (s.batter <= 0 || s.pitcher <= 0 || s.battingTeam == s.fieldingTeam) return;
         ++checks;
-        mismatches += !SameRates(MatchupRates(game, 1.0f), ComputeEventRates(game, 1.0f));
+        mismatches += !SameAsFresh(MatchupRates(game, 1.0f), game, 1.0f);
     }
     AutoManagerHooks& inner_;
 };
