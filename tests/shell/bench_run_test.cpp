@@ -12,6 +12,12 @@
 namespace vrk {
 namespace {
 
+// The shipped home's session, for runs over loaded pairings.
+void prepareShippedSession(Session& session, StartupInputs& inputs) {
+    inputs.sourceHome = vrk::test::sourceHome();
+    ASSERT_EQ(prepareSession(inputs, session).status, StartupStatus::Ready);
+}
+
 TEST(BenchRun, SignatureIsFnv1a) {
     Signature empty;
     EXPECT_EQ(empty.value, 0xcbf29ce484222325ULL);
@@ -30,8 +36,7 @@ TEST(BenchRun, SignatureIsFnv1a) {
 TEST(BenchRun, SameSeedSameSignature) {
     Session session;
     StartupInputs inputs;
-    inputs.sourceHome = vrk::test::sourceHome();
-    ASSERT_EQ(prepareSession(inputs, session).status, StartupStatus::Ready);
+    ASSERT_NO_FATAL_FAILURE(prepareShippedSession(session, inputs));
     std::vector<std::string> problems;
     auto pairings =
         loadPairings({{"CAMHAVEN", "FELVORA"}, {"FELVORA", "CAMHAVEN"}}, session.config, problems);
@@ -76,8 +81,7 @@ TEST(BenchRun, SameSeedSameSignature) {
 TEST(BenchRun, PlayedTeamsAreRestoredToTheLoadedOnes) {
     Session session;
     StartupInputs inputs;
-    inputs.sourceHome = vrk::test::sourceHome();
-    ASSERT_EQ(prepareSession(inputs, session).status, StartupStatus::Ready);
+    ASSERT_NO_FATAL_FAILURE(prepareShippedSession(session, inputs));
     std::vector<std::string> problems;
     // CAMHAVEN uses a designated hitter, FELVORA's games have none: a line-up is refitted.
     auto pairings = loadPairings({{"CAMHAVEN", "FELVORA"}}, session.config, problems);
@@ -105,8 +109,7 @@ TEST(BenchRun, PlayedTeamsAreRestoredToTheLoadedOnes) {
 TEST(BenchRun, RulesDecideWhetherPartTimersStart) {
     Session session;
     StartupInputs inputs;
-    inputs.sourceHome = vrk::test::sourceHome();
-    ASSERT_EQ(prepareSession(inputs, session).status, StartupStatus::Ready);
+    ASSERT_NO_FATAL_FAILURE(prepareShippedSession(session, inputs));
     std::vector<std::string> problems;
     auto pairings = loadPairings({{"CAMHAVEN", "FELVORA"}}, session.config, problems);
     ASSERT_EQ(pairings.size(), 1u);
