@@ -56,12 +56,26 @@ bool PlaysInPosition(const Player& p, int present) {
     }
 }
 
-int FielderSlot(const Game& game, int position) {
-    const Team& t = game.team(game.state.fieldingTeam);
+namespace {
+
+int SearchFielderSlot(const Team& t, int position) {
     for (int slot = 1; slot <= kLineupSize; ++slot) {
         if (t.player(slot).lineupPosition == position) return slot;
     }
     return 0;
+}
+
+}  // namespace
+
+int FielderSlot(const Game& game, int position) {
+    const int t = game.state.fieldingTeam;
+    const Team& team = game.team(t);
+    if ((t != kVisitors && t != kHome) || position < 0 || position > kDesignatedHitter)
+        return SearchFielderSlot(team, position);
+    int& kept = game.fielderSlots.slots[t][static_cast<std::size_t>(position)];
+    if (kept == 0 || team.player(kept).lineupPosition != position)
+        kept = SearchFielderSlot(team, position);
+    return kept;
 }
 
 int FielderEntry(const Game& game, int position) {

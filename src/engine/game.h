@@ -122,6 +122,13 @@ struct FieldingAverageCache {
     PerTeam<OneBased<Cell, kLineupSize>> cells{};
 };
 
+// Batting slot of each position (0..10) of a team's line-up, as last found.
+// Line-ups change in many places, so a kept slot is trusted only while it still
+// holds the position; 0 = look again.
+struct FielderSlotCache {
+    PerTeam<std::array<int, 11>> slots{};
+};
+
 // Event rates of the matchups met so far, by batting team and slot, alone and
 // combined: a pure function of the batter, the pitcher and what holds for the
 // whole game (the rules, the fielding side's league), asked for on every plate
@@ -173,6 +180,7 @@ struct Game {
     // Derived from the teams' lines during this game only.
     mutable PitchLimitCache pitchLimits;
     mutable FieldingAverageCache fieldingAverages;
+    mutable FielderSlotCache fielderSlots;
     MatchupRateCache matchupRates;
 
     // The narration's own generator: which of several texts tells what the

@@ -1,0 +1,121 @@
+// The kept slot of each fielding position must be what a search of the line-up
+// finds, however the line-up was changed since it was kept.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <utility>
+
+#include "engine/fielding.h"
+#include "engine/play_game.h"
+#include "engine/test_teams.h"
+
+namespace vrk {
+namespace {
+
+int SearchedSlot(const Game& g, int position) {
+    const Team& t = g.team(g.state.fieldingTeam);
+    for (int slot = 1; slot <= kLineupSize; ++slot) {
+        if (t.player(slot).lineupPosition == position) return slot;
+    }
+    return 0;
+}
+
+// At every pass: checks the kept answers, changes the fielding line-up the way
+// managers do (positions exchanged, a bench player brought into a slot, a
+// position held by no one for a moment), and checks them again before the pass
+// is played with them. A line-up holds each position once, as managers keep it.
+class ShufflingHooks final : public ManagerHooks {
+  public:
+    ShufflingHooks(ManagerHooks& inner, unsigned seed) : inner_(inner), pick_(seed) {}
+    void input(Game& game) override { inner_.input(game); }
+    void autoManage(Game& game) override { inner_.autoManage(game); }
+    int substitutions(Game& game) override {
+        check(game);
+        shuffle(game);
+        check(game);
+        return inner_.substitutions(game);
+    }
+    bool doubleSwitch(Game& game, int reliever) override {
+        return inner_.doubleSwitch(game, reliever);
+    }
+    int replacePitcher(Game& game, int team) override { return inner_.replacePitcher(game, team); }
+    void warmups(Game& game) override { inner_.warmups(game); }
+
+    int checks = 0;
+    int mismatches = 0;
+    int changes = 0;
+
+  private:
+    int draw(int n) { return static_cast<int>(pick_() % static_cast<unsigned>(n)); }
+
+    // A slot of a position player (the pitcher's stays as it is).
+    int fielderSlot(const Team& t) {
+        int slot = 0;
+        do {
+            slot = 1 + draw(kLineupSize);
+        } while (t.player(slot).lineupPosition == kPitcher);
+        return slot;
+    }
+
+    void shuffle(Game& game) {
+        Team& t = game.team(game.state.fieldingTeam);
+        const int a = fielderSlot(t);
+        const int b = fielderSlot(t);
+        switch (draw(4)) {
+            case 0:  // two fielders trade positions (a double switch's second half)
+                std::swap(t.player(a).lineupPosition, t.player(b).lineupPosition);
+                break;
+            case 1:  // a bench player or reliever takes over a slot
+                t.player(a).lineupPlayer = 16 + draw(3);
+                break;
+            case 2:  // the slot's own player back
+                t.player(a).lineupPlayer = a;
+                break;
+            default: {  // a position left empty for a moment, asked for, then filled
+                const int c = fielderSlot(t);
+                const int held = t.player(c).lineupPosition;
+                t.player(c).lineupPosition = 0;
+                (void)PositionAverage(game, held);
+                t.player(c).lineupPosition = held;
+                std::swap(t.player(a).lineupPosition, t.player(c).lineupPosition);
+                break;
+            }
+        }
+        ++changes;
+    }
+
+    void check(const Game& game) {
+        for (int position = 1; position <= kDesignatedHitter; ++position) {
+            const int slot = SearchedSlot(game, position);
+            ++checks;
+            mismatches += FielderSlot(game, position) != slot;
+            const double fresh =
+                position == kPitcher ? kPitcherFieldingAverage : FieldingAverage(game, slot);
+            mismatches += PositionAverage(game, position) != fresh;
+        }
+    }
+
+    ManagerHooks& inner_;
+    std::minstd_rand pick_;
+};
+
+TEST(FielderSlots, KeptSlotsFollowEveryLineupChange) {
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        const bool dh = seed % 2 == 0;
+        testing::GameFixture f(seed, dh);
+        // Every player fields differently, so that a stale slot shows.
+        for (int t = kVisitors; t <= kHome; ++t) {
+            for (int e = 1; e <= 18; ++e) f.teams[t].player(e).defense = 940 + 3 * e;
+        }
+        ShufflingHooks hooks(*f.game->managers, static_cast<unsigned>(seed));
+        f.game->managers = &hooks;
+        (void)PlayGame(*f.game);
+        EXPECT_GT(hooks.changes, 50) << seed;
+        EXPECT_GT(hooks.checks, 1000) << seed;
+        ASSERT_EQ(hooks.mismatches, 0)
+            << seed << (dh ? " with" : " without") << " the designated hitter";
+    }
+}
+
+}  // namespace
+}  // namespace vrk
