@@ -14,6 +14,7 @@
 #include "engine/game.h"
 #include "engine/ground_balls.h"
 #include "engine/hits_single.h"
+#include "engine/hits_support.h"
 #include "engine/message_registry.h"
 #include "engine/resolve_out.h"
 #include "engine/strikeout.h"
@@ -86,14 +87,17 @@ void GroundBall(Game& game, double v) {
         int c4 = s.play.buntFielderDraw;
         TellGroundBallError(game, fielder, c4);
         s.play.precedingError = c4 == 1 ? ErrorKind::Throwing : ErrorKind::Fielding;
-        s.play.playResult = "E-" + std::to_string(fielder);
+        s.play.playResult = "E-";
+        AppendPosition(game, fielder);
         // The single handler puts the batter on and moves the runners; no hit.
         s.play.hitType = 1;
         ResolveSingle(game);
         s.play.hitType = 0;
         return;
     }
-    s.play.playResult = std::to_string(fielder);
+    // The reserved text takes the fielder's digit without a string of its own.
+    s.play.playResult.clear();
+    AppendPosition(game, fielder);
     ResolveGroundBall(game);
     AddPitcherOut(game);
 }
