@@ -63,6 +63,12 @@ struct CombinedRates {
 };
 CombinedRates CombineEventRates(const Game& game, const EventRates& rates);
 
+// A matchup's rates and the same combined against the league.
+struct KeptMatchup {
+    EventRates rates;
+    CombinedRates combined;
+};
+
 // Walk adjustments and thresholds for a hit factor and the rates.
 OutcomeThresholds ComputeThresholds(const Game& game, const EventRates& rates, float hitFactor);
 // The same from rates already combined by CombineEventRates.

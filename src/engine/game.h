@@ -141,10 +141,10 @@ struct MatchupRateCache {
         int batter = 0;
         int pitcher = 0;
         float homeRunScale = 0;
-        EventRates rates;
-        CombinedRates combined;
+        KeptMatchup kept;
     };
     std::uint32_t stamp = 1;
+    KeptMatchup unkept;  // a matchup outside the cells (no team or slot at bat)
     PerTeam<OneBased<Cell, kLineupSize>> cells{};
 };
 

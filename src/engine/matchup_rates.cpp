@@ -6,21 +6,20 @@ namespace vrk {
 
 namespace {
 
-KeptMatchup WorkOut(const Game& game, float homeRunScale) {
-    KeptMatchup m;
-    m.rates = ComputeEventRates(game, homeRunScale);
-    m.combined = CombineEventRates(game, m.rates);
-    return m;
+void WorkOut(const Game& game, float homeRunScale, KeptMatchup& into) {
+    into.rates = ComputeEventRates(game, homeRunScale);
+    into.combined = CombineEventRates(game, into.rates);
 }
 
 }  // namespace
 
-KeptMatchup MatchupRates(Game& game, float homeRunScale) {
+const KeptMatchup& MatchupRates(Game& game, float homeRunScale) {
     const GameState& s = game.state;
     const int team = s.battingTeam;
     const int slot = s.currentBatterSlot;
     if ((team != kVisitors && team != kHome) || slot < 1 || slot > kLineupSize || s.batter <= 0) {
-        return WorkOut(game, homeRunScale);
+        WorkOut(game, homeRunScale, game.matchupRates.unkept);
+        return game.matchupRates.unkept;
     }
     MatchupRateCache::Cell& cell = game.matchupRates.cells[team][slot];
     // A regressed line gives a new home-run scale on most plate appearances,
@@ -28,15 +27,13 @@ KeptMatchup MatchupRates(Game& game, float homeRunScale) {
     const std::uint32_t stamp = game.matchupRates.stamp;
     if (cell.stamp != stamp || cell.batter != s.batter || cell.pitcher != s.pitcher ||
         cell.homeRunScale != homeRunScale) {
-        const KeptMatchup m = WorkOut(game, homeRunScale);
-        cell.rates = m.rates;
-        cell.combined = m.combined;
+        WorkOut(game, homeRunScale, cell.kept);
         cell.stamp = stamp;
         cell.batter = s.batter;
         cell.pitcher = s.pitcher;
         cell.homeRunScale = homeRunScale;
     }
-    return {cell.rates, cell.combined};
+    return cell.kept;
 }
 
 void ForgetMatchupRates(Game& game) {

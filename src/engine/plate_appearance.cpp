@@ -43,7 +43,7 @@ int PitchesFor(PitchColumn column, int k) {
 void ResolvePlateAppearance(Game& game) {
     GameState& s = game.state;
     HitFactorResult factor = HitFactor(game);
-    const KeptMatchup matchup = MatchupRates(game, factor.homeRunScale);
+    const KeptMatchup& matchup = MatchupRates(game, factor.homeRunScale);
     OutcomeThresholds th =
         ComputeThresholds(game, matchup.rates, matchup.combined, factor.hitFactor);
 

@@ -8,6 +8,7 @@
 #include "engine/expected_pitches.h"
 #include "engine/game.h"
 #include "engine/hit_factor.h"
+#include "engine/matchup_rates.h"
 #include "engine/plate_appearance.h"
 #include "engine/resolve_out.h"
 #include "engine/strikeout.h"
@@ -421,6 +422,28 @@ TEST(OutcomeModel, PlateAppearancesAddUp) {
     int tiredWalks = 0, tiredHits = 0, tiredPitches = 0;
     play(200, tiredWalks, tiredHits, tiredPitches);
     EXPECT_GT(tiredHits, hits + 100);
+}
+
+// A matchup with no batting slot to keep it under is worked out for each ask,
+// also when the one before was another matchup.
+TEST(OutcomeModel, UnkeptMatchupRatesAreFreshEachTime) {
+    Matchup m;
+    Game& g = m.g;
+    g.team(kVisitors).player(2).homeRuns = 50;
+    g.team(kVisitors).player(3).walks = 120;
+    const std::tuple<int, int, float> kCases[] = {
+        {1, 0, 1.0f}, {2, 0, 1.0f}, {3, 0, 1.2f}, {2, kLineupSize + 1, 1.0f}, {1, 0, 1.0f}};
+    for (const auto& [batter, slot, scale] : kCases) {
+        g.state.batter = batter;
+        g.state.currentBatterSlot = slot;
+        const EventRates fresh = ComputeEventRates(g, scale);
+        const CombinedRates combined = CombineEventRates(g, fresh);
+        const KeptMatchup& kept = MatchupRates(g, scale);
+        EXPECT_EQ(kept.rates.batter.homeRun, fresh.batter.homeRun) << batter;
+        EXPECT_EQ(kept.rates.batter.walk, fresh.batter.walk) << batter;
+        EXPECT_EQ(kept.combined.homeRun, combined.homeRun) << batter;
+        EXPECT_EQ(kept.combined.walk, combined.walk) << batter;
+    }
 }
 
 }  // namespace
