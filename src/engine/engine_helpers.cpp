@@ -26,12 +26,6 @@ double LinearRunValue(const LeagueContext& league) {
            0.7 * league.walks;
 }
 
-int SlotPlayer(const Game& game, int team, int slot) {
-    if (slot < 1 || slot > kLineupSize) return 0;
-    int entry = game.team(team).player(slot).lineupPlayer;
-    return entry > 0 ? entry : slot;
-}
-
 void StepBack(Game& game) {
     GameState& s = game.state;
     s.appearance.continues = true;

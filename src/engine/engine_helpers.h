@@ -64,7 +64,12 @@ void TakeBackAtBat(Game& game);
 // Reports a fault of an engine step through the error sink; the game goes on.
 void ReportFault(Game& game, std::string_view label, std::string_view what);
 
-// Roster entry of the player in a slot of a team.
-int SlotPlayer(const Game& game, int team, int slot);
+// Roster entry of the player in a slot of a team. Asked for many times a pass,
+// so kept where every caller can inline it.
+inline int SlotPlayer(const Game& game, int team, int slot) {
+    if (slot < 1 || slot > kLineupSize) return 0;
+    const int entry = game.team(team).player(slot).lineupPlayer;
+    return entry > 0 ? entry : slot;
+}
 
 }  // namespace vrk
