@@ -45,32 +45,35 @@ int Thousandths(double v) {
 }
 
 // Why a pinch hitter is wanted for the pitcher: 0 not wanted, a removal
-// reason, or -1 when wanted for his pitch count alone.
+// reason, or -1 when wanted for his pitch count alone. Without a reliever he
+// is never wanted; the bullpen is asked last (it is the costly test), yet
+// before the draw, which is made only when there is one.
 int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const Situation& x) {
     const GameState& s = game.state;
     const int bt = x.batting;
     const int pitcher = s.currentPitcher[bt];
     const Team& team = game.team(bt);
-    if (automan::AvailableRelievers(game, context.bullpen, bt, 1) == 0) return 0;
     if (game.counters.team[x.fielding].hits < 1) return 0;
     const bool starter = automan::StarterStillIn(game, bt);
     const int outs = automan::OutsRecorded(game, bt, pitcher);
     if (starter && outs < 27 && s.score[x.fielding] == 0 && x.offensiveLead > 0) return 0;
+    auto relief = [&] { return automan::AvailableRelievers(game, context.bullpen, bt, 1) > 0; };
 
     int reason = 0;
     if (team.player(pitcher).pitching.games > 0 &&
         7 + s.pitchCount[bt] > automan::AllowedPitches(game, context.bullpen, bt)) {
         reason = -1;
     } else if (s.inning == s.rules.regulationInnings - 2 && starter) {
+        if (!relief()) return 0;
         double share = std::min(1 - CompleteGameShare(team.appearancesPerStart), 0.99);
-        if (game.rng.draw() < share / 2) reason = kPinchHitGeneralReliever;
+        if (game.rng.draw() < share / 2) return kPinchHitGeneralReliever;
     }
     if (reason == 0 && automan::HasCloser(game, context.bullpen, bt) &&
         s.inning > s.rules.regulationInnings - 2 && x.offensiveLead >= 0 && x.offensiveLead <= 3 &&
         outs >= 1) {
         reason = kPinchHitCloser;
     }
-    return reason;
+    return reason != 0 && relief() ? reason : 0;
 }
 
 AutoManagerGame::BenchFigures WorkOutBenchFigures(const Player& p, bool seasonReplay) {
@@ -168,7 +171,7 @@ bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
     bool look = (e > t1 && e + x.deficit + w - s.outs > reg - t2) || wanted;
 
     // Batting for the pitcher needs someone left to pitch next.
-    if (x.pitcherBatting && FallbackReliever(game, context.bullpen, bt) == 0) look = false;
+    if (look && x.pitcherBatting && FallbackReliever(game, context.bullpen, bt) == 0) look = false;
     if (look) {
         int count = 0;
         const int best = BestOnBench(game, context, bt, count);
