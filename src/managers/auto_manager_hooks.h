@@ -39,6 +39,7 @@ class AutoManagerHooks final : public ManagerHooks {
     const BullpenState& bullpen() const { return bullpen_; }
     BullpenState& bullpen() { return bullpen_; }
     const AutoManagerGame& perGame() const { return perGame_; }
+    AutoManagerGame& perGame() { return perGame_; }
 
     void input(Game& game) override;
     void autoManage(Game& game) override;

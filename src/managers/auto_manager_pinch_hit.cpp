@@ -134,16 +134,24 @@ int Collect(Game& game, const AutoManagerContext& context, int team,
 // answers that without working out anyone's selection value.
 int BestOnBench(const Game& game, const AutoManagerContext& context, int team, int& count) {
     const Team& t = game.team(team);
+    const BullpenState& bullpen = context.bullpen;
+    const std::uint64_t pitched = automan::PitchedEntries(game, team);
+    auto& kept = context.perGame.benchBest[static_cast<std::size_t>(team)];
+    if (kept.swaps == bullpen.entrySwaps && kept.marks == bullpen.useMarks &&
+        kept.pitched == pitched) {
+        count = kept.count;
+        return kept.best;
+    }
     const auto& bench = BenchOf(game, context, team);
     count = 0;
     int best = 0;
     int last = std::min(t.playerCount, kMaxRosterEntries);
-    const std::uint64_t pitched = automan::PitchedEntries(game, team);
     for (int e = t.lastPitcherEntry + 1; e <= last && count < kMaxCandidates; ++e) {
-        if (!automan::FreshBenchPlayer(game, context.bullpen, team, e, pitched)) continue;
+        if (!automan::FreshBenchPlayer(game, bullpen, team, e, pitched)) continue;
         const int value = bench[static_cast<std::size_t>(e)].valueThousandths;
         best = count++ == 0 ? value : std::max(best, value);
     }
+    kept = {bullpen.entrySwaps, bullpen.useMarks, pitched, best, count};
     return best;
 }
 

@@ -21,6 +21,9 @@ struct BullpenState {
     // Bumped by every exchange of two entries in a game: the slot histories
     // then name other entries though their lengths stay the same.
     int entrySwaps = 0;
+    // Bumped by every use mark, so a list drawn from the marks can be kept
+    // until one is added.
+    int useMarks = 0;
 
     // Who is or has been in each team's batting line-up, as a mask over
     // roster entries. The answer changes only on a substitution, while the
@@ -37,6 +40,7 @@ struct BullpenState {
         return usedInGame[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];
     }
     void markUsed(int team, int entry) {
+        ++useMarks;
         usedInGame[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)] = true;
     }
     int& warm(int team, int entry) {
