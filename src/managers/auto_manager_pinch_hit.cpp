@@ -159,7 +159,8 @@ int BestOnBench(const Game& game, const AutoManagerContext& context, int team, i
 
 bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
     GameState& s = game.state;
-    const Situation x = automan::Current(game, context);
+    std::optional<Situation> read;
+    const Situation& x = automan::Current(game, context, read);
     const int bt = x.batting;
     const int reg = s.rules.regulationInnings;
     const double aps = game.team(bt).appearancesPerStart;

@@ -129,7 +129,8 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
 
 bool ManagePitchingChange(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
-    const Situation x = automan::Current(game, context);
+    std::optional<Situation> read;
+    const Situation& x = automan::Current(game, context, read);
     const int ft = x.fielding;
     if (s.pitchCount[ft] < 10) return false;
     ReliefAtHand relief(game, context.bullpen, ft);
