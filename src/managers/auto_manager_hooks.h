@@ -60,6 +60,9 @@ class AutoManagerHooks final : public ManagerHooks {
     ManagerHooks* userSide_ = nullptr;
     bool seasonReplay_ = false;
     bool begun_ = false;
+    // autoManage completed the entries, and nothing names a new pitcher
+    // before the same pass's substitutions: they need not look again.
+    bool entriesComplete_ = false;
     BullpenState bullpen_;
     AutoManagerGame perGame_;
     // Where the pitcher's batting line went when a pinch hitter took his
