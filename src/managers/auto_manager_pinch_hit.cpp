@@ -97,7 +97,7 @@ const std::array<AutoManagerGame::BenchFigures, kMaxRosterEntries + 1>& BenchOf(
     const Game& game, const AutoManagerContext& context, int team) {
     const auto t = static_cast<std::size_t>(team);
     auto& figures = context.perGame.bench[t];
-    if (context.perGame.benchSwaps[t] != context.bullpen.entrySwaps) {
+    if (context.perGame.benchSwaps[t] != context.bullpen.swaps(team)) {
         const Team& roster = game.team(team);
         const int last = std::min(roster.playerCount, kMaxRosterEntries);
         for (int e = roster.lastPitcherEntry + 1; e <= last; ++e) {
@@ -105,7 +105,7 @@ const std::array<AutoManagerGame::BenchFigures, kMaxRosterEntries + 1>& BenchOf(
             figures[static_cast<std::size_t>(e)] =
                 WorkOutBenchFigures(roster.player(e), context.seasonReplay);
         }
-        context.perGame.benchSwaps[t] = context.bullpen.entrySwaps;
+        context.perGame.benchSwaps[t] = context.bullpen.swaps(team);
     }
     return figures;
 }
@@ -137,7 +137,7 @@ int BestOnBench(const Game& game, const AutoManagerContext& context, int team, i
     const BullpenState& bullpen = context.bullpen;
     const std::uint64_t pitched = automan::PitchedEntries(game, team);
     auto& kept = context.perGame.benchBest[static_cast<std::size_t>(team)];
-    if (kept.swaps == bullpen.entrySwaps && kept.marks == bullpen.useMarks &&
+    if (kept.swaps == bullpen.swaps(team) && kept.marks == bullpen.useMarks &&
         kept.pitched == pitched) {
         count = kept.count;
         return kept.best;
@@ -151,7 +151,7 @@ int BestOnBench(const Game& game, const AutoManagerContext& context, int team, i
         const int value = bench[static_cast<std::size_t>(e)].valueThousandths;
         best = count++ == 0 ? value : std::max(best, value);
     }
-    kept = {bullpen.entrySwaps, bullpen.useMarks, pitched, best, count};
+    kept = {bullpen.swaps(team), bullpen.useMarks, pitched, best, count};
     return best;
 }
 
