@@ -41,11 +41,16 @@ void PlayerLine(Game& game, const Player& p, int number, std::string_view words)
     Add(game, text.view());
 }
 
+// Every line needs a hit, a home run, a run batted in or a steal; most
+// entries have none, and asking here spares a call for each of them.
+bool MayHaveLine(const BatterCounters& c) {
+    return c.hits > 0 || c.homeRuns > 0 || c.runsBattedIn > 0 || c.stolenBases > 0;
+}
+
 void BatterHighlights(Game& game, int t, int entry) {
-    const std::array<int, 7>& hi = game.config.hilite;
     const BatterCounters& c = game.counters.bat(t, entry);
-    // Every line needs a hit, a home run, a run batted in or a steal; most entries have none.
-    if (c.hits <= 0 && c.homeRuns <= 0 && c.runsBattedIn <= 0 && c.stolenBases <= 0) return;
+    if (!MayHaveLine(c)) return;
+    const std::array<int, 7>& hi = game.config.hilite;
     const Player& p = game.team(t).player(entry);
     if (c.hits >= hi[0] && c.hits > 0) PlayerLine(game, p, c.hits, " hits");
     if (c.runsBattedIn >= hi[2] && c.runsBattedIn > 0)
@@ -73,9 +78,12 @@ void CollectHighlights(Game& game) {
         }
     }
     for (int t = kVisitors; t <= kHome; ++t) {
-        for (int e = 1; e <= kLineupSize; ++e) BatterHighlights(game, t, e);
+        auto batter = [&game, t](int e) {
+            if (MayHaveLine(game.counters.bat(t, e))) BatterHighlights(game, t, e);
+        };
+        for (int e = 1; e <= kLineupSize; ++e) batter(e);
         int firstBench = std::max(game.team(t).lastPitcherEntry + 1, kLineupSize + 1);
-        for (int e = firstBench; e <= kMaxRosterEntries; ++e) BatterHighlights(game, t, e);
+        for (int e = firstBench; e <= kMaxRosterEntries; ++e) batter(e);
     }
     for (int t = kVisitors; t <= kHome; ++t) {
         int hits = game.counters.team[t].hits;

@@ -1,6 +1,8 @@
 #include "shell/designated_hitter_lineup.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "core/numbering.h"
 #include "managers/roster_swap.h"
@@ -49,7 +51,7 @@ int benchDesignatedHitter(const Team& team) {
 // pitcher's batting entry leaves the roster, so no manager can call on it.
 void dropEntry(Team& team, int from) {
     const int last = lastEntry(team);
-    for (int e = from; e < last; ++e) swapEntries(team, e, e + 1);
+    moveEntryToEnd(team, from, last);
     team.players[static_cast<std::size_t>(last)] = Player{};
     team.playerCount = last - 1;
 }
@@ -89,11 +91,33 @@ void addPitcherSlot(Team& team, int dhSlot) {
         swapEntries(team, dhSlot, entry);
     }
     // The batters behind him move up; the pitcher bats last.
-    for (int slot = dhSlot; slot < kLineupSize; ++slot) swapEntries(team, slot, slot + 1);
+    moveEntryToEnd(team, dhSlot, kLineupSize);
     takeOrderAsLoaded(team);
 }
 
 }  // namespace
+
+void moveEntryToEnd(Team& team, int from, int last) {
+    from = std::max(from, 1);
+    last = std::min(last, kMaxRosterEntries);
+    if (from >= last) return;
+    // Whole players move one place up and the first goes round to the end;
+    // then the places' own fields go back the other way, where they were.
+    Player first = std::move(team.player(from));
+    for (int e = from; e < last; ++e) team.player(e) = std::move(team.player(e + 1));
+    team.player(last) = std::move(first);
+    Player& end = team.player(last);
+    const int endLineup = end.lineupPlayer;
+    std::string endName = std::move(end.nameAsLoaded);
+    for (int e = last; e > from; --e) {
+        Player& to = team.player(e);
+        Player& before = team.player(e - 1);
+        to.lineupPlayer = before.lineupPlayer;
+        to.nameAsLoaded = std::move(before.nameAsLoaded);
+    }
+    team.player(from).lineupPlayer = endLineup;
+    team.player(from).nameAsLoaded = std::move(endName);
+}
 
 void fitLineupToRule(Team& team, bool designatedHitter) {
     const int pitcherSlot = slotAt(team, kPitcher);

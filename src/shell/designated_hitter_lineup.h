@@ -11,4 +11,9 @@ namespace vrk {
 // second call changes nothing. The result is the line-up's new file order.
 void fitLineupToRule(Team& team, bool designatedHitter);
 
+// What exchanging each entry from `from` to `last - 1` with the next one does
+// (the entry at `from` ends at `last`, the others move up one place, and each
+// place keeps its line-up player and loaded name), in one pass of moves.
+void moveEntryToEnd(Team& team, int from, int last);
+
 }  // namespace vrk

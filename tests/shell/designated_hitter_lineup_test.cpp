@@ -5,6 +5,7 @@
 
 #include "core/numbering.h"
 #include "data/team_file.h"
+#include "managers/roster_swap.h"
 #include "shell/batch_game.h"
 #include "shell/designated_hitter_lineup.h"
 
@@ -125,6 +126,26 @@ TEST(DesignatedHitterLineup, CrossLeagueGamesFollowTheRule) {
             if (!c.designatedHitter) {
                 EXPECT_EQ(history[9][0].position, kPitcher) << t;
             }
+        }
+    }
+}
+
+// The one-pass move gives exactly the team the chain of exchanges gives,
+// for every stretch of a real roster, names of every length included.
+TEST(DesignatedHitterLineup, MovingAnEntryToTheEndIsTheChainOfExchanges) {
+    const TeamSlots teams = LoadCrossLeague();
+    Team base = teams[kHome];
+    base.player(3).nameAsLoaded = std::string(40, 'n');  // a name past any short buffer
+    base.player(7).playerName = std::string(33, 'p');
+    for (int from = 0; from <= kMaxRosterEntries + 1; from += 1) {
+        for (int last : {from - 1, from, from + 1, from + 8, base.playerCount, kMaxRosterEntries,
+                         kMaxRosterEntries + 2}) {
+            Team chain = base;
+            for (int e = std::max(from, 1); e < std::min(last, kMaxRosterEntries); ++e)
+                swapEntries(chain, e, e + 1);
+            Team moved = base;
+            moveEntryToEnd(moved, from, last);
+            ASSERT_TRUE(moved == chain) << "from " << from << " to " << last;
         }
     }
 }
