@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "core/numbering.h"
@@ -75,11 +76,29 @@ struct AutoManagerGame {
     std::array<int, 3> benchSwaps{-1, -1, -1};  // the bullpen's entrySwaps when worked out
     std::array<std::array<BenchFigures, kMaxRosterEntries + 1>, 3> bench{};
 
+    // The best batting value among the fresh bench players and how many
+    // there are: the same until the bench changes (an exchange, a use mark,
+    // a player who pitched).
+    struct BenchBest {
+        int swaps = -1;  // the bullpen's entrySwaps and useMarks when worked out
+        int marks = -1;
+        std::uint64_t pitched = 0;
+        int best = 0;
+        int count = 0;
+    };
+    std::array<BenchBest, 3> benchBest{};
+
+    // Whatever is kept between passes is worked out again when next read.
+    void forgetFigures() {
+        benchSwaps = {-1, -1, -1};
+        benchBest = {};
+    }
+
     // Ready for a new game. The bench figures are left as they are: they are
     // worked out again before they are read, as benchSwaps says.
     void startGame() {
         pitcherLetBat = {};
-        benchSwaps = {-1, -1, -1};
+        forgetFigures();
     }
 };
 

@@ -51,7 +51,8 @@ void SayAbout(Game& game, MessageKey key, int slot) {
 void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
     StrategyFlags& f = game.flags;
-    const Situation x = automan::Current(game, context);
+    std::optional<Situation> read;
+    const Situation& x = automan::Current(game, context, read);
     const int reg = s.rules.regulationInnings;
 
     if (s.outs < 2 && s.runnerOnThird != 0) {
@@ -87,7 +88,8 @@ void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context) {
 void ManageWalks(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
     StrategyFlags& f = game.flags;
-    const Situation x = automan::Current(game, context);
+    std::optional<Situation> read;
+    const Situation& x = automan::Current(game, context, read);
     const int reg = s.rules.regulationInnings;
     const int ft = x.fielding;
 
@@ -104,17 +106,19 @@ void ManageWalks(Game& game, AutoManagerContext& context) {
 
     // Neither walk is considered with a runner on first.
     if (s.runnerOnFirst != 0) return;
-    const Team& batting = game.team(x.batting);
-    double batterValue = BattingValue(game.batterPlayer(), context.seasonReplay);
-    double nextValue =
-        BattingValue(batting.player(SlotPlayer(game, x.batting, x.nextSlot)), context.seasonReplay);
-    double edge = batterValue - nextValue;
+    // How much better the batter hits than the next one; not needed with a big lead.
+    auto edge = [&] {
+        const Team& batting = game.team(x.batting);
+        const Player& next = batting.player(SlotPlayer(game, x.batting, x.nextSlot));
+        return BattingValue(game.batterPlayer(), context.seasonReplay) -
+               BattingValue(next, context.seasonReplay);
+    };
 
     if (s.inning >= reg - 4 && s.runnerOnFirst == 0 &&
         (s.runnerOnSecond != 0 || s.runnerOnThird != 0) && x.defensiveLead < 6 &&
         x.defensiveLead > x.runners) {
         double margin = x.nextIsPitcherSlot ? 0.02 : 0.055;
-        if (edge > margin && game.rng.draw() < 0.95) {
+        if (edge() > margin && game.rng.draw() < 0.95) {
             f.intentionalWalk = true;
             SayAbout(game, msg::kIntentionalWalkOrdered, s.currentBatterSlot);
             SayAbout(game, msg::kIntentionalWalkNext, x.nextSlot);
@@ -126,7 +130,7 @@ void ManageWalks(Game& game, AutoManagerContext& context) {
 
     if (s.runnerOnFirst == 0 && x.defensiveLead < 4) {
         double margin = x.nextIsPitcherSlot ? 0.03 : 0.075;
-        if (edge > margin && game.rng.draw() < 0.85) {
+        if (edge() > margin && game.rng.draw() < 0.85) {
             f.pitchAround = true;
             SayAbout(game, msg::kPitchAround, s.currentBatterSlot);
             SayAbout(game, msg::kPitchAroundNext, x.nextSlot);

@@ -44,6 +44,7 @@ void AutoManagerHooks::beginGame(Game& game) {
     pitcherLineSlot_ = {};
     InstallStarters(game, bullpen_);
     begun_ = true;
+    entriesComplete_ = false;
 }
 
 // A pitcher named current by the engine (a starter, or a reliever brought
@@ -62,6 +63,7 @@ void AutoManagerHooks::completeEntries(Game& game) {
 }
 
 void AutoManagerHooks::input(Game& game) {
+    entriesComplete_ = false;
     if (userSide_ != nullptr) userSide_->input(game);
 }
 
@@ -73,6 +75,7 @@ void AutoManagerHooks::autoManage(Game& game) {
     completeEntries(game);
     AutoManagerContext context{bullpen_, counters_, perGame_, seasonReplay_};
     Manage(game, context);
+    entriesComplete_ = true;
 }
 
 void AutoManagerHooks::pinchHit(Game& game, int team, int entry) {
@@ -123,7 +126,8 @@ void AutoManagerHooks::pinchRun(Game& game, int team, int slot, int entry) {
 int AutoManagerHooks::substitutions(Game& game) {
     GameState& s = game.state;
     StrategyFlags& f = game.flags;
-    completeEntries(game);
+    if (!entriesComplete_) completeEntries(game);
+    entriesComplete_ = false;
     int result = 0;
     if (userSide_ != nullptr &&
         (s.display.userManaged[kVisitors] || s.display.userManaged[kHome])) {
@@ -157,6 +161,7 @@ int AutoManagerHooks::substitutions(Game& game) {
 }
 
 bool AutoManagerHooks::doubleSwitch(Game& game, int reliever) {
+    entriesComplete_ = false;
     int team = game.state.fieldingTeam;
     if (computer(game, team)) return DoubleSwitch(game, bullpen_, team, reliever);
     // The user switches with the new pitcher already in his batting place.
@@ -177,6 +182,7 @@ void AutoManagerHooks::restorePitcherSlot(Game& game, int team) {
 }
 
 int AutoManagerHooks::replacePitcher(Game& game, int team) {
+    entriesComplete_ = false;
     completeEntries(game);
     restorePitcherSlot(game, team);
     if (!computer(game, team)) {
@@ -188,6 +194,7 @@ int AutoManagerHooks::replacePitcher(Game& game, int team) {
 }
 
 void AutoManagerHooks::warmups(Game& game) {
+    entriesComplete_ = false;
     if (userSide_ != nullptr) {
         userSide_->warmups(game);
         return;

@@ -39,6 +39,7 @@ class AutoManagerHooks final : public ManagerHooks {
     const BullpenState& bullpen() const { return bullpen_; }
     BullpenState& bullpen() { return bullpen_; }
     const AutoManagerGame& perGame() const { return perGame_; }
+    AutoManagerGame& perGame() { return perGame_; }
 
     void input(Game& game) override;
     void autoManage(Game& game) override;
@@ -59,6 +60,9 @@ class AutoManagerHooks final : public ManagerHooks {
     ManagerHooks* userSide_ = nullptr;
     bool seasonReplay_ = false;
     bool begun_ = false;
+    // autoManage completed the entries, and nothing names a new pitcher
+    // before the same pass's substitutions: they need not look again.
+    bool entriesComplete_ = false;
     BullpenState bullpen_;
     AutoManagerGame perGame_;
     // Where the pitcher's batting line went when a pinch hitter took his

@@ -108,7 +108,8 @@ bool WantsHitAndRun(Game& game, const Situation& x) {
 
 bool ManageRunningPlay(Game& game, AutoManagerContext& context) {
     StrategyFlags& f = game.flags;
-    const Situation x = automan::Current(game, context);
+    std::optional<Situation> read;
+    const Situation& x = automan::Current(game, context, read);
     if (WantsBunt(game, x)) {
         f.buntCall = true;
         ++context.counters.bunts;

@@ -45,32 +45,35 @@ int Thousandths(double v) {
 }
 
 // Why a pinch hitter is wanted for the pitcher: 0 not wanted, a removal
-// reason, or -1 when wanted for his pitch count alone.
+// reason, or -1 when wanted for his pitch count alone. Without a reliever he
+// is never wanted; the bullpen is asked last (it is the costly test), yet
+// before the draw, which is made only when there is one.
 int PitcherPinchHitReason(Game& game, const AutoManagerContext& context, const Situation& x) {
     const GameState& s = game.state;
     const int bt = x.batting;
     const int pitcher = s.currentPitcher[bt];
     const Team& team = game.team(bt);
-    if (automan::AvailableRelievers(game, context.bullpen, bt, 1) == 0) return 0;
     if (game.counters.team[x.fielding].hits < 1) return 0;
     const bool starter = automan::StarterStillIn(game, bt);
     const int outs = automan::OutsRecorded(game, bt, pitcher);
     if (starter && outs < 27 && s.score[x.fielding] == 0 && x.offensiveLead > 0) return 0;
+    auto relief = [&] { return automan::AvailableRelievers(game, context.bullpen, bt, 1) > 0; };
 
     int reason = 0;
     if (team.player(pitcher).pitching.games > 0 &&
         7 + s.pitchCount[bt] > automan::AllowedPitches(game, context.bullpen, bt)) {
         reason = -1;
     } else if (s.inning == s.rules.regulationInnings - 2 && starter) {
+        if (!relief()) return 0;
         double share = std::min(1 - CompleteGameShare(team.appearancesPerStart), 0.99);
-        if (game.rng.draw() < share / 2) reason = kPinchHitGeneralReliever;
+        if (game.rng.draw() < share / 2) return kPinchHitGeneralReliever;
     }
     if (reason == 0 && automan::HasCloser(game, context.bullpen, bt) &&
         s.inning > s.rules.regulationInnings - 2 && x.offensiveLead >= 0 && x.offensiveLead <= 3 &&
         outs >= 1) {
         reason = kPinchHitCloser;
     }
-    return reason;
+    return reason != 0 && relief() ? reason : 0;
 }
 
 AutoManagerGame::BenchFigures WorkOutBenchFigures(const Player& p, bool seasonReplay) {
@@ -94,7 +97,7 @@ const std::array<AutoManagerGame::BenchFigures, kMaxRosterEntries + 1>& BenchOf(
     const Game& game, const AutoManagerContext& context, int team) {
     const auto t = static_cast<std::size_t>(team);
     auto& figures = context.perGame.bench[t];
-    if (context.perGame.benchSwaps[t] != context.bullpen.entrySwaps) {
+    if (context.perGame.benchSwaps[t] != context.bullpen.swaps(team)) {
         const Team& roster = game.team(team);
         const int last = std::min(roster.playerCount, kMaxRosterEntries);
         for (int e = roster.lastPitcherEntry + 1; e <= last; ++e) {
@@ -102,7 +105,7 @@ const std::array<AutoManagerGame::BenchFigures, kMaxRosterEntries + 1>& BenchOf(
             figures[static_cast<std::size_t>(e)] =
                 WorkOutBenchFigures(roster.player(e), context.seasonReplay);
         }
-        context.perGame.benchSwaps[t] = context.bullpen.entrySwaps;
+        context.perGame.benchSwaps[t] = context.bullpen.swaps(team);
     }
     return figures;
 }
@@ -131,16 +134,24 @@ int Collect(Game& game, const AutoManagerContext& context, int team,
 // answers that without working out anyone's selection value.
 int BestOnBench(const Game& game, const AutoManagerContext& context, int team, int& count) {
     const Team& t = game.team(team);
+    const BullpenState& bullpen = context.bullpen;
+    const std::uint64_t pitched = automan::PitchedEntries(game, team);
+    auto& kept = context.perGame.benchBest[static_cast<std::size_t>(team)];
+    if (kept.swaps == bullpen.swaps(team) && kept.marks == bullpen.useMarks &&
+        kept.pitched == pitched) {
+        count = kept.count;
+        return kept.best;
+    }
     const auto& bench = BenchOf(game, context, team);
     count = 0;
     int best = 0;
     int last = std::min(t.playerCount, kMaxRosterEntries);
-    const std::uint64_t pitched = automan::PitchedEntries(game, team);
     for (int e = t.lastPitcherEntry + 1; e <= last && count < kMaxCandidates; ++e) {
-        if (!automan::FreshBenchPlayer(game, context.bullpen, team, e, pitched)) continue;
+        if (!automan::FreshBenchPlayer(game, bullpen, team, e, pitched)) continue;
         const int value = bench[static_cast<std::size_t>(e)].valueThousandths;
         best = count++ == 0 ? value : std::max(best, value);
     }
+    kept = {bullpen.swaps(team), bullpen.useMarks, pitched, best, count};
     return best;
 }
 
@@ -148,7 +159,8 @@ int BestOnBench(const Game& game, const AutoManagerContext& context, int team, i
 
 bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
     GameState& s = game.state;
-    const Situation x = automan::Current(game, context);
+    std::optional<Situation> read;
+    const Situation& x = automan::Current(game, context, read);
     const int bt = x.batting;
     const int reg = s.rules.regulationInnings;
     const double aps = game.team(bt).appearancesPerStart;
@@ -168,7 +180,7 @@ bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
     bool look = (e > t1 && e + x.deficit + w - s.outs > reg - t2) || wanted;
 
     // Batting for the pitcher needs someone left to pitch next.
-    if (x.pitcherBatting && FallbackReliever(game, context.bullpen, bt) == 0) look = false;
+    if (look && x.pitcherBatting && FallbackReliever(game, context.bullpen, bt) == 0) look = false;
     if (look) {
         int count = 0;
         const int best = BestOnBench(game, context, bt, count);

@@ -10,7 +10,8 @@ namespace vrk {
 
 void ManagePinchRunner(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
-    const automan::Situation x = automan::Current(game, context);
+    std::optional<automan::Situation> read;
+    const automan::Situation& x = automan::Current(game, context, read);
     if (s.inning < s.rules.regulationInnings - 2 || std::abs(x.deficit) >= 3) return;
     int slot = s.runnerOnSecond == 0 ? s.runnerOnFirst : s.runnerOnSecond;
     if (slot == 0 || automan::PitcherBatsInSlot(game, x.batting, slot)) return;

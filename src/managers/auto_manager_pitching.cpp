@@ -96,7 +96,8 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
     const int outs = automan::OutsRecorded(game, ft, pitcher);
     const int t = KnockOutThreshold(aps);
     const int r = runs + x.runners / 2;
-    const double allowed = automan::AllowedPitches(game, context.bullpen, ft);
+    // The pitch allowance is read only by the last rules, on few passes.
+    auto allowed = [&] { return automan::AllowedPitches(game, context.bullpen, ft); };
     const int pitches = s.pitchCount[ft];
     const int battingHits = game.counters.team[x.batting].hits;
 
@@ -109,12 +110,13 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
         if (r > limit) return ifRelief(kBombedOther);
     }
     if (x.startOfInning && battingHits >= 2 && s.score[x.batting] >= 1 && p.pitching.games > 0 &&
-        pitches > allowed) {
+        pitches > allowed()) {
         return ifRelief(kPitchCountRemoval);
     }
     if (starter && p.pitching.games > 0 && !context.perGame.pitcherLetBat[ft] &&
-        (s.inning == 7 || s.inning == 8) && x.startOfInning && pitches > 0.8 * allowed &&
-        battingHits >= 2 && automan::AvailableRelievers(game, context.bullpen, ft, 3) > 2) {
+        (s.inning == 7 || s.inning == 8) && x.startOfInning && battingHits >= 2 &&
+        pitches > 0.8 * allowed() &&
+        automan::AvailableRelievers(game, context.bullpen, ft, 3) > 2) {
         double share = std::clamp(1 - CompleteGameShare(aps), 0.01, 0.99);
         if (game.rng.draw() < share / 2) return kCompleteGameReduction;
     }
@@ -127,7 +129,8 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
 
 bool ManagePitchingChange(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
-    const Situation x = automan::Current(game, context);
+    std::optional<Situation> read;
+    const Situation& x = automan::Current(game, context, read);
     const int ft = x.fielding;
     if (s.pitchCount[ft] < 10) return false;
     ReliefAtHand relief(game, context.bullpen, ft);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 // What every part of the computer manager works out the same way.
 #include "engine/game.h"
 #include "managers/auto_manager.h"
@@ -22,9 +23,12 @@ struct Situation {
     bool startOfInning = false;  // no one out, bases empty
 };
 Situation Read(const Game& game);
-// The turn's situation: the one Manage read, or read now.
-inline Situation Current(const Game& game, const AutoManagerContext& context) {
-    return context.situation != nullptr ? *context.situation : Read(game);
+// The turn's situation: the one Manage read, or read now into `read`. Each
+// piece of the turn asks for it, so it is lent rather than copied.
+inline const Situation& Current(const Game& game, const AutoManagerContext& context,
+                                std::optional<Situation>& read) {
+    if (context.situation != nullptr) return *context.situation;
+    return read.emplace(Read(game));
 }
 
 // The team's pitcher holds this slot and bats in it himself.

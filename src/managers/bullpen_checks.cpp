@@ -79,9 +79,9 @@ LineupCheck::LineupCheck(const Game& game, const BullpenState& bullpen, int team
     if (byName_) return;
     BullpenState::LineupMask& cached = bullpen.lineupMask[static_cast<std::size_t>(team)];
     const int length = HistoryLength(game.counters.team[static_cast<std::size_t>(team)]);
-    if (cached.swaps != bullpen.entrySwaps || cached.historyLength != length) {
+    if (cached.swaps != bullpen.swaps(team) || cached.historyLength != length) {
         cached.entries = LineupEntries(game, team);
-        cached.swaps = bullpen.entrySwaps;
+        cached.swaps = bullpen.swaps(team);
         cached.historyLength = length;
     }
     mask_ = cached.entries;

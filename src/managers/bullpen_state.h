@@ -18,9 +18,13 @@ struct BullpenState {
     // Pitch-count allowance: multiplies the current pitcher's pitch limit.
     std::array<double, 3> allowance{1.0, 1.0, 1.0};
     std::array<bool, 3> closerUsed{};
-    // Bumped by every exchange of two entries in a game: the slot histories
-    // then name other entries though their lengths stay the same.
-    int entrySwaps = 0;
+    // Bumped by every exchange of two of a team's entries in a game: the slot
+    // histories then name other entries though their lengths stay the same.
+    // An exchange touches only its own team's roster and line-up.
+    std::array<int, 3> entrySwaps{};
+    // Bumped by every use mark, so a list drawn from the marks can be kept
+    // until one is added.
+    int useMarks = 0;
 
     // Who is or has been in each team's batting line-up, as a mask over
     // roster entries. The answer changes only on a substitution, while the
@@ -33,10 +37,12 @@ struct BullpenState {
     };
     mutable std::array<LineupMask, 3> lineupMask{};
 
+    int swaps(int team) const { return entrySwaps[static_cast<std::size_t>(team)]; }
     bool used(int team, int entry) const {
         return usedInGame[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];
     }
     void markUsed(int team, int entry) {
+        ++useMarks;
         usedInGame[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)] = true;
     }
     int& warm(int team, int entry) {

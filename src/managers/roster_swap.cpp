@@ -52,7 +52,7 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
         return;
     }
     swapEntries(game.team(team), a, b);
-    ++bullpen.entrySwaps;
+    ++bullpen.entrySwaps[static_cast<std::size_t>(team)];
 
     std::size_t t = team;
     GameCounters& c = game.counters;
