@@ -72,6 +72,9 @@ void StartGame(Game& game) {
                                               sizeof(c.team) + 3 * sizeof(int));
     game.pitchLimits = PitchLimitCache{};
     game.fieldingAverages = FieldingAverageCache{};
+    // Each game looks its fielders up afresh, as a line-up read from a file is
+    // searched from its first slot.
+    game.fielderSlots = FielderSlotCache{};
     ForgetMatchupRates(game);
     game.flags = StrategyFlags{};
 
