@@ -38,6 +38,12 @@ double EraRatio(const LeagueContext& target, const LeagueContext& own) {
     return t / o;
 }
 
+// "H", "V" or "B" (a one-letter mode); anything else names no side.
+char NormalizeModeLetter(const Game& game) {
+    const std::string& modeText = game.options.normalizeMode;
+    return modeText.size() == 1 ? modeText[0] : '\0';
+}
+
 }  // namespace
 
 float ExtraAppearancesPerAtBat(double averageTeamSpeed) {
@@ -51,75 +57,48 @@ float PitchedToWalkShare(bool designatedHitter, double leagueHomeRunRate) {
     return static_cast<float>(1 - given);
 }
 
-EventRates ComputeEventRates(const Game& game, float homeRunScale) {
+PitcherTerms ComputePitcherTerms(const Game& game) {
     const GameState& s = game.state;
     const Team& batting = game.team(s.battingTeam);
     const Team& fielding = game.team(s.fieldingTeam);
-    const Player& b = batting.player(s.batter);
     const Player& p = fielding.player(s.pitcher);
     const LeagueContext& fieldLeague = fielding.leagueContext;
-    EventRates r;
+    PitcherTerms t;
+    SideRates& r = t.rates;
 
     float ip = static_cast<float>(p.pitching.inningsPitched);
     float bfp = static_cast<float>(EstimateBattersFaced(
         ip, p.pitching.hitsAllowed, p.pitching.walksAllowed, p.pitching.strikeouts));
     if (bfp <= 0) bfp = 1;
 
-    float hbp =
+    t.hitByPitch =
         static_cast<float>(kHitByPitchPerWalk) * static_cast<float>(p.pitching.walksAllowed) / bfp;
-    hbp *= static_cast<float>(HitByPitchGradeScale(b.walkGrade));
-    r.hitByPitch = hbp;
-
-    float e = ExtraAppearancesPerAtBat(batting.averageTeamSpeed);
-    float ab = static_cast<float>(b.atBats);
-    float pa = static_cast<float>(b.walks) + ab + ab * (e + hbp);
-    if (pa <= 0) pa = 1;
 
     float hp = static_cast<float>(p.pitching.hitsAllowed) / bfp;
 
-    r.batter.homeRun = std::max(homeRunScale * static_cast<float>(b.homeRuns) / pa, 0.001f);
-    r.pitcher.homeRun =
+    r.homeRun =
         std::max(fielding.hrAllowedData ? static_cast<float>(p.pitching.homeRunsAllowed) / bfp
                                         : fieldLeague.homeRunShare * hp,
                  0.0015f);
-    r.batter.triple = std::max(static_cast<float>(b.triples) / pa, 0.001f);
-    r.pitcher.triple =
+    r.triple =
         std::max(p.pitching.triplesAllowed > 0 ? static_cast<float>(p.pitching.triplesAllowed) / bfp
                                                : fieldLeague.tripleShare * hp,
                  0.001f);
-    r.batter.doubles = std::max(static_cast<float>(b.doubles) / pa, 0.001f);
-    r.pitcher.doubles =
+    r.doubles =
         std::max(p.pitching.doublesAllowed > 0 ? static_cast<float>(p.pitching.doublesAllowed) / bfp
                                                : fieldLeague.doubleShare * hp,
                  0.001f);
-    r.batter.single = static_cast<float>(b.hits - b.doubles - b.triples - b.homeRuns) / pa;
-    r.pitcher.single = hp - (r.pitcher.triple + r.pitcher.doubles + r.pitcher.homeRun);
-    r.batter.walk = static_cast<float>(b.walks) / pa;
-    r.pitcher.walk = static_cast<float>(p.pitching.walksAllowed) / bfp;
+    r.single = hp - (r.triple + r.doubles + r.homeRun);
+    r.walk = static_cast<float>(p.pitching.walksAllowed) / bfp;
 
     int batIndex = batting.leagueContext.leagueIndex > 0 ? batting.leagueContext.leagueIndex : 100;
     int fieldIndex = fieldLeague.leagueIndex > 0 ? fieldLeague.leagueIndex : 100;
     if (batIndex != fieldIndex) {
-        float strength =
-            1 + (static_cast<float>(batIndex) / static_cast<float>(fieldIndex) - 1) / 2;
-        Scale(r.batter, strength);
-        Scale(r.pitcher, strength);
+        Scale(r, 1 + (static_cast<float>(batIndex) / static_cast<float>(fieldIndex) - 1) / 2);
     }
 
-    // "H", "V" or "B" (a one-letter mode); anything else names no side.
-    const std::string& modeText = game.options.normalizeMode;
-    const char mode = modeText.size() == 1 ? modeText[0] : '\0';
+    const char mode = NormalizeModeLetter(game);
     bool target = game.options.normalizationHomeRunRate > 0;
-    bool batterNormalised = (s.battingTeam == kVisitors && mode == 'H') ||
-                            (s.battingTeam == kHome && mode == 'V') || mode == 'B' || target;
-    if (batterNormalised) {
-        const LeagueContext& to = target ? game.normalization : fieldLeague;
-        double d = EraRatio(to, batting.leagueContext);
-        double denominator = (b.walks + b.hits) * d + (b.atBats - b.hits);
-        if (d > 0 && denominator > 0) {
-            Scale(r.batter, static_cast<float>(d * (b.walks + b.atBats) / denominator));
-        }
-    }
     bool pitcherNormalised = (s.battingTeam == kHome && mode == 'H') ||
                              (s.battingTeam == kVisitors && mode == 'V') || mode == 'B' || target;
     if (pitcherNormalised) {
@@ -130,7 +109,72 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale) {
         double bfp2 = EstimateBattersFaced(
             ip, static_cast<double>(roundHalfEven(d * p.pitching.hitsAllowed)),
             static_cast<double>(roundHalfEven(d * p.pitching.walksAllowed)), p.pitching.strikeouts);
-        if (d > 0 && bfp2 > 0) Scale(r.pitcher, static_cast<float>(d * bfp1 / bfp2));
+        if (d > 0 && bfp2 > 0) Scale(r, static_cast<float>(d * bfp1 / bfp2));
+    }
+
+    return t;
+}
+
+BatterTerms ComputeBatterTerms(const Game& game) {
+    const GameState& s = game.state;
+    const Team& batting = game.team(s.battingTeam);
+    const LeagueContext& fieldLeague = game.team(s.fieldingTeam).leagueContext;
+    BatterTerms t;
+    t.extraPerAtBat = ExtraAppearancesPerAtBat(batting.averageTeamSpeed);
+
+    int batIndex = batting.leagueContext.leagueIndex > 0 ? batting.leagueContext.leagueIndex : 100;
+    int fieldIndex = fieldLeague.leagueIndex > 0 ? fieldLeague.leagueIndex : 100;
+    t.strengthApplies = batIndex != fieldIndex;
+    if (t.strengthApplies) {
+        t.strength = 1 + (static_cast<float>(batIndex) / static_cast<float>(fieldIndex) - 1) / 2;
+    }
+
+    const char mode = NormalizeModeLetter(game);
+    bool target = game.options.normalizationHomeRunRate > 0;
+    t.normalised = (s.battingTeam == kVisitors && mode == 'H') ||
+                   (s.battingTeam == kHome && mode == 'V') || mode == 'B' || target;
+    if (t.normalised) {
+        const LeagueContext& to = target ? game.normalization : fieldLeague;
+        t.eraRatio = EraRatio(to, batting.leagueContext);
+    }
+    return t;
+}
+
+EventRates ComputeEventRates(const Game& game, float homeRunScale) {
+    return ComputeEventRates(game, homeRunScale, ComputePitcherTerms(game),
+                             ComputeBatterTerms(game));
+}
+
+EventRates ComputeEventRates(const Game& game, float homeRunScale, const PitcherTerms& pitcher,
+                             const BatterTerms& terms) {
+    const GameState& s = game.state;
+    const Player& b = game.team(s.battingTeam).player(s.batter);
+    EventRates r;
+    r.pitcher = pitcher.rates;
+
+    float hbp = pitcher.hitByPitch;
+    hbp *= static_cast<float>(HitByPitchGradeScale(b.walkGrade));
+    r.hitByPitch = hbp;
+
+    float e = terms.extraPerAtBat;
+    float ab = static_cast<float>(b.atBats);
+    float pa = static_cast<float>(b.walks) + ab + ab * (e + hbp);
+    if (pa <= 0) pa = 1;
+
+    r.batter.homeRun = std::max(homeRunScale * static_cast<float>(b.homeRuns) / pa, 0.001f);
+    r.batter.triple = std::max(static_cast<float>(b.triples) / pa, 0.001f);
+    r.batter.doubles = std::max(static_cast<float>(b.doubles) / pa, 0.001f);
+    r.batter.single = static_cast<float>(b.hits - b.doubles - b.triples - b.homeRuns) / pa;
+    r.batter.walk = static_cast<float>(b.walks) / pa;
+
+    if (terms.strengthApplies) Scale(r.batter, terms.strength);
+
+    if (terms.normalised) {
+        double d = terms.eraRatio;
+        double denominator = (b.walks + b.hits) * d + (b.atBats - b.hits);
+        if (d > 0 && denominator > 0) {
+            Scale(r.batter, static_cast<float>(d * (b.walks + b.atBats) / denominator));
+        }
     }
     return r;
 }

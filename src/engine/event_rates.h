@@ -51,6 +51,28 @@ float ExtraAppearancesPerAtBat(double averageTeamSpeed);
 // normalisation applied.
 EventRates ComputeEventRates(const Game& game, float homeRunScale);
 
+// What the pitcher now on the mound brings to each of his matchups in a game:
+// nothing here takes the batter, so it is worked out once per pitcher.
+struct PitcherTerms {
+    SideRates rates;       // league strength and normalisation applied
+    float hitByPitch = 0;  // before the batter's walk grade
+};
+PitcherTerms ComputePitcherTerms(const Game& game);
+
+// What holds for every batter of the side at bat in a game.
+struct BatterTerms {
+    float extraPerAtBat = 0;  // ExtraAppearancesPerAtBat of the team
+    bool strengthApplies = false;
+    float strength = 1;  // the leagues' strength ratio, when they differ
+    bool normalised = false;
+    double eraRatio = 0;  // toward the normalisation target; 0 = none
+};
+BatterTerms ComputeBatterTerms(const Game& game);
+
+// ComputeEventRates from terms worked out before.
+EventRates ComputeEventRates(const Game& game, float homeRunScale, const PitcherTerms& pitcher,
+                             const BatterTerms& batter);
+
 // The batter's and pitcher's rates combined against the fielding side's
 // league, before the hit factor: the walk band at its pitched-to share and the
 // four hit bands. They hold for the whole matchup, so they are kept with it.

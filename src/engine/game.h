@@ -143,9 +143,21 @@ struct MatchupRateCache {
         float homeRunScale = 0;
         KeptMatchup kept;
     };
+    // What the pitcher and the batting side bring to every matchup, kept
+    // under the same stamp: by batting team, and pitcher entry.
+    struct PitcherCell {
+        std::uint32_t stamp = 0;
+        PitcherTerms terms;
+    };
+    struct BatterCell {
+        std::uint32_t stamp = 0;
+        BatterTerms terms;
+    };
     std::uint32_t stamp = 1;
     KeptMatchup unkept;  // a matchup outside the cells (no team or slot at bat)
     PerTeam<OneBased<Cell, kLineupSize>> cells{};
+    PerTeam<OneBased<PitcherCell, kMaxRosterEntries>> pitchers{};
+    PerTeam<BatterCell> batters{};
 };
 
 // Everything one game needs. Teams 1 and 2 are the visitors and the home side;

@@ -11,6 +11,29 @@ void WorkOut(const Game& game, float homeRunScale, KeptMatchup& into) {
     into.combined = CombineEventRates(game, into.rates);
 }
 
+// A new matchup at a slot: only the batter's side is worked out, the rest is
+// kept for the game like the matchups.
+void WorkOutKept(Game& game, int team, float homeRunScale, KeptMatchup& into) {
+    MatchupRateCache& cache = game.matchupRates;
+    const int pitcher = game.state.pitcher;
+    if (pitcher < 1 || pitcher > kMaxRosterEntries) {
+        WorkOut(game, homeRunScale, into);
+        return;
+    }
+    MatchupRateCache::PitcherCell& p = cache.pitchers[team][pitcher];
+    if (p.stamp != cache.stamp) {
+        p.terms = ComputePitcherTerms(game);
+        p.stamp = cache.stamp;
+    }
+    MatchupRateCache::BatterCell& b = cache.batters[team];
+    if (b.stamp != cache.stamp) {
+        b.terms = ComputeBatterTerms(game);
+        b.stamp = cache.stamp;
+    }
+    into.rates = ComputeEventRates(game, homeRunScale, p.terms, b.terms);
+    into.combined = CombineEventRates(game, into.rates);
+}
+
 }  // namespace
 
 const KeptMatchup& MatchupRates(Game& game, float homeRunScale) {
@@ -27,7 +50,7 @@ const KeptMatchup& MatchupRates(Game& game, float homeRunScale) {
     const std::uint32_t stamp = game.matchupRates.stamp;
     if (cell.stamp != stamp || cell.batter != s.batter || cell.pitcher != s.pitcher ||
         cell.homeRunScale != homeRunScale) {
-        WorkOut(game, homeRunScale, cell.kept);
+        WorkOutKept(game, team, homeRunScale, cell.kept);
         cell.stamp = stamp;
         cell.batter = s.batter;
         cell.pitcher = s.pitcher;

@@ -162,32 +162,58 @@ class CheckingHooks final : public ManagerHooks {
 
 TEST(MatchupRates, ManagedGamesWithSubstitutionsKeepFreshRates) {
     const Config config = mgrtest::ShippedConfig();
-    const std::tuple<const char*, const char*, bool> kFiles[] = {{"ARDMOUTH", "FELVORA", false},
-                                                                 {"CAMHAVEN", "DALMOUTH", true}};
+    // The kept pitcher and batting-side terms take the leagues' strength and
+    // the normalisation, so games with each of them on are checked as well.
+    struct Case {
+        const char* visitors;
+        const char* home;
+        bool dh;
+        const char* normalize;  // H, V, B or blank
+        bool target;            // normalised toward another league's run level
+        int homeLeagueIndex;    // 0 = as loaded
+    };
+    const Case kCases[] = {{"ARDMOUTH", "FELVORA", false, "", false, 0},
+                           {"CAMHAVEN", "DALMOUTH", true, "", false, 0},
+                           {"GORWICK", "PRAFORD", false, "H", false, 120},
+                           {"WENSTEAD", "YSTVORA", true, "V", false, 0},
+                           {"KORRIDGE", "LUNDALE", true, "B", false, 90},
+                           {"MARDALE", "NEVHOLM", false, "", true, 0}};
     RotationTable rotations;
     RotationSettings settings;
     AutoManagerCounters counters;
     AutoManagerHooks inner(counters, &rotations);
     CheckingHooks hooks(inner);
     Rng rng(77);
-    for (const auto& [visitors, home, dh] : kFiles) {
+    // One game object for every game, as a long run plays them: what was kept
+    // for one game must not outlive it.
+    std::array<Team, 3> teams{};
+    LeagueContext normalization;
+    Game game(teams, normalization, config, rng);
+    game.managers = &hooks;
+    int doubleSwitches = 0;
+    for (const Case& c : kCases) {
         std::array<Team, 3> loaded{};
-        ASSERT_FALSE(loadTeamPair(loaded, visitors, home, config).abort);
-        for (int n = 0; n < 60; ++n) {
-            std::array<Team, 3> teams = loaded;
-            LeagueContext normalization = teams[1].leagueContext;
-            Game game(teams, normalization, config, rng);
-            game.options.designatedHitter = dh;
+        ASSERT_FALSE(loadTeamPair(loaded, c.visitors, c.home, config).abort) << c.visitors;
+        if (c.homeLeagueIndex > 0) loaded[kHome].leagueContext.leagueIndex = c.homeLeagueIndex;
+        normalization = loaded[kVisitors].leagueContext;
+        normalization.homeRuns = normalization.homeRuns * 3 / 2;
+        normalization.walks = normalization.walks * 5 / 4;
+        game.options.designatedHitter = c.dh;
+        game.options.normalizeMode = c.normalize;
+        game.options.normalizationHomeRunRate = c.target ? 0.03 : 0;
+        for (int n = 0; n < 30; ++n) {
+            teams = loaded;
             ChooseStarters(game, rotations, settings);
             for (int t = kVisitors; t <= kHome; ++t) BattingOrder(game, t, 'C', false);
-            game.managers = &hooks;
             inner.beginGame(game);
             (void)PlayGame(game);
+            doubleSwitches += game.counters.doubleSwitches;
         }
     }
     // Enough substitutions that stale rates would have been met.
     EXPECT_GT(counters.pinchHits + counters.pinchRuns, 20);
     EXPECT_GT(counters.pitchingChanges, 100);
+    EXPECT_GT(doubleSwitches, 0);
     EXPECT_GT(hooks.checks, 10000);
     EXPECT_EQ(hooks.mismatches, 0);
 }
