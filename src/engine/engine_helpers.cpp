@@ -5,15 +5,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/event_rates.h"
+
 namespace vrk {
 
 double CombineRates(double p, double b, double l) {
-    // Degenerate league rates cannot weigh anything: fall back to the batter.
-    if (l <= 0 || l >= 1) return b;
-    double x = p * b / l;
-    double denominator = x + (1 - p) * (1 - b) / (1 - l);
-    if (denominator <= 0) return 0;
-    return x / denominator;
+    return CombineRates(PrepareRate(p, l), b);
 }
 
 double EstimateBattersFaced(double ip, double h, double bb, double so) {

@@ -112,6 +112,12 @@ PitcherTerms ComputePitcherTerms(const Game& game) {
         if (d > 0 && bfp2 > 0) Scale(r, static_cast<float>(d * bfp1 / bfp2));
     }
 
+    t.walkShare = PitchedToWalkShare(game.options.designatedHitter, fieldLeague.homeRunRate);
+    t.walk = PrepareRate(r.walk, fieldLeague.walkRate);
+    t.single = PrepareRate(r.single, fieldLeague.singleRate);
+    t.doubles = PrepareRate(r.doubles, fieldLeague.doubleRate);
+    t.triple = PrepareRate(r.triple, fieldLeague.tripleRate);
+    t.homeRun = PrepareRate(r.homeRun, fieldLeague.homeRunRate);
     return t;
 }
 
@@ -177,6 +183,16 @@ EventRates ComputeEventRates(const Game& game, float homeRunScale, const Pitcher
         }
     }
     return r;
+}
+
+CombinedRates CombineEventRates(const PitcherTerms& pitcher, const EventRates& rates) {
+    CombinedRates c;
+    c.walk = pitcher.walkShare * static_cast<float>(CombineRates(pitcher.walk, rates.batter.walk));
+    c.single = static_cast<float>(CombineRates(pitcher.single, rates.batter.single));
+    c.doubles = static_cast<float>(CombineRates(pitcher.doubles, rates.batter.doubles));
+    c.triple = static_cast<float>(CombineRates(pitcher.triple, rates.batter.triple));
+    c.homeRun = static_cast<float>(CombineRates(pitcher.homeRun, rates.batter.homeRun));
+    return c;
 }
 
 CombinedRates CombineEventRates(const Game& game, const EventRates& rates) {

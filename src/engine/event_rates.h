@@ -51,11 +51,39 @@ float ExtraAppearancesPerAtBat(double averageTeamSpeed);
 // normalisation applied.
 EventRates ComputeEventRates(const Game& game, float homeRunScale);
 
+// The terms of CombineRates that do not take the batter, worked out once for a
+// pitcher who meets many batters against one league.
+struct RateAgainst {
+    double p = 0;
+    double notP = 1;  // 1 - p
+    double l = 0;
+    double notL = 1;  // 1 - l
+    bool degenerate = true;
+};
+inline RateAgainst PrepareRate(double p, double l) {
+    // Degenerate league rates cannot weigh anything: the batter's rate stands.
+    return {p, 1 - p, l, 1 - l, l <= 0 || l >= 1};
+}
+// CombineRates of the prepared pitcher and league rates with a batter rate b.
+inline double CombineRates(const RateAgainst& a, double b) {
+    if (a.degenerate) return b;
+    double x = a.p * b / a.l;
+    double denominator = x + a.notP * (1 - b) / a.notL;
+    if (denominator <= 0) return 0;
+    return x / denominator;
+}
+
 // What the pitcher now on the mound brings to each of his matchups in a game:
 // nothing here takes the batter, so it is worked out once per pitcher.
 struct PitcherTerms {
     SideRates rates;       // league strength and normalisation applied
     float hitByPitch = 0;  // before the batter's walk grade
+    float walkShare = 1;   // PitchedToWalkShare of the fielding side
+    RateAgainst walk;      // each rate against the fielding side's league
+    RateAgainst single;
+    RateAgainst doubles;
+    RateAgainst triple;
+    RateAgainst homeRun;
 };
 PitcherTerms ComputePitcherTerms(const Game& game);
 
@@ -84,6 +112,8 @@ struct CombinedRates {
     float homeRun = 0;
 };
 CombinedRates CombineEventRates(const Game& game, const EventRates& rates);
+// The same with the pitcher's terms worked out before.
+CombinedRates CombineEventRates(const PitcherTerms& pitcher, const EventRates& rates);
 
 // A matchup's rates and the same combined against the league.
 struct KeptMatchup {

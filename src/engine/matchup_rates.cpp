@@ -31,7 +31,7 @@ void WorkOutKept(Game& game, int team, float homeRunScale, KeptMatchup& into) {
         b.stamp = cache.stamp;
     }
     into.rates = ComputeEventRates(game, homeRunScale, p.terms, b.terms);
-    into.combined = CombineEventRates(game, into.rates);
+    into.combined = CombineEventRates(p.terms, into.rates);
 }
 
 }  // namespace
