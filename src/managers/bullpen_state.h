@@ -25,6 +25,19 @@ struct BullpenState {
     // Bumped by every use mark, so a list drawn from the marks can be kept
     // until one is added.
     int useMarks = 0;
+    // Each team's current pitcher, pitchers used and exchanges when the
+    // managers last completed the current pitchers' entries: until one of
+    // them moves there is no pitcher left to complete. -1 = never.
+    struct PitchersSeen {
+        int visitorsPitcher = -1;
+        int homePitcher = -1;
+        int visitorsUsed = -1;
+        int homeUsed = -1;
+        int visitorsSwaps = -1;
+        int homeSwaps = -1;
+        bool operator==(const PitchersSeen&) const = default;
+    };
+    PitchersSeen entriesSeen;
 
     // Who is or has been in each team's batting line-up, as a mask over
     // roster entries. The answer changes only on a substitution, while the

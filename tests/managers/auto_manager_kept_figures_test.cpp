@@ -63,6 +63,7 @@ class Tracing final : public ManagerHooks {
         if (!afresh_) return;
         inner_.perGame().forgetFigures();
         inner_.bullpen().lineupMask = {};
+        inner_.bullpen().entriesSeen = BullpenState{}.entriesSeen;
     }
     AutoManagerHooks& inner_;
     bool afresh_;
