@@ -50,6 +50,14 @@ struct BullpenState {
     };
     mutable std::array<LineupMask, 3> lineupMask{};
 
+    // The staff's most saves, asked by the closer rules on most late passes;
+    // only an exchange of entries changes who is on the staff.
+    struct StaffSaves {
+        int best = 0;
+        int swaps = -1;  // entrySwaps when worked out; -1 = never
+    };
+    mutable std::array<StaffSaves, 3> staffSaves{};
+
     int swaps(int team) const { return entrySwaps[static_cast<std::size_t>(team)]; }
     bool used(int team, int entry) const {
         return usedInGame[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];

@@ -64,6 +64,7 @@ class Tracing final : public ManagerHooks {
         inner_.perGame().forgetFigures();
         inner_.bullpen().lineupMask = {};
         inner_.bullpen().entriesSeen = BullpenState{}.entriesSeen;
+        inner_.bullpen().staffSaves = {};
     }
     AutoManagerHooks& inner_;
     bool afresh_;
