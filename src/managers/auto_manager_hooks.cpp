@@ -28,6 +28,12 @@ bool FirstPassOfGame(const Game& game) {
            game.counters.pitcher[kHome][s.currentPitcher[kHome]].battersFaced == 0;
 }
 
+BullpenState::PitchersSeen PitchersSeen(const Game& game, const BullpenState& bullpen) {
+    const GameState& s = game.state;
+    return {s.currentPitcher[kVisitors], s.currentPitcher[kHome],  s.pitchersUsed[kVisitors],
+            s.pitchersUsed[kHome],       bullpen.swaps(kVisitors), bullpen.swaps(kHome)};
+}
+
 }  // namespace
 
 AutoManagerHooks::AutoManagerHooks(AutoManagerCounters& counters, const RotationTable* rotations)
@@ -50,6 +56,10 @@ void AutoManagerHooks::beginGame(Game& game) {
 // A pitcher named current by the engine (a starter, or a reliever brought
 // in at a half-inning start) gets the managers' part of his entry.
 void AutoManagerHooks::completeEntries(Game& game) {
+    if (PitchersSeen(game, bullpen_) != bullpen_.entriesSeen) completeNewEntries(game);
+}
+
+void AutoManagerHooks::completeNewEntries(Game& game) {
     const GameState& s = game.state;
     for (int t = kVisitors; t <= kHome; ++t) {
         int pitcher = s.currentPitcher[t];
@@ -60,6 +70,8 @@ void AutoManagerHooks::completeEntries(Game& game) {
             CompletePitcherEntry(game, bullpen_, t);
         }
     }
+    // Read again: installing a starter sets the count of pitchers used.
+    bullpen_.entriesSeen = PitchersSeen(game, bullpen_);
 }
 
 void AutoManagerHooks::input(Game& game) {

@@ -51,6 +51,7 @@ class AutoManagerHooks final : public ManagerHooks {
   private:
     bool computer(const Game& game, int team) const;
     void completeEntries(Game& game);
+    void completeNewEntries(Game& game);
     void pinchHit(Game& game, int team, int entry);
     void pinchRun(Game& game, int team, int slot, int entry);
     void restorePitcherSlot(Game& game, int team);

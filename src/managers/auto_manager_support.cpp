@@ -91,9 +91,14 @@ bool StarterStillIn(const Game& game, int team) {
 
 bool HasCloser(const Game& game, const BullpenState& bullpen, int team) {
     const Team& t = game.team(team);
-    // The staff's saves last: the walk over it is the costly test.
-    return t.appearancesPerStart > 2.1 && t.lastPitcherEntry > 16 && !bullpen.closerUsed[team] &&
-           BestSaves(game, team) > 9;
+    // The staff's saves last: the walk over it is the costly test, so its
+    // answer is kept until entries are exchanged.
+    if (!(t.appearancesPerStart > 2.1) || t.lastPitcherEntry <= 16 || bullpen.closerUsed[team]) {
+        return false;
+    }
+    BullpenState::StaffSaves& kept = bullpen.staffSaves[static_cast<std::size_t>(team)];
+    if (kept.swaps != bullpen.swaps(team)) kept = {BestSaves(game, team), bullpen.swaps(team)};
+    return kept.best > 9;
 }
 
 std::uint64_t PitchedEntries(const Game& game, int team) {

@@ -25,6 +25,19 @@ struct BullpenState {
     // Bumped by every use mark, so a list drawn from the marks can be kept
     // until one is added.
     int useMarks = 0;
+    // Each team's current pitcher, pitchers used and exchanges when the
+    // managers last completed the current pitchers' entries: until one of
+    // them moves there is no pitcher left to complete. -1 = never.
+    struct PitchersSeen {
+        int visitorsPitcher = -1;
+        int homePitcher = -1;
+        int visitorsUsed = -1;
+        int homeUsed = -1;
+        int visitorsSwaps = -1;
+        int homeSwaps = -1;
+        bool operator==(const PitchersSeen&) const = default;
+    };
+    PitchersSeen entriesSeen;
 
     // Who is or has been in each team's batting line-up, as a mask over
     // roster entries. The answer changes only on a substitution, while the
@@ -36,6 +49,14 @@ struct BullpenState {
         int historyLength = 0;
     };
     mutable std::array<LineupMask, 3> lineupMask{};
+
+    // The staff's most saves, asked by the closer rules on most late passes;
+    // only an exchange of entries changes who is on the staff.
+    struct StaffSaves {
+        int best = 0;
+        int swaps = -1;  // entrySwaps when worked out; -1 = never
+    };
+    mutable std::array<StaffSaves, 3> staffSaves{};
 
     int swaps(int team) const { return entrySwaps[static_cast<std::size_t>(team)]; }
     bool used(int team, int entry) const {

@@ -63,6 +63,8 @@ class Tracing final : public ManagerHooks {
         if (!afresh_) return;
         inner_.perGame().forgetFigures();
         inner_.bullpen().lineupMask = {};
+        inner_.bullpen().entriesSeen = BullpenState{}.entriesSeen;
+        inner_.bullpen().staffSaves = {};
     }
     AutoManagerHooks& inner_;
     bool afresh_;

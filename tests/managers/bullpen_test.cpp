@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "engine/message_registry.h"
+#include "managers/auto_manager_support.h"
 #include "managers/bullpen_checks.h"
 #include "managers/bullpen_state.h"
 #include "managers/pitcher_entry.h"
 #include "managers/relief_selection.h"
+#include "managers/roster_swap.h"
 #include "managers/rotation.h"
 #include "managers/warmup.h"
 #include "managers_test_support.h"
@@ -100,6 +102,24 @@ TEST_F(Bullpen, ClosersWithAndWithoutSavesData) {
     // Small staffs start the range earlier.
     home.lastPitcherEntry = 14;
     EXPECT_EQ(CloserCandidates(g, fresh, kHome).entries[0], 12);
+}
+
+// The staff's saves are kept between looks: an exchange that moves the
+// saves leader off the staff must be seen by the next look.
+TEST_F(Bullpen, CloserRulesFollowTheStaffAcrossExchanges) {
+    Team& home = g.team(kHome);
+    home.appearancesPerStart = 3.0;
+    home.player(18).pitching.saves = 20;
+    home.player(3).pitching.saves = 0;
+    EXPECT_TRUE(automan::HasCloser(g, b, kHome));
+    swapGameEntries(g, b, kHome, 18, 3);  // as a double switch does
+    EXPECT_FALSE(automan::HasCloser(g, b, kHome));
+    swapGameEntries(g, b, kHome, 18, 3);
+    EXPECT_TRUE(automan::HasCloser(g, b, kHome));
+    home.player(18).pitching.saves = 9;
+    EXPECT_FALSE(automan::HasCloser(g, BullpenState{}, kHome));
+    b.closerUsed[kHome] = true;
+    EXPECT_FALSE(automan::HasCloser(g, b, kHome));
 }
 
 TEST_F(Bullpen, RestedPitchersOnlyThroughTheFallback) {
