@@ -72,4 +72,17 @@ int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) {
     return cell;
 }
 
+double UsualOuting(const Game& game, int pitcherEntry, int team) {
+    const bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
+    PitchLimitCache::Usual& last = game.pitchLimits.lastUsual;
+    if (last.team != team || last.entry != pitcherEntry || last.starter != starter) {
+        last.pitches =
+            ExpectedPitchesPerGame(game, pitcherEntry, team) / DeadballStretch(game, team);
+        last.team = team;
+        last.entry = pitcherEntry;
+        last.starter = starter;
+    }
+    return last.pitches;
+}
+
 }  // namespace vrk

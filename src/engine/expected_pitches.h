@@ -11,4 +11,8 @@ double DeadballStretch(const Game& game, int team);
 // Pitches the pitcher at the entry is expected to throw in a game for the team.
 int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team);
 
+// His expected pitches without the dead-ball stretch: the outing his real line
+// holds, which the fatigue term measures his pitch count against.
+double UsualOuting(const Game& game, int pitcherEntry, int team);
+
 }  // namespace vrk

@@ -31,8 +31,7 @@ float FatigueTerm(const Game& game) {
         // gives its pitchers decides when they leave, not how tired they are
         // at a count (measured against it, the term averaged -0.010 a plate
         // appearance in 1925 and hits fell short in every such season).
-        const double usual = ExpectedPitchesPerGame(game, s.pitcher, s.fieldingTeam) /
-                             DeadballStretch(game, s.fieldingTeam);
+        const double usual = UsualOuting(game, s.pitcher, s.fieldingTeam);
         float q =
             static_cast<float>(s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)] / usual);
         // Zero halfway through an outing of his usual length: his real line

@@ -65,6 +65,7 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     SwapCells(bullpen.usedInGame[t], a, b);
     SwapCells(bullpen.warmUp[t], a, b);
     SwapCells(game.pitchLimits.pitches[t], a, b);
+    game.pitchLimits.lastUsual = {};
     // The entries' players changed places: their fielding is worked out anew.
     game.fieldingAverages.cells[t] = {};
     // Either side's matchups may name one of them (its batter or its pitcher).

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/event_rates.h"
+#include "engine/expected_pitches.h"
 #include "engine/matchup_rates.h"
 #include "engine/play_game.h"
 #include "engine/test_teams.h"
@@ -110,6 +111,24 @@ TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
     }
 }
 
+// An exchange puts another pitcher at the entry the usual outing was kept
+// for: the next plate appearance measures him, not the one who left.
+TEST(MatchupRates, UsualOutingFollowsAnExchangedEntry) {
+    testing::GameFixture f;
+    Game& g = *f.game;
+    testing::AtThePlate(g, 1);
+    g.team(kHome).player(11).pitching.games = 70;  // a reliever's short outings
+    g.team(kHome).player(11).pitching.gamesStarted = 0;
+    const int pitcher = g.state.pitcher;
+    const double before = UsualOuting(g, pitcher, kHome);
+    BullpenState bullpen;
+    swapGameEntries(g, bullpen, kHome, pitcher, 11);
+    const double after = UsualOuting(g, pitcher, kHome);
+    EXPECT_NE(after, before);
+    g.pitchLimits = PitchLimitCache{};
+    EXPECT_EQ(after, UsualOuting(g, pitcher, kHome));
+}
+
 TEST(MatchupRates, ForgottenWhenTheStampComesRound) {
     testing::GameFixture f;
     Game& g = *f.game;
@@ -149,6 +168,7 @@ class CheckingHooks final : public ManagerHooks {
 
     int checks = 0;
     int mismatches = 0;
+    int usualMismatches = 0;
 
   private:
     void check(Game& game) {
@@ -156,6 +176,12 @@ class CheckingHooks final : public ManagerHooks {
         if (s.batter <= 0 || s.pitcher <= 0 || s.battingTeam == s.fieldingTeam) return;
         ++checks;
         mismatches += !SameAsFresh(MatchupRates(game, 1.0f), game, 1.0f);
+        // The fatigue term's usual outing, kept for the last pitcher asked about.
+        const double kept = UsualOuting(game, s.pitcher, s.fieldingTeam);
+        const PitchLimitCache limits = game.pitchLimits;
+        game.pitchLimits = PitchLimitCache{};
+        usualMismatches += kept != UsualOuting(game, s.pitcher, s.fieldingTeam);
+        game.pitchLimits = limits;
     }
     AutoManagerHooks& inner_;
 };
@@ -216,6 +242,7 @@ TEST(MatchupRates, ManagedGamesWithSubstitutionsKeepFreshRates) {
     EXPECT_GT(doubleSwitches, 0);
     EXPECT_GT(hooks.checks, 10000);
     EXPECT_EQ(hooks.mismatches, 0);
+    EXPECT_EQ(hooks.usualMismatches, 0);
 }
 
 }  // namespace
