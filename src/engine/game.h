@@ -185,6 +185,9 @@ struct Game {
     GameOptions options;
     GameState state;
     GameCounters counters;
+    // For each team, the highest roster entry whose counters a game since the
+    // last clear could have written: StartGame clears no further.
+    PerTeam<int> counterRows{{kMaxRosterEntries, kMaxRosterEntries, kMaxRosterEntries}};
     StrategyFlags flags;
     SimulationRecord* record = nullptr;  // highlights and debug totals; optional
 

@@ -1,6 +1,9 @@
 // Game start: state and counters from the options, the starting pitchers,
 // the park terms and the line-ups on the score card.
 #include "engine/game_start.h"
+
+#include <algorithm>
+
 #include "engine/engine_helpers.h"
 #include "engine/game.h"
 #include "engine/matchup_rates.h"
@@ -38,6 +41,17 @@ void ParkTerms(Game& game) {
     }
 }
 
+// The last entry of a roster, within the counters' rows.
+int RosterEnd(const Team& team) {
+    return std::clamp(team.playerCount, 0, kMaxRosterEntries);
+}
+
+// Clears entries 0..last of one team's counters.
+template <typename T, std::size_t N>
+void ClearRows(OneBased<T, N>& row, int last) {
+    std::fill(row.begin(), row.begin() + last + 1, T{});
+}
+
 const char* PositionAbbreviation(int position) {
     static constexpr const char* kNames[] = {"  ", "P ", "C ", "1B", "2B", "3B",
                                              "SS", "LF", "CF", "RF", "DH"};
@@ -57,11 +71,15 @@ void StartGame(Game& game) {
     s.play.playResult.reserve(48);
     // Only the two teams' counters are ever written: clearing slot 0 as
     // well would add half as much again to the cost of starting a game.
+    // Nobody past the end of a roster takes part in a game, so the rows past
+    // the longer of the last game's roster and this one's are still clear.
     GameCounters& c = game.counters;
     for (int t = kVisitors; t <= kHome; ++t) {
-        c.batter[t] = {};
-        c.pitcher[t] = {};
-        c.fielder[t] = {};
+        const int rows = std::max(game.counterRows[t], RosterEnd(game.team(t)));
+        ClearRows(c.batter[t], rows);
+        ClearRows(c.pitcher[t], rows);
+        ClearRows(c.fielder[t], rows);
+        game.counterRows[t] = RosterEnd(game.team(t));
         c.team[t] = TeamCounters{};
     }
     c.wildPitches = 0;

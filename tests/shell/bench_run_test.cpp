@@ -104,6 +104,38 @@ TEST(BenchRun, PlayedTeamsAreRestoredToTheLoadedOnes) {
     EXPECT_TRUE(pairings[0].teams == loaded) << "the loaded teams are never played";
 }
 
+// Each game starts with clear counters, though only the rows of the rosters in
+// play are cleared: across a league's rosters of several lengths, no row past
+// a team's last entry holds anything, whatever a longer roster before it left.
+TEST(BenchRun, CountersPastTheRosterStayClear) {
+    Session session;
+    StartupInputs inputs;
+    ASSERT_NO_FATAL_FAILURE(prepareShippedSession(session, inputs));
+    std::vector<std::string> problems;
+    auto pairings = loadPairings(roundRobin(sampleLeagueTeams()), session.config, problems);
+    ASSERT_FALSE(pairings.empty());
+    PerTeam<int> lastWritten{};  // the highest row the slot's last game wrote
+    int longerBefore = 0;        // games after one that wrote past this roster's end
+    int dirtyRows = 0;
+    playPairings(pairings, session.config, 400, 11, [&](const Game& game, const GameResult&) {
+        for (int t = kVisitors; t <= kHome; ++t) {
+            const int end = game.team(t).playerCount;
+            if (lastWritten[t] > end) ++longerBefore;
+            lastWritten[t] = 0;
+            for (int e = 1; e <= kMaxRosterEntries; ++e) {
+                const bool written = !(game.counters.batter[t][e] == BatterCounters{}) ||
+                                     !(game.counters.pitcher[t][e] == PitcherCounters{}) ||
+                                     !(game.counters.fielder[t][e] == FielderCounters{});
+                if (!written) continue;
+                lastWritten[t] = e;
+                if (e > end) ++dirtyRows;
+            }
+        }
+    });
+    EXPECT_GT(longerBefore, 20) << "the case is played";
+    EXPECT_EQ(dirtyRows, 0);
+}
+
 // A replay of a real season draws its line-ups from the players' at-bats;
 // the bench keeps the team files' line-ups, so its signatures stay put.
 TEST(BenchRun, RulesDecideWhetherPartTimersStart) {
