@@ -113,7 +113,7 @@ void StartGame(Game& game) {
         Team& team = game.team(t);
         // Entries exchange names during a game (a pitcher's name goes to his
         // batting slot): room for the longest name, so that none allocates.
-        for (Player& p : team.players) p.playerName.reserve(kNameRoom);
+        for (int e = 0; e <= RosterEnd(team); ++e) team.player(e).playerName.reserve(kNameRoom);
         // Without a rotation's choice the first pitcher of the staff starts.
         int starter = o.starter[t];
         if (starter <= 0) starter = kFirstPitcherEntry;

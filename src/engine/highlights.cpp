@@ -1,5 +1,6 @@
 // Highlights of a finished game: big strikeout, hitting, RBI, home-run and
 // base-stealing games, cycles and low-hit games.
+#include <algorithm>
 #include <string>
 
 #include "core/text_fields.h"
@@ -83,7 +84,9 @@ void CollectHighlights(Game& game) {
         };
         for (int e = 1; e <= kLineupSize; ++e) batter(e);
         int firstBench = std::max(game.team(t).lastPitcherEntry + 1, kLineupSize + 1);
-        for (int e = firstBench; e <= kMaxRosterEntries; ++e) batter(e);
+        // Nobody past the roster's end played.
+        const int lastEntry = std::min(game.team(t).playerCount, kMaxRosterEntries);
+        for (int e = firstBench; e <= lastEntry; ++e) batter(e);
     }
     for (int t = kVisitors; t <= kHome; ++t) {
         int hits = game.counters.team[t].hits;
