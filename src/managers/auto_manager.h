@@ -11,9 +11,6 @@ struct Game;
 struct Player;
 struct Team;
 struct BullpenState;
-namespace automan {
-struct Situation;
-}
 
 // Why a starter was taken out (or batted for), as the debug statistics count it.
 enum StarterRemoval {
@@ -110,8 +107,6 @@ struct AutoManagerContext {
     // A season replay with a statistics file: batters are rested in
     // proportion to their real-season use.
     bool seasonReplay = false;
-    // The situation of this turn, read once by Manage (null: each piece reads it).
-    const automan::Situation* situation = nullptr;
 };
 
 // The computer manager's turn before a pass: the fielding side first
@@ -121,7 +116,8 @@ struct AutoManagerContext {
 // flags and the chosen substitutes in game.flags; carries nothing out.
 void Manage(Game& game, AutoManagerContext& context);
 
-// The pieces, each for its own side; the pitching change ends the call.
+// The pieces, each for its own side, each reading the situation itself;
+// the pitching change ends the call.
 void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context);
 void ManageWalks(Game& game, AutoManagerContext& context);
 bool ManagePitchingChange(Game& game, AutoManagerContext& context);

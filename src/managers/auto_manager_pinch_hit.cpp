@@ -157,10 +157,10 @@ int BestOnBench(const Game& game, const AutoManagerContext& context, int team, i
 
 }  // namespace
 
-bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
+namespace automan {
+
+bool PinchHitter(Game& game, AutoManagerContext& context, const Situation& x) {
     GameState& s = game.state;
-    std::optional<Situation> read;
-    const Situation& x = automan::Current(game, context, read);
     const int bt = x.batting;
     const int reg = s.rules.regulationInnings;
     const double aps = game.team(bt).appearancesPerStart;
@@ -216,6 +216,12 @@ bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
     }
     if (x.pitcherBatting) context.perGame.pitcherLetBat[bt] = true;
     return false;
+}
+
+}  // namespace automan
+
+bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
+    return automan::PinchHitter(game, context, automan::Read(game));
 }
 
 }  // namespace vrk
