@@ -63,7 +63,7 @@ struct AutoManagerGame {
 
     // A bench player's pinch-hitting figures come from his season line alone,
     // yet the list is drawn up on most plate appearances late in a game: they
-    // are worked out once per game, again after an exchange of entries.
+    // are worked out once per game, and again for the entries an exchange moved.
     struct BenchFigures {
         double value = 0;  // batting value
         int valueThousandths = 0;
@@ -75,11 +75,11 @@ struct AutoManagerGame {
 
     // The best batting value among the fresh bench players and how many
     // there are: the same until the bench changes (an exchange, a use mark,
-    // a player who pitched).
+    // a player who pitched: the pitcher list only grows, or follows an exchange).
     struct BenchBest {
         int swaps = -1;  // the bullpen's entrySwaps and useMarks when worked out
         int marks = -1;
-        std::uint64_t pitched = 0;
+        int pitchersUsed = -1;
         int best = 0;
         int count = 0;
     };
