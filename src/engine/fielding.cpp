@@ -58,7 +58,7 @@ bool PlaysInPosition(const Player& p, int present) {
 
 namespace {
 
-int SearchFielderSlot(const Team& t, int position) {
+int SlotOfPosition(const Team& t, int position) {
     for (int slot = 1; slot <= kLineupSize; ++slot) {
         if (t.player(slot).lineupPosition == position) return slot;
     }
@@ -67,21 +67,15 @@ int SearchFielderSlot(const Team& t, int position) {
 
 }  // namespace
 
-int FielderSlot(const Game& game, int position) {
+int SearchFielderSlot(const Game& game, int position) {
     const int t = game.state.fieldingTeam;
     const Team& team = game.team(t);
     if ((t != kVisitors && t != kHome) || position < 0 || position > kDesignatedHitter)
-        return SearchFielderSlot(team, position);
+        return SlotOfPosition(team, position);
     int& kept = game.fielderSlots.slots[t][static_cast<std::size_t>(position)];
     if (kept == 0 || team.player(kept).lineupPosition != position)
-        kept = SearchFielderSlot(team, position);
+        kept = SlotOfPosition(team, position);
     return kept;
-}
-
-int FielderEntry(const Game& game, int position) {
-    if (position == kPitcher) return game.state.pitcher;
-    int slot = FielderSlot(game, position);
-    return slot == 0 ? 0 : SlotPlayer(game, game.state.fieldingTeam, slot);
 }
 
 double PositionFieldingAverage(const Player& player, int presentPosition, double x, double f) {
