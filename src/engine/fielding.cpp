@@ -58,7 +58,7 @@ bool PlaysInPosition(const Player& p, int present) {
 
 namespace {
 
-int SearchFielderSlot(const Team& t, int position) {
+int SlotOfPosition(const Team& t, int position) {
     for (int slot = 1; slot <= kLineupSize; ++slot) {
         if (t.player(slot).lineupPosition == position) return slot;
     }
@@ -67,21 +67,15 @@ int SearchFielderSlot(const Team& t, int position) {
 
 }  // namespace
 
-int FielderSlot(const Game& game, int position) {
+int SearchFielderSlot(const Game& game, int position) {
     const int t = game.state.fieldingTeam;
     const Team& team = game.team(t);
     if ((t != kVisitors && t != kHome) || position < 0 || position > kDesignatedHitter)
-        return SearchFielderSlot(team, position);
+        return SlotOfPosition(team, position);
     int& kept = game.fielderSlots.slots[t][static_cast<std::size_t>(position)];
     if (kept == 0 || team.player(kept).lineupPosition != position)
-        kept = SearchFielderSlot(team, position);
+        kept = SlotOfPosition(team, position);
     return kept;
-}
-
-int FielderEntry(const Game& game, int position) {
-    if (position == kPitcher) return game.state.pitcher;
-    int slot = FielderSlot(game, position);
-    return slot == 0 ? 0 : SlotPlayer(game, game.state.fieldingTeam, slot);
 }
 
 double PositionFieldingAverage(const Player& player, int presentPosition, double x, double f) {
@@ -163,22 +157,35 @@ double FieldingAverage(const Game& game, int slot) {
     if (slot < 1 || slot > kLineupSize) return kPitcherFieldingAverage;
     const int t = game.state.fieldingTeam;
     const Team& team = game.team(t);
-    const int entry = SlotPlayer(game, t, slot);
-    const int present = team.player(slot).lineupPosition;
+    const Player& holder = team.player(slot);
+    const int present = holder.lineupPosition;
     if (present == kPitcher) return kPitcherFieldingAverage;
-    if (t != kVisitors && t != kHome)
+    const int entry = SlotPlayer(game, t, slot);
+    if ((t != kVisitors && t != kHome) || present < kCatcher || present > kDesignatedHitter)
         return WorkOutFieldingAverage(game, team, team.player(entry), present);
-    FieldingAverageCache::Cell& cell = game.fieldingAverages.cells[t][slot];
-    if (cell.entry != entry || cell.position != present) {
+    FieldingAverageCache::Cell& cell = game.fieldingAverages.cells[t][present];
+    if (cell.slot != slot || cell.player != holder.lineupPlayer) {
         cell.average = WorkOutFieldingAverage(game, team, team.player(entry), present);
-        cell.entry = entry;
-        cell.position = present;
+        cell.slot = slot;
+        cell.player = holder.lineupPlayer;
     }
     return cell.average;
 }
 
 double PositionAverage(const Game& game, int position) {
     if (position == kPitcher) return kPitcherFieldingAverage;
+    const int t = game.state.fieldingTeam;
+    // Most calls: the kept slot still plays the position with the player its
+    // average was worked out for.
+    if ((t == kVisitors || t == kHome) && position >= kCatcher && position <= kDesignatedHitter) {
+        const int kept = game.fielderSlots.slots[t][static_cast<std::size_t>(position)];
+        const FieldingAverageCache::Cell& cell = game.fieldingAverages.cells[t][position];
+        if (kept != 0 && cell.slot == kept) {
+            const Player& holder = game.team(t).player(kept);
+            if (holder.lineupPosition == position && holder.lineupPlayer == cell.player)
+                return cell.average;
+        }
+    }
     return FieldingAverage(game, FielderSlot(game, position));
 }
 

@@ -15,11 +15,26 @@ inline constexpr std::array<double, 11> kLeagueFieldingPct{0,    .952, .990, .99
 inline constexpr double kPitcherFieldingAverage = kLeagueFieldingPct[1];
 
 // Batting-order slot of the fielding team's player at the position; 0 when none
-// (with a designated hitter the pitcher holds no slot).
-int FielderSlot(const Game& game, int position);
+// (with a designated hitter the pitcher holds no slot). The search behind the
+// kept slot, for when that slot no longer plays the position.
+int SearchFielderSlot(const Game& game, int position);
+inline int FielderSlot(const Game& game, int position) {
+    const int t = game.state.fieldingTeam;
+    if ((t == kVisitors || t == kHome) && position >= 0 && position <= kDesignatedHitter) {
+        const int kept = game.fielderSlots.slots[t][static_cast<std::size_t>(position)];
+        if (kept != 0 && game.team(t).player(kept).lineupPosition == position) return kept;
+    }
+    return SearchFielderSlot(game, position);
+}
 // Roster entry of the fielding team's player at the position (the current
 // pitcher for position 1).
-int FielderEntry(const Game& game, int position);
+inline int FielderEntry(const Game& game, int position) {
+    if (position == kPitcher) return game.state.pitcher;
+    const int slot = FielderSlot(game, position);
+    if (slot == 0) return 0;
+    const int entry = game.team(game.state.fieldingTeam).player(slot).lineupPlayer;
+    return entry > 0 ? entry : slot;
+}
 double FieldingAverage(const Game& game, int slot);
 // Fielding average of the player at a position (the pitcher's fixed value at 1).
 double PositionAverage(const Game& game, int position);

@@ -118,16 +118,17 @@ struct PitchLimitCache {
     } lastUsual;
 };
 
-// Fielding averages of the players in the field, by team and batting slot:
-// a pure function of who holds the slot and at which position, asked for on
-// every ball in play. Cleared at game start and when entries are exchanged.
+// Fielding averages of the players in the field, by team and position: a
+// pure function of which slot plays the position and who holds that slot,
+// asked for several times on every ball in play. Cleared at game start and
+// when entries are exchanged.
 struct FieldingAverageCache {
     struct Cell {
-        int entry = 0;  // 0 = not worked out yet
-        int position = 0;
+        int slot = 0;    // 0 = not worked out yet
+        int player = 0;  // the slot's lineupPlayer then
         double average = 0;
     };
-    PerTeam<OneBased<Cell, kLineupSize>> cells{};
+    PerTeam<OneBased<Cell, kDesignatedHitter>> cells{};
 };
 
 // Batting slot of each position (0..10) of a team's line-up, as last found.

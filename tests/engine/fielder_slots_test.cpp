@@ -8,6 +8,12 @@
 #include "engine/fielding.h"
 #include "engine/play_game.h"
 #include "engine/test_teams.h"
+#include "managers/auto_lineup.h"
+#include "managers/auto_manager_hooks.h"
+#include "managers/batting_order.h"
+#include "managers/managers_test_support.h"
+#include "managers/rotation.h"
+#include "managers/starters.h"
 
 namespace vrk {
 namespace {
@@ -18,6 +24,20 @@ int SearchedSlot(const Game& g, int position) {
         if (t.player(slot).lineupPosition == position) return slot;
     }
     return 0;
+}
+
+// The average at a position worked out from nothing kept; what was kept is
+// left as it was.
+double FreshAverage(const Game& g, int position) {
+    const FieldingAverageCache averages = g.fieldingAverages;
+    const FielderSlotCache slots = g.fielderSlots;
+    g.fieldingAverages = {};
+    g.fielderSlots = {};
+    const double value = position == kPitcher ? kPitcherFieldingAverage
+                                              : FieldingAverage(g, SearchedSlot(g, position));
+    g.fieldingAverages = averages;
+    g.fielderSlots = slots;
+    return value;
 }
 
 // At every pass: checks the kept answers, changes the fielding line-up the way
@@ -89,9 +109,8 @@ class ShufflingHooks final : public ManagerHooks {
             const int slot = SearchedSlot(game, position);
             ++checks;
             mismatches += FielderSlot(game, position) != slot;
-            const double fresh =
-                position == kPitcher ? kPitcherFieldingAverage : FieldingAverage(game, slot);
-            mismatches += PositionAverage(game, position) != fresh;
+            mismatches += PositionAverage(game, position) != FreshAverage(game, position);
+            mismatches += slot != 0 && FieldingAverage(game, slot) != FreshAverage(game, position);
         }
     }
 
@@ -115,6 +134,92 @@ TEST(FielderSlots, KeptSlotsFollowEveryLineupChange) {
         ASSERT_EQ(hooks.mismatches, 0)
             << seed << (dh ? " with" : " without") << " the designated hitter";
     }
+}
+
+// Checks, before and after every call to the computer manager, both teams'
+// averages by position against ones worked out from nothing.
+class CheckingHooks final : public ManagerHooks {
+  public:
+    explicit CheckingHooks(AutoManagerHooks& inner) : inner_(inner) {}
+    void input(Game& game) override { inner_.input(game); }
+    void autoManage(Game& game) override {
+        check(game);
+        inner_.autoManage(game);
+        check(game);
+    }
+    int substitutions(Game& game) override {
+        check(game);
+        const int reliever = inner_.substitutions(game);
+        check(game);
+        return reliever;
+    }
+    bool doubleSwitch(Game& game, int reliever) override {
+        const bool done = inner_.doubleSwitch(game, reliever);
+        check(game);
+        return done;
+    }
+    int replacePitcher(Game& game, int team) override {
+        const int reliever = inner_.replacePitcher(game, team);
+        check(game);
+        return reliever;
+    }
+    void warmups(Game& game) override { inner_.warmups(game); }
+
+    int checks = 0;
+    int mismatches = 0;
+
+  private:
+    void check(Game& game) {
+        const int fielding = game.state.fieldingTeam;
+        for (int t = kVisitors; t <= kHome; ++t) {
+            game.state.fieldingTeam = t;
+            for (int position = 1; position <= kDesignatedHitter; ++position) {
+                ++checks;
+                mismatches += PositionAverage(game, position) != FreshAverage(game, position);
+            }
+        }
+        game.state.fieldingTeam = fielding;
+    }
+    AutoManagerHooks& inner_;
+};
+
+TEST(FielderSlots, KeptAveragesFollowManagedGames) {
+    const Config config = mgrtest::ShippedConfig();
+    const std::tuple<const char*, const char*, bool> kPairs[] = {{"ARDMOUTH", "FELVORA", false},
+                                                                 {"CAMHAVEN", "DALMOUTH", true}};
+    AutoManagerCounters counters;
+    RotationTable rotations;
+    RotationSettings settings;
+    Rng rng(77);
+    AutoManagerHooks hooks(counters, &rotations);
+    for (const auto& [visitors, home, dh] : kPairs) {
+        std::array<Team, 3> loaded{};
+        ASSERT_FALSE(loadTeamPair(loaded, visitors, home, config).abort);
+        for (int n = 0; n < 60; ++n) {
+            std::array<Team, 3> teams = loaded;
+            // Every player fields differently, so that a stale average shows.
+            for (int t = kVisitors; t <= kHome; ++t) {
+                for (int e = 1; e <= teams[t].playerCount; ++e) {
+                    teams[t].player(e).defense += e % 7;
+                }
+            }
+            LeagueContext normalization = teams[1].leagueContext;
+            Game game(teams, normalization, config, rng);
+            game.options.designatedHitter = dh;
+            ChooseStarters(game, rotations, settings);
+            for (int t = kVisitors; t <= kHome; ++t)
+                BattingOrder(game, t, 'C', AUTOLINEUP(game, t));
+            CheckingHooks checking(hooks);
+            game.managers = &checking;
+            hooks.beginGame(game);
+            (void)PlayGame(game);
+            ASSERT_EQ(checking.mismatches, 0)
+                << visitors << " at " << home << ", game " << n << " of " << checking.checks;
+        }
+    }
+    // Line-ups changed often enough for a stale average to have shown.
+    EXPECT_GT(counters.pinchHits, 20);
+    EXPECT_GT(counters.pitchingChanges, 50);
 }
 
 }  // namespace
