@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <exception>
 #include <string>
 
@@ -29,23 +30,31 @@ std::string_view StarterRemovalLabel(int reason) {
 
 void Manage(Game& game, AutoManagerContext& context) {
     const GameState& s = game.state;
-    // Nothing the pieces do moves the game on, so one reading serves them all.
     const automan::Situation x = automan::Read(game);
-    context.situation = &x;
-    struct Forget {
-        AutoManagerContext& context;
-        ~Forget() { context.situation = nullptr; }
-    } forget{context};
+    // Each piece is first ruled out by the plainest tests of the situation
+    // it needs (runners, pitches thrown, the inning); a piece so ruled out
+    // would have returned before reading a figure or drawing a number.
+    const bool runners = !s.basesEmpty();
     try {
         if (!s.display.userManaged[s.fieldingTeam]) {
-            ManageInfieldAndPitchOut(game, context);
-            ManageWalks(game, context);
-            if (ManagePitchingChange(game, context)) return;
+            if (runners) automan::InfieldAndPitchOut(game, context, x);
+            // With a runner on first only the bases-loading walk (a runner on third) is left.
+            if (s.runnerOnFirst == 0 || s.runnerOnThird != 0) automan::Walks(game, context, x);
+            if (s.pitchCount[x.fielding] >= 10 && automan::PitchingChange(game, context, x)) {
+                return;
+            }
         }
         if (!s.display.userManaged[s.battingTeam]) {
-            if (ManagePinchHitter(game, context)) return;
-            if (ManageRunningPlay(game, context)) return;
-            ManagePinchRunner(game, context);
+            // No one is sent up for a position player in the first two innings.
+            if ((x.pitcherBatting || s.inning > 2) && automan::PinchHitter(game, context, x)) {
+                return;
+            }
+            if (!runners) return;
+            if (automan::RunningPlay(game, context, x)) return;
+            if ((s.runnerOnFirst != 0 || s.runnerOnSecond != 0) &&
+                s.inning >= s.rules.regulationInnings - 2 && std::abs(x.deficit) < 3) {
+                automan::PinchRunner(game, context, x);
+            }
         }
     } catch (const std::exception& e) {
         game.errors->fault("ERROR in Manage ", e.what());

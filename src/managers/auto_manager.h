@@ -11,9 +11,6 @@ struct Game;
 struct Player;
 struct Team;
 struct BullpenState;
-namespace automan {
-struct Situation;
-}
 
 // Why a starter was taken out (or batted for), as the debug statistics count it.
 enum StarterRemoval {
@@ -66,7 +63,7 @@ struct AutoManagerGame {
 
     // A bench player's pinch-hitting figures come from his season line alone,
     // yet the list is drawn up on most plate appearances late in a game: they
-    // are worked out once per game, again after an exchange of entries.
+    // are worked out once per game, and again for the entries an exchange moved.
     struct BenchFigures {
         double value = 0;  // batting value
         int valueThousandths = 0;
@@ -78,11 +75,11 @@ struct AutoManagerGame {
 
     // The best batting value among the fresh bench players and how many
     // there are: the same until the bench changes (an exchange, a use mark,
-    // a player who pitched).
+    // a player who pitched: the pitcher list only grows, or follows an exchange).
     struct BenchBest {
         int swaps = -1;  // the bullpen's entrySwaps and useMarks when worked out
         int marks = -1;
-        std::uint64_t pitched = 0;
+        int pitchersUsed = -1;
         int best = 0;
         int count = 0;
     };
@@ -110,8 +107,6 @@ struct AutoManagerContext {
     // A season replay with a statistics file: batters are rested in
     // proportion to their real-season use.
     bool seasonReplay = false;
-    // The situation of this turn, read once by Manage (null: each piece reads it).
-    const automan::Situation* situation = nullptr;
 };
 
 // The computer manager's turn before a pass: the fielding side first
@@ -121,7 +116,8 @@ struct AutoManagerContext {
 // flags and the chosen substitutes in game.flags; carries nothing out.
 void Manage(Game& game, AutoManagerContext& context);
 
-// The pieces, each for its own side; the pitching change ends the call.
+// The pieces, each for its own side, each reading the situation itself;
+// the pitching change ends the call.
 void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context);
 void ManageWalks(Game& game, AutoManagerContext& context);
 bool ManagePitchingChange(Game& game, AutoManagerContext& context);

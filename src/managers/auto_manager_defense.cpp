@@ -48,11 +48,11 @@ void SayAbout(Game& game, MessageKey key, int slot) {
 
 }  // namespace
 
-void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context) {
+namespace automan {
+
+void InfieldAndPitchOut(Game& game, AutoManagerContext& context, const Situation& x) {
     const GameState& s = game.state;
     StrategyFlags& f = game.flags;
-    std::optional<Situation> read;
-    const Situation& x = automan::Current(game, context, read);
     const int reg = s.rules.regulationInnings;
 
     if (s.outs < 2 && s.runnerOnThird != 0) {
@@ -85,11 +85,17 @@ void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context) {
     }
 }
 
-void ManageWalks(Game& game, AutoManagerContext& context) {
+}  // namespace automan
+
+void ManageInfieldAndPitchOut(Game& game, AutoManagerContext& context) {
+    automan::InfieldAndPitchOut(game, context, automan::Read(game));
+}
+
+namespace automan {
+
+void Walks(Game& game, AutoManagerContext& context, const Situation& x) {
     const GameState& s = game.state;
     StrategyFlags& f = game.flags;
-    std::optional<Situation> read;
-    const Situation& x = automan::Current(game, context, read);
     const int reg = s.rules.regulationInnings;
     const int ft = x.fielding;
 
@@ -138,6 +144,12 @@ void ManageWalks(Game& game, AutoManagerContext& context) {
                                    : context.counters.pitchAroundOther);
         }
     }
+}
+
+}  // namespace automan
+
+void ManageWalks(Game& game, AutoManagerContext& context) {
+    automan::Walks(game, context, automan::Read(game));
 }
 
 }  // namespace vrk

@@ -106,10 +106,10 @@ bool WantsHitAndRun(Game& game, const Situation& x) {
 
 }  // namespace
 
-bool ManageRunningPlay(Game& game, AutoManagerContext& context) {
+namespace automan {
+
+bool RunningPlay(Game& game, AutoManagerContext& context, const Situation& x) {
     StrategyFlags& f = game.flags;
-    std::optional<Situation> read;
-    const Situation& x = automan::Current(game, context, read);
     if (WantsBunt(game, x)) {
         f.buntCall = true;
         ++context.counters.bunts;
@@ -132,6 +132,12 @@ bool ManageRunningPlay(Game& game, AutoManagerContext& context) {
         ++context.counters.hitAndRuns;
     }
     return false;
+}
+
+}  // namespace automan
+
+bool ManageRunningPlay(Game& game, AutoManagerContext& context) {
+    return automan::RunningPlay(game, context, automan::Read(game));
 }
 
 }  // namespace vrk

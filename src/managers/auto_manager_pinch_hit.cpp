@@ -92,16 +92,18 @@ AutoManagerGame::BenchFigures WorkOutBenchFigures(const Player& p, bool seasonRe
     return f;
 }
 
-// The bench's figures of this game, brought up to date after an exchange.
+// The bench's figures of this game, brought up to date after an exchange:
+// only the entries it moved are worked out again.
 const std::array<AutoManagerGame::BenchFigures, kMaxRosterEntries + 1>& BenchOf(
     const Game& game, const AutoManagerContext& context, int team) {
     const auto t = static_cast<std::size_t>(team);
     auto& figures = context.perGame.bench[t];
-    if (context.perGame.benchSwaps[t] != context.bullpen.swaps(team)) {
+    const int since = context.perGame.benchSwaps[t];
+    if (since != context.bullpen.swaps(team)) {
         const Team& roster = game.team(team);
         const int last = std::min(roster.playerCount, kMaxRosterEntries);
-        for (int e = roster.lastPitcherEntry + 1; e <= last; ++e) {
-            if (e < 1) continue;
+        for (int e = std::max(roster.lastPitcherEntry + 1, 1); e <= last; ++e) {
+            if (since >= 0 && context.bullpen.exchanged(team, e) <= since) continue;
             figures[static_cast<std::size_t>(e)] =
                 WorkOutBenchFigures(roster.player(e), context.seasonReplay);
         }
@@ -135,13 +137,14 @@ int Collect(Game& game, const AutoManagerContext& context, int team,
 int BestOnBench(const Game& game, const AutoManagerContext& context, int team, int& count) {
     const Team& t = game.team(team);
     const BullpenState& bullpen = context.bullpen;
-    const std::uint64_t pitched = automan::PitchedEntries(game, team);
+    const int pitchersUsed = game.state.pitchersUsed[team];
     auto& kept = context.perGame.benchBest[static_cast<std::size_t>(team)];
     if (kept.swaps == bullpen.swaps(team) && kept.marks == bullpen.useMarks &&
-        kept.pitched == pitched) {
+        kept.pitchersUsed == pitchersUsed) {
         count = kept.count;
         return kept.best;
     }
+    const std::uint64_t pitched = automan::PitchedEntries(game, team);
     const auto& bench = BenchOf(game, context, team);
     count = 0;
     int best = 0;
@@ -151,16 +154,16 @@ int BestOnBench(const Game& game, const AutoManagerContext& context, int team, i
         const int value = bench[static_cast<std::size_t>(e)].valueThousandths;
         best = count++ == 0 ? value : std::max(best, value);
     }
-    kept = {bullpen.swaps(team), bullpen.useMarks, pitched, best, count};
+    kept = {bullpen.swaps(team), bullpen.useMarks, pitchersUsed, best, count};
     return best;
 }
 
 }  // namespace
 
-bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
+namespace automan {
+
+bool PinchHitter(Game& game, AutoManagerContext& context, const Situation& x) {
     GameState& s = game.state;
-    std::optional<Situation> read;
-    const Situation& x = automan::Current(game, context, read);
     const int bt = x.batting;
     const int reg = s.rules.regulationInnings;
     const double aps = game.team(bt).appearancesPerStart;
@@ -216,6 +219,12 @@ bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
     }
     if (x.pitcherBatting) context.perGame.pitcherLetBat[bt] = true;
     return false;
+}
+
+}  // namespace automan
+
+bool ManagePinchHitter(Game& game, AutoManagerContext& context) {
+    return automan::PinchHitter(game, context, automan::Read(game));
 }
 
 }  // namespace vrk

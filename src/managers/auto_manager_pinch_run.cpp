@@ -8,10 +8,10 @@
 
 namespace vrk {
 
-void ManagePinchRunner(Game& game, AutoManagerContext& context) {
+namespace automan {
+
+void PinchRunner(Game& game, AutoManagerContext& context, const Situation& x) {
     const GameState& s = game.state;
-    std::optional<automan::Situation> read;
-    const automan::Situation& x = automan::Current(game, context, read);
     if (s.inning < s.rules.regulationInnings - 2 || std::abs(x.deficit) >= 3) return;
     int slot = s.runnerOnSecond == 0 ? s.runnerOnFirst : s.runnerOnSecond;
     if (slot == 0 || automan::PitcherBatsInSlot(game, x.batting, slot)) return;
@@ -38,6 +38,12 @@ void ManagePinchRunner(Game& game, AutoManagerContext& context) {
     game.flags.pinchRunner = best;
     game.flags.pinchRunnerSlot = slot;
     ++context.counters.pinchRuns;
+}
+
+}  // namespace automan
+
+void ManagePinchRunner(Game& game, AutoManagerContext& context) {
+    automan::PinchRunner(game, context, automan::Read(game));
 }
 
 }  // namespace vrk

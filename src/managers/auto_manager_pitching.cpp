@@ -127,10 +127,10 @@ int RemovalRule(Game& game, const AutoManagerContext& context, const Situation& 
 
 }  // namespace
 
-bool ManagePitchingChange(Game& game, AutoManagerContext& context) {
+namespace automan {
+
+bool PitchingChange(Game& game, AutoManagerContext& context, const Situation& x) {
     const GameState& s = game.state;
-    std::optional<Situation> read;
-    const Situation& x = automan::Current(game, context, read);
     const int ft = x.fielding;
     if (s.pitchCount[ft] < 10) return false;
     ReliefAtHand relief(game, context.bullpen, ft);
@@ -140,6 +140,12 @@ bool ManagePitchingChange(Game& game, AutoManagerContext& context) {
     ++context.counters.pitchingChanges;
     if (reason > 0 && automan::StarterStillIn(game, ft)) ++context.counters.starterRemoval[reason];
     return true;
+}
+
+}  // namespace automan
+
+bool ManagePitchingChange(Game& game, AutoManagerContext& context) {
+    return automan::PitchingChange(game, context, automan::Read(game));
 }
 
 }  // namespace vrk

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <optional>
 // What every part of the computer manager works out the same way.
 #include "engine/game.h"
 #include "managers/auto_manager.h"
@@ -23,13 +22,15 @@ struct Situation {
     bool startOfInning = false;  // no one out, bases empty
 };
 Situation Read(const Game& game);
-// The turn's situation: the one Manage read, or read now into `read`. Each
-// piece of the turn asks for it, so it is lent rather than copied.
-inline const Situation& Current(const Game& game, const AutoManagerContext& context,
-                                std::optional<Situation>& read) {
-    if (context.situation != nullptr) return *context.situation;
-    return read.emplace(Read(game));
-}
+
+// The pieces of the turn on a situation already read: Manage reads it once
+// for all of them (nothing they do moves the game on).
+void InfieldAndPitchOut(Game& game, AutoManagerContext& context, const Situation& x);
+void Walks(Game& game, AutoManagerContext& context, const Situation& x);
+bool PitchingChange(Game& game, AutoManagerContext& context, const Situation& x);
+bool PinchHitter(Game& game, AutoManagerContext& context, const Situation& x);
+bool RunningPlay(Game& game, AutoManagerContext& context, const Situation& x);
+void PinchRunner(Game& game, AutoManagerContext& context, const Situation& x);
 
 // The team's pitcher holds this slot and bats in it himself.
 bool PitcherBatsInSlot(const Game& game, int team, int slot);

@@ -22,6 +22,10 @@ struct BullpenState {
     // histories then name other entries though their lengths stay the same.
     // An exchange touches only its own team's roster and line-up.
     std::array<int, 3> entrySwaps{};
+    // The entrySwaps count of the last exchange that moved each entry (0 =
+    // none this game): what is kept per entry need only be worked out again
+    // for the entries an exchange moved.
+    std::array<std::array<int, kRosterSize>, 3> exchangedAt{};
     // Bumped by every use mark, so a list drawn from the marks can be kept
     // until one is added.
     int useMarks = 0;
@@ -59,6 +63,9 @@ struct BullpenState {
     mutable std::array<StaffSaves, 3> staffSaves{};
 
     int swaps(int team) const { return entrySwaps[static_cast<std::size_t>(team)]; }
+    int exchanged(int team, int entry) const {
+        return exchangedAt[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];
+    }
     bool used(int team, int entry) const {
         return usedInGame[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];
     }

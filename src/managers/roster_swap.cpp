@@ -55,6 +55,7 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     ++bullpen.entrySwaps[static_cast<std::size_t>(team)];
 
     std::size_t t = team;
+    bullpen.exchangedAt[t][a] = bullpen.exchangedAt[t][b] = bullpen.entrySwaps[t];
     GameCounters& c = game.counters;
     SwapCells(c.batter[t], a, b);
     SwapCells(c.pitcher[t], a, b);

@@ -5,12 +5,14 @@
 // call, and every call must come out the same.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/play_game.h"
 #include "managers/auto_lineup.h"
 #include "managers/auto_manager_hooks.h"
 #include "managers/batting_order.h"
+#include "managers/roster_swap.h"
 #include "managers/rotation.h"
 #include "managers/starters.h"
 #include "managers_test_support.h"
@@ -22,7 +24,10 @@ namespace {
 using Step = std::vector<int>;
 
 // Hands every call to the manager and notes what came of it; `afresh`
-// throws away what the manager kept before each call.
+// throws away what the manager kept before each call. Now and then two
+// bench players of the side at bat exchange entries first (the same in
+// both runs): in a game the players an exchange sends to the bench are
+// spent, so only this shows whether a fresh player's kept figures follow.
 class Tracing final : public ManagerHooks {
   public:
     Tracing(AutoManagerHooks& inner, bool afresh) : inner_(inner), afresh_(afresh) {}
@@ -30,6 +35,7 @@ class Tracing final : public ManagerHooks {
 
     void input(Game& game) override { inner_.input(game); }
     void autoManage(Game& game) override {
+        if (++calls_ % 5 == 0) exchangeBench(game);
         forget();
         inner_.autoManage(game);
         const StrategyFlags& f = game.flags;
@@ -59,6 +65,13 @@ class Tracing final : public ManagerHooks {
     void warmups(Game& game) override { inner_.warmups(game); }
 
   private:
+    void exchangeBench(Game& game) {
+        const int team = game.state.battingTeam;
+        const int first = game.team(team).lastPitcherEntry + 1;
+        const int last = std::min(game.team(team).playerCount, kMaxRosterEntries);
+        const int other = first + 1 + calls_ / 5 % 4;
+        if (other <= last) swapGameEntries(game, inner_.bullpen(), team, first, other);
+    }
     void forget() {
         if (!afresh_) return;
         inner_.perGame().forgetFigures();
@@ -68,6 +81,7 @@ class Tracing final : public ManagerHooks {
     }
     AutoManagerHooks& inner_;
     bool afresh_;
+    int calls_ = 0;
 };
 
 TEST(AutoManagerKeptFigures, GamesDecideAsWithEverythingWorkedOutAfresh) {

@@ -1,7 +1,10 @@
 // The computer manager's decisions in set situations.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "engine/engine_helpers.h"
 #include "engine/game.h"
@@ -270,6 +273,107 @@ TEST(AutoManager, OneCallNeverRemovesThePitcherAndManagesTheOffence) {
     }
     EXPECT_GT(removals, 100);
     EXPECT_GT(m.counters.steals + m.counters.bunts + m.counters.pinchHits, 100);
+}
+
+// The turn passes over a piece on a plain test of the situation; every
+// piece asked in turn, whatever the situation, must decide the same and
+// draw the same numbers.
+TEST(AutoManager, TheTurnDecidesAsEveryPieceAskedInTurn) {
+    Managed m(21);
+    for (std::size_t t : {1u, 2u}) {
+        Team& team = m.f.teams[t];
+        team.player(4).hits = 50;  // worth batting for
+        team.player(20).hits = 200;
+        Player& runner = team.player(19);  // fast, and plays where the runners do
+        runner.speed = 9;
+        runner.positionCode[1] = team.player(1).lineupPosition;
+        runner.positionCode[2] = team.player(2).lineupPosition;
+    }
+    std::mt19937 pick(8);
+    auto draw = [&](int n) { return static_cast<int>(pick() % static_cast<unsigned>(n)); };
+    auto decided = [&] {
+        const StrategyFlags& f = m.g.flags;
+        const AutoManagerCounters& k = m.counters;
+        return std::vector<int>{f.intentionalWalk,
+                                f.pitchAround,
+                                f.pitchOut,
+                                f.infieldIn,
+                                f.changePitcher[kVisitors],
+                                f.changePitcher[kHome],
+                                f.pinchHitCall,
+                                f.pinchRunCall,
+                                f.stealCall,
+                                f.buntCall,
+                                f.hitAndRunCall,
+                                f.pinchHitter,
+                                f.pinchRunner,
+                                f.pinchRunnerSlot,
+                                k.pitchingChanges,
+                                k.pinchHits,
+                                k.pinchRuns,
+                                k.steals,
+                                k.bunts,
+                                k.hitAndRuns,
+                                k.pitchOuts,
+                                k.infieldIn,
+                                k.intentionalWalkRegular,
+                                k.pitchAroundOther,
+                                k.intentionalWalkDesperate,
+                                m.perGame.pitcherLetBat[kVisitors],
+                                m.perGame.pitcherLetBat[kHome]};
+    };
+    auto everyPiece = [&] {
+        ManageInfieldAndPitchOut(m.g, m.c);
+        ManageWalks(m.g, m.c);
+        if (ManagePitchingChange(m.g, m.c) || ManagePinchHitter(m.g, m.c) ||
+            ManageRunningPlay(m.g, m.c)) {
+            return;
+        }
+        ManagePinchRunner(m.g, m.c);
+    };
+    std::array<int, 4> acted{};  // fielding calls, pinch hitters, running plays, pinch runners
+    for (int i = 0; i < 6000; ++i) {
+        m.At(1 + draw(11), draw(3));
+        GameState& s = m.g.state;
+        if (draw(2)) std::swap(s.battingTeam, s.fieldingTeam);
+        s.pitcher = s.currentPitcher[s.fieldingTeam];
+        s.currentBatterSlot = s.batter = 1 + draw(9);
+        s.runnerOnFirst = draw(2) ? 1 : 0;
+        s.runnerOnSecond = draw(3) == 0 ? 2 : 0;
+        s.runnerOnThird = draw(3) == 0 ? 3 : 0;
+        s.score = {0, draw(6), draw(6)};
+        s.pitchCount = {0, draw(130), draw(130)};
+        for (int t = kVisitors; t <= kHome; ++t) {
+            m.g.counters.team[t].hits = draw(8);
+            m.g.counters.pitch(t, s.currentPitcher[t]).runs = draw(9);
+            m.g.state.outsRecorded[t][static_cast<std::size_t>(s.currentPitcher[t])] = draw(30);
+        }
+        const StrategyFlags flags = m.g.flags;
+        const AutoManagerCounters counters = m.counters;
+        const AutoManagerGame perGame = m.perGame;
+        const Rng::State before = m.g.rng.state();
+
+        Manage(m.g, m.c);
+        const std::vector<int> turn = decided();
+        const Rng::State after = m.g.rng.state();
+
+        m.g.flags = flags;
+        m.counters = counters;
+        m.perGame = perGame;
+        m.g.rng.restore(before);
+        everyPiece();
+        ASSERT_EQ(turn, decided()) << "situation " << i;
+        ASSERT_EQ(after, m.g.rng.state()) << "situation " << i;
+
+        const StrategyFlags& f = m.g.flags;
+        acted[0] += f.intentionalWalk || f.pitchAround || f.pitchOut || f.infieldIn ||
+                    f.changePitcher[s.fieldingTeam];
+        acted[1] += f.pinchHitCall;
+        acted[2] += f.stealCall || f.buntCall || f.hitAndRunCall;
+        acted[3] += f.pinchRunCall;
+    }
+    // The situations reached every piece's decisions.
+    for (int n : acted) EXPECT_GT(n, 20);
 }
 
 }  // namespace
