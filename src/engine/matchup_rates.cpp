@@ -1,10 +1,23 @@
 #include "engine/matchup_rates.h"
 
+#include <utility>
+
 #include "engine/game.h"
 
 namespace vrk {
 
 namespace {
+
+// The entry that holds a player after entries a and b exchanged players.
+int Follow(int entry, int a, int b) {
+    if (entry == a) return b;
+    if (entry == b) return a;
+    return entry;
+}
+
+bool ValidTeam(int team) {
+    return team == kVisitors || team == kHome;
+}
 
 void WorkOut(const Game& game, float homeRunScale, KeptMatchup& into) {
     into.rates = ComputeEventRates(game, homeRunScale);
@@ -64,6 +77,44 @@ void ForgetMatchupRates(Game& game) {
     // Cells are stamped with the stamp of their time; a stamp that came round
     // again could match an old cell, so the cells start over then.
     if (++cache.stamp == 0) cache = MatchupRateCache{};
+}
+
+void ForgetBatterMatchups(Game& game, int team, int entry) {
+    if (!ValidTeam(team)) return;
+    // Stamp 0 is never the cache's, so these cells are worked out on next use.
+    for (MatchupRateCache::Cell& cell : game.matchupRates.cells[team]) {
+        if (cell.batter == entry) cell.stamp = 0;
+    }
+}
+
+void ExchangeMatchupEntries(Game& game, int team, int a, int b) {
+    if (!ValidTeam(team) || a < 1 || a > kMaxRosterEntries || b < 1 || b > kMaxRosterEntries) {
+        ForgetMatchupRates(game);
+        return;
+    }
+    MatchupRateCache& cache = game.matchupRates;
+    // The team's entries bat in its own cells and pitch in the other side's;
+    // its pitchers' terms are kept under the other side, which bats against them.
+    for (MatchupRateCache::Cell& cell : cache.cells[team]) cell.batter = Follow(cell.batter, a, b);
+    const int other = otherTeam(team);
+    for (MatchupRateCache::Cell& cell : cache.cells[other]) {
+        cell.pitcher = Follow(cell.pitcher, a, b);
+    }
+    // Most exchanges move no pitcher whose terms are kept, and at most one
+    // usually; the cells are large, so only what is kept is moved.
+    MatchupRateCache::PitcherCell& pa = cache.pitchers[other][a];
+    MatchupRateCache::PitcherCell& pb = cache.pitchers[other][b];
+    const bool keptA = pa.stamp == cache.stamp;
+    const bool keptB = pb.stamp == cache.stamp;
+    if (keptA && keptB) {
+        std::swap(pa, pb);
+    } else if (keptA) {
+        pb = pa;
+        pa.stamp = 0;
+    } else if (keptB) {
+        pa = pb;
+        pb.stamp = 0;
+    }
 }
 
 }  // namespace vrk

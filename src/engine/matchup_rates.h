@@ -11,7 +11,15 @@ struct Game;
 // The answer lives in the cache: good until the next call.
 const KeptMatchup& MatchupRates(Game& game, float homeRunScale);
 
-// Forgets every matchup: after entries were exchanged.
+// Forgets every matchup: after a change that may touch any of them.
 void ForgetMatchupRates(Game& game);
+
+// The batting line of a team's entry changed: the matchups it bats in are
+// worked out anew, the rest stay.
+void ForgetBatterMatchups(Game& game, int team, int entry);
+
+// Entries a and b of a team exchanged their players: what was kept for each
+// player follows him to his new entry, so nothing is worked out again.
+void ExchangeMatchupEntries(Game& game, int team, int a, int b);
 
 }  // namespace vrk

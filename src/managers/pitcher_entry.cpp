@@ -98,7 +98,7 @@ void CompletePitcherEntry(Game& game, BullpenState& bullpen, int team, bool from
             }
             SetPitcherBattingFigures(t.player(slotEntry), t.player(entry), game.rng);
             // The slot's entry now bats with another line.
-            ForgetMatchupRates(game);
+            ForgetBatterMatchups(game, team, slotEntry);
         }
     }
 

@@ -70,7 +70,7 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     // The entries' players changed places: their fielding is worked out anew.
     game.fieldingAverages.cells[t] = {};
     // Either side's matchups may name one of them (its batter or its pitcher).
-    ForgetMatchupRates(game);
+    ExchangeMatchupEntries(game, team, a, b);
 
     s.currentPitcher[t] = Follow(s.currentPitcher[t], a, b);
     if (s.fieldingTeam == team) s.pitcher = Follow(s.pitcher, a, b);

@@ -49,7 +49,7 @@ void InstallStarter(Game& game, BullpenState& bullpen, int team, int starter) {
         int slotEntry = SlotPlayer(game, team, slot);
         if (slotEntry != starter) {
             SetPitcherBattingFigures(roster.player(slotEntry), roster.player(starter), game.rng);
-            ForgetMatchupRates(game);  // the slot's entry now bats with another line
+            ForgetBatterMatchups(game, team, slotEntry);  // it now bats with another line
         }
         break;
     }

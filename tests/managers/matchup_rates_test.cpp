@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -109,6 +110,88 @@ TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
         EXPECT_TRUE(SameAsFresh(MatchupRates(g, scale), g, scale)) << step.what << ", again";
         before = fresh;
     }
+}
+
+// Entries exchanged on either side, with the cache warm for every slot of
+// both sides against several pitchers: each kept answer afterwards is the one
+// a fresh computation gives for the men now at the entries.
+TEST(MatchupRates, KeptAnswersFollowEveryKindOfExchange) {
+    struct Case {
+        const char* what;
+        int team;
+        int a;
+        int b;
+    };
+    const Case kCases[] = {
+        {"a batter and a bench player", kVisitors, 1, 16},
+        {"two batters in the order", kVisitors, 2, 5},
+        {"the pitcher and a reliever", kHome, 10, 12},
+        {"two relievers", kHome, 11, 13},
+        {"the home side's batter and its pitcher", kHome, 3, 11},
+        {"the visitors' pitcher and a bench player", kVisitors, 10, 16},
+    };
+    const int kPitchers[] = {10, 11, 12, 13};
+    for (const Case& c : kCases) {
+        testing::GameFixture f;
+        Game& g = *f.game;
+        // Every man a line of his own, so that an answer kept for another shows.
+        for (int t = kVisitors; t <= kHome; ++t) {
+            for (int e = 1; e <= 16; ++e) {
+                Player& p = g.team(t).player(e);
+                p.homeRuns = 3 * e + 7 * t;
+                p.walks = 20 + 5 * e + t;
+                p.pitching.walksAllowed = 30 + 4 * e + 3 * t;
+                p.pitching.homeRunsAllowed = 8 + e + 2 * t;
+            }
+        }
+        auto face = [&](int batting, int slot, int batter, int pitcher) {
+            testing::AtThePlate(g, slot);
+            g.state.battingTeam = batting;
+            g.state.fieldingTeam = otherTeam(batting);
+            g.state.batter = batter;
+            g.state.pitcher = pitcher;
+        };
+        for (int batting = kVisitors; batting <= kHome; ++batting) {
+            for (int slot = 1; slot <= kLineupSize; ++slot) {
+                for (int pitcher : kPitchers) {
+                    face(batting, slot, slot, pitcher);
+                    (void)MatchupRates(g, 1.0f);
+                }
+            }
+        }
+        BullpenState bullpen;
+        swapGameEntries(g, bullpen, c.team, c.a, c.b);
+        int mismatches = 0;
+        for (int batting = kVisitors; batting <= kHome; ++batting) {
+            for (int slot = 1; slot <= kLineupSize; ++slot) {
+                // The slot's own man, then a bench player sent up there; the
+                // pitcher kept last at each slot is asked about first.
+                for (int batter : {slot, 16}) {
+                    for (int k = static_cast<int>(std::size(kPitchers)) - 1; k >= 0; --k) {
+                        const int pitcher = kPitchers[k];
+                        face(batting, slot, batter, pitcher);
+                        mismatches += !SameAsFresh(MatchupRates(g, 1.0f), g, 1.0f);
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(mismatches, 0) << c.what;
+    }
+}
+
+// A pitcher's own batting line put in the slot's entry reaches that entry's
+// matchups, and only those are worked out again.
+TEST(MatchupRates, NewBattingLineOfOneEntry) {
+    testing::GameFixture f;
+    Game& g = *f.game;
+    testing::AtThePlate(g, 9);
+    (void)MatchupRates(g, 1.0f);
+    g.team(kVisitors).player(9).homeRuns = 1;
+    g.team(kVisitors).player(9).walks = 2;
+    ForgetBatterMatchups(g, kHome, 9);  // the other side's entry 9: no change here
+    EXPECT_FALSE(SameAsFresh(MatchupRates(g, 1.0f), g, 1.0f));
+    ForgetBatterMatchups(g, kVisitors, 9);
+    EXPECT_TRUE(SameAsFresh(MatchupRates(g, 1.0f), g, 1.0f));
 }
 
 // An exchange puts another pitcher at the entry the usual outing was kept
