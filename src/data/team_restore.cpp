@@ -1,5 +1,6 @@
 #include "data/team_restore.h"
 
+#include <cstring>
 #include <type_traits>
 
 namespace vrk {
@@ -7,9 +8,12 @@ namespace vrk {
 namespace {
 
 // A string assignment costs a call and a copy even when nothing changed;
-// most names come back from a game as they went in.
-void restoreText(std::string& to, const std::string& from) {
-    if (to != from) to = from;
+// most names come back from a game as they went in, and the entries past a
+// roster's end have none: the sizes, then the bytes, settle most of them here.
+inline void restoreText(std::string& to, const std::string& from) {
+    const std::size_t size = from.size();
+    if (to.size() == size && (size == 0 || std::memcmp(to.data(), from.data(), size) == 0)) return;
+    to = from;
 }
 
 static_assert(std::is_trivially_copyable_v<PlayerFigures>);
@@ -17,7 +21,9 @@ static_assert(std::is_trivially_copyable_v<PlayerFigures>);
 static_assert(sizeof(Player) == sizeof(PlayerFigures) + 2 * sizeof(std::string));
 
 void restorePlayer(Player& to, const Player& from) {
-    static_cast<PlayerFigures&>(to) = from;
+    // One block, not field by field: the record is trivially copyable.
+    std::memcpy(static_cast<PlayerFigures*>(&to), static_cast<const PlayerFigures*>(&from),
+                sizeof(PlayerFigures));
     restoreText(to.playerName, from.playerName);
     restoreText(to.nameAsLoaded, from.nameAsLoaded);
 }
