@@ -63,12 +63,7 @@ const char* PositionAbbreviation(int position) {
 void StartGame(Game& game) {
     GameState& s = game.state;
     const GameOptions& o = game.options;
-    std::string result;
-    result.swap(s.play.playResult);
     s = GameState{};
-    s.play.playResult.swap(result);
-    s.play.playResult.clear();
-    s.play.playResult.reserve(48);
     // Only the two teams' counters are ever written: clearing slot 0 as
     // well would add half as much again to the cost of starting a game.
     // Nobody past the end of a roster takes part in a game, so the rows past

@@ -5,6 +5,7 @@
 
 #include "core/numbering.h"
 #include "core/one_based.h"
+#include "engine/play_text.h"
 
 namespace vrk {
 
@@ -64,7 +65,7 @@ struct DisplaySwitches {
 // The current pass of the pitch loop: what the play did, handed from the
 // outcome draw to the handlers and the score card. Cleared as each pass starts.
 struct PlayScratch {
-    std::string playResult;  // scoring notation; capacity reserved at game start
+    PlayText playResult;     // scoring notation
     int hitType = 0;         // 0 out, 1 single .. 4 home run
     int currentFielder = 0;  // position number of the fielder handling the ball
     bool errorOnPlay = false;

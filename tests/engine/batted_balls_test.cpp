@@ -69,7 +69,7 @@ TEST(GroundBalls, DoublePlayNotationAndChanceBySpeed) {
             const GameState& s = f.state();
             if (s.outs != 2) continue;
             ++doublePlays[speed];
-            notations[fielder][s.play.playResult] += 1;
+            notations[fielder][std::string(s.play.playResult)] += 1;
             EXPECT_EQ(s.runnerOnFirst, 0);
             EXPECT_EQ(f.game->counters.team[2].doublePlays, 1);
             EXPECT_EQ(f.game->counters.bat(1, 4).groundedIntoDoublePlays, 1);
@@ -105,7 +105,7 @@ TEST(GroundBalls, DoublePlayVariants) {
         Grounder(f, fielder);
         const GameState& s = f.state();
         if (s.outs != 2) continue;
-        seen[s.play.playResult] += 1;
+        seen[std::string(s.play.playResult)] += 1;
         EXPECT_EQ(f.TotalPutouts(), 2);
         EXPECT_EQ(f.Runs(), 0) << s.play.playResult;
         if (s.play.playResult == "5UN-3 DP") {
@@ -176,7 +176,7 @@ TEST(GroundBalls, HitAndRunMeansNoDoublePlayAndNoForce) {
         ASSERT_LE(s.outs, 1) << s.play.playResult;
         if (s.outs == 1) {
             EXPECT_EQ(testing::Bases(s), (std::array{0, 5, 0}));
-            std::string head = s.play.playResult.substr(0, 1);
+            const std::string head(s.play.playResult.substr(0, 1));
             EXPECT_TRUE(s.play.playResult == head + "-3" || s.play.playResult == "3UN" ||
                         s.play.playResult == "3-1")
                 << s.play.playResult;
@@ -203,7 +203,7 @@ TEST(GroundBalls, CreditsAndRunnersBalanceOnEveryPlay) {
         f.game->flags.infieldIn = seed % 5 == 0;
         f.state().inning = seed % 4 == 0 ? 9 : 3;
         Grounder(f, 1 + static_cast<int>((seed / 24) % 6));
-        const std::string& result = f.state().play.playResult;
+        const std::string result(f.state().play.playResult);
         if (result == "3UN" || result == "3-1") ++firstBaseAlone;
         if (result == "3-1") {
             EXPECT_EQ(f.FielderCount(kPitcher, &FielderCounters::putouts), 1);

@@ -230,7 +230,7 @@ TEST(RunningPlays, TheUsersSideChoosesTheSqueezeUnlessTheCoachDoes) {
         testing::SetBases(g.state, 2, 0, 6);
         g.state.outs = 1;
         ResolveBunt(g);
-        return g.state.play.playResult;
+        return std::string(g.state.play.playResult);
     };
     int hits = 0;
     for (int i = 0; i < 200; ++i) {
