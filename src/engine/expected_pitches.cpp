@@ -61,7 +61,7 @@ double DeadballStretch(const Game& game, int team) {
     return 1;
 }
 
-int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) {
+int WorkOutPitchesPerGame(const Game& game, int pitcherEntry, int team) {
     const bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
     if (team < 0 || team > 2 || pitcherEntry < 0 || pitcherEntry >= kRosterSize) {
         return WorkOutExpectedPitches(game, pitcherEntry, team, starter);
@@ -72,16 +72,13 @@ int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) {
     return cell;
 }
 
-double UsualOuting(const Game& game, int pitcherEntry, int team) {
+double WorkOutUsualOuting(const Game& game, int pitcherEntry, int team) {
     const bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
     PitchLimitCache::Usual& last = game.pitchLimits.lastUsual;
-    if (last.team != team || last.entry != pitcherEntry || last.starter != starter) {
-        last.pitches =
-            ExpectedPitchesPerGame(game, pitcherEntry, team) / DeadballStretch(game, team);
-        last.team = team;
-        last.entry = pitcherEntry;
-        last.starter = starter;
-    }
+    last.pitches = ExpectedPitchesPerGame(game, pitcherEntry, team) / DeadballStretch(game, team);
+    last.team = team;
+    last.entry = pitcherEntry;
+    last.starter = starter;
     return last.pitches;
 }
 
