@@ -37,3 +37,31 @@ void AddCounters(BatterCounters& to, const BatterCounters& from) {
 }
 
 }  // namespace vrk
+
+namespace vrk {
+
+void TeamCounters::clear() {
+    for (auto& history : slotHistory) history.clear();
+    errors = 0;
+    hits = 0;
+    doublePlays = 0;
+    leftOnBase = 0;
+    runsByInning = {};
+    positionErrors = {};
+    positionPutouts = {};
+    positionAssists = {};
+    hitByPitch.clear();
+    wildPitches.clear();
+    passedBalls.clear();
+    stolenBaseAttempts = 0;
+}
+
+// A counter added to TeamCounters must be cleared above as well.
+static_assert(sizeof(TeamCounters) ==
+                  sizeof(TeamCounters::slotHistory) + sizeof(TeamCounters::runsByInning) +
+                      3 * sizeof(TeamCounters::positionErrors) + sizeof(TeamCounters::hitByPitch) +
+                      sizeof(TeamCounters::wildPitches) + sizeof(TeamCounters::passedBalls) +
+                      5 * sizeof(int),
+              "a team counter is not cleared");
+
+}  // namespace vrk

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 
 #include "engine/game_state.h"
@@ -95,7 +96,11 @@ struct BoundedList {
     const T* end() const { return items.data() + count; }
     const T& operator[](int i) const { return items[static_cast<std::size_t>(i)]; }
     bool empty() const { return count == 0; }
-    bool operator==(const BoundedList&) const = default;
+    // What lies past the count is never read: emptying a list leaves it there.
+    void clear() { count = 0; }
+    bool operator==(const BoundedList& other) const {
+        return count == other.count && std::equal(begin(), end(), other.begin());
+    }
 };
 
 struct TeamCounters {
@@ -113,6 +118,10 @@ struct TeamCounters {
     BoundedList<int, 64> passedBalls;       // catcher entries
     int stolenBaseAttempts = 0;
     bool operator==(const TeamCounters&) const = default;
+
+    // As a fresh record compares, without writing the lists' several
+    // kilobytes of items at the start of every game.
+    void clear();
 };
 
 // Per-game counters read by the box score and the statistics files;

@@ -75,7 +75,7 @@ void StartGame(Game& game) {
         ClearRows(c.pitcher[t], rows);
         ClearRows(c.fielder[t], rows);
         game.counterRows[t] = RosterEnd(game.team(t));
-        c.team[t] = TeamCounters{};
+        c.team[t].clear();
     }
     c.wildPitches = 0;
     c.passedBalls = 0;
