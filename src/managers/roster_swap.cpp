@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "data/player_swap.h"
 #include "engine/game.h"
 #include "engine/matchup_rates.h"
 #include "managers/bullpen_state.h"
@@ -42,9 +43,10 @@ void swapEntries(Team& team, int a, int b) {
     if (a == b || !ValidEntry(a) || !ValidEntry(b)) return;
     Player& pa = team.player(a);
     Player& pb = team.player(b);
-    std::swap(pa, pb);
+    // nameAsLoaded stays with the entry, like lineupPlayer.
+    swapPlayerFigures(pa, pb);
     std::swap(pa.lineupPlayer, pb.lineupPlayer);
-    std::swap(pa.nameAsLoaded, pb.nameAsLoaded);
+    pa.playerName.swap(pb.playerName);
 }
 
 void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) {
