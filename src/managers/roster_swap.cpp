@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "data/player_swap.h"
+#include "engine/fielding.h"
 #include "engine/game.h"
 #include "engine/matchup_rates.h"
 #include "managers/bullpen_state.h"
@@ -70,7 +71,7 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     SwapCells(game.pitchLimits.pitches[t], a, b);
     game.pitchLimits.lastUsual = {};
     // The entries' players changed places: their fielding is worked out anew.
-    game.fieldingAverages.cells[t] = {};
+    ForgetFieldingAverages(game, team, a, b);
     // Either side's matchups may name one of them (its batter or its pitcher).
     ExchangeMatchupEntries(game, team, a, b);
 
