@@ -1,5 +1,5 @@
 #pragma once
-// Exchanging two players in place, without moving either through a temporary.
+// Exchanging two players' figures in place, without moving either through a temporary.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -40,13 +40,6 @@ inline void swapPlayerFigures(PlayerFigures& a, PlayerFigures& b) noexcept {
         std::memcpy(pa + i, &y, sizeof y);
         std::memcpy(pb + i, &x, sizeof x);
     }
-}
-
-// The same as std::swap of two players, every field included.
-inline void swapPlayers(Player& a, Player& b) noexcept {
-    swapPlayerFigures(a, b);
-    a.playerName.swap(b.playerName);
-    a.nameAsLoaded.swap(b.nameAsLoaded);
 }
 
 }  // namespace vrk
