@@ -172,6 +172,19 @@ double FieldingAverage(const Game& game, int slot) {
     return cell.average;
 }
 
+void ForgetFieldingAverages(Game& game, int team, int a, int b) {
+    if (team != kVisitors && team != kHome) return;
+    auto& cells = game.fieldingAverages.cells[team];
+    // Only the positions FieldingAverage keeps.
+    for (int position = kCatcher; position <= kDesignatedHitter; ++position) {
+        FieldingAverageCache::Cell& cell = cells[position];
+        // The entry whose figures it read: the slot's player, or the slot
+        // itself when it names none (a cell not worked out has slot 0).
+        const int entry = cell.player > 0 ? cell.player : cell.slot;
+        if (entry == a || entry == b) cell.slot = 0;
+    }
+}
+
 double PositionAverage(const Game& game, int position) {
     if (position == kPitcher) return kPitcherFieldingAverage;
     const int t = game.state.fieldingTeam;

@@ -36,6 +36,9 @@ inline int FielderEntry(const Game& game, int position) {
     return entry > 0 ? entry : slot;
 }
 double FieldingAverage(const Game& game, int slot);
+// Drops a team's kept averages that were worked out from entry a's or b's
+// figures: the two entries have just exchanged players.
+void ForgetFieldingAverages(Game& game, int team, int a, int b);
 // Fielding average of the player at a position (the pitcher's fixed value at 1).
 double PositionAverage(const Game& game, int position);
 // Whether a player is playing one of his own positions.

@@ -120,8 +120,8 @@ struct PitchLimitCache {
 
 // Fielding averages of the players in the field, by team and position: a
 // pure function of which slot plays the position and who holds that slot,
-// asked for several times on every ball in play. Cleared at game start and
-// when entries are exchanged.
+// asked for several times on every ball in play. Cleared at game start; an
+// exchange of entries forgets the cells worked out from either entry.
 struct FieldingAverageCache {
     struct Cell {
         int slot = 0;    // 0 = not worked out yet

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "data/player_swap.h"
+#include "engine/fielding.h"
 #include "engine/game.h"
 #include "engine/matchup_rates.h"
 #include "managers/bullpen_state.h"
@@ -42,9 +44,10 @@ void swapEntries(Team& team, int a, int b) {
     if (a == b || !ValidEntry(a) || !ValidEntry(b)) return;
     Player& pa = team.player(a);
     Player& pb = team.player(b);
-    std::swap(pa, pb);
+    // nameAsLoaded stays with the entry, like lineupPlayer.
+    swapPlayerFigures(pa, pb);
     std::swap(pa.lineupPlayer, pb.lineupPlayer);
-    std::swap(pa.nameAsLoaded, pb.nameAsLoaded);
+    pa.playerName.swap(pb.playerName);
 }
 
 void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) {
@@ -68,7 +71,7 @@ void swapGameEntries(Game& game, BullpenState& bullpen, int team, int a, int b) 
     SwapCells(game.pitchLimits.pitches[t], a, b);
     game.pitchLimits.lastUsual = {};
     // The entries' players changed places: their fielding is worked out anew.
-    game.fieldingAverages.cells[t] = {};
+    ForgetFieldingAverages(game, team, a, b);
     // Either side's matchups may name one of them (its batter or its pitcher).
     ExchangeMatchupEntries(game, team, a, b);
 

@@ -11,7 +11,9 @@
 #include "managers/auto_lineup.h"
 #include "managers/auto_manager_hooks.h"
 #include "managers/batting_order.h"
+#include "managers/bullpen_state.h"
 #include "managers/managers_test_support.h"
+#include "managers/roster_swap.h"
 #include "managers/rotation.h"
 #include "managers/starters.h"
 
@@ -220,6 +222,37 @@ TEST(FielderSlots, KeptAveragesFollowManagedGames) {
     // Line-ups changed often enough for a stale average to have shown.
     EXPECT_GT(counters.pinchHits, 20);
     EXPECT_GT(counters.pitchingChanges, 50);
+}
+
+// An exchange of two entries forgets the averages worked out from either of
+// them, whether the slot names its player or (lineupPlayer 0) stands for him.
+TEST(FielderSlots, ExchangesForgetTheAveragesOfEitherEntry) {
+    for (const bool slotNamesPlayer : {true, false}) {
+        for (int slot = 1; slot <= kLineupSize; ++slot) {
+            for (const int other : {16, slot % kLineupSize + 1}) {
+                testing::GameFixture f(3, true);
+                Game& g = *f.game;
+                g.state.fieldingTeam = kHome;
+                Team& team = g.team(kHome);
+                for (int e = 1; e <= 18; ++e) team.player(e).defense = 900 + 5 * e;
+                for (int s = 1; s <= kLineupSize; ++s)
+                    team.player(s).lineupPlayer = slotNamesPlayer ? s : 0;
+                for (int position = 1; position <= kDesignatedHitter; ++position)
+                    (void)PositionAverage(g, position);
+                // A bench player takes over the slot's position, as a pinch
+                // hitter does; two line-up players trade positions with them.
+                const int position = team.player(slot).lineupPosition;
+                BullpenState bullpen;
+                swapGameEntries(g, bullpen, kHome, slot, other);
+                if (other > kLineupSize) team.player(slot).lineupPosition = position;
+                for (int p = 1; p <= kDesignatedHitter; ++p) {
+                    EXPECT_EQ(PositionAverage(g, p), FreshAverage(g, p))
+                        << "slot " << slot << " with " << other << ", position " << p
+                        << (slotNamesPlayer ? "" : ", lineupPlayer 0");
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -187,5 +187,33 @@ TEST(Lineup, RosterSwapsMoveThePlayerAndHisGame) {
     EXPECT_EQ(g.team(kVisitors).player(12).playerName, "Arm12");
 }
 
+TEST(Lineup, RosterSwapsCarryEveryFigure) {
+    Team team;
+    // Every byte of the two entries' figures differs, so that a field left
+    // behind by the swap shows wherever it lies.
+    for (const int entry : {3, 14}) {
+        Player& p = team.player(entry);
+        auto* bytes = reinterpret_cast<unsigned char*>(static_cast<PlayerFigures*>(&p));
+        for (std::size_t i = 0; i < sizeof(PlayerFigures); ++i)
+            bytes[i] = static_cast<unsigned char>(entry + 3 * i);
+        p.sharedLastName = entry == 3;
+        p.sim.innings = entry;
+        p.playerName = entry == 3 ? "Short" : "A name too long to sit inside the string";
+        p.nameAsLoaded = "Loaded" + std::to_string(entry);
+    }
+    const Player was3 = team.player(3);
+    const Player was14 = team.player(14);
+    swapEntries(team, 3, 14);
+    // Each player arrives whole but for what belongs to the entry.
+    Player expect14 = was3;
+    expect14.lineupPlayer = was14.lineupPlayer;
+    expect14.nameAsLoaded = was14.nameAsLoaded;
+    Player expect3 = was14;
+    expect3.lineupPlayer = was3.lineupPlayer;
+    expect3.nameAsLoaded = was3.nameAsLoaded;
+    EXPECT_TRUE(team.player(14) == expect14);
+    EXPECT_TRUE(team.player(3) == expect3);
+}
+
 }  // namespace
 }  // namespace vrk
