@@ -221,6 +221,8 @@ struct Game {
     bool displayed() const { return state.display.showPlayByPlay; }
     // Displayed with a pause: announcements and waits happen.
     bool paced() const { return state.display.showPlayByPlay && state.display.playDelay > 0; }
+    // Some card keeps the entries (a shown game's, a per-game file's).
+    bool scoreCardKept() const { return scoreCard != &nullScoreCard; }
 
   private:
     NullNarration nullNarration;

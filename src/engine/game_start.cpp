@@ -117,12 +117,16 @@ void StartGame(Game& game) {
         s.pitcherList[t][1] = starter;
         game.counters.pitch(t, starter).started = true;
 
-        WriteScoreCard(game, t, 0, 'X', (CardText() << "~Lineup: " << team.teamName).view());
+        // The line-up's card texts are built only for a card that keeps them
+        // (the state is fresh: there is no home run for an entry to clear).
+        const bool cardKept = game.scoreCardKept();
+        if (cardKept)
+            WriteScoreCard(game, t, 0, 'X', (CardText() << "~Lineup: " << team.teamName).view());
         for (int slot = 1; slot <= kLineupSize; ++slot) {
             int position = team.player(slot).lineupPosition;
             int entry = position == kPitcher ? starter : SlotPlayer(game, t, slot);
             game.counters.of(t).slotHistory[slot].push({entry, position});
-            WriteScoreCard(game, t, entry, '0', PositionAbbreviation(position));
+            if (cardKept) WriteScoreCard(game, t, entry, '0', PositionAbbreviation(position));
         }
     }
     ParkTerms(game);

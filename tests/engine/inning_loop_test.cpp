@@ -158,6 +158,34 @@ TEST(InningLoop, NineInningsEndOnTheLeadersTerms) {
     }
 }
 
+// The line-up's card entries are built only where a card keeps them: a kept
+// card gets each side's heading and nine positions, and the game played
+// without one is the same game.
+TEST(GameStart, LineUpReachesAKeptCard) {
+    GameFixture kept(7);
+    GameFixture unkept(7);
+    RecordingScoreCard card(kept.game->state);
+    kept.game->scoreCard = &card;
+    StartGame(*kept.game);
+    ASSERT_EQ(card.lines.size(), 20u);
+    for (int t = kVisitors; t <= kHome; ++t) {
+        const auto first = static_cast<std::size_t>((t - 1) * 10);
+        EXPECT_EQ(card.lines[first].code, 'X');
+        EXPECT_EQ(card.lines[first].text.rfind("~Lineup: ", 0), 0u);
+        for (std::size_t slot = 1; slot <= 9; ++slot) {
+            EXPECT_EQ(card.lines[first + slot].team, t);
+            EXPECT_EQ(card.lines[first + slot].code, '0');
+            EXPECT_EQ(card.lines[first + slot].text.size(), 2u);
+        }
+    }
+    const GameResult withCard = PlayGame(*kept.game);
+    const GameResult without = PlayGame(*unkept.game);
+    EXPECT_EQ(withCard.score, without.score);
+    EXPECT_EQ(withCard.innings, without.innings);
+    EXPECT_TRUE(kept.game->counters == unkept.game->counters);
+    EXPECT_GT(card.lines.size(), 60u);
+}
+
 TEST(InningLoop, WalkOffHomeRunAndSingleEndTheGameAtOnce) {
     for (bool single : {false, true}) {
         GameFixture f(40 + single);
