@@ -2,6 +2,7 @@
 // finds, however the line-up was changed since it was kept.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <utility>
 
@@ -138,40 +139,11 @@ TEST(FielderSlots, KeptSlotsFollowEveryLineupChange) {
     }
 }
 
-// Checks, before and after every call to the computer manager, both teams'
-// averages by position against ones worked out from nothing.
-class CheckingHooks final : public ManagerHooks {
-  public:
-    explicit CheckingHooks(AutoManagerHooks& inner) : inner_(inner) {}
-    void input(Game& game) override { inner_.input(game); }
-    void autoManage(Game& game) override {
-        check(game);
-        inner_.autoManage(game);
-        check(game);
-    }
-    int substitutions(Game& game) override {
-        check(game);
-        const int reliever = inner_.substitutions(game);
-        check(game);
-        return reliever;
-    }
-    bool doubleSwitch(Game& game, int reliever) override {
-        const bool done = inner_.doubleSwitch(game, reliever);
-        check(game);
-        return done;
-    }
-    int replacePitcher(Game& game, int team) override {
-        const int reliever = inner_.replacePitcher(game, team);
-        check(game);
-        return reliever;
-    }
-    void warmups(Game& game) override { inner_.warmups(game); }
-
+// Both teams' averages by position against ones worked out from nothing.
+struct AverageCheck {
     int checks = 0;
     int mismatches = 0;
-
-  private:
-    void check(Game& game) {
+    void operator()(Game& game) {
         const int fielding = game.state.fieldingTeam;
         for (int t = kVisitors; t <= kHome; ++t) {
             game.state.fieldingTeam = t;
@@ -182,7 +154,6 @@ class CheckingHooks final : public ManagerHooks {
         }
         game.state.fieldingTeam = fielding;
     }
-    AutoManagerHooks& inner_;
 };
 
 TEST(FielderSlots, KeptAveragesFollowManagedGames) {
@@ -211,12 +182,13 @@ TEST(FielderSlots, KeptAveragesFollowManagedGames) {
             ChooseStarters(game, rotations, settings);
             for (int t = kVisitors; t <= kHome; ++t)
                 BattingOrder(game, t, 'C', AUTOLINEUP(game, t));
-            CheckingHooks checking(hooks);
+            AverageCheck check;
+            mgrtest::CheckedHooks checking(hooks, std::ref(check));
             game.managers = &checking;
             hooks.beginGame(game);
             (void)PlayGame(game);
-            ASSERT_EQ(checking.mismatches, 0)
-                << visitors << " at " << home << ", game " << n << " of " << checking.checks;
+            ASSERT_EQ(check.mismatches, 0)
+                << visitors << " at " << home << ", game " << n << " of " << check.checks;
         }
     }
     // Line-ups changed often enough for a stale average to have shown.

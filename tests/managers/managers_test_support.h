@@ -1,9 +1,11 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 #include "test_paths.h"
 
@@ -11,9 +13,48 @@
 #include "data/team.h"
 #include "data/team_file.h"
 #include "engine/game.h"
+#include "engine/game_seams.h"
 #include "engine/recording_seams.h"
 
 namespace vrk::mgrtest {
+
+// Forwards to other managers and runs a check around every turn that can
+// change a line-up or a pitcher: what a cache keeps must match the game then.
+class CheckedHooks final : public ManagerHooks {
+  public:
+    CheckedHooks(ManagerHooks& inner, std::function<void(Game&)> check)
+        : inner_(inner), check_(std::move(check)) {}
+    void input(Game& game) override {
+        check_(game);
+        inner_.input(game);
+    }
+    void autoManage(Game& game) override {
+        check_(game);
+        inner_.autoManage(game);
+        check_(game);
+    }
+    int substitutions(Game& game) override {
+        check_(game);
+        const int reliever = inner_.substitutions(game);
+        check_(game);
+        return reliever;
+    }
+    bool doubleSwitch(Game& game, int reliever) override {
+        const bool made = inner_.doubleSwitch(game, reliever);
+        check_(game);
+        return made;
+    }
+    int replacePitcher(Game& game, int team) override {
+        const int reliever = inner_.replacePitcher(game, team);
+        check_(game);
+        return reliever;
+    }
+    void warmups(Game& game) override { inner_.warmups(game); }
+
+  private:
+    ManagerHooks& inner_;
+    std::function<void(Game&)> check_;
+};
 
 // Records every fault instead of showing it.
 struct RecordingErrors final : ErrorSink {

@@ -223,38 +223,12 @@ TEST(MatchupRates, ForgottenWhenTheStampComesRound) {
     EXPECT_TRUE(SameAsFresh(MatchupRates(g, 1.0f), g, 1.0f));
 }
 
-// Forwards to the computer managers and, at each of their turns, compares the
-// kept rates of the matchup at hand with a fresh computation.
-class CheckingHooks final : public ManagerHooks {
-  public:
-    explicit CheckingHooks(AutoManagerHooks& inner) : inner_(inner) {}
-    void input(Game& game) override {
-        check(game);
-        inner_.input(game);
-    }
-    void autoManage(Game& game) override {
-        inner_.autoManage(game);
-        check(game);
-    }
-    int substitutions(Game& game) override {
-        const int reliever = inner_.substitutions(game);
-        check(game);
-        return reliever;
-    }
-    bool doubleSwitch(Game& game, int reliever) override {
-        const bool made = inner_.doubleSwitch(game, reliever);
-        check(game);
-        return made;
-    }
-    int replacePitcher(Game& game, int team) override { return inner_.replacePitcher(game, team); }
-    void warmups(Game& game) override { inner_.warmups(game); }
-
+// The kept rates of the matchup at hand against a fresh computation.
+struct RatesCheck {
     int checks = 0;
     int mismatches = 0;
     int usualMismatches = 0;
-
-  private:
-    void check(Game& game) {
+    void operator()(Game& game) {
         const GameState& s = game.state;
         if (s.batter <= 0 || s.pitcher <= 0 || s.battingTeam == s.fieldingTeam) return;
         ++checks;
@@ -266,7 +240,6 @@ class CheckingHooks final : public ManagerHooks {
         usualMismatches += kept != UsualOuting(game, s.pitcher, s.fieldingTeam);
         game.pitchLimits = limits;
     }
-    AutoManagerHooks& inner_;
 };
 
 TEST(MatchupRates, ManagedGamesWithSubstitutionsKeepFreshRates) {
@@ -291,7 +264,8 @@ TEST(MatchupRates, ManagedGamesWithSubstitutionsKeepFreshRates) {
     RotationSettings settings;
     AutoManagerCounters counters;
     AutoManagerHooks inner(counters, &rotations);
-    CheckingHooks hooks(inner);
+    RatesCheck check;
+    mgrtest::CheckedHooks hooks(inner, std::ref(check));
     Rng rng(77);
     // One game object for every game, as a long run plays them: what was kept
     // for one game must not outlive it.
@@ -323,9 +297,9 @@ TEST(MatchupRates, ManagedGamesWithSubstitutionsKeepFreshRates) {
     EXPECT_GT(counters.pinchHits + counters.pinchRuns, 20);
     EXPECT_GT(counters.pitchingChanges, 100);
     EXPECT_GT(doubleSwitches, 0);
-    EXPECT_GT(hooks.checks, 10000);
-    EXPECT_EQ(hooks.mismatches, 0);
-    EXPECT_EQ(hooks.usualMismatches, 0);
+    EXPECT_GT(check.checks, 10000);
+    EXPECT_EQ(check.mismatches, 0);
+    EXPECT_EQ(check.usualMismatches, 0);
 }
 
 }  // namespace
