@@ -2,6 +2,7 @@
 #include "managers/auto_manager_double_switch.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "engine/engine_helpers.h"
@@ -62,13 +63,15 @@ bool DoubleSwitch(Game& game, BullpenState& bullpen, int team, int reliever) {
     int outSlot = 0;
     int inEntry = 0;
     const int last = std::min(roster.playerCount, kMaxRosterEntries);
+    // Nobody pitches while the bench is looked over: the pitcher list is read once.
+    const std::uint64_t pitched = automan::PitchedEntries(game, team);
     for (int k = 1; k <= 3; ++k) {
         int slot = Wrap(next - k);
         int entry = SlotPlayer(game, team, slot);
         int position = roster.player(entry).lineupPosition;
         if (slot == pitcherSlot || position == kPitcher) continue;
         for (int e = roster.lastPitcherEntry + 1; e <= last; ++e) {
-            if (!automan::FreshBenchPlayer(game, bullpen, team, e)) continue;
+            if (!automan::FreshBenchPlayer(game, bullpen, team, e, pitched)) continue;
             if (!CanPlay(roster.player(e), position)) continue;
             double bench = Value(roster.player(e));
             int r = game.rng.randInt(11);
