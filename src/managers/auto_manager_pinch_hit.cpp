@@ -139,7 +139,7 @@ int BestOnBench(const Game& game, const AutoManagerContext& context, int team, i
     const BullpenState& bullpen = context.bullpen;
     const int pitchersUsed = game.state.pitchersUsed[team];
     auto& kept = context.perGame.benchBest[static_cast<std::size_t>(team)];
-    if (kept.swaps == bullpen.swaps(team) && kept.marks == bullpen.useMarks &&
+    if (kept.swaps == bullpen.swaps(team) && kept.marks == bullpen.marks(team) &&
         kept.pitchersUsed == pitchersUsed) {
         count = kept.count;
         return kept.best;
@@ -154,7 +154,7 @@ int BestOnBench(const Game& game, const AutoManagerContext& context, int team, i
         const int value = bench[static_cast<std::size_t>(e)].valueThousandths;
         best = count++ == 0 ? value : std::max(best, value);
     }
-    kept = {bullpen.swaps(team), bullpen.useMarks, pitchersUsed, best, count};
+    kept = {bullpen.swaps(team), bullpen.marks(team), pitchersUsed, best, count};
     return best;
 }
 

@@ -26,9 +26,9 @@ struct BullpenState {
     // none this game): what is kept per entry need only be worked out again
     // for the entries an exchange moved.
     std::array<std::array<int, kRosterSize>, 3> exchangedAt{};
-    // Bumped by every use mark, so a list drawn from the marks can be kept
-    // until one is added.
-    int useMarks = 0;
+    // Bumped by every use mark of the team's entries, so a list drawn from
+    // one team's marks can be kept until that team adds one.
+    std::array<int, 3> useMarks{};
     // Each team's current pitcher, pitchers used and exchanges when the
     // managers last completed the current pitchers' entries: until one of
     // them moves there is no pitcher left to complete. -1 = never.
@@ -63,6 +63,7 @@ struct BullpenState {
     mutable std::array<StaffSaves, 3> staffSaves{};
 
     int swaps(int team) const { return entrySwaps[static_cast<std::size_t>(team)]; }
+    int marks(int team) const { return useMarks[static_cast<std::size_t>(team)]; }
     int exchanged(int team, int entry) const {
         return exchangedAt[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];
     }
@@ -70,7 +71,7 @@ struct BullpenState {
         return usedInGame[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)];
     }
     void markUsed(int team, int entry) {
-        ++useMarks;
+        ++useMarks[static_cast<std::size_t>(team)];
         usedInGame[static_cast<std::size_t>(team)][static_cast<std::size_t>(entry)] = true;
     }
     int& warm(int team, int entry) {
