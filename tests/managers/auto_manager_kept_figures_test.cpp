@@ -28,6 +28,7 @@ using Step = std::vector<int>;
 // bench players of the side at bat exchange entries first (the same in
 // both runs): in a game the players an exchange sends to the bench are
 // spent, so only this shows whether a fresh player's kept figures follow.
+// Now and then one of them is marked spent as well, with no exchange.
 class Tracing final : public ManagerHooks {
   public:
     Tracing(AutoManagerHooks& inner, bool afresh) : inner_(inner), afresh_(afresh) {}
@@ -36,6 +37,7 @@ class Tracing final : public ManagerHooks {
     void input(Game& game) override { inner_.input(game); }
     void autoManage(Game& game) override {
         if (++calls_ % 5 == 0) exchangeBench(game);
+        if (calls_ % 37 == 0) spendBench(game);
         forget();
         inner_.autoManage(game);
         const StrategyFlags& f = game.flags;
@@ -71,6 +73,14 @@ class Tracing final : public ManagerHooks {
         const int last = std::min(game.team(team).playerCount, kMaxRosterEntries);
         const int other = first + 1 + calls_ / 5 % 4;
         if (other <= last) swapGameEntries(game, inner_.bullpen(), team, first, other);
+    }
+    // A bench player of the side at bat is spent without an exchange: only
+    // that side's use marks tell the kept bench about it.
+    void spendBench(Game& game) {
+        const int team = game.state.battingTeam;
+        const int last = std::min(game.team(team).playerCount, kMaxRosterEntries);
+        const int entry = game.team(team).lastPitcherEntry + 1 + calls_ / 37 % 6;
+        if (entry <= last) inner_.bullpen().markUsed(team, entry);
     }
     void forget() {
         if (!afresh_) return;
