@@ -139,8 +139,10 @@ int BestOnBench(const Game& game, const AutoManagerContext& context, int team, i
     const BullpenState& bullpen = context.bullpen;
     const int pitchersUsed = game.state.pitchersUsed[team];
     auto& kept = context.perGame.benchBest[static_cast<std::size_t>(team)];
-    if (kept.swaps == bullpen.swaps(team) && kept.marks == bullpen.marks(team) &&
-        kept.pitchersUsed == pitchersUsed) {
+    // One branch for the three tests: which of them moved is of no interest.
+    if ((static_cast<int>(kept.swaps == bullpen.swaps(team)) &
+         static_cast<int>(kept.marks == bullpen.marks(team)) &
+         static_cast<int>(kept.pitchersUsed == pitchersUsed)) != 0) {
         count = kept.count;
         return kept.best;
     }
@@ -172,15 +174,19 @@ bool PinchHitter(Game& game, AutoManagerContext& context, const Situation& x) {
     const bool wanted = reason != 0;
 
     int e = std::min(s.inning, reg);
-    int w = x.runners;
-    if (x.runners == 1 && s.runnerOnFirst == 0) w = 2;
+    // The runners and the score change from batter to batter: the tests are
+    // worked out as numbers rather than guessed branches.
+    const int w =
+        x.runners + (static_cast<int>(x.runners == 1) & static_cast<int>(s.runnerOnFirst == 0));
     int t1 = 2;
     int t2 = 2;
     if (x.pitcherBatting && aps < 2.5) {
         t1 = static_cast<int>(roundHalfEven(11 - 3 * aps));
         t2 = static_cast<int>(roundHalfEven(2 * aps - 2.3));
     }
-    bool look = (e > t1 && e + x.deficit + w - s.outs > reg - t2) || wanted;
+    bool look =
+        ((static_cast<int>(e > t1) & static_cast<int>(e + x.deficit + w - s.outs > reg - t2)) |
+         static_cast<int>(wanted)) != 0;
 
     // Batting for the pitcher needs someone left to pitch next.
     if (look && x.pitcherBatting && FallbackReliever(game, context.bullpen, bt) == 0) look = false;
