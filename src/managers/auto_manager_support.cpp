@@ -77,18 +77,6 @@ double AllowedPitches(const Game& game, const BullpenState& bullpen, int team) {
     return bullpen.allowance[team] * ExpectedPitchesPerGame(game, pitcher, team);
 }
 
-int RunsAllowed(const Game& game, int team, int entry) {
-    return game.counters.pitcher[team][entry].runs;
-}
-
-int OutsRecorded(const Game& game, int team, int entry) {
-    return game.state.outsRecorded[team][entry];
-}
-
-bool StarterStillIn(const Game& game, int team) {
-    return game.state.pitchersUsed[team] <= 1;
-}
-
 bool HasCloser(const Game& game, const BullpenState& bullpen, int team) {
     const Team& t = game.team(team);
     // The staff's saves last: the walk over it is the costly test, so its

@@ -44,10 +44,17 @@ int AvailableRelievers(const Game& game, const BullpenState& bullpen, int team,
 int BestSaves(const Game& game, int team);
 // The pitch limit of the team's current pitcher times its allowance.
 double AllowedPitches(const Game& game, const BullpenState& bullpen, int team);
-// Runs charged to a pitcher in this game; outs he recorded.
-int RunsAllowed(const Game& game, int team, int entry);
-int OutsRecorded(const Game& game, int team, int entry);
-bool StarterStillIn(const Game& game, int team);
+// Runs charged to a pitcher in this game; outs he recorded. Read on every
+// look at the pitcher: inline, so the look pays no call for a load.
+inline int RunsAllowed(const Game& game, int team, int entry) {
+    return game.counters.pitcher[team][entry].runs;
+}
+inline int OutsRecorded(const Game& game, int team, int entry) {
+    return game.state.outsRecorded[team][entry];
+}
+inline bool StarterStillIn(const Game& game, int team) {
+    return game.state.pitchersUsed[team] <= 1;
+}
 // The closer rules of a team that may have one: APS, saves, a deep staff.
 bool HasCloser(const Game& game, const BullpenState& bullpen, int team);
 // A bench player (after the staff) with a name who has not played yet.
