@@ -24,14 +24,20 @@ struct Candidate {
     int selection = 0;  // selection value in thousandths
 };
 
-// A stable sort, largest first, in place: std::stable_sort would ask for a
+// Largest selection value first, then largest batting value, then roster
+// order.
+bool Ahead(const Candidate& a, const Candidate& b) {
+    return a.selection > b.selection || (a.selection == b.selection && a.value > b.value);
+}
+
+// One stable insertion pass in place: std::stable_sort would ask for a
 // buffer on every call, and the list is at most kMaxCandidates long.
 template <typename It>
-void SortDescending(It begin, It end, int Candidate::*key) {
+void SortCandidates(It begin, It end) {
     for (It i = begin; i != end; ++i) {
         Candidate moving = *i;
         It j = i;
-        for (; j != begin && (*(j - 1)).*key < moving.*key; --j) *j = *(j - 1);
+        for (; j != begin && Ahead(moving, *(j - 1)); --j) *j = *(j - 1);
         *j = moving;
     }
 }
@@ -203,8 +209,7 @@ bool PinchHitter(Game& game, AutoManagerContext& context, const Situation& x) {
                 auto begin = list.begin();
                 auto end = list.begin() + count;
                 // Equal values keep roster order: the earlier bench entry comes first.
-                SortDescending(begin, end, &Candidate::value);
-                SortDescending(begin, end, &Candidate::selection);
+                SortCandidates(begin, end);
                 int pick = 0;
                 if (count == 2) {
                     pick = game.rng.draw() < 0.75 ? 0 : 1;
