@@ -12,6 +12,11 @@ double CombineRates(double p, double b, double l);
 double EstimateBattersFaced(double ip, double h, double bb, double so);
 double LinearRunValue(const LeagueContext& league);
 
+// Just under the lowest fielding average anyone has (.800 at worst, three
+// quarters of it out of position): a draw at or below it is a clean play
+// whoever fields, so the average need not be looked up.
+inline constexpr double kFieldingAverageFloor = 0.59;
+
 // The same batter stays at the plate after a pitch-level event.
 void StepBack(Game& game);
 

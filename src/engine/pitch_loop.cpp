@@ -306,8 +306,9 @@ void PitchEvent(Game& game) {
             WildPitch(game);
             return;
         }
-        double pb = 0.07 * (1 - PositionAverage(game, kCatcher));
-        if (w + pb > r3) {
+        // A draw past the largest passed-ball band needs no catcher's average.
+        if (r3 < w + 0.07 * (1 - kFieldingAverageFloor) &&
+            w + 0.07 * (1 - PositionAverage(game, kCatcher)) > r3) {
             PassedBall(game);
             return;
         }

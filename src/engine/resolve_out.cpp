@@ -80,8 +80,8 @@ void GroundBall(Game& game, double v) {
     s.play.currentFielder = fielder;
     // The average is the chance of a clean play, made of the fielder's own
     // errors; the error is its complement and nothing more.
-    double f = PositionAverage(game, fielder);
-    if (game.rng.draw() > f) {
+    const double x = game.rng.draw();
+    if (x > kFieldingAverageFloor && x > PositionAverage(game, fielder)) {
         s.play.errorOnPlay = true;
         ChargeError(game, fielder, false);
         int c4 = s.play.buntFielderDraw;
