@@ -7,29 +7,33 @@
 
 namespace vrk {
 
-namespace {
-
 double LeagueStrikeoutsPerOut(const Game& game) {
     double k = game.team(game.state.fieldingTeam).leagueContext.strikeoutsPerOut;
     return k > 0 ? k : 0.239;
 }
 
-}  // namespace
-
-double PullValue(Game& game) {
-    const Player& pitcher = game.pitcherPlayer();
-    const Player& batter = game.batterPlayer();
-    double kL = LeagueStrikeoutsPerOut(game);
+double PitcherStrikeoutsPerOut(const Game& game, double kL) {
+    const Player& pitcher = game.team(game.state.fieldingTeam).player(game.state.pitcher);
     // A pitcher without innings pulls nobody either way: take the league rate.
-    double kp = pitcher.pitching.inningsPitched > 0
-                    ? pitcher.pitching.strikeouts / (3.0 * pitcher.pitching.inningsPitched)
-                    : kL;
+    return pitcher.pitching.inningsPitched > 0
+               ? pitcher.pitching.strikeouts / (3.0 * pitcher.pitching.inningsPitched)
+               : kL;
+}
+
+double PullValue(const Game& game, double kp, double kL) {
+    const Player& pitcher = game.team(game.state.fieldingTeam).player(game.state.pitcher);
+    const Player& batter = game.team(game.state.battingTeam).player(game.state.batter);
     double v = std::clamp(0.9 - 0.32 * (kp / kL), 0.38, 0.78);
     char throws = asciiUpper(pitcher.hand);
     if (batter.hand == 'L' || ((batter.hand == 'B' || batter.hand == 'S') && throws == 'R')) {
         v = 1 - v;
     }
     return v;
+}
+
+double PullValue(Game& game) {
+    const double kL = LeagueStrikeoutsPerOut(game);
+    return PullValue(game, PitcherStrikeoutsPerOut(game, kL), kL);
 }
 
 int GroundBallFielder(Game& game, double v) {

@@ -3,13 +3,18 @@
 #include <array>
 #include <string_view>
 
+#include "engine/event_rates.h"
 #include "engine/game.h"
 
 namespace vrk {
 
 // Odds-ratio combination of a pitcher rate p, a batter rate b and a league rate l.
-double CombineRates(double p, double b, double l);
-double EstimateBattersFaced(double ip, double h, double bb, double so);
+inline double CombineRates(double p, double b, double l) {
+    return CombineRates(PrepareRate(p, l), b);
+}
+inline double EstimateBattersFaced(double ip, double h, double bb, double so) {
+    return h + bb + so + 0.99 * (3 * ip - so);
+}
 double LinearRunValue(const LeagueContext& league);
 
 // Just under the lowest fielding average anyone has (.800 at worst, three
