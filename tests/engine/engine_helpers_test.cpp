@@ -74,7 +74,7 @@ TEST(EngineHelpers, FieldingAverageFromErrorCounts) {
     EXPECT_GE(FieldingAverage(g, 9), 0.6);
 }
 
-// Grounders, throws to first and passed balls leave the average unasked for
+// Grounders, throws to first, catches and passed balls leave the average unasked for
 // draws under kFieldingAverageFloor: no fielder, however poor and wherever
 // he plays, may field below it.
 TEST(EngineHelpers, NoFieldingAverageUnderTheFloor) {
