@@ -120,8 +120,6 @@ void ResolveOut(Game& game) {
         const double kL = LeagueStrikeoutsPerOut(game);
         const double kp = PitcherStrikeoutsPerOut(game, kL);
         double k = StrikeoutChance(game, kp, kL);
-        double g = GroundToAirRatio(game);
-        double groundThreshold = k + (1 - k) / g;
         double x;
         if (!game.flags.hitAndRunCall) {
             x = game.rng.draw();
@@ -135,6 +133,8 @@ void ResolveOut(Game& game) {
             x = (1000.0 - game.rng.randInt(span)) / 1000.0;
             SayBatter(game, msg::kHitAndRunOn);
         }
+        // Only a ball in play asks how the pitcher's grounders and flies split.
+        double groundThreshold = k + (1 - k) / GroundToAirRatio(game);
         double v = PullValue(game, kp, kL);
         if (x <= groundThreshold) {
             GroundBall(game, v);
