@@ -5,17 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/event_rates.h"
-
 namespace vrk {
-
-double CombineRates(double p, double b, double l) {
-    return CombineRates(PrepareRate(p, l), b);
-}
-
-double EstimateBattersFaced(double ip, double h, double bb, double so) {
-    return h + bb + so + 0.99 * (3 * ip - so);
-}
 
 double LinearRunValue(const LeagueContext& league) {
     double singles = league.hits - league.doubles - league.triples - league.homeRuns;

@@ -3,14 +3,24 @@
 #include <array>
 #include <string_view>
 
+#include "engine/event_rates.h"
 #include "engine/game.h"
 
 namespace vrk {
 
 // Odds-ratio combination of a pitcher rate p, a batter rate b and a league rate l.
-double CombineRates(double p, double b, double l);
-double EstimateBattersFaced(double ip, double h, double bb, double so);
+inline double CombineRates(double p, double b, double l) {
+    return CombineRates(PrepareRate(p, l), b);
+}
+inline double EstimateBattersFaced(double ip, double h, double bb, double so) {
+    return h + bb + so + 0.99 * (3 * ip - so);
+}
 double LinearRunValue(const LeagueContext& league);
+
+// Just under the lowest fielding average anyone has (.800 at worst, three
+// quarters of it out of position): a draw at or below it is a clean play
+// whoever fields, so the average need not be looked up.
+inline constexpr double kFieldingAverageFloor = 0.59;
 
 // The same batter stays at the plate after a pitch-level event.
 void StepBack(Game& game);

@@ -193,14 +193,20 @@ void TagFromSecond(Game& game, bool deep) {
     }
 }
 
+double CatchChance(const Game& game, int fielder) {
+    double f = PositionAverage(game, fielder);
+    return Outfielder(fielder) ? f + 0.4 * (1 - f) : std::min(1.03 * f, 0.99999);
+}
+
 void PlayAirBall(Game& game) {
     GameState& s = game.state;
     int n = s.play.currentFielder;
     AirBall ball = KindOfBall(game);
+    // Every catch chance is at least the fielder's average: a draw under the
+    // lowest average is a catch without asking his.
     if (!ball.highlighted) {
-        double f = PositionAverage(game, n);
-        double catchChance = Outfielder(n) ? f + 0.4 * (1 - f) : std::min(1.03 * f, 0.99999);
-        if (game.rng.draw() > catchChance) {
+        const double x = game.rng.draw();
+        if (x > kFieldingAverageFloor && x > CatchChance(game, n)) {
             NotCaught(game, ball);
             return;
         }

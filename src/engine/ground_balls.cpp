@@ -64,6 +64,15 @@ void DescribeThrow(GroundBall& g, bool toFirst) {
               toFirst ? msg::kGroundBallToFirst(g.fielder) : msg::kGroundBallToBase(g.fielder));
 }
 
+// A throw to first goes wrong a tenth as often as the first baseman's own
+// errors; a draw no worse first baseman could miss on needs no average.
+bool FirstBaseDropsThrow(const Game& game, double x) {
+    constexpr double kNeverBelow = kFieldingAverageFloor + 0.9 * (1 - kFieldingAverageFloor);
+    if (x <= kNeverBelow) return false;
+    const double f1 = PositionAverage(game, kFirstBase);
+    return x > f1 + 0.9 * (1 - f1);
+}
+
 // The batter is thrown out at first unless the throw is dropped or wild.
 bool ThrowToFirst(GroundBall& g) {
     g.trace.mark('1');
@@ -74,8 +83,7 @@ bool ThrowToFirst(GroundBall& g) {
         g.firstBaseAlone = true;
         return true;
     }
-    double f1 = PositionAverage(g.game, kFirstBase);
-    if (g.rng().draw() > f1 + 0.9 * (1 - f1)) {
+    if (FirstBaseDropsThrow(g.game, g.rng().draw())) {
         g.trace.mark('e');
         ChargeError(g.game, kFirstBase, false);
         Say(g.game, msg::kErrorCharged);

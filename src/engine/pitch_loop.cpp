@@ -205,8 +205,9 @@ void PitchEvent(Game& game) {
     if (game.paced()) Windup(game);
 
     double r = game.rng.draw();
-    if (s.runnerOnFirst != 0 && s.runnerOnSecond == 0 &&
-        std::abs(s.score[kVisitors] - s.score[kHome]) <= 2) {
+    // One test of the three, not three branches on what the last play left.
+    const int margin = s.score[kVisitors] - s.score[kHome];
+    if ((s.runnerOnFirst != 0) & (s.runnerOnSecond == 0) & (margin >= -2) & (margin <= 2)) {
         int speed =
             game.battingSide().player(SlotPlayer(game, s.battingTeam, s.runnerOnFirst)).speed;
         if (speed >= 5) {
@@ -306,8 +307,9 @@ void PitchEvent(Game& game) {
             WildPitch(game);
             return;
         }
-        double pb = 0.07 * (1 - PositionAverage(game, kCatcher));
-        if (w + pb > r3) {
+        // A draw past the largest passed-ball band needs no catcher's average.
+        if (r3 < w + 0.07 * (1 - kFieldingAverageFloor) &&
+            w + 0.07 * (1 - PositionAverage(game, kCatcher)) > r3) {
             PassedBall(game);
             return;
         }

@@ -23,11 +23,9 @@ namespace vrk {
 
 namespace {
 
-double StrikeoutChance(const Game& game) {
+// kp and kL: the pitcher's and the league's strikeouts per out.
+double StrikeoutChance(const Game& game, double kp, double kL) {
     const Player& b = game.team(game.state.battingTeam).player(game.state.batter);
-    const Player& p = game.team(game.state.fieldingTeam).player(game.state.pitcher);
-    double kL = game.team(game.state.fieldingTeam).leagueContext.strikeoutsPerOut;
-    if (kL <= 0) kL = 0.239;
     // The draw reaches this step on the batter's outs and on the plate
     // appearances his line has beyond at-bats and walks (sacrifice flies and
     // the like); his strikeouts are spread over all of them, as the pitcher's
@@ -36,10 +34,6 @@ double StrikeoutChance(const Game& game) {
     double outDraws =
         b.atBats - b.hits + ExtraAppearancesPerAtBat(batting.averageTeamSpeed) * double(b.atBats);
     double kb = b.atBats > b.hits ? b.strikeouts / outDraws : 0.25;
-    // A pitcher with no innings is taken at the league rate.
-    double kp = p.pitching.inningsPitched > 0
-                    ? p.pitching.strikeouts / (3.0 * p.pitching.inningsPitched)
-                    : kL;
     return CombineRates(kp, kb, kL);
 }
 
@@ -80,8 +74,8 @@ void GroundBall(Game& game, double v) {
     s.play.currentFielder = fielder;
     // The average is the chance of a clean play, made of the fielder's own
     // errors; the error is its complement and nothing more.
-    double f = PositionAverage(game, fielder);
-    if (game.rng.draw() > f) {
+    const double x = game.rng.draw();
+    if (x > kFieldingAverageFloor && x > PositionAverage(game, fielder)) {
         s.play.errorOnPlay = true;
         ChargeError(game, fielder, false);
         int c4 = s.play.buntFielderDraw;
@@ -122,9 +116,10 @@ int AirBallFielder(Game& game, int zone) {
 void ResolveOut(Game& game) {
     try {
         GameState& s = game.state;
-        double k = StrikeoutChance(game);
-        double g = GroundToAirRatio(game);
-        double groundThreshold = k + (1 - k) / g;
+        // The pull of the ball goes by the same strikeout rates as the strikeout.
+        const double kL = LeagueStrikeoutsPerOut(game);
+        const double kp = PitcherStrikeoutsPerOut(game, kL);
+        double k = StrikeoutChance(game, kp, kL);
         double x;
         if (!game.flags.hitAndRunCall) {
             x = game.rng.draw();
@@ -138,7 +133,9 @@ void ResolveOut(Game& game) {
             x = (1000.0 - game.rng.randInt(span)) / 1000.0;
             SayBatter(game, msg::kHitAndRunOn);
         }
-        double v = PullValue(game);
+        // Only a ball in play asks how the pitcher's grounders and flies split.
+        double groundThreshold = k + (1 - k) / GroundToAirRatio(game);
+        double v = PullValue(game, kp, kL);
         if (x <= groundThreshold) {
             GroundBall(game, v);
         } else {

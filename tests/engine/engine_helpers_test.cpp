@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/ball_direction.h"
 #include "engine/engine_helpers.h"
 #include "engine/fielding.h"
@@ -70,6 +72,32 @@ TEST(EngineHelpers, FieldingAverageFromErrorCounts) {
     EXPECT_LT(withErrors(10), ten);
     // A designated hitter has no chances: the league mark, never a division by zero.
     EXPECT_GE(FieldingAverage(g, 9), 0.6);
+}
+
+// Grounders, throws to first, catches and passed balls leave the average unasked for
+// draws under kFieldingAverageFloor: no fielder, however poor and wherever
+// he plays, may field below it.
+TEST(EngineHelpers, NoFieldingAverageUnderTheFloor) {
+    GameFixture f;
+    Game& g = *f.game;
+    g.state.fieldingTeam = kHome;
+    Team& t = f.teams[2];
+    double lowest = 1;
+    for (bool errors : {false, true}) {
+        t.defenseIsErrors = errors;
+        for (int slot = 1; slot <= 8; ++slot) {
+            t.player(SlotPlayer(g, kHome, slot)).defense = errors ? 5000 : 0;
+            for (int position = kCatcher; position <= kDesignatedHitter; ++position) {
+                t.player(slot).lineupPosition = position;
+                g.fieldingAverages = {};
+                const double average = FieldingAverage(g, slot);
+                EXPECT_GT(average, kFieldingAverageFloor) << errors << slot << position;
+                lowest = std::min(lowest, average);
+            }
+        }
+    }
+    // The worst case was reached: the poorest mark, out of position.
+    EXPECT_LT(lowest, kFieldingAverageFloor + 0.02);
 }
 
 TEST(EngineHelpers, BallDirection) {
