@@ -165,7 +165,9 @@ struct Team {
     std::bitset<256> visitorColorChecks;
     bool visitorColorCheckOutOfRange = false;
     LeagueContext leagueContext;
-    std::array<Player, kMaxRosterEntries + 1> players{};  // [1..51]
+    // [1..51]. Entries past playerCount stay empty (Player{}): whoever
+    // empties or fills one moves the count with it.
+    std::array<Player, kMaxRosterEntries + 1> players{};
 
     Player& player(int entry) { return players[static_cast<std::size_t>(entry)]; }
     const Player& player(int entry) const { return players[static_cast<std::size_t>(entry)]; }

@@ -1,5 +1,6 @@
 #include "data/team_restore.h"
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
@@ -70,7 +71,6 @@ void restoreTeam(Team& to, const Team& from) {
     to.stealColumns = from.stealColumns;
     to.defenseIsErrors = from.defenseIsErrors;
     to.lastPitcherEntry = from.lastPitcherEntry;
-    to.playerCount = from.playerCount;
     to.dhRule = from.dhRule;
     to.femaleTeam = from.femaleTeam;
     to.teamColor = from.teamColor;
@@ -88,8 +88,12 @@ void restoreTeam(Team& to, const Team& from) {
     to.visitorColorChecks = from.visitorColorChecks;
     to.visitorColorCheckOutOfRange = from.visitorColorCheckOutOfRange;
     restoreLeague(to.leagueContext, from.leagueContext);
-    for (std::size_t e = 0; e < to.players.size(); ++e)
-        restorePlayer(to.players[e], from.players[e]);
+    // Past both rosters' ends every entry is empty in either team, so there
+    // is nothing to copy: a game that drops an entry lowers its count and one
+    // that adds an entry raises it.
+    const int last = std::clamp(std::max(to.playerCount, from.playerCount), 0, kMaxRosterEntries);
+    to.playerCount = from.playerCount;
+    for (int e = 0; e <= last; ++e) restorePlayer(to.player(e), from.player(e));
 }
 
 static_assert(sizeof(Team) == 7 * sizeof(std::string) + sizeof(std::bitset<256>) +

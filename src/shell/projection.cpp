@@ -15,6 +15,7 @@
 #include "data/config_folders.h"
 #include "data/sim_data.h"
 #include "data/team_cache.h"
+#include "data/team_restore.h"
 #include "engine/stats_record_game.h"
 #include "shell/batch_game.h"
 
@@ -53,8 +54,8 @@ void playSeason(const std::vector<PreparedEntry>& prepared, std::uint64_t seed, 
     for (const PreparedEntry& p : prepared) {
         const BatchEntry& e = p.entry->entry;
         for (int g = 0; g < e.settings.games; ++g) {
-            teams[kVisitors] = (*p.teams)[kVisitors];
-            teams[kHome] = (*p.teams)[kHome];
+            restoreTeam(teams[kVisitors], (*p.teams)[kVisitors]);
+            restoreTeam(teams[kHome], (*p.teams)[kHome]);
             for (int t = kVisitors; t <= kHome; ++t) {
                 LoadSIMData(teams[t], season.batting, season.pitching, p.entry->scheduleDay);
             }

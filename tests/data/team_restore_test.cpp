@@ -37,7 +37,11 @@ TEST(RestoreTeam, UndoesEveryKindOfChange) {
         {"a name emptied", [](Team& t) { t.player(1).nameAsLoaded.clear(); }},
         {"a letter of a name", [](Team& t) { t.player(7).playerName.back() ^= 1; }},
         {"a letter of a loaded name", [](Team& t) { t.player(8).nameAsLoaded.front() ^= 1; }},
-        {"figures past the roster", [](Team& t) { t.players.back().sim.hits = 3; }},
+        {"an entry dropped",
+         [](Team& t) {
+             t.player(t.playerCount) = Player{};
+             t.playerCount -= 1;
+         }},
         {"a line-up place", [](Team& t) { t.player(4).lineupPosition = kPitcher; }},
         {"who bats in a slot", [](Team& t) { t.player(2).lineupPlayer = 17; }},
         {"rest days overridden", [](Team& t) { t.player(11).restDaysNeeded = -2; }},
@@ -46,7 +50,12 @@ TEST(RestoreTeam, UndoesEveryKindOfChange) {
         {"season-to-date figures", [](Team& t) { t.player(5).sim.atBats = 400; }},
         {"a position played", [](Team& t) { t.player(6).positionCode[2] = 7; }},
         {"two entries exchanged", [](Team& t) { std::swap(t.player(9), t.player(20)); }},
-        {"the last entry added", [](Team& t) { t.players.back().playerName = "Pitcher"; }},
+        {"an entry added",
+         [](Team& t) {
+             t.playerCount += 1;
+             t.player(t.playerCount).playerName = "Pitcher";
+             t.player(t.playerCount).sim.hits = 3;
+         }},
         {"the roster's length", [](Team& t) { t.playerCount -= 1; }},
         {"the team's name", [](Team& t) { t.teamName = "Renamed"; }},
         {"the colour", [](Team& t) { t.teamColor = 13; }},

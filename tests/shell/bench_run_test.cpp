@@ -78,30 +78,51 @@ TEST(BenchRun, SameSeedSameSignature) {
 // Games change their teams (substitutions exchange entries, a pitcher's
 // figures go to his batting slot, a line-up is fitted to the rule): what a
 // played team is restored to must be the team as loaded, in every field.
+// The restore copies nothing past the rosters' ends, so no game may leave
+// anything there.
 TEST(BenchRun, PlayedTeamsAreRestoredToTheLoadedOnes) {
     Session session;
     StartupInputs inputs;
     ASSERT_NO_FATAL_FAILURE(prepareShippedSession(session, inputs));
     std::vector<std::string> problems;
-    // CAMHAVEN uses a designated hitter, FELVORA's games have none: a line-up is refitted.
+    // CAMHAVEN uses a designated hitter, FELVORA's games have none: a line-up
+    // is refitted; across the league, both ways and rosters of every length.
     auto pairings = loadPairings({{"CAMHAVEN", "FELVORA"}}, session.config, problems);
+    auto league = loadPairings(roundRobin(sampleLeagueTeams()), session.config, problems);
     ASSERT_EQ(pairings.size(), 1u);
-    const TeamSlots loaded = pairings[0].teams;
-    int changed = 0;
-    int restored = 0;
-    const BenchFigures figures =
-        playPairings(pairings, session.config, 300, 7, [&](const Game& game, const GameResult&) {
-            for (int t = kVisitors; t <= kHome; ++t) {
-                Team played = game.team(t);
-                if (!(played == loaded[t])) ++changed;
-                restoreTeam(played, loaded[t]);
-                if (played == loaded[t]) ++restored;
-            }
-        });
-    EXPECT_GT(figures.managerCounters.pinchHits, 0);
-    EXPECT_GT(changed, 300) << "most games leave a mark on a team";
-    EXPECT_EQ(restored, 600);
-    EXPECT_TRUE(pairings[0].teams == loaded) << "the loaded teams are never played";
+    ASSERT_FALSE(league.empty());
+    for (auto& [run, games] : {std::pair{&pairings, 300}, std::pair{&league, 480}}) {
+        std::vector<TeamSlots> loaded;
+        for (const LoadedPairing& p : *run) loaded.push_back(p.teams);
+        int changed = 0;
+        int restored = 0;
+        int leftPastEnd = 0;
+        const BenchFigures figures =
+            playPairings(*run, session.config, games, 7, [&](const Game& game, const GameResult&) {
+                const TeamSlots* pair = nullptr;
+                for (const TeamSlots& l : loaded) {
+                    if (l[kVisitors].teamFileName == game.team(kVisitors).teamFileName &&
+                        l[kHome].teamFileName == game.team(kHome).teamFileName)
+                        pair = &l;
+                }
+                ASSERT_NE(pair, nullptr);
+                for (int t = kVisitors; t <= kHome; ++t) {
+                    Team played = game.team(t);
+                    for (int e = played.playerCount + 1; e <= kMaxRosterEntries; ++e)
+                        leftPastEnd += played.player(e) == Player{} ? 0 : 1;
+                    const Team* from = &(*pair)[t];
+                    if (!(played == *from)) ++changed;
+                    restoreTeam(played, *from);
+                    if (played == *from) ++restored;
+                }
+            });
+        EXPECT_GT(figures.managerCounters.pinchHits, 0);
+        EXPECT_GT(changed, games) << "most games leave a mark on a team";
+        EXPECT_EQ(restored, 2 * games);
+        EXPECT_EQ(leftPastEnd, 0);
+        for (std::size_t i = 0; i < run->size(); ++i)
+            EXPECT_TRUE((*run)[i].teams == loaded[i]) << "the loaded teams are never played";
+    }
 }
 
 // Each game starts with clear counters, though only the rows of the rosters in
