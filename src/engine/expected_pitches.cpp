@@ -73,12 +73,14 @@ int WorkOutPitchesPerGame(const Game& game, int pitcherEntry, int team) {
 }
 
 double WorkOutUsualOuting(const Game& game, int pitcherEntry, int team) {
-    const bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
-    PitchLimitCache::Usual& last = game.pitchLimits.lastUsual;
-    last.pitches = ExpectedPitchesPerGame(game, pitcherEntry, team) / DeadballStretch(game, team);
+    const double pitches =
+        ExpectedPitchesPerGame(game, pitcherEntry, team) / DeadballStretch(game, team);
+    if (team < 0 || team > 2) return pitches;
+    PitchLimitCache::Usual& last = game.pitchLimits.lastUsual[team];
+    last.pitches = pitches;
     last.team = team;
     last.entry = pitcherEntry;
-    last.starter = starter;
+    last.starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
     return last.pitches;
 }
 

@@ -28,10 +28,12 @@ inline int ExpectedPitchesPerGame(const Game& game, int pitcherEntry, int team) 
 // His expected pitches without the dead-ball stretch: the outing his real line
 // holds, which the fatigue term measures his pitch count against.
 inline double UsualOuting(const Game& game, int pitcherEntry, int team) {
-    const bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
-    const PitchLimitCache::Usual& last = game.pitchLimits.lastUsual;
-    if (last.team == team && last.entry == pitcherEntry && last.starter == starter)
-        return last.pitches;
+    if (team >= 0 && team <= 2) {
+        const bool starter = game.state.pitchersUsed[static_cast<std::size_t>(team)] == 1;
+        const PitchLimitCache::Usual& last = game.pitchLimits.lastUsual[team];
+        if (last.team == team && last.entry == pitcherEntry && last.starter == starter)
+            return last.pitches;
+    }
     return WorkOutUsualOuting(game, pitcherEntry, team);
 }
 

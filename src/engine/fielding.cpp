@@ -101,6 +101,8 @@ double PositionFieldingAverage(const Player& player, int presentPosition, double
 
 namespace {
 
+constexpr std::array<double, 11> kInfieldScale{1, 1, 0.955, 0.987, 1.006, 1.008, 1.006, 1, 1, 1, 1};
+
 double WorkOutFieldingAverage(const Game& game, const Team& team, const Player& p, int present) {
     double result;
     if (team.defenseIsErrors) {
@@ -126,25 +128,10 @@ double WorkOutFieldingAverage(const Game& game, const Team& team, const Player& 
         }
     } else {
         result = PositionFieldingAverage(p, present, p.defense / 1000.0, 1);
-        switch (present) {
-            case kCatcher:
-                result *= 0.955;
-                break;
-            case kFirstBase:
-                result *= 0.987;
-                break;
-            case kSecondBase:
-                result *= 1.006;
-                break;
-            case kThirdBase:
-                result *= 1.008;
-                break;
-            case kShortstop:
-                result *= 1.006;
-                break;
-            default:
-                break;
-        }
+        // A multiplier for every position (1 where there is none) rather than a
+        // jump through a table the predictor seldom guesses.
+        if (present >= 0 && present <= 10)
+            result *= kInfieldScale[static_cast<std::size_t>(present)];
     }
     result = std::max(std::min(result, 0.999), 0.800);
     if (!PlaysInPosition(p, present)) result *= 0.75;

@@ -109,13 +109,15 @@ struct PitchLimitCache {
     // [team][entry][0 in relief, 1 as the starter]; 0 = not worked out yet.
     PerTeam<OneBased<std::array<int, 2>, kMaxRosterEntries>> pitches{};
     // The usual outing the fatigue term divides by, for the pitcher it was
-    // last asked about (the same man for most of a game's plate appearances).
+    // last asked about, by team (the same man for most of a side's plate
+    // appearances; kept for both sides, as they take the field in turn).
     struct Usual {
         int team = -1;
         int entry = -1;
         bool starter = false;
         double pitches = 0;
-    } lastUsual;
+    };
+    PerTeam<Usual> lastUsual{};
 };
 
 // Fielding averages of the players in the field, by team and position: a

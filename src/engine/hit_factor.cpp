@@ -12,13 +12,19 @@ namespace vrk {
 
 namespace {
 
+// Looked up, not branched to: the hands of successive matchups follow no
+// pattern a predictor could learn. Rows: bats right, left, neither (or a
+// platoon player against the other hand); columns: throws other than
+// right, throws right.
+constexpr float kPlatoonTerm[4][2] = {{0.068f, -0.025f}, {-0.108f, 0.04f}, {0, 0}, {0, 0}};
+
 float PlatoonTerm(const Player& batter, const Player& pitcher) {
-    char b = batter.hand;
-    char p = asciiUpper(pitcher.hand);
-    if (batter.platoonMark != ' ' && b != p) return 0;
-    if (b == 'R') return p == 'R' ? -0.025f : 0.068f;
-    if (b == 'L') return p == 'R' ? 0.04f : -0.108f;
-    return 0;
+    const char b = batter.hand;
+    const char p = asciiUpper(pitcher.hand);
+    const unsigned notRight = b != 'R';
+    const unsigned row = notRight + (notRight & static_cast<unsigned>(b != 'L'));
+    const unsigned platoonOff = static_cast<unsigned>(batter.platoonMark != ' ') & (b != p);
+    return kPlatoonTerm[row | (platoonOff << 1)][p == 'R'];
 }
 
 float FatigueTerm(const Game& game) {
@@ -56,14 +62,16 @@ HitFactorResult HitFactor(Game& game) {
     float h = 1;
 
     h += PlatoonTerm(batter, pitcher);
-    if (game.config.parkEffects == 'Y') {
-        h += static_cast<float>(s.parkBattingAdjustment[static_cast<std::size_t>(s.battingTeam)] +
-                                s.parkPitchingAdjustment[static_cast<std::size_t>(s.fieldingTeam)]);
-    }
-    if (game.config.homeFieldFactor != 0) {
-        float f = static_cast<float>(game.config.homeFieldFactor / 100.0);
-        h += s.battingTeam == kHome ? f : -0.9444f * f;
-    }
+    // Terms that do not apply add zero, which leaves h as it was: adding them
+    // always spares branches whose way changes with the side at bat.
+    const float park =
+        static_cast<float>(s.parkBattingAdjustment[static_cast<std::size_t>(s.battingTeam)] +
+                           s.parkPitchingAdjustment[static_cast<std::size_t>(s.fieldingTeam)]);
+    const float parkTerm[2] = {0, park};
+    h += parkTerm[game.config.parkEffects == 'Y'];
+    const float f = static_cast<float>(game.config.homeFieldFactor / 100.0);
+    const float bySide[2] = {-0.9444f * f, f};
+    h += bySide[s.battingTeam == kHome];
     h += game.flags.infieldIn ? 0.2f : -0.004f;
     h += FatigueTerm(game);
     if (pitcher.restDaysNeeded < 0) h += static_cast<float>(-pitcher.restDaysNeeded) / 3.0f;

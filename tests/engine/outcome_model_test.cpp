@@ -154,7 +154,9 @@ TEST(OutcomeModel, HitFactorTerms) {
     const std::tuple<char, char, char, double> kPlatoon[] = {
         {'R', 'L', ' ', 0.068},  {'R', 'R', ' ', -0.025}, {'L', 'R', ' ', 0.04},
         {'L', 'L', ' ', -0.108}, {'L', 'l', ' ', -0.108}, {'S', 'L', ' ', 0},
-        {'S', 'R', ' ', 0},      {'R', 'L', 'P', 0},      {'R', 'R', 'P', -0.025}};
+        {'S', 'R', ' ', 0},      {'R', 'L', 'P', 0},      {'R', 'R', 'P', -0.025},
+        {'L', 'L', 'P', -0.108}, {'L', 'r', 'P', 0},      {'S', 'L', 'P', 0},
+        {'r', 'R', ' ', 0},      {'L', 'S', ' ', -0.108}, {'R', ' ', ' ', 0.068}};
     for (auto [bats, throws, mark, delta] : kPlatoon) {
         b.hand = bats;
         b.platoonMark = mark;
@@ -170,9 +172,19 @@ TEST(OutcomeModel, HitFactorTerms) {
     f.teams[2].player(1).hand = 'X';
     EXPECT_NEAR(HitFactor(g).hitFactor - base, 0.03, 1e-5);
 
+    // The park counts only when park effects are on.
+    f.config.homeFieldFactor = 0;
+    g.state.parkBattingAdjustment[kHome] = 0.05;
+    g.state.parkPitchingAdjustment[kVisitors] = 0.02;
+    f.config.parkEffects = 'N';
+    EXPECT_FLOAT_EQ(HitFactor(g).hitFactor, base);
+    f.config.parkEffects = 'Y';
+    EXPECT_NEAR(HitFactor(g).hitFactor - base, 0.07, 1e-5);
+    g.state.parkBattingAdjustment[kHome] = 0;
+    g.state.parkPitchingAdjustment[kVisitors] = 0;
+
     // Infield in, a tired reliever and a pitcher working on short rest.
     g.flags.infieldIn = true;
-    f.config.homeFieldFactor = 0;
     EXPECT_NEAR(HitFactor(g).hitFactor - base, 0.204, 1e-5);
     g.flags.infieldIn = false;
     f.teams[1].pitcherGamesData = false;
