@@ -46,10 +46,6 @@ char NormalizeModeLetter(const Game& game) {
 
 }  // namespace
 
-float ExtraAppearancesPerAtBat(double averageTeamSpeed) {
-    return averageTeamSpeed > 3.5 ? static_cast<float>(0.015 * averageTeamSpeed - 0.049) : 0.0035f;
-}
-
 float PitchedToWalkShare(bool designatedHitter, double leagueHomeRunRate) {
     // A damaged or missing league row must not take away every walk.
     const double hr = leagueHomeRunRate > 0 ? std::min(leagueHomeRunRate, 0.05) : 0.0;

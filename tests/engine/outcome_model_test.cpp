@@ -336,6 +336,22 @@ TEST(OutcomeModel, NoStrikeoutOnTheHitAndRun) {
 // pitcher's are over all his outs: a batter and a pitcher at the league's
 // strikeout share then strike out at that share, on fast teams (many extra
 // appearances) and slow ones.
+// Slow teams get the floor, up to and including a speed of 3.5; above it the
+// share grows with speed (picked by a mask, so each side is checked).
+TEST(OutcomeModel, ExtraAppearancesBySpeed) {
+    const struct {
+        double speed;
+        float extra;
+    } kCases[] = {{1.0, 0.0035f},
+                  {3.5, 0.0035f},
+                  {3.6, static_cast<float>(0.015 * 3.6 - 0.049)},
+                  {6.0, static_cast<float>(0.015 * 6.0 - 0.049)},
+                  {9.0, static_cast<float>(0.015 * 9.0 - 0.049)}};
+    for (const auto& c : kCases) {
+        EXPECT_EQ(ExtraAppearancesPerAtBat(c.speed), c.extra) << "speed " << c.speed;
+    }
+}
+
 TEST(OutcomeModel, StrikeoutShareOfALeagueMatchupIsTheLeagues) {
     for (double speed : {2.0, 6.0, 9.0}) {
         Matchup f(5);
