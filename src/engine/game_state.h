@@ -158,7 +158,7 @@ struct GameState {
     int runnersOn() const {
         return (runnerOnFirst != 0) + (runnerOnSecond != 0) + (runnerOnThird != 0);
     }
-    bool basesEmpty() const { return runnersOn() == 0; }
+    bool basesEmpty() const { return (runnerOnFirst | runnerOnSecond | runnerOnThird) == 0; }
 };
 
 }  // namespace vrk

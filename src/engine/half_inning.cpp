@@ -21,8 +21,11 @@ bool CheckDefence(Game& game) {
     int ft = s.fieldingTeam;
     const Team& team = game.team(ft);
     int pitchers = 0;
+    // Unrolled and counted without a branch: the loop's exit was the
+    // mispredicted branch of every half inning.
+#pragma GCC unroll 9
     for (int slot = 1; slot <= kLineupSize; ++slot) {
-        if (team.player(slot).lineupPosition == kPitcher) ++pitchers;
+        pitchers += int(team.player(slot).lineupPosition == kPitcher);
     }
     if (pitchers > 1) ReportFault(game, "More than one pitcher in batting order! ", "");
     if (!s.pitcherReplaced[ft]) return false;
