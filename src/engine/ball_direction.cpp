@@ -5,6 +5,7 @@
 
 #include "core/text_fields.h"
 #include "engine/ball_direction.h"
+#include "engine/matchup_rates.h"
 
 namespace vrk {
 
@@ -33,6 +34,8 @@ double PullValue(const Game& game, double kp, double kL) {
 }
 
 double PullValue(Game& game) {
+    // Asked on hits, when the matchup at the plate has nearly always been kept.
+    if (const KeptMatchup* kept = KeptMatchupNow(game)) return kept->out.pull;
     const double kL = LeagueStrikeoutsPerOut(game);
     return PullValue(game, PitcherStrikeoutsPerOut(game, kL), kL);
 }

@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "engine/resolve_out.h"
+
 namespace vrk {
 
 struct Game;
@@ -124,10 +126,12 @@ CombinedRates CombineEventRates(const Game& game, const EventRates& rates);
 // The same with the pitcher's terms worked out before.
 CombinedRates CombineEventRates(const PitcherTerms& pitcher, const EventRates& rates);
 
-// A matchup's rates and the same combined against the league.
+// A matchup's rates, the same combined against the league, and what its outs
+// take from it.
 struct KeptMatchup {
     EventRates rates;
     CombinedRates combined;
+    OutChances out;
 };
 
 // Walk adjustments and thresholds for a hit factor and the rates.

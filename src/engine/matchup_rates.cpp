@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/game.h"
+#include "engine/resolve_out.h"
 
 namespace vrk {
 
@@ -22,6 +23,7 @@ bool ValidTeam(int team) {
 void WorkOut(const Game& game, float homeRunScale, KeptMatchup& into) {
     into.rates = ComputeEventRates(game, homeRunScale);
     into.combined = CombineEventRates(game, into.rates);
+    into.out = ComputeOutChances(game);
 }
 
 // A new matchup at a slot: only the batter's side is worked out, the rest is
@@ -45,6 +47,7 @@ void WorkOutKept(Game& game, int team, float homeRunScale, KeptMatchup& into) {
     }
     into.rates = ComputeEventRates(game, homeRunScale, p.terms, b.terms);
     into.combined = CombineEventRates(p.terms, into.rates);
+    into.out = ComputeOutChances(game);
 }
 
 }  // namespace
@@ -70,6 +73,19 @@ const KeptMatchup& MatchupRates(Game& game, float homeRunScale) {
         cell.homeRunScale = homeRunScale;
     }
     return cell.kept;
+}
+
+const KeptMatchup* KeptMatchupNow(const Game& game) {
+    const GameState& s = game.state;
+    const int team = s.battingTeam;
+    const int slot = s.currentBatterSlot;
+    if (!ValidTeam(team) || slot < 1 || slot > kLineupSize) return nullptr;
+    const MatchupRateCache::Cell& cell = game.matchupRates.cells[team][slot];
+    if (cell.stamp != game.matchupRates.stamp || cell.batter != s.batter ||
+        cell.pitcher != s.pitcher) {
+        return nullptr;
+    }
+    return &cell.kept;
 }
 
 void ForgetMatchupRates(Game& game) {

@@ -6,10 +6,14 @@ namespace vrk {
 
 struct Game;
 
-// ComputeEventRates and CombineEventRates for the batter and pitcher now
-// facing each other, kept in the game's matchup cache until one of them changes.
+// ComputeEventRates, CombineEventRates and ComputeOutChances for the batter
+// and pitcher now facing each other, kept in the game's matchup cache until one of them changes.
 // The answer lives in the cache: good until the next call.
 const KeptMatchup& MatchupRates(Game& game, float homeRunScale);
+
+// The kept matchup of the batter and pitcher now facing each other, at any
+// home-run scale; null when none is kept for them.
+const KeptMatchup* KeptMatchupNow(const Game& game);
 
 // Forgets every matchup: after a change that may touch any of them.
 void ForgetMatchupRates(Game& game);

@@ -53,7 +53,7 @@ void ResolvePlateAppearance(Game& game) {
     if (game.flags.hitAndRunCall && r < th.t[6]) SayBatter(game, msg::kHitAndRunOn);
 
     if (r > th.t[6]) {
-        ResolveOut(game);
+        ResolveOut(game, matchup.out);
         AddPitches(
             game,
             std::string_view(s.play.playResult) == "K" ? PitchColumn::Strikeout : PitchColumn::Out,

@@ -37,12 +37,10 @@ double StrikeoutChance(const Game& game, double kp, double kL) {
     return CombineRates(kp, kb, kL);
 }
 
-double GroundToAirRatio(const Game& game) {
+double GroundToAirRatio(const Game& game, bool countTurnsGrounders) {
     const GameState& s = game.state;
-    const Team& fielding = game.team(s.fieldingTeam);
-    const Player& p = fielding.player(s.pitcher);
     double g = 1.85;
-    if (fielding.pitcherGamesData && p.pitching.games != 0 && p.pitching.inningsPitched != 0) {
+    if (countTurnsGrounders) {
         double q = static_cast<double>(s.pitchCount[static_cast<std::size_t>(s.fieldingTeam)]) /
                    ExpectedPitchesPerGame(game, s.pitcher, s.fieldingTeam);
         g = std::min(g + 0.25 * q - 0.15, 2.2);
@@ -113,13 +111,25 @@ int AirBallFielder(Game& game, int zone) {
 
 }  // namespace
 
+OutChances ComputeOutChances(const Game& game) {
+    const GameState& s = game.state;
+    const Team& fielding = game.team(s.fieldingTeam);
+    const Player& p = fielding.player(s.pitcher);
+    // The pull of the ball goes by the same strikeout rates as the strikeout.
+    const double kL = LeagueStrikeoutsPerOut(game);
+    const double kp = PitcherStrikeoutsPerOut(game, kL);
+    return {StrikeoutChance(game, kp, kL), PullValue(game, kp, kL),
+            fielding.pitcherGamesData && p.pitching.games != 0 && p.pitching.inningsPitched != 0};
+}
+
 void ResolveOut(Game& game) {
+    ResolveOut(game, ComputeOutChances(game));
+}
+
+void ResolveOut(Game& game, OutChances chances) {
     try {
         GameState& s = game.state;
-        // The pull of the ball goes by the same strikeout rates as the strikeout.
-        const double kL = LeagueStrikeoutsPerOut(game);
-        const double kp = PitcherStrikeoutsPerOut(game, kL);
-        double k = StrikeoutChance(game, kp, kL);
+        const double k = chances.strikeout;
         double x;
         if (!game.flags.hitAndRunCall) {
             x = game.rng.draw();
@@ -134,8 +144,8 @@ void ResolveOut(Game& game) {
             SayBatter(game, msg::kHitAndRunOn);
         }
         // Only a ball in play asks how the pitcher's grounders and flies split.
-        double groundThreshold = k + (1 - k) / GroundToAirRatio(game);
-        double v = PullValue(game, kp, kL);
+        double groundThreshold = k + (1 - k) / GroundToAirRatio(game, chances.countTurnsGrounders);
+        const double v = chances.pull;
         if (x <= groundThreshold) {
             GroundBall(game, v);
         } else {

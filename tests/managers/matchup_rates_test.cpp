@@ -34,14 +34,17 @@ bool SameRates(const EventRates& a, const EventRates& b) {
            a.hitByPitch == b.hitByPitch;
 }
 
-// The kept rates and their combination against the league, both exactly as a
-// fresh computation for the matchup now at the plate gives them.
+// The kept rates, their combination against the league and the out chances,
+// all exactly as a fresh computation for the matchup now at the plate gives them.
 bool SameAsFresh(const KeptMatchup& kept, const Game& g, float scale) {
     const EventRates rates = ComputeEventRates(g, scale);
     const CombinedRates c = CombineEventRates(g, rates);
     const CombinedRates& k = kept.combined;
-    return SameRates(kept.rates, rates) && k.walk == c.walk && k.single == c.single &&
-           k.doubles == c.doubles && k.triple == c.triple && k.homeRun == c.homeRun;
+    const OutChances out = ComputeOutChances(g);
+    return SameRates(kept.rates, rates) && kept.out.strikeout == out.strikeout &&
+           kept.out.pull == out.pull && kept.out.countTurnsGrounders == out.countTurnsGrounders &&
+           k.walk == c.walk && k.single == c.single && k.doubles == c.doubles &&
+           k.triple == c.triple && k.homeRun == c.homeRun;
 }
 
 TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
@@ -52,6 +55,7 @@ TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
     g.team(kVisitors).player(16).homeRuns = 45;
     g.team(kVisitors).player(16).walks = 110;
     g.team(kHome).player(11).pitching.walksAllowed = 90;
+    g.team(kHome).player(11).pitching.strikeouts = 250;
     g.team(kHome).player(12).pitching.homeRunsAllowed = 40;
     // Each side is combined against the league of the side in the field.
     g.team(kVisitors).leagueContext.singleRate += 0.02f;
@@ -104,6 +108,9 @@ TEST(MatchupRates, FollowBatterPitcherScaleAndExchangedEntries) {
         // Asked for twice: the second answer comes from the cache.
         (void)MatchupRates(g, scale);
         step.change();
+        // What a hit reads before the next plate appearance is never stale.
+        const KeptMatchup* now = KeptMatchupNow(g);
+        EXPECT_TRUE(now == nullptr || now->out.pull == ComputeOutChances(g).pull) << step.what;
         const EventRates fresh = ComputeEventRates(g, scale);
         EXPECT_EQ(step.ratesChange, !SameRates(fresh, before)) << step.what;
         EXPECT_TRUE(SameAsFresh(MatchupRates(g, scale), g, scale)) << step.what;
@@ -142,6 +149,9 @@ TEST(MatchupRates, KeptAnswersFollowEveryKindOfExchange) {
                 p.walks = 20 + 5 * e + t;
                 p.pitching.walksAllowed = 30 + 4 * e + 3 * t;
                 p.pitching.homeRunsAllowed = 8 + e + 2 * t;
+                p.strikeouts = 40 + 6 * e + t;
+                p.pitching.strikeouts = 60 + 9 * e + 5 * t;
+                p.hand = "RLS"[e % 3];
             }
         }
         auto face = [&](int batting, int slot, int batter, int pitcher) {
