@@ -22,15 +22,22 @@ double PitcherStrikeoutsPerOut(const Game& game, double kL) {
                : kL;
 }
 
-double PullValue(const Game& game, double kp, double kL) {
+double PitcherPull(double kp, double kL) {
+    return std::clamp(0.9 - 0.32 * (kp / kL), 0.38, 0.78);
+}
+
+double PullForHands(const Game& game, double v) {
     const Player& pitcher = game.team(game.state.fieldingTeam).player(game.state.pitcher);
     const Player& batter = game.team(game.state.battingTeam).player(game.state.batter);
-    double v = std::clamp(0.9 - 0.32 * (kp / kL), 0.38, 0.78);
     char throws = asciiUpper(pitcher.hand);
     if (batter.hand == 'L' || ((batter.hand == 'B' || batter.hand == 'S') && throws == 'R')) {
         v = 1 - v;
     }
     return v;
+}
+
+double PullValue(const Game& game, double kp, double kL) {
+    return PullForHands(game, PitcherPull(kp, kL));
 }
 
 double PullValue(Game& game) {

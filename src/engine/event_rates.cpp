@@ -60,6 +60,7 @@ PitcherTerms ComputePitcherTerms(const Game& game) {
     const Player& p = fielding.player(s.pitcher);
     const LeagueContext& fieldLeague = fielding.leagueContext;
     PitcherTerms t;
+    t.out = ComputePitcherOutTerms(game);
     SideRates& r = t.rates;
 
     float ip = static_cast<float>(p.pitching.inningsPitched);

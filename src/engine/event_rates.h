@@ -95,6 +95,7 @@ struct PitcherTerms {
     RateAgainst doubles;
     RateAgainst triple;
     RateAgainst homeRun;
+    PitcherOutTerms out;
 };
 PitcherTerms ComputePitcherTerms(const Game& game);
 

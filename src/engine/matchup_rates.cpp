@@ -47,7 +47,7 @@ void WorkOutKept(Game& game, int team, float homeRunScale, KeptMatchup& into) {
     }
     into.rates = ComputeEventRates(game, homeRunScale, p.terms, b.terms);
     into.combined = CombineEventRates(p.terms, into.rates);
-    into.out = ComputeOutChances(game);
+    into.out = ComputeOutChances(game, p.terms.out, b.terms.extraPerAtBat);
 }
 
 }  // namespace

@@ -24,15 +24,13 @@ namespace vrk {
 namespace {
 
 // kp and kL: the pitcher's and the league's strikeouts per out.
-double StrikeoutChance(const Game& game, double kp, double kL) {
+double StrikeoutChance(const Game& game, double kp, double kL, float extraPerAtBat) {
     const Player& b = game.team(game.state.battingTeam).player(game.state.batter);
     // The draw reaches this step on the batter's outs and on the plate
     // appearances his line has beyond at-bats and walks (sacrifice flies and
     // the like); his strikeouts are spread over all of them, as the pitcher's
     // are over all his outs.
-    const Team& batting = game.team(game.state.battingTeam);
-    double outDraws =
-        b.atBats - b.hits + ExtraAppearancesPerAtBat(batting.averageTeamSpeed) * double(b.atBats);
+    double outDraws = b.atBats - b.hits + extraPerAtBat * double(b.atBats);
     double kb = b.atBats > b.hits ? b.strikeouts / outDraws : 0.25;
     return CombineRates(kp, kb, kL);
 }
@@ -111,15 +109,27 @@ int AirBallFielder(Game& game, int zone) {
 
 }  // namespace
 
-OutChances ComputeOutChances(const Game& game) {
+PitcherOutTerms ComputePitcherOutTerms(const Game& game) {
     const GameState& s = game.state;
     const Team& fielding = game.team(s.fieldingTeam);
     const Player& p = fielding.player(s.pitcher);
     // The pull of the ball goes by the same strikeout rates as the strikeout.
     const double kL = LeagueStrikeoutsPerOut(game);
     const double kp = PitcherStrikeoutsPerOut(game, kL);
-    return {StrikeoutChance(game, kp, kL), PullValue(game, kp, kL),
+    return {kL, kp, PitcherPull(kp, kL),
             fielding.pitcherGamesData && p.pitching.games != 0 && p.pitching.inningsPitched != 0};
+}
+
+OutChances ComputeOutChances(const Game& game, const PitcherOutTerms& pitcher,
+                             float extraPerAtBat) {
+    return {StrikeoutChance(game, pitcher.pitcher, pitcher.league, extraPerAtBat),
+            PullForHands(game, pitcher.pull), pitcher.countTurnsGrounders};
+}
+
+OutChances ComputeOutChances(const Game& game) {
+    return ComputeOutChances(
+        game, ComputePitcherOutTerms(game),
+        ExtraAppearancesPerAtBat(game.team(game.state.battingTeam).averageTeamSpeed));
 }
 
 void ResolveOut(Game& game) {

@@ -14,8 +14,20 @@ struct OutChances {
     bool countTurnsGrounders = false;
 };
 
+// What the pitcher now on the mound brings to the out chances of every batter.
+struct PitcherOutTerms {
+    double league = 0;   // the fielding side's league's strikeouts per out
+    double pitcher = 0;  // the pitcher's
+    double pull = 0;     // before the batter's hand
+    bool countTurnsGrounders = false;
+};
+PitcherOutTerms ComputePitcherOutTerms(const Game& game);
+
 // For the batter and pitcher now facing each other.
 OutChances ComputeOutChances(const Game& game);
+// The same from the pitcher's terms and the batting side's extra appearances
+// per at-bat, worked out before.
+OutChances ComputeOutChances(const Game& game, const PitcherOutTerms& pitcher, float extraPerAtBat);
 
 void ResolveOut(Game& game, OutChances chances);
 // The same with the chances worked out for the matchup at the plate.
