@@ -62,8 +62,10 @@ std::string NormalizeMethod(std::string_view method) {
 }
 
 int RotationSize(std::string_view method, const Team& team) {
-    std::string m = NormalizeMethod(method);
-    int n = IsDigit(m[1]) ? m[1] - '0' : 0;
+    // The second character of the method as NormalizeMethod pads it, without
+    // building the text on every start.
+    const char size = method.size() > 1 ? method[1] : ' ';
+    int n = IsDigit(size) ? size - '0' : 0;
     if (n < 1 || n > 5) n = 5;
     return std::min(n, StaffSize(team));
 }
