@@ -35,10 +35,12 @@ namespace {
 bool KeyMatches(const std::string& key, std::string_view teamFileName) {
     if (key.size() != kRotationKeyWidth) return false;
     const std::string_view name = teamFileName.substr(0, kRotationKeyWidth);
-    for (std::size_t i = 0; i < kRotationKeyWidth; ++i) {
-        const char c = i < name.size() ? asciiUpper(name[i]) : ' ';
-        if (key[i] != c) return false;
-    }
+    // The name's letters, then the padding.
+    std::size_t i = 0;
+    for (; i < name.size(); ++i)
+        if (key[i] != asciiUpper(name[i])) return false;
+    for (; i < kRotationKeyWidth; ++i)
+        if (key[i] != ' ') return false;
     return true;
 }
 
