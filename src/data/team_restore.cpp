@@ -1,6 +1,7 @@
 #include "data/team_restore.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <type_traits>
 
@@ -8,12 +9,27 @@ namespace vrk {
 
 namespace {
 
+std::uint64_t word(const char* at) {
+    std::uint64_t w;
+    std::memcpy(&w, at, sizeof w);
+    return w;
+}
+
+// Names are 8 to 24 bytes as a rule: two or three overlapping words, none
+// read past the end, settle them without the library call.
+inline bool sameBytes(const char* a, const char* b, std::size_t size) {
+    if (size < 8 || size > 24) return size == 0 || std::memcmp(a, b, size) == 0;
+    const std::size_t tail = size - 8;
+    return word(a) == word(b) && word(a + tail) == word(b + tail) &&
+           (size <= 16 || word(a + 8) == word(b + 8));
+}
+
 // A string assignment costs a call and a copy even when nothing changed;
 // most names come back from a game as they went in, and the entries past a
 // roster's end have none: the sizes, then the bytes, settle most of them here.
 inline void restoreText(std::string& to, const std::string& from) {
     const std::size_t size = from.size();
-    if (to.size() == size && (size == 0 || std::memcmp(to.data(), from.data(), size) == 0)) return;
+    if (to.size() == size && sameBytes(to.data(), from.data(), size)) return;
     to = from;
 }
 

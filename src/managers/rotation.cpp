@@ -35,10 +35,12 @@ namespace {
 bool KeyMatches(const std::string& key, std::string_view teamFileName) {
     if (key.size() != kRotationKeyWidth) return false;
     const std::string_view name = teamFileName.substr(0, kRotationKeyWidth);
-    for (std::size_t i = 0; i < kRotationKeyWidth; ++i) {
-        const char c = i < name.size() ? asciiUpper(name[i]) : ' ';
-        if (key[i] != c) return false;
-    }
+    // The name's letters, then the padding.
+    std::size_t i = 0;
+    for (; i < name.size(); ++i)
+        if (key[i] != asciiUpper(name[i])) return false;
+    for (; i < kRotationKeyWidth; ++i)
+        if (key[i] != ' ') return false;
     return true;
 }
 
@@ -62,8 +64,10 @@ std::string NormalizeMethod(std::string_view method) {
 }
 
 int RotationSize(std::string_view method, const Team& team) {
-    std::string m = NormalizeMethod(method);
-    int n = IsDigit(m[1]) ? m[1] - '0' : 0;
+    // The second character of the method as NormalizeMethod pads it, without
+    // building the text on every start.
+    const char size = method.size() > 1 ? method[1] : ' ';
+    int n = IsDigit(size) ? size - '0' : 0;
     if (n < 1 || n > 5) n = 5;
     return std::min(n, StaffSize(team));
 }

@@ -21,6 +21,22 @@ TeamSlots ShippedPair() {
     return teams;
 }
 
+// Names are compared a word at a time: one letter changed, at any place of a
+// name of any length, is still seen.
+TEST(RestoreTeam, SeesAnyLetterOfAName) {
+    Team from;
+    from.playerCount = 1;
+    for (std::size_t size = 1; size <= 30; ++size) {
+        from.player(1).playerName = std::string(size, 'a');
+        for (std::size_t at = 0; at < size; ++at) {
+            Team played = from;
+            played.player(1).playerName[at] = 'b';
+            restoreTeam(played, from);
+            EXPECT_EQ(played.player(1).playerName, from.player(1).playerName) << size << " " << at;
+        }
+    }
+}
+
 // Whatever changed in a copy, field by field, the restore gives the loaded
 // team back; each change is first checked to make the copy differ.
 TEST(RestoreTeam, UndoesEveryKindOfChange) {

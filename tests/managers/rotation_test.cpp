@@ -79,6 +79,21 @@ TEST(Rotation, RecordsAreCreatedOnceAndErrorsStartEntryTen) {
                                  " SUB AutoPitcher ERROR: Rotation List Full. |TIGERS.DAT  "}));
 }
 
+// A team is found by its file name as the key keeps it: upper case, cut or
+// padded to the key's width; a name that is only the start of a key is another team.
+TEST(Rotation, RecordsAreFoundByTheKeptKey) {
+    RotationTable table;
+    for (const char* name : {"CAMHAVEN", "camhav", "LONGERNAMEOFTEAM"}) {
+        table.records.emplace_back();
+        table.records.back().teamKey = RotationKey(name);
+    }
+    EXPECT_EQ(table.find("camhaven"), &table.records[0]);
+    EXPECT_EQ(table.find("CAMHAV"), &table.records[1]);
+    EXPECT_EQ(table.find("LONGERNAMEOFANOTHER"), &table.records[2]);
+    EXPECT_EQ(table.find("CAMHAVENS"), nullptr);
+    EXPECT_EQ(table.find(""), nullptr);
+}
+
 TEST(Rotation, SpotStarterReplacesByShareOfStarts) {
     Team team;
     BuildTeam(team, "TIGERS.DAT", 8);
